@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages SkarnholtDB needs to build, test and run, only when one is missing.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev
+    libqt6sql6-odbc unixodbc odbcinst libsqliteodbc sqlite3
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ $status == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "Need root (or sudo) to install: ${missing[*]}" >&2; exit 1; }
+    sudo=sudo
+fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Every message the program shows goes through here, so that tests can record what was shown
+// and answer questions instead of a modal box appearing.
+class MessageBox {
+public:
+    enum class Kind { Warning, Info, Question, DatabaseError };
+
+    struct Shown {
+        Kind kind;
+        int id; // string-table id; 0 for a database error
+        QString text;
+    };
+
+    class Sink {
+    public:
+        virtual ~Sink() = default;
+        // Shows the message; for a question, answers true for Yes.
+        virtual bool Show(const Shown& message) = 0;
+    };
+
+    // Replaces the real boxes for as long as the returned sink is installed; nullptr restores them.
+    static void SetSink(Sink* sink);
+    static bool Show(Kind kind, int id, const QString& text);
+};
+
+// Installs itself while alive: records each message and answers questions with the next answer.
+class MessageRecorder : public MessageBox::Sink {
+public:
+    MessageRecorder();
+    ~MessageRecorder() override;
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    bool Show(const MessageBox::Shown& message) override;
+
+    void SetNextAnswer(bool yes) { m_nextAnswer = yes; }
+    QList<int> Ids() const;
+    const QList<MessageBox::Shown>& Messages() const { return m_messages; }
+    void Clear() { m_messages.clear(); }
+
+private:
+    QList<MessageBox::Shown> m_messages;
+    bool m_nextAnswer = true;
+    MessageBox::Sink* m_previous = nullptr;
+};
+
+void ShowWarningMessage(int id);
+void ShowInfoMessage(int id);
+bool AskYesNoMessage(int id);
+// A statement the data source refused: the driver's own text.
+void ShowDatabaseError(const QString& driverText);

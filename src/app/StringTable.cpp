@@ -1,0 +1,176 @@
+#include "StringTable.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+struct Entry {
+    int id;
+    struct {
+        const char* source;
+        const char* comment;
+    } text;
+};
+
+// Sorted by id. The id is the translation's disambiguation, so equal French texts under
+// different ids may be translated apart.
+const Entry kTable[] = {
+    {128,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "SkarnholtDB\n\nSkarnh\n\n\nSkarnholtDB.Document\nSkarnh Document", "128")},
+    {129, QT_TRANSLATE_NOOP3("StringTable", "Max", "129")},
+    {130, QT_TRANSLATE_NOOP3("StringTable", "Min", "130")},
+    {131, QT_TRANSLATE_NOOP3("StringTable", "Upg", "131")},
+    {132, QT_TRANSLATE_NOOP3("StringTable", "Pts", "132")},
+    {133, QT_TRANSLATE_NOOP3("StringTable", "Ecl", "133")},
+    {134, QT_TRANSLATE_NOOP3("StringTable", "Ter", "134")},
+    {135, QT_TRANSLATE_NOOP3("StringTable", "Jp", "135")},
+    {136, QT_TRANSLATE_NOOP3("StringTable", "Mvt", "136")},
+    {137, QT_TRANSLATE_NOOP3("StringTable", "Arme", "137")},
+    {138, QT_TRANSLATE_NOOP3("StringTable", "Armure", "138")},
+    {139, QT_TRANSLATE_NOOP3("StringTable", "Val", "139")},
+    {140, QT_TRANSLATE_NOOP3("StringTable", "Res", "140")},
+    {141, QT_TRANSLATE_NOOP3("StringTable", "For", "141")},
+    {142, QT_TRANSLATE_NOOP3("StringTable", "Type", "142")},
+    {143, QT_TRANSLATE_NOOP3("StringTable", "Qua", "143")},
+    {144, QT_TRANSLATE_NOOP3("StringTable", "Nom", "144")},
+    {145, QT_TRANSLATE_NOOP3("StringTable", "Race", "145")},
+    {146, QT_TRANSLATE_NOOP3("StringTable", "Oui", "146")},
+    {147, QT_TRANSLATE_NOOP3("StringTable", "Non", "147")},
+    {149, QT_TRANSLATE_NOOP3("StringTable", "Notes", "149")},
+    {150, QT_TRANSLATE_NOOP3("StringTable", "Budget", "150")},
+    {151, QT_TRANSLATE_NOOP3("StringTable", "Coût total", "151")},
+    {152, QT_TRANSLATE_NOOP3("StringTable",
+                             "Attention supprimer un chef de guerre, revient à supprimer toute "
+                             "l'armée\nVoulez vous continuez ?",
+                             "152")},
+    {153, QT_TRANSLATE_NOOP3("StringTable",
+                             "Attention supprimer un chef de groupe, revient à supprimer toutes "
+                             "les unités qu'il commande\nVoulez vous continuez ?",
+                             "153")},
+    {154,
+     QT_TRANSLATE_NOOP3("StringTable", "Impossible de poser un leader sous une unité.", "154")},
+    {155, QT_TRANSLATE_NOOP3("StringTable", "Vous devez renseigner le nom de votre armée.", "155")},
+    {156, QT_TRANSLATE_NOOP3("StringTable", "Renseignez un autre budget.", "156")},
+    {157, QT_TRANSLATE_NOOP3("StringTable", "Vous devez sélectionner une race.", "157")},
+    {158, QT_TRANSLATE_NOOP3("StringTable", "Il faut renseigner le nom de la bataille.", "158")},
+    {159, QT_TRANSLATE_NOOP3("StringTable", "Ajouter au moins deux armées dans la liste.", "159")},
+    {160,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "Cette armée est déjà dans la liste, choisissez en une autre.", "160")},
+    {161, QT_TRANSLATE_NOOP3("StringTable", "Sélectionnez une armée.", "161")},
+    {162, QT_TRANSLATE_NOOP3("StringTable", "Sélectionnez une bataille.", "162")},
+    {163,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "Impossible d'ouvrir la source de données : Skarnholt, see ODBC.", "163")},
+    {164, QT_TRANSLATE_NOOP3("StringTable", "Vous avez déjà un chef de guerre.", "164")},
+    {165,
+     QT_TRANSLATE_NOOP3("StringTable", "Vous devez insérer un chef de guerre avant tout.", "165")},
+    {166, QT_TRANSLATE_NOOP3("StringTable",
+                             "Sélectionnez un leader dans l'arborecscence de votre armée.", "166")},
+    {167, QT_TRANSLATE_NOOP3("StringTable", "Liste des batailles", "167")},
+    {168, QT_TRANSLATE_NOOP3("StringTable", "Cette bataille existe déjà.", "168")},
+    {169, QT_TRANSLATE_NOOP3("StringTable", "Impossible de charger la bataille.", "169")},
+    {170, QT_TRANSLATE_NOOP3("StringTable", "Armée", "170")},
+    {171, QT_TRANSLATE_NOOP3("StringTable", "Budget", "171")},
+    {172, QT_TRANSLATE_NOOP3("StringTable", "Coût", "172")},
+    {173, QT_TRANSLATE_NOOP3("StringTable", "Race", "173")},
+    {174, QT_TRANSLATE_NOOP3("StringTable", "Bataille", "174")},
+    {175, QT_TRANSLATE_NOOP3("StringTable", "Budget total", "175")},
+    {176, QT_TRANSLATE_NOOP3("StringTable", "Coût total", "176")},
+    {177, QT_TRANSLATE_NOOP3("StringTable", "Bouclier", "177")},
+    {178, QT_TRANSLATE_NOOP3("StringTable", "Propriétés", "178")},
+    {179, QT_TRANSLATE_NOOP3("StringTable", "Description", "179")},
+    {180, QT_TRANSLATE_NOOP3("StringTable", "Amazone", "180")},
+    {181, QT_TRANSLATE_NOOP3("StringTable", "Barbare", "181")},
+    {182, QT_TRANSLATE_NOOP3("StringTable", "Créature", "182")},
+    {183, QT_TRANSLATE_NOOP3("StringTable", "Elf noir", "183")},
+    {184, QT_TRANSLATE_NOOP3("StringTable", "Elf sylvestre", "184")},
+    {185, QT_TRANSLATE_NOOP3("StringTable", "Géant", "185")},
+    {186, QT_TRANSLATE_NOOP3("StringTable", "Goblin", "186")},
+    {187, QT_TRANSLATE_NOOP3("StringTable", "Haut elf", "187")},
+    {188, QT_TRANSLATE_NOOP3("StringTable", "Hobgoblin", "188")},
+    {189, QT_TRANSLATE_NOOP3("StringTable", "Humain", "189")},
+    {190, QT_TRANSLATE_NOOP3("StringTable", "Mort vivant", "190")},
+    {191, QT_TRANSLATE_NOOP3("StringTable", "Nain", "191")},
+    {192, QT_TRANSLATE_NOOP3("StringTable", "Ogre", "192")},
+    {193, QT_TRANSLATE_NOOP3("StringTable", "Orc", "193")},
+    {194, QT_TRANSLATE_NOOP3("StringTable", "Summoned", "194")},
+    {195, QT_TRANSLATE_NOOP3("StringTable", "Troll", "195")},
+    {196, QT_TRANSLATE_NOOP3("StringTable", "Aucune", "196")},
+    {197, QT_TRANSLATE_NOOP3("StringTable", "Légère", "197")},
+    {198, QT_TRANSLATE_NOOP3("StringTable", "Moyenne", "198")},
+    {199, QT_TRANSLATE_NOOP3("StringTable", "Lourde", "199")},
+    {200, QT_TRANSLATE_NOOP3("StringTable", "Très lourde", "200")},
+    {201, QT_TRANSLATE_NOOP3("StringTable", "Pauvre", "201")},
+    {202, QT_TRANSLATE_NOOP3("StringTable", "Moyen", "202")},
+    {203, QT_TRANSLATE_NOOP3("StringTable", "Vétérant", "203")},
+    {204, QT_TRANSLATE_NOOP3("StringTable", "Elite", "204")},
+    {205, QT_TRANSLATE_NOOP3("StringTable", "Discipliné", "205")},
+    {206, QT_TRANSLATE_NOOP3("StringTable", "Tribale", "206")},
+    {207, QT_TRANSLATE_NOOP3("StringTable", "Fanatique", "207")},
+    {208, QT_TRANSLATE_NOOP3("StringTable", "Tribale / Fanatique", "208")},
+    {210, QT_TRANSLATE_NOOP3("StringTable", "Aucun", "210")},
+    {211, QT_TRANSLATE_NOOP3("StringTable", "Jour", "211")},
+    {212, QT_TRANSLATE_NOOP3("StringTable", "Nuit", "212")},
+    {213, QT_TRANSLATE_NOOP3("StringTable", "Aucune", "213")},
+    {214, QT_TRANSLATE_NOOP3("StringTable", "1 main", "214")},
+    {215, QT_TRANSLATE_NOOP3("StringTable", "2 mains", "215")},
+    {216, QT_TRANSLATE_NOOP3("StringTable", "Arbalète", "216")},
+    {217, QT_TRANSLATE_NOOP3("StringTable", "Arbalète géante", "217")},
+    {218, QT_TRANSLATE_NOOP3("StringTable", "Arc", "218")},
+    {219, QT_TRANSLATE_NOOP3("StringTable", "Arc long", "219")},
+    {220, QT_TRANSLATE_NOOP3("StringTable", "Hast", "220")},
+    {221, QT_TRANSLATE_NOOP3("StringTable", "Arquebuse", "221")},
+    {222, QT_TRANSLATE_NOOP3("StringTable", "Baliste", "222")},
+    {223, QT_TRANSLATE_NOOP3("StringTable", "Canon", "223")},
+    {224, QT_TRANSLATE_NOOP3("StringTable", "Cornes et sabots", "224")},
+    {225, QT_TRANSLATE_NOOP3("StringTable", "Griffes et crocs", "225")},
+    {226, QT_TRANSLATE_NOOP3("StringTable", "Lance", "226")},
+    {227, QT_TRANSLATE_NOOP3("StringTable", "Pique", "227")},
+    {228, QT_TRANSLATE_NOOP3("StringTable", "Spéciale", "228")},
+    {230,
+     QT_TRANSLATE_NOOP3("StringTable", "Cette armée est déjà encours de modification.", "230")},
+    {231, QT_TRANSLATE_NOOP3("StringTable", "Imprévisible", "231")},
+    {232, QT_TRANSLATE_NOOP3("StringTable", "Bouclier", "232")},
+    {233, QT_TRANSLATE_NOOP3("StringTable", "Mort", "233")},
+    {234, QT_TRANSLATE_NOOP3("StringTable", "Hobbit", "234")},
+    {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
+    {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
+    {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},
+    {32776, QT_TRANSLATE_NOOP3("StringTable", "Exporter au format Excel\nExporter au format Excel",
+                               "32776")},
+    {32778, QT_TRANSLATE_NOOP3("StringTable",
+                               "Ajouter en chef de guerre\nAjouter en chef de guerre", "32778")},
+    {32779, QT_TRANSLATE_NOOP3("StringTable",
+                               "Ajouter en chef de groupe\nAjouter en chef de groupe", "32779")},
+    {32781, QT_TRANSLATE_NOOP3("StringTable", "Propriétés\nPropriétés", "32781")},
+    {32782, QT_TRANSLATE_NOOP3("StringTable", "Ajouter\nAjouter", "32782")},
+    {32790, QT_TRANSLATE_NOOP3("StringTable",
+                               "Sélectionner les races affichées\nSélectionner les races affichées",
+                               "32790")},
+    {57344, QT_TRANSLATE_NOOP3("StringTable", "SkarnholtDB", "57344")},
+};
+
+const Entry* FindEntry(int id) {
+    auto it = std::lower_bound(std::begin(kTable), std::end(kTable), id,
+                               [](const Entry& entry, int key) { return entry.id < key; });
+    return it != std::end(kTable) && it->id == id ? it : nullptr;
+}
+
+} // namespace
+
+QString LoadResString(int id) {
+    const Entry* entry = FindEntry(id);
+    if (!entry)
+        return QString();
+    return QCoreApplication::translate("StringTable", entry->text.source, entry->text.comment);
+}
+
+QString BuiltInResString(int id) {
+    const Entry* entry = FindEntry(id);
+    return entry ? QString::fromUtf8(entry->text.source) : QString();
+}

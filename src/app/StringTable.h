@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Id of the application title in the string table.
+constexpr int kAppTitleId = 57344;
+
+// The text of a string-table id in the language in use: French built in, replaced by the
+// English module when it is loaded. An id without a text gives an empty string.
+QString LoadResString(int id);
+
+// The built-in French text of an id, whatever language is in use.
+QString BuiltInResString(int id);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "CRecordset.h"
+
+class CArmyUnit;
+
+// Rows of ArmeeCompo, copied into CArmyUnit records.
+class CArmeeCompoSet : public CRecordset {
+public:
+    using CRecordset::CRecordset;
+    QString GetDefaultSQL() const override;
+    void CopyTo(CArmyUnit& record) const;
+};

@@ -1,0 +1,15 @@
+#include "CArmeeDefSet.h"
+
+#include "CArmyHeader.h"
+
+QString CArmeeDefSet::GetDefaultSQL() const {
+    return QStringLiteral("SELECT * FROM ArmeeDef ORDER BY Nom");
+}
+
+void CArmeeDefSet::CopyTo(CArmyHeader& record) const {
+    record.IdArmee = Long("IdArmee");
+    record.Nom = Text("Nom");
+    record.NombrePointMax = Long("NombrePointMax");
+    record.CoutTotal = Long("CoutTotal");
+    record.IdRace = Long("IdRace");
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "CRecordset.h"
+
+class CArmyHeader;
+
+// Rows of ArmeeDef, copied into CArmyHeader records.
+class CArmeeDefSet : public CRecordset {
+public:
+    using CRecordset::CRecordset;
+    QString GetDefaultSQL() const override;
+    void CopyTo(CArmyHeader& record) const;
+};

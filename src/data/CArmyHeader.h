@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// One army (a row of ArmeeDef).
+class CArmyHeader {
+public:
+    int IdArmee = -1;
+    QString Nom;
+    int NombrePointMax = 0;
+    int CoutTotal = 0;
+    int IdRace = -1;
+};

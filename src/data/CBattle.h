@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// One battle (a row of Battle).
+class CBattle {
+public:
+    int IdBattle = -1;
+    QString Description;
+    QString Nom;
+};

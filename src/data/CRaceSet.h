@@ -1,0 +1,13 @@
+#pragma once
+
+#include "CRecordset.h"
+
+class CRace;
+
+// Rows of Races, copied into CRace records.
+class CRaceSet : public CRecordset {
+public:
+    using CRecordset::CRecordset;
+    QString GetDefaultSQL() const override;
+    void CopyTo(CRace& record) const;
+};

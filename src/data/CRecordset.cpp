@@ -1,0 +1,100 @@
+#include "CRecordset.h"
+
+#include "CUnitStats.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+
+CRecordset::CRecordset(const QSqlDatabase& db) : m_query(db) {
+    m_query.setForwardOnly(true);
+}
+
+bool CRecordset::Open(const QString& sql) {
+    Close();
+    if (!m_query.exec(sql.isEmpty() ? GetDefaultSQL() : sql))
+        return false;
+    // Column names are matched without regard to case: some databases fold unquoted names.
+    const QSqlRecord record = m_query.record();
+    for (int i = 0; i < record.count(); ++i)
+        m_columns.insert(record.fieldName(i).toLower(), i);
+    m_open = true;
+    m_eof = !m_query.next();
+    return true;
+}
+
+void CRecordset::Close() {
+    if (m_open)
+        m_query.finish();
+    m_columns.clear();
+    m_open = false;
+    m_eof = true;
+}
+
+void CRecordset::MoveNext() {
+    if (!m_eof)
+        m_eof = !m_query.next();
+}
+
+QString CRecordset::LastError() const {
+    return m_query.lastError().text();
+}
+
+QVariant CRecordset::Value(const char* column) const {
+    const int index = m_columns.value(QString::fromLatin1(column).toLower(), -1);
+    return index < 0 ? QVariant() : m_query.value(index);
+}
+
+int CRecordset::Long(const char* column) const {
+    return Value(column).toInt();
+}
+
+QString CRecordset::Text(const char* column) const {
+    return Value(column).toString();
+}
+
+int CRecordset::Bool(const char* column) const {
+    // Drivers hand yes/no columns back as numbers, booleans or text such as "1" or "t".
+    const QVariant value = Value(column);
+    if (value.typeId() == QMetaType::QString) {
+        const QString text = value.toString().trimmed().toLower();
+        return text == QLatin1String("1") || text == QLatin1String("t") ||
+                       text == QLatin1String("true") || text == QLatin1String("y") ||
+                       text == QLatin1String("yes")
+                   ? 1
+                   : 0;
+    }
+    return value.toInt() != 0 ? 1 : 0;
+}
+
+float CRecordset::Single(const char* column) const {
+    return Value(column).toFloat();
+}
+
+QString CRecordset::FieldText(const char* column) const {
+    const QVariant value = Value(column);
+    return value.isNull() ? QString() : value.toString();
+}
+
+void CRecordset::CopyStats(CUnitStats& stats) const {
+    stats.IdRace = Long("IdRace");
+    stats.IdQualiteMin = Long("IdQualiteMin");
+    stats.IdQualiteMax = Long("IdQualiteMax");
+    stats.IdQualite = Long("IdQualite");
+    stats.IdType = Long("IdType");
+    stats.Force = Long("Force");
+    stats.Resistance = Long("Resistance");
+    stats.Valeur = Long("Valeur");
+    stats.IdArmure = Long("IdArmure");
+    stats.IdArmePrincipale = Long("IdArmePrincipale");
+    stats.IdArmeSecondaire = Long("IdArmeSecondaire");
+    stats.Bouclier = Bool("Bouclier");
+    stats.Mouvement = Single("Mouvement");
+    stats.JetSauvegarde = Long("JetSauvegarde");
+    stats.Terrible = Bool("Terrible");
+    stats.IdEclairage = Long("IdEclairage");
+    stats.Points = Long("Points");
+    stats.UPG = Long("UPG");
+    stats.Min = Long("Min");
+    stats.Max = Long("Max");
+    stats.CombatantType = Long("CombatantType");
+}

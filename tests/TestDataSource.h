@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A throw-away data source "Skarnholt": an SQLite file with the program's schema, registered
+// in a private odbc.ini that unixODBC is pointed at through ODBCINI.
+class TestDataSource {
+public:
+    // Creates the database file and the data source; loads the given catalogue file (relative
+    // to the source tree) when one is named.
+    explicit TestDataSource(const QString& catalogueFile = QString());
+    // Points unixODBC at an odbc.ini without any data source.
+    static void UseNoDataSource(QTemporaryDir& dir);
+
+    bool IsValid() const { return m_valid; }
+    QString DatabasePath() const;
+    QString ErrorText() const { return m_error; }
+
+    // Runs a script of statements separated by semicolons through the ODBC driver.
+    bool RunScript(const QString& path);
+    // Runs one statement on a second, independent connection (another program's writes).
+    bool ExecOnOtherConnection(const QString& sql);
+
+    static QString SourcePath(const QString& relative);
+
+private:
+    QTemporaryDir m_dir;
+    bool m_valid = false;
+    QString m_error;
+};
