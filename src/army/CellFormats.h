@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct CUnitStats;
+class CArmyUnit;
+
+// The texts of the cells of an army list row and of its line in the text report.
+
+// Columns of UnitStatCells, in order.
+enum UnitStatColumn {
+    kQualityColumn,
+    kTypeColumn,
+    kForceColumn,
+    kResistanceColumn,
+    kValeurColumn,
+    kShieldColumn,
+    kArmourColumn,
+    kWeaponsColumn,
+    kMovementColumn,
+    kSaveColumn,
+    kTerribleColumn,
+    kLightingColumn,
+    kPointsColumn,
+    kUpgColumn,
+    kMinColumn,
+    kMaxColumn,
+    kStatColumnCount
+};
+
+// A statistic of 0 is left blank.
+QString FormatStatValue(int v);
+// Points, UPG, Min, Max and the save: "''" for a mount, blank for a machine.
+QString FormatPointsText(int v, int combatantType);
+QString FormatSaveText(int v, int combatantType);
+QString FormatTerribleText(int terrible);
+QString FormatArmourText(const CUnitStats& stats);
+QString FormatWeaponsText(const CUnitStats& stats);
+// Movement is stored in game units and shown in centimetres.
+QString FormatMovementText(const CUnitStats& stats);
+
+// The notes cell of the army list: price and command points or figures.
+QString FormatNotesText(const CArmyUnit& unit);
+// The notes of the report line; a leader shows its command points even as a mount.
+QString FormatReportNotesText(const CArmyUnit& unit);
+
+QStringList UnitStatCells(const CUnitStats& stats);
+
+// The text report: a header, then one tab-separated line per unit, indented under its leader.
+QString UnitTextHeaderLine();
+QString UnitTextLine(const CArmyUnit& unit, int warchiefId);
