@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// Icons and pictures by resource id, from the program's built-in resources
+// (":/icons/<id>.svg" and ":/bitmaps/<id>.svg" or ".png").
+QIcon LoadIconResource(int id);
+// A null pixmap when there is no picture under the id.
+QPixmap LoadBitmapResource(int id);
