@@ -1,0 +1,116 @@
+#include "CUnitStatsList.h"
+
+#include "CImageList.h"
+#include "data/CArmyUnit.h"
+#include "data/CUnitType.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int kAddressRole = Qt::UserRole;
+constexpr int kKindRole = Qt::UserRole + 1;
+constexpr int kIndentRole = Qt::UserRole + 2;
+
+} // namespace
+
+// Draws the first column shifted by its indent, while the selection still covers the whole cell.
+class CUnitStatsList::CIndentDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const int shift = Shift(index);
+        if (shift == 0) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, widget);
+        opt.rect.setLeft(opt.rect.left() + shift);
+        painter->save();
+        painter->setClipRect(option.rect);
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(Shift(index), 0);
+    }
+
+private:
+    static int Shift(const QModelIndex& index) {
+        return index.data(kIndentRole).toInt() * kIndentStep;
+    }
+};
+
+CUnitStatsList::CUnitStatsList(QWidget* parent) : QTreeWidget(parent) {
+    // The column layout functions append their columns to an empty header.
+    setColumnCount(0);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setUniformRowHeights(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setAllColumnsShowFocus(true);
+    setSortingEnabled(false);
+    setHeaderHidden(false);
+    header()->setStretchLastSection(false);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header()->setSectionsClickable(false);
+    setItemDelegateForColumn(0, new CIndentDelegate(this));
+}
+
+void CUnitStatsList::SetImageList(const CImageList* images) {
+    m_pImages = images;
+    if (images)
+        setIconSize(QSize(images->Size(), images->Size()));
+}
+
+void* CUnitStatsList::ItemData(const QTreeWidgetItem* item) {
+    if (!item)
+        return nullptr;
+    return reinterpret_cast<void*>(item->data(0, kAddressRole).value<quintptr>());
+}
+
+CUnitStatsList::RecordKind CUnitStatsList::ItemKind(const QTreeWidgetItem* item) {
+    return item ? static_cast<RecordKind>(item->data(0, kKindRole).toInt()) : kNoRecord;
+}
+
+void CUnitStatsList::SetItemData(QTreeWidgetItem* item, CArmyUnit* unit) {
+    item->setData(0, kAddressRole, QVariant::fromValue(reinterpret_cast<quintptr>(unit)));
+    item->setData(0, kKindRole, kArmyUnitRecord);
+}
+
+void CUnitStatsList::SetItemData(QTreeWidgetItem* item, CUnitType* type) {
+    item->setData(0, kAddressRole, QVariant::fromValue(reinterpret_cast<quintptr>(type)));
+    item->setData(0, kKindRole, kUnitTypeRecord);
+}
+
+CArmyUnit* CUnitStatsList::UnitAt(int row) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return ItemKind(item) == kArmyUnitRecord ? static_cast<CArmyUnit*>(ItemData(item)) : nullptr;
+}
+
+CUnitType* CUnitStatsList::UnitTypeAt(int row) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return ItemKind(item) == kUnitTypeRecord ? static_cast<CUnitType*>(ItemData(item)) : nullptr;
+}
+
+int CUnitStatsList::IndentOf(int row) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item ? item->data(0, kIndentRole).toInt() : 0;
+}
+
+void CUnitStatsList::SetIndent(int row, int indent) {
+    if (QTreeWidgetItem* item = topLevelItem(row))
+        item->setData(0, kIndentRole, indent);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QTreeWidget>
+
+class CArmyUnit;
+class CImageList;
+class CUnitType;
+
+// The report-style list of units shown by every screen: one flat row per unit, holding the
+// address of the record it shows. The army hierarchy is shown by indenting the first column.
+class CUnitStatsList : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    // What the address held by a row points to.
+    enum RecordKind { kNoRecord = 0, kArmyUnitRecord = 1, kUnitTypeRecord = 2 };
+    static constexpr int kIndentStep = 16;
+
+    explicit CUnitStatsList(QWidget* parent = nullptr);
+
+    // The statistic image list, used for the row icons and the icons of the cells.
+    void SetImageList(const CImageList* images);
+    const CImageList* ImageList() const { return m_pImages; }
+
+    static void* ItemData(const QTreeWidgetItem* item);
+    static RecordKind ItemKind(const QTreeWidgetItem* item);
+    static void SetItemData(QTreeWidgetItem* item, CArmyUnit* unit);
+    static void SetItemData(QTreeWidgetItem* item, CUnitType* type);
+
+    int RowCount() const { return topLevelItemCount(); }
+    QTreeWidgetItem* Row(int row) const { return topLevelItem(row); }
+    // Null when the row is out of range or holds the other kind of record.
+    CArmyUnit* UnitAt(int row) const;
+    CUnitType* UnitTypeAt(int row) const;
+
+    int IndentOf(int row) const;
+    void SetIndent(int row, int indent);
+
+private:
+    class CIndentDelegate;
+
+    const CImageList* m_pImages = nullptr;
+};

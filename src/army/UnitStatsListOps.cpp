@@ -1,0 +1,137 @@
+#include "UnitStatsListOps.h"
+
+#include "CImageList.h"
+#include "CUnitStatsList.h"
+#include "CellFormats.h"
+#include "ValueNames.h"
+#include "app/StringTable.h"
+#include "data/CArmyUnit.h"
+#include "data/CUnitType.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+constexpr int kColumnWidth = 50;
+constexpr int kNotesWidth = 200;
+constexpr int kNameId = 144;
+constexpr int kRaceId = 145;
+constexpr int kNotesId = 149;
+// Titles of the statistic block, in the order of UnitStatCells.
+constexpr int kStatHeaderIds[kStatColumnCount] = {143, 142, 141, 140, 139, 232, 138, 137,
+                                                  136, 135, 134, 133, 132, 131, 130, 129};
+
+// Where the statistic block starts in each layout.
+constexpr int kUnitStatsOffset = 1;
+constexpr int kTypeStatsOffset = 2;
+
+// The first column leaves room for its icon and indent, the others for their margins.
+constexpr int kFirstColumnMargin = 96;
+constexpr int kColumnMargin = 24;
+
+void AppendColumn(CUnitStatsList& list, int titleId, int width) {
+    const int column = list.columnCount();
+    list.setColumnCount(column + 1);
+    QTreeWidgetItem* header = list.headerItem();
+    header->setText(column, LoadResString(titleId));
+    header->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
+    list.setColumnWidth(column, width);
+}
+
+void AppendStatBlock(CUnitStatsList& list) {
+    for (int id : kStatHeaderIds)
+        AppendColumn(list, id, kColumnWidth);
+}
+
+QIcon ImageOf(const CUnitStatsList& list, int image) {
+    return list.ImageList() ? list.ImageList()->Icon(image) : QIcon();
+}
+
+// A cell without an image holds no icon at all rather than a null one.
+void SetCellIcon(QTreeWidgetItem* item, int column, const QIcon& icon) {
+    item->setData(column, Qt::DecorationRole, icon.isNull() ? QVariant() : QVariant(icon));
+}
+
+void SetStatCells(const CUnitStatsList& list, QTreeWidgetItem* item, const CUnitStats& stats,
+                  int offset) {
+    const QStringList cells = UnitStatCells(stats);
+    for (int i = 0; i < cells.size(); ++i)
+        item->setText(offset + i, cells.at(i));
+
+    // Mounts and machines have neither armour nor shield of their own.
+    const bool armoured =
+        stats.CombatantType != kUncountedType && stats.CombatantType != kMachineType;
+    SetCellIcon(item, offset + kWeaponsColumn,
+                ImageOf(list, GetWeaponImage(stats.IdArmePrincipale)));
+    SetCellIcon(item, offset + kArmourColumn,
+                armoured ? ImageOf(list, GetArmourImage(stats.IdArmure)) : QIcon());
+    SetCellIcon(item, offset + kShieldColumn,
+                armoured && stats.Bouclier == 1 ? ImageOf(list, kShieldImage) : QIcon());
+}
+
+void SetUnitCells(const CUnitStatsList& list, QTreeWidgetItem* item, const CArmyUnit& unit) {
+    item->setText(0, unit.Nom);
+    SetStatCells(list, item, unit, kUnitStatsOffset);
+    item->setText(kUnitStatsOffset + kStatColumnCount, FormatNotesText(unit));
+}
+
+} // namespace
+
+void InsertUnitColumns(CUnitStatsList& list) {
+    AppendColumn(list, kNameId, kColumnWidth);
+    AppendStatBlock(list);
+    AppendColumn(list, kNotesId, kNotesWidth);
+}
+
+void InsertStatColumns(CUnitStatsList& list, bool withRaceAndName) {
+    if (withRaceAndName) {
+        AppendColumn(list, kRaceId, kColumnWidth);
+        AppendColumn(list, kNameId, kColumnWidth);
+    }
+    AppendStatBlock(list);
+}
+
+int AddUnitRow(CUnitStatsList& list, CArmyUnit* unit, int image, int indent, int position) {
+    const int count = list.topLevelItemCount();
+    const int row = position < 0 || position > count ? count : position;
+    auto* item = new QTreeWidgetItem;
+    SetCellIcon(item, 0, ImageOf(list, image));
+    SetUnitCells(list, item, *unit);
+    CUnitStatsList::SetItemData(item, unit);
+    list.insertTopLevelItem(row, item);
+    list.SetIndent(row, indent);
+    FitColumnsToRow(list, row);
+    return row;
+}
+
+void UpdateUnitRow(CUnitStatsList& list, CArmyUnit* unit, int row) {
+    QTreeWidgetItem* item = list.topLevelItem(row);
+    if (!item)
+        return;
+    SetUnitCells(list, item, *unit);
+    FitColumnsToRow(list, row);
+}
+
+int AddUnitTypeRow(CUnitStatsList& list, CUnitType* type, int image) {
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, GetRaceName(type->IdRace));
+    SetCellIcon(item, 0, ImageOf(list, image));
+    item->setText(1, type->NomGB);
+    SetStatCells(list, item, *type, kTypeStatsOffset);
+    CUnitStatsList::SetItemData(item, type);
+    list.addTopLevelItem(item);
+    return list.indexOfTopLevelItem(item);
+}
+
+void FitColumnsToRow(CUnitStatsList& list, int row) {
+    const QTreeWidgetItem* item = list.topLevelItem(row);
+    if (!item)
+        return;
+    const QFontMetrics metrics(list.font());
+    for (int column = 0; column < list.columnCount(); ++column) {
+        const int margin = column == 0 ? kFirstColumnMargin : kColumnMargin;
+        const int needed = metrics.horizontalAdvance(item->text(column)) + margin;
+        if (list.columnWidth(column) < needed)
+            list.setColumnWidth(column, needed);
+    }
+}

@@ -1,0 +1,6 @@
+#include "CArmy.h"
+
+CArmy& CArmy::Instance() {
+    static CArmy army;
+    return army;
+}

@@ -1,0 +1,157 @@
+#include "army/CDragRecord.h"
+#include "army/CTreeDropTarget.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+// Drags between the catalogue tree, which refuses drops, and the army tree, which takes them.
+class TestDragDrop : public QObject {
+    Q_OBJECT
+
+private slots:
+    void validityRules();
+    void dropsOnTheTrees();
+    void highlightFollowsTheItems();
+};
+
+namespace {
+
+const std::unique_ptr<QMimeData> kOurs(CTreeDropTarget::CreateDragData());
+
+std::unique_ptr<QTreeWidget> MakeTree() {
+    auto tree = std::make_unique<QTreeWidget>();
+    for (int i = 0; i < 4; ++i)
+        tree->addTopLevelItem(new QTreeWidgetItem({QString::number(i)}));
+    tree->resize(300, 400);
+    tree->show();
+    return tree;
+}
+
+QPoint At(QTreeWidget& tree, int row) {
+    return row < 0 ? QPoint(10, 390) : tree.visualItemRect(tree.topLevelItem(row)).center();
+}
+
+// Sends one drag event of the given type to the viewport; answers whether it was accepted.
+bool Send(QTreeWidget& tree, QEvent::Type type, int row, const QMimeData* data = kOurs.get(),
+          Qt::DropAction* action = nullptr, Qt::MouseButtons buttons = Qt::LeftButton) {
+    const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    std::unique_ptr<QDropEvent> event;
+    if (type == QEvent::Drop)
+        event = std::make_unique<QDropEvent>(At(tree, row), actions, data, buttons, Qt::NoModifier);
+    else if (type == QEvent::DragEnter)
+        event = std::make_unique<QDragEnterEvent>(At(tree, row), actions, data, buttons,
+                                                  Qt::NoModifier);
+    else
+        event =
+            std::make_unique<QDragMoveEvent>(At(tree, row), actions, data, buttons, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), event.get());
+    if (action)
+        *action = event->dropAction();
+    return event->isAccepted();
+}
+
+} // namespace
+
+void TestDragDrop::validityRules() {
+    QTreeWidget tree;
+    QTreeWidgetItem dragged, other;
+    CDragRecord& record = CDragRecord::Instance();
+    record.BeginCatalogueDrag(&tree, &dragged);
+    QVERIFY(!record.IsValidCatalogueDrop());
+    record.m_nDropState = CDragRecord::kDroppedOnAcceptingTree;
+    QVERIFY(record.IsValidCatalogueDrop()); // on empty space: the unit goes to the end
+    QVERIFY(!record.IsValidArmyDrop());
+    record.m_pTargetItem = &dragged;
+    QVERIFY(!record.IsValidCatalogueDrop());
+
+    record.m_pTargetWindow = &tree;
+    record.BeginArmyDrag(&tree, &dragged);
+    QCOMPARE(record.m_nKind, int(CDragRecord::kArmyDrag));
+    QVERIFY(!record.m_pTargetItem && !record.m_pTargetWindow && record.m_nDropState == 0);
+    record.m_nDropState = CDragRecord::kDroppedOnAcceptingTree;
+    QVERIFY(!record.IsValidArmyDrop());
+    record.m_pTargetItem = &dragged;
+    QVERIFY(!record.IsValidArmyDrop());
+    record.m_pTargetItem = &other;
+    QVERIFY(record.IsValidArmyDrop() && !record.IsValidCatalogueDrop());
+    record.Reset();
+    QVERIFY(!record.m_pSourceTree && !record.m_pDraggedItem && record.m_nKind == 0);
+}
+
+void TestDragDrop::dropsOnTheTrees() {
+    auto catalogue = MakeTree(), army = MakeTree();
+    CTreeDropTarget refusing(catalogue.get(), CTreeDropTarget::kRefuseDrops);
+    CTreeDropTarget accepting(army.get(), CTreeDropTarget::kAcceptDrops);
+    CDragRecord& record = CDragRecord::Instance();
+    QTreeWidgetItem* dragged = army->topLevelItem(0);
+    QTreeWidgetItem* under = army->topLevelItem(3);
+
+    record.BeginCatalogueDrag(catalogue.get(), catalogue->topLevelItem(0));
+    Qt::DropAction action = Qt::CopyAction;
+    QVERIFY(Send(*catalogue, QEvent::DragEnter, 1));
+    QVERIFY(!Send(*catalogue, QEvent::DragMove, 2, kOurs.get(), &action));
+    QCOMPARE(action, Qt::IgnoreAction);
+    QVERIFY(!Send(*catalogue, QEvent::Drop, 2));
+    QCOMPARE(record.m_nDropState, int(CDragRecord::kDroppedOnRefusingTree));
+
+    record.BeginArmyDrag(army.get(), dragged);
+    QVERIFY(Send(*army, QEvent::DragEnter, 1, kOurs.get(), &action));
+    QCOMPARE(action, Qt::CopyAction);
+    QCOMPARE(CTreeDropTarget::DropHighlight(army.get()), army->topLevelItem(1));
+    QVERIFY(Send(*army, QEvent::DragMove, 3, kOurs.get(), &action, Qt::RightButton));
+    QCOMPARE(action, Qt::MoveAction);
+    QCOMPARE(CTreeDropTarget::DropHighlight(army.get()), under);
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(army->viewport(), &leave);
+    QCOMPARE(CTreeDropTarget::DropHighlight(army.get()), under);
+    QVERIFY(Send(*army, QEvent::DragEnter, 3) && Send(*army, QEvent::Drop, 3));
+    QVERIFY(record.m_pTargetItem == under && record.m_pTargetWindow == army.get());
+    QVERIFY(record.IsValidArmyDrop());
+
+    // Released over empty space once the source cleared the highlight: no target item.
+    CTreeDropTarget::SetDropHighlight(army.get(), nullptr);
+    record.BeginCatalogueDrag(catalogue.get(), catalogue->topLevelItem(0));
+    QVERIFY(Send(*army, QEvent::DragEnter, -1) && Send(*army, QEvent::Drop, -1));
+    QVERIFY(record.m_pTargetItem == nullptr && record.IsValidCatalogueDrop());
+
+    // Foreign data (a dragged text or file) is refused, even when it reaches the tree.
+    QMimeData text;
+    text.setText(QStringLiteral("Lanciers"));
+    record.Reset();
+    QVERIFY(!Send(*army, QEvent::DragEnter, 2, &text));
+    QCOMPARE(CTreeDropTarget::DropHighlight(army.get()), nullptr);
+    QVERIFY(Send(*army, QEvent::DragEnter, -1) && !Send(*army, QEvent::Drop, 2, &text));
+    QCOMPARE(record.m_nDropState, int(CDragRecord::kNotDropped));
+}
+
+void TestDragDrop::highlightFollowsTheItems() {
+    auto tree = MakeTree();
+    QTreeWidgetItem* marked = tree->topLevelItem(0);
+    const QBrush own(Qt::darkGreen);
+    marked->setBackground(0, own);
+    CTreeDropTarget::SetDropHighlight(tree.get(), marked);
+    QCOMPARE(marked->background(0), tree->palette().brush(QPalette::Highlight));
+    QCOMPARE(marked->foreground(0), tree->palette().brush(QPalette::HighlightedText));
+    CTreeDropTarget::SetDropHighlight(tree.get(), tree->topLevelItem(1));
+    QCOMPARE(marked->background(0), own);
+    QVERIFY(!marked->data(0, Qt::ForegroundRole).isValid());
+
+    // A deleted item is forgotten before anything could touch it.
+    auto* child = new QTreeWidgetItem(tree->topLevelItem(2), {QStringLiteral("c")});
+    CTreeDropTarget::SetDropHighlight(tree.get(), child);
+    delete tree->topLevelItem(3);
+    QCOMPARE(CTreeDropTarget::DropHighlight(tree.get()), child);
+    delete tree->topLevelItem(2);
+    QCOMPARE(CTreeDropTarget::DropHighlight(tree.get()), nullptr);
+    CTreeDropTarget::SetDropHighlight(tree.get(), marked);
+    tree->clear();
+    QCOMPARE(CTreeDropTarget::DropHighlight(tree.get()), nullptr);
+}
+
+QTEST_MAIN(TestDragDrop)
+#include "tst_dragdrop.moc"

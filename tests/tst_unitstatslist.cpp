@@ -1,0 +1,178 @@
+#include "army/CImageList.h"
+#include "army/CUnitStatsList.h"
+#include "army/CellFormats.h"
+#include "army/UnitStatsListOps.h"
+#include "army/ValueNames.h"
+#include "data/CArmyUnit.h"
+#include "data/CUnitType.h"
+
+#include <QPixmap>
+#include <QStyledItemDelegate>
+#include <QtTest>
+
+// Column layouts, rows and icons of the unit statistics list, in the built-in French.
+class TestUnitStatsList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void columnLayouts();
+    void unitRows();
+    void iconsAndUnitTypeRows();
+    void columnsOnlyWiden();
+
+private:
+    CImageList m_images; // 26 distinct icons standing in for the statistic images
+};
+
+namespace {
+
+QStringList Titles(const QTreeWidget& list) {
+    QStringList titles;
+    for (int c = 0; c < list.columnCount(); ++c)
+        titles << list.headerItem()->text(c);
+    return titles;
+}
+
+bool SameIcon(const QIcon& a, const QIcon& b) {
+    return !a.isNull() && a.cacheKey() == b.cacheKey();
+}
+
+CArmyUnit Infantry(const QString& name, int combatantType = kCombatUnitType) {
+    CArmyUnit unit;
+    unit.Nom = name;
+    unit.CombatantType = combatantType;
+    unit.Force = 3;
+    unit.IdArmure = 2;
+    unit.Bouclier = 1;
+    unit.IdArmePrincipale = 1;
+    unit.CoutTotal = 90;
+    return unit;
+}
+
+} // namespace
+
+void TestUnitStatsList::initTestCase() {
+    for (int i = 0; i < 26; ++i)
+        m_images.Add(QIcon(QPixmap(16, 16)));
+}
+
+void TestUnitStatsList::columnLayouts() {
+    const QStringList stats = QStringLiteral("Qua Type For Res Val Bouclier Armure Arme Mvt Jp Ter "
+                                             "Ecl Pts Upg Min Max")
+                                  .split(u' ');
+    CUnitStatsList army;
+    InsertUnitColumns(army);
+    QCOMPARE(Titles(army), QStringList{"Nom"} + stats + QStringList{"Notes"});
+    QCOMPARE(army.columnWidth(16), 50);
+    QCOMPARE(army.columnWidth(17), 200);
+
+    CUnitStatsList catalogue;
+    InsertStatColumns(catalogue, true);
+    QCOMPARE(Titles(catalogue), QStringList({"Race", "Nom"}) + stats);
+
+    CUnitStatsList extended;
+    extended.setColumnCount(1);
+    extended.headerItem()->setText(0, QStringLiteral("Effectif"));
+    InsertStatColumns(extended, false);
+    QCOMPARE(Titles(extended), QStringList{"Effectif"} + stats);
+}
+
+void TestUnitStatsList::unitRows() {
+    CUnitStatsList list;
+    list.SetImageList(&m_images);
+    InsertUnitColumns(list);
+
+    CArmyUnit a = Infantry("A"), b = Infantry("B"), c = Infantry("C"), d = Infantry("D");
+    QCOMPARE(AddUnitRow(list, &a, 3, 0, -1), 0);
+    QCOMPARE(AddUnitRow(list, &b, 4, 1, -1), 1);
+    QCOMPARE(AddUnitRow(list, &c, 5, 2, 1), 1);
+    QCOMPARE(AddUnitRow(list, &d, 1, 0, 99), 3);
+    const QList<CArmyUnit*> order = {&a, &c, &b, &d};
+    const QList<int> indents = {0, 2, 1, 0};
+    for (int row = 0; row < order.size(); ++row) {
+        QVERIFY(list.UnitAt(row) == order.at(row) && !list.UnitTypeAt(row));
+        QCOMPARE(CUnitStatsList::ItemData(list.topLevelItem(row)), (void*)order.at(row));
+        QCOMPARE(list.topLevelItem(row)->text(0), order.at(row)->Nom);
+        QCOMPARE(list.IndentOf(row), indents.at(row));
+    }
+    QVERIFY(SameIcon(list.topLevelItem(1)->icon(0), m_images.Icon(5)));
+    QCOMPARE(list.topLevelItem(1)->text(1 + kForceColumn), QStringLiteral("3"));
+
+    c.CoutTotal = 135;
+    UpdateUnitRow(list, &c, 1);
+    QVERIFY(list.topLevelItem(1)->text(17).contains(QStringLiteral("135")));
+
+    // The first column is drawn shifted by the indent, so its cells ask for more room.
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    option.widget = &list;
+    const QModelIndex nested = list.model()->index(1, 0);
+    QCOMPARE(list.itemDelegateForColumn(0)->sizeHint(option, nested).width() -
+                 QStyledItemDelegate().sizeHint(option, nested).width(),
+             2 * CUnitStatsList::kIndentStep);
+}
+
+void TestUnitStatsList::iconsAndUnitTypeRows() {
+    CUnitStatsList list;
+    list.SetImageList(&m_images);
+    InsertUnitColumns(list);
+    CArmyUnit shielded = Infantry("S"), mount = Infantry("M", kUncountedType),
+              machine = Infantry("E", kMachineType), bare = Infantry("B");
+    bare.Bouclier = 0;
+    bare.IdArmePrincipale = 0;
+    for (CArmyUnit* unit : {&shielded, &mount, &machine, &bare})
+        AddUnitRow(list, unit, 0, 0, -1);
+    auto icon = [&list](int row, int stat) { return list.topLevelItem(row)->icon(1 + stat); };
+
+    QVERIFY(SameIcon(icon(0, kWeaponsColumn), m_images.Icon(GetWeaponImage(1))));
+    QVERIFY(SameIcon(icon(0, kArmourColumn), m_images.Icon(GetArmourImage(2))));
+    QVERIFY(SameIcon(icon(0, kShieldColumn), m_images.Icon(kShieldImage)));
+    for (int row : {1, 2}) {
+        QVERIFY(SameIcon(icon(row, kWeaponsColumn), m_images.Icon(GetWeaponImage(1))));
+        QVERIFY(icon(row, kArmourColumn).isNull() && icon(row, kShieldColumn).isNull());
+    }
+    QVERIFY(icon(3, kShieldColumn).isNull() && icon(3, kWeaponsColumn).isNull());
+    shielded.Bouclier = 0;
+    UpdateUnitRow(list, &shielded, 0);
+    QVERIFY(icon(0, kShieldColumn).isNull());
+
+    // The unit-type layout: race and English name first, the same icons two columns further.
+    CUnitStatsList catalogue;
+    catalogue.SetImageList(&m_images);
+    InsertStatColumns(catalogue, true);
+    CUnitType type;
+    type.IdRace = 2;
+    type.NomGB = QStringLiteral("Wood archers");
+    type.IdArmure = 4;
+    type.Bouclier = 1;
+    QCOMPARE(AddUnitTypeRow(catalogue, &type, 6), 0);
+    const QTreeWidgetItem* item = catalogue.topLevelItem(0);
+    QVERIFY(item->text(0) == GetRaceName(2) && !item->text(0).isEmpty());
+    QCOMPARE(item->text(1), type.NomGB);
+    QCOMPARE(item->text(2 + kArmourColumn), FormatArmourText(type));
+    QVERIFY(SameIcon(item->icon(0), m_images.Icon(6)));
+    QVERIFY(SameIcon(item->icon(2 + kShieldColumn), m_images.Icon(kShieldImage)));
+    QVERIFY(catalogue.UnitTypeAt(0) == &type && !catalogue.UnitAt(0));
+}
+
+void TestUnitStatsList::columnsOnlyWiden() {
+    CUnitStatsList list;
+    InsertUnitColumns(list);
+    const QFontMetrics metrics(list.font());
+    CArmyUnit unit = Infantry(QStringLiteral("Garde royale des montagnes du nord"));
+    AddUnitRow(list, &unit, -1, 0, -1);
+    const int wide = list.columnWidth(0);
+    QVERIFY(wide >= metrics.horizontalAdvance(unit.Nom) + 96);
+    QVERIFY(list.columnWidth(17) >= metrics.horizontalAdvance(FormatNotesText(unit)) + 24);
+    QCOMPARE(list.columnWidth(1 + kForceColumn), 50);
+
+    list.setColumnWidth(1 + kForceColumn, 300);
+    unit.Nom = QStringLiteral("Garde");
+    UpdateUnitRow(list, &unit, 0);
+    QCOMPARE(list.columnWidth(0), wide);
+    QCOMPARE(list.columnWidth(1 + kForceColumn), 300);
+}
+
+QTEST_MAIN(TestUnitStatsList)
+#include "tst_unitstatslist.moc"
