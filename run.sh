@@ -1,8 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, sets up the data source when none exists, starts the program.
+#   ./run.sh [--english | --french] [program arguments]
+# The language sticks: the English module stays beside the program until --french removes it.
 set -euo pipefail
 cd "$(dirname "$0")"
+language=""
+case ${1:-} in
+    --english|--french) language=$1; shift ;;
+esac
 scripts/install-packages.sh
 scripts/build.sh
+module=build/SkarnholtDB_GB.qm
+if [[ $language == --english || ( -z $language && -e $module ) ]]; then
+    cp build/translations/SkarnholtDB_GB.qm "$module"
+elif [[ $language == --french ]]; then
+    rm -f "$module"
+fi
 odbcinst -q -s -n Skarnholt >/dev/null 2>&1 || scripts/setup-datasource.sh
 exec build/skarnholtdb "$@"

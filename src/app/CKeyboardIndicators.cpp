@@ -7,8 +7,7 @@
 #include <QLabel>
 #include <QTimer>
 
-CKeyboardIndicators::CKeyboardIndicators(QLabel* caps, QLabel* num, QLabel* scroll,
-                                         QObject* parent)
+CKeyboardIndicators::CKeyboardIndicators(QLabel* caps, QLabel* num, QLabel* scroll, QObject* parent)
     : QObject(parent), m_panes{caps, num, scroll} {
     for (int i = 0; i < 3; ++i) {
         m_texts[i] = m_panes[i]->text();

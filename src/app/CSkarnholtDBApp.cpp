@@ -1,19 +1,61 @@
 #include "CSkarnholtDBApp.h"
 
+#include "CAboutDlg.h"
+#include "CMainFrame.h"
+#include "CommandIds.h"
 #include "StringTable.h"
 #include "data/CArmyDatabase.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QSettings>
 
 CSkarnholtDBApp::CSkarnholtDBApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(BuiltInResString(kAppTitleId));
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
 }
 
+CSkarnholtDBApp::~CSkarnholtDBApp() {
+    delete m_pMainFrame;
+}
+
+CSkarnholtDBApp* CSkarnholtDBApp::Instance() {
+    return qobject_cast<CSkarnholtDBApp*>(QCoreApplication::instance());
+}
+
+bool CSkarnholtDBApp::LoadLanguageModule(const QString& directory) {
+    m_english = m_module.load(QDir(directory).filePath(QLatin1String(kLanguageModule)));
+    if (m_english) {
+        installTranslator(&m_module);
+        return true;
+    }
+    // French: the standard buttons and dialogs of Qt in French too, when installed.
+    if (m_qtTexts.load(QStringLiteral("qtbase_fr"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_qtTexts);
+    return false;
+}
+
 bool CSkarnholtDBApp::InitInstance() {
-    return CArmyDatabase::Instance().OpenDatabase() != 0;
+    LoadLanguageModule(applicationDirPath());
+    if (!CArmyDatabase::Instance().OpenDatabase())
+        return false;
+    m_settings = std::make_unique<QSettings>(organizationName(), applicationName());
+
+    m_pMainFrame = new CMainFrame;
+    connect(m_pMainFrame->Action(ID_APP_ABOUT), &QAction::triggered, this,
+            &CSkarnholtDBApp::OnAppAbout);
+    m_pMainFrame->showMaximized();
+    return true;
 }
 
 int CSkarnholtDBApp::ExitInstance() {
+    delete m_pMainFrame;
+    m_pMainFrame = nullptr;
     CArmyDatabase::Instance().CloseDatabase();
+    if (m_english)
+        removeTranslator(&m_module);
     return 0;
 }
 
@@ -22,6 +64,12 @@ int CSkarnholtDBApp::Run() {
         ExitInstance();
         return 1;
     }
-    // The main window comes next; until then the program only checks that its data opens.
-    return ExitInstance();
+    const int status = exec();
+    ExitInstance();
+    return status;
+}
+
+void CSkarnholtDBApp::OnAppAbout() {
+    CAboutDlg about(m_pMainFrame);
+    about.exec();
 }

@@ -1,12 +1,24 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
+#include <QTranslator>
+#include <memory>
 
-// The application: opens the data source "Skarnholt" and runs the program on it.
+class CMainFrame;
+class QSettings;
+
+// The application: chooses the language, opens the data source "Skarnholt", shows the main
+// window and, at exit, closes what it opened.
 class CSkarnholtDBApp : public QApplication {
     Q_OBJECT
 public:
+    static constexpr const char* kLanguageModule = "SkarnholtDB_GB.qm";
+
     CSkarnholtDBApp(int& argc, char** argv);
+    ~CSkarnholtDBApp() override;
+
+    static CSkarnholtDBApp* Instance();
 
     // Start-up; false when the program cannot run (the user has been told why).
     bool InitInstance();
@@ -14,4 +26,20 @@ public:
     int ExitInstance();
     // Start-up, the event loop, exit; the process's exit status.
     int Run();
+
+    // Loads the English module when it stands beside the program; French otherwise.
+    bool LoadLanguageModule(const QString& directory);
+    bool IsEnglish() const { return m_english; }
+
+    CMainFrame* m_pMainFrame = nullptr;
+    QSettings* Settings() const { return m_settings.get(); }
+
+public slots:
+    void OnAppAbout();
+
+private:
+    QTranslator m_module;
+    QTranslator m_qtTexts;
+    bool m_english = false;
+    std::unique_ptr<QSettings> m_settings;
 };

@@ -30,4 +30,6 @@ enum CommandId {
 };
 
 // Object name of the action of a command, by which tests and the routing find it.
-inline QString CommandObjectName(int id) { return QStringLiteral("command_%1").arg(id); }
+inline QString CommandObjectName(int id) {
+    return QStringLiteral("command_%1").arg(id);
+}

@@ -32,5 +32,7 @@ bool ReadKeyboardLocks(bool* caps, bool* num, bool* scroll) {
     return read;
 }
 #else
-bool ReadKeyboardLocks(bool*, bool*, bool*) { return false; }
+bool ReadKeyboardLocks(bool*, bool*, bool*) {
+    return false;
+}
 #endif

@@ -5,8 +5,10 @@
 namespace {
 QString Find(const char* folder, int id) {
     for (const char* extension : {"svg", "png"}) {
-        const QString path = QStringLiteral(":/%1/%2.%3").arg(QLatin1String(folder)).arg(id).arg(
-            QLatin1String(extension));
+        const QString path = QStringLiteral(":/%1/%2.%3")
+                                 .arg(QLatin1String(folder))
+                                 .arg(id)
+                                 .arg(QLatin1String(extension));
         if (QFile::exists(path))
             return path;
     }

@@ -30,8 +30,10 @@ void CDragTreeWidget::mousePressEvent(QMouseEvent* event) {
 
 void CDragTreeWidget::contextMenuEvent(QContextMenuEvent* event) {
     emit contextMenuRequested(event->reason() == QContextMenuEvent::Keyboard ? QPoint(-1, -1)
-                                                                            : event->globalPos());
+                                                                             : event->globalPos());
     event->accept();
 }
 
-void CDragTreeWidget::startDrag(Qt::DropActions) { emit beginDrag(m_pressPosition); }
+void CDragTreeWidget::startDrag(Qt::DropActions) {
+    emit beginDrag(m_pressPosition);
+}

@@ -19,7 +19,7 @@ CControlBarCloseButton::CControlBarCloseButton(QWidget* parent) : QAbstractButto
     setFixedSize(kButtonSide, kButtonSide);
     // Clicking it must not pull the keyboard focus away from whatever the user was editing.
     setFocusPolicy(Qt::NoFocus);
-    setToolTip(tr("Hide"));
+    setToolTip(tr("Masquer"));
 }
 
 QSize CControlBarCloseButton::sizeHint() const {

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "data/CItemList.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class CArmyView;
+class CCatalogueBar;
+class CKeyboardIndicators;
+class CUnitType;
+class QAction;
+
+// The one main window: menus, tool bar, status bar, the catalogue bar docked on the left and
+// the army view in the middle. Nothing of its layout is kept between runs.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+
+    // The action of a command id; nullptr for a command this window does not offer.
+    QAction* Action(int id) const { return m_actions.value(id); }
+    CCatalogueBar* CatalogueBar() const { return m_pCatalogueBar; }
+    CArmyView* ArmyView() const { return m_pArmyView; }
+    QToolBar* ToolBar() const { return m_pToolBar; }
+    CKeyboardIndicators* KeyboardIndicators() const { return m_pIndicators; }
+
+    // Requests of the other parts, passed to the catalogue bar.
+    void RefillCatalogue();
+    CUnitType* GetSelectedUnitType() const;
+    void CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const;
+    void ChooseShownRaces();
+
+private slots:
+    void OnUnitTypeProperties();
+
+private:
+    QAction* AddCommand(int id, const QString& text);
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateCatalogueBar();
+
+    QHash<int, QAction*> m_actions;
+    QToolBar* m_pToolBar = nullptr;
+    CCatalogueBar* m_pCatalogueBar = nullptr;
+    CArmyView* m_pArmyView = nullptr;
+    CKeyboardIndicators* m_pIndicators = nullptr;
+};

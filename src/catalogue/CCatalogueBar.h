@@ -1,0 +1,65 @@
+#pragma once
+
+#include "army/CImageList.h"
+#include "catalogue/CRaceGroup.h"
+#include "controlbar/CSizingControlBarCF.h"
+#include "data/CItemList.h"
+
+class CDragTreeWidget;
+class CRace;
+class CTreeDropTarget;
+class CUnitType;
+class QTreeWidgetItem;
+
+// The docking bar showing the unit-type catalogue as a tree: a bold node per race and under it
+// the race's unit types, leaders first and individuals last. Units are added to the open army
+// from it by context menu or by dragging onto the army tree.
+class CCatalogueBar : public CSizingControlBarCF {
+    Q_OBJECT
+public:
+    CCatalogueBar(const QString& title, QWidget* parent = nullptr);
+    ~CCatalogueBar() override;
+
+    void RebuildTree();
+    // The selected unit type; nullptr when nothing or a race node is selected.
+    CUnitType* GetSelectedUnitType() const;
+    // Appends every other unit type of the bar attached to the given one, in the bar's order.
+    void CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const;
+    void ShowSelectedTypeProperties();
+    // Lets the user choose the races shown; rebuilds the tree unless cancelled.
+    void ChooseShownRaces();
+
+    CDragTreeWidget* Tree() const { return m_pTree; }
+    const CImageList& Images() const { return m_images; }
+    int RaceIcon() const { return m_nRaceIcon; }
+    CItemList<CUnitType*>& UnitTypes() { return m_unitTypes; }
+    CItemList<CRace*>& Races() { return m_races; }
+    const CItemList<CRaceGroup*>& RaceGroups() const { return m_raceGroups; }
+
+    // The pop-up menu that the selected item gets (129, 130 or 131), nullptr for none; the
+    // caller owns it.
+    QMenu* CreateContextMenu() const;
+    // Where a menu asked for from the keyboard opens, in screen coordinates.
+    QPoint KeyboardMenuPosition() const;
+
+signals:
+    // A unit type was released on the army tree; the army view finishes the drop.
+    void catalogueDropped();
+
+private slots:
+    void OnContextMenu(const QPoint& globalPosition);
+    void OnDoubleClick(QTreeWidgetItem* item);
+    void OnBeginDrag(const QPoint& viewportPosition);
+
+private:
+    void FillCatalogue();
+    void GroupUnitTypes();
+
+    CDragTreeWidget* m_pTree = nullptr;
+    CImageList m_images;
+    int m_nRaceIcon = -1;
+    CItemList<CUnitType*> m_unitTypes;
+    CItemList<CRace*> m_races;
+    CItemList<CRaceGroup*> m_raceGroups;
+    CTreeDropTarget* m_pDropTarget = nullptr;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "army/CImageList.h"
+#include "data/CItemList.h"
+
+#include <QDialog>
+#include <memory>
+
+class CUnitType;
+class QTableWidget;
+namespace Ui {
+class CUnitTypePropertiesDlg;
+}
+
+// Every statistic of one catalogue unit type, side by side with the types attached to it (a
+// machine's crew, a rider's mount), beside the picture of its race. Stores nothing.
+class CUnitTypePropertiesDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CUnitTypePropertiesDlg(QWidget* parent = nullptr);
+    ~CUnitTypePropertiesDlg() override;
+
+    // The type to show, set before the dialog is shown; not owned.
+    void SetUnitType(CUnitType* type);
+
+    QTableWidget* PropertyList() const;
+    int RaceBitmapId() const;
+    const CItemList<CUnitType*>& AttachedTypes() const { return m_attachedTypes; }
+    const CImageList& Images() const { return m_images; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Fill();
+    void FillColumn(int column, const CUnitType& type);
+    void FitListToContents();
+
+    std::unique_ptr<Ui::CUnitTypePropertiesDlg> m_ui;
+    CUnitType* m_pUnitType = nullptr;
+    CItemList<CUnitType*> m_attachedTypes;
+    CImageList m_images;
+    int m_nRowIcon = -1;
+    bool m_filled = false;
+};
