@@ -117,6 +117,7 @@ void CMainFrame::CreateStatusBar() {
         pane->setObjectName(QLatin1String(name));
         pane->setAlignment(Qt::AlignCenter);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        pane->setContentsMargins(4, 0, 4, 0);
         bar->addPermanentWidget(pane);
         return pane;
     };
