@@ -99,7 +99,7 @@ void TestMainWindow::offersItsMenusAndToolBar() {
     for (QAction* tool : m_frame->ToolBar()->actions())
         tools << (tool->isSeparator() ? QStringLiteral("|")
                                       : QString::number(tool->data().toInt()));
-    QCOMPARE(tools, (QStringList{"32790", "|", "57664"}));
+    QCOMPARE(tools, (QStringList{"32772", "32773", "|", "32790", "|", "57664"}));
     QAction* races = m_frame->Action(ID_CHOOSE_RACES);
     QCOMPARE(races->toolTip(), QStringLiteral("Sélectionner les races affichées"));
     QCOMPARE(races->statusTip(), QStringLiteral("Sélectionner les races affichées"));

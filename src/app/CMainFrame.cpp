@@ -2,17 +2,25 @@
 
 #include "CKeyboardIndicators.h"
 #include "CommandIds.h"
+#include "MessageBox.h"
 #include "Resources.h"
 #include "StringTable.h"
 #include "catalogue/CCatalogueBar.h"
+#include "data/CArmyDatabase.h"
+#include "editor/CArmy.h"
+#include "editor/CArmyListDlg.h"
+#include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyView.h"
 
+#include "army/CDragTreeWidget.h"
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeWidget>
 
 namespace {
 // A command's prompt text is "status-bar prompt\ntooltip".
@@ -35,9 +43,46 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(m_pArmyView);
 
     CreateCatalogueBar();
+    CreateArmyCommands();
     CreateToolBar();
     CreateMenus();
     CreateStatusBar();
+    m_pArmyView->SetCatalogueBar(m_pCatalogueBar);
+    connect(m_pArmyView->Tree(), &QTreeWidget::itemSelectionChanged, this,
+            &CMainFrame::UpdateCommandStates);
+    UpdateCommandStates();
+}
+
+void CMainFrame::CreateArmyCommands() {
+    connect(AddCommand(ID_ARMY_NEW, tr("Nouvelle armée ...")), &QAction::triggered, this,
+            &CMainFrame::OnNewArmy);
+    connect(AddCommand(ID_ARMY_OPEN, tr("Ouvrir une armée ...")), &QAction::triggered, this,
+            &CMainFrame::OnOpenArmy);
+    connect(AddCommand(ID_ARMY_CLOSE, tr("Fermée l'armée")), &QAction::triggered, this,
+            &CMainFrame::OnCloseArmy);
+    connect(AddCommand(ID_ARMY_SAVE, tr("Sauvegarder l'armée")), &QAction::triggered, this,
+            &CMainFrame::OnSaveArmy);
+    connect(AddCommand(ID_ARMY_PROPERTIES, tr("Propriétés de l'armée ...")), &QAction::triggered,
+            this, &CMainFrame::OnArmyProperties);
+    connect(AddCommand(ID_ADD_WARCHIEF, tr("Ajouter en chef de guerre")), &QAction::triggered,
+            m_pArmyView, &CArmyView::OnAddWarchief);
+    connect(AddCommand(ID_ADD_GROUPLEADER, tr("Ajouter en chef de groupe")), &QAction::triggered,
+            m_pArmyView, &CArmyView::OnAddGroupLeader);
+    connect(AddCommand(ID_ADD_UNIT, tr("Ajouter")), &QAction::triggered, m_pArmyView,
+            &CArmyView::OnAddUnit);
+    connect(AddCommand(ID_MEMBER_DELETE, tr("Supprimer")), &QAction::triggered, m_pArmyView,
+            &CArmyView::OnDeleteMember);
+    connect(AddCommand(ID_MEMBER_PROPERTIES, tr("Propriétés ...")), &QAction::triggered,
+            m_pArmyView, &CArmyView::OnMemberProperties);
+}
+
+void CMainFrame::UpdateCommandStates() {
+    const CArmy& army = CArmy::Instance();
+    Action(ID_ARMY_CLOSE)->setEnabled(army.IsOpen());
+    Action(ID_ARMY_SAVE)->setEnabled(army.IsOpen() && army.IsModified());
+    const bool selected = army.IsOpen() && m_pArmyView->GetSelectedUnit() != nullptr;
+    Action(ID_MEMBER_DELETE)->setEnabled(selected);
+    Action(ID_MEMBER_PROPERTIES)->setEnabled(selected);
 }
 
 QAction* CMainFrame::AddCommand(int id, const QString& text) {
@@ -76,6 +121,9 @@ void CMainFrame::CreateToolBar() {
 
     AddCommand(ID_APP_ABOUT, tr("&A propos de SkarnholtDB..."));
     SetPrompts(Action(ID_APP_ABOUT), tr("Afficher des informations sur le programme\nA propos de"));
+    m_pToolBar->addAction(Action(ID_ARMY_NEW));
+    m_pToolBar->addAction(Action(ID_ARMY_OPEN));
+    m_pToolBar->addSeparator();
     m_pToolBar->addAction(Action(ID_CHOOSE_RACES));
     m_pToolBar->addSeparator();
     m_pToolBar->addAction(Action(ID_APP_ABOUT));
@@ -84,6 +132,12 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(tr("&Fichier"));
     file->setObjectName(QStringLiteral("menuFile"));
+    file->addAction(Action(ID_ARMY_NEW));
+    file->addAction(Action(ID_ARMY_OPEN));
+    file->addAction(Action(ID_ARMY_CLOSE));
+    file->addAction(Action(ID_ARMY_SAVE));
+    file->addSeparator();
+    connect(file, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     QAction* exit = AddCommand(ID_APP_EXIT, tr("&Quitter"));
     SetPrompts(exit, tr("Quitter l'application\nQuitter"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -129,6 +183,112 @@ void CMainFrame::CreateStatusBar() {
     auto* ready = new QLabel(tr("Prêt"), bar);
     ready->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(ready, 1);
+}
+
+// ---- The army commands
+
+void CMainFrame::OnNewArmy() {
+    CArmyParamsDlg dialog(nullptr, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    CreateArmy(dialog.ChosenRace(), dialog.Name(), dialog.Budget());
+}
+
+void CMainFrame::CreateArmy(int raceId, const QString& name, int budget) {
+    m_pArmyView->setUpdatesEnabled(false);
+    if (CArmy::Instance().IsOpen())
+        OnCloseArmy();
+    m_pArmyView->setUpdatesEnabled(true);
+    CArmy& army = CArmy::Instance();
+    if (army.Create(raceId, name, budget))
+        army.Open(army.GetHeader().IdArmee);
+    if (army.IsOpen()) {
+        m_pArmyView->FillTree();
+        m_pArmyView->RefreshList();
+        m_pArmyView->ShowArmy();
+    }
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnOpenArmy() {
+    CArmyListDlg dialog(this);
+    dialog.SetExcludeOpen(true);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    OpenArmy(dialog.ChosenArmy());
+}
+
+void CMainFrame::OpenArmy(int armyId) {
+    CArmy& army = CArmy::Instance();
+    if (army.IsOpen() && army.GetHeader().IdArmee == armyId) {
+        ShowWarningMessage(230);
+        return;
+    }
+    m_pArmyView->setUpdatesEnabled(false);
+    if (army.IsOpen())
+        OnCloseArmy();
+    m_pArmyView->setUpdatesEnabled(true);
+    army.Open(armyId);
+    // An army that cannot be read is not shown as an empty one.
+    if (army.IsOpen()) {
+        m_pArmyView->FillTree();
+        // A stored order that had gone astray is stored mended.
+        m_pArmyView->StoreOrder();
+        m_pArmyView->ShowArmy();
+    }
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnCloseArmy() {
+    CArmy::Instance().Close();
+    m_pCatalogueBar->RebuildTree();
+    m_pArmyView->ClearArmy();
+    m_pArmyView->HideArmy();
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnSaveArmy() {
+    CArmy::Instance().ClearModified();
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnArmyProperties() {
+    CArmy& army = CArmy::Instance();
+    if (!army.IsOpen())
+        return;
+    CArmyHeader edited = army.GetHeader();
+    CArmyParamsDlg dialog(&edited, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    army.GetHeader().Nom = edited.Nom;
+    army.GetHeader().NombrePointMax = edited.NombrePointMax;
+    if (!CArmyDatabase::Instance().UpdateArmy(army.GetHeader())) {
+        OpenArmyAgain();
+        return;
+    }
+    m_pArmyView->RefreshHeader();
+}
+
+// A store failed: show the army as the database holds it.
+void CMainFrame::OpenArmyAgain() {
+    CArmy& army = CArmy::Instance();
+    const int armyId = army.GetHeader().IdArmee;
+    m_pArmyView->ClearArmy();
+    army.Open(armyId);
+    m_pArmyView->FillTree();
+    m_pArmyView->RefreshList();
+    m_pArmyView->ShowArmy();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The display order of the open army is stored before the program ends.
+    CArmy& army = CArmy::Instance();
+    if (army.IsOpen()) {
+        army.ClearModified();
+        army.Close();
+        m_pArmyView->ClearArmy();
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::RefillCatalogue() {

@@ -31,6 +31,22 @@ public:
     void CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const;
     void ChooseShownRaces();
 
+    // The army commands without their dialogs: each shows the army as stored afterwards.
+    void CreateArmy(int raceId, const QString& name, int budget);
+    void OpenArmy(int armyId);
+
+public slots:
+    // Enables each command by its rule (an army open, a member selected...).
+    void UpdateCommandStates();
+    void OnNewArmy();
+    void OnOpenArmy();
+    void OnCloseArmy();
+    void OnSaveArmy();
+    void OnArmyProperties();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private slots:
     void OnUnitTypeProperties();
 
@@ -40,6 +56,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateCatalogueBar();
+    void CreateArmyCommands();
+    void OpenArmyAgain();
 
     QHash<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;

@@ -5,6 +5,7 @@
 #include "CommandIds.h"
 #include "StringTable.h"
 #include "data/CArmyDatabase.h"
+#include "editor/CArmy.h"
 
 #include <QAction>
 #include <QDir>
@@ -51,6 +52,11 @@ bool CSkarnholtDBApp::InitInstance() {
 }
 
 int CSkarnholtDBApp::ExitInstance() {
+    // The open army's display order is stored before the connection goes.
+    if (CArmy::Instance().IsOpen()) {
+        CArmy::Instance().ClearModified();
+        CArmy::Instance().Close();
+    }
     delete m_pMainFrame;
     m_pMainFrame = nullptr;
     CArmyDatabase::Instance().CloseDatabase();

@@ -130,7 +130,10 @@ void FitColumnsToRow(CUnitStatsList& list, int row) {
     const QFontMetrics metrics(list.font());
     for (int column = 0; column < list.columnCount(); ++column) {
         const int margin = column == 0 ? kFirstColumnMargin : kColumnMargin;
-        const int needed = metrics.horizontalAdvance(item->text(column)) + margin;
+        // A cell's own icon takes room beside its text (the first column's is in its margin).
+        const bool icon = column > 0 && !item->icon(column).isNull();
+        const int needed = metrics.horizontalAdvance(item->text(column)) + margin +
+                           (icon ? list.iconSize().width() + kColumnMargin / 4 : 0);
         if (list.columnWidth(column) < needed)
             list.setColumnWidth(column, needed);
     }

@@ -212,6 +212,10 @@ QMenu* CCatalogueBar::CreateContextMenu() const {
     return menu;
 }
 
+CUnitType* CCatalogueBar::UnitTypeOf(const QTreeWidgetItem* item) {
+    return TypeOf(item);
+}
+
 QPoint CCatalogueBar::KeyboardMenuPosition() const {
     return mapToGlobal(contentsRect().topLeft() + QPoint(kKeyboardMenuOffset, kKeyboardMenuOffset));
 }
@@ -243,4 +247,6 @@ void CCatalogueBar::OnBeginDrag(const QPoint& viewportPosition) {
     if (record.IsValidCatalogueDrop())
         emit catalogueDropped();
     CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
+    // A highlight the drag left on the army tree on its way goes too.
+    emit catalogueDragEnded();
 }

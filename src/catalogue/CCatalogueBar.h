@@ -41,10 +41,14 @@ public:
     QMenu* CreateContextMenu() const;
     // Where a menu asked for from the keyboard opens, in screen coordinates.
     QPoint KeyboardMenuPosition() const;
+    // The unit type of a node of the tree; nullptr for a race node.
+    static CUnitType* UnitTypeOf(const QTreeWidgetItem* item);
 
 signals:
     // A unit type was released on the army tree; the army view finishes the drop.
     void catalogueDropped();
+    // A drag from the catalogue ended, wherever it fell.
+    void catalogueDragEnded();
 
 private slots:
     void OnContextMenu(const QPoint& globalPosition);

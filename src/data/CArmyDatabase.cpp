@@ -14,6 +14,7 @@
 #include "CTransaction.h"
 #include "CUnitType.h"
 #include "app/MessageBox.h"
+#include "app/StringTable.h"
 
 #include <QSqlDriver>
 
@@ -126,6 +127,16 @@ int CArmyDatabase::FindOne(const QString& sql, Record* record) {
     return 1;
 }
 
+bool CArmyDatabase::TextsFit(std::initializer_list<QString> texts) {
+    for (const QString& text : texts) {
+        if (text.size() > kMaxTextLength) {
+            ShowWarningMessage(kNameTooLongId);
+            return false;
+        }
+    }
+    return true;
+}
+
 int CArmyDatabase::ExecuteOne(const QString& sql) {
     CTransaction work(Connection(), m_pStatementLog);
     work.Exec(sql);
@@ -180,6 +191,8 @@ int CArmyDatabase::FindArmyByName(const QString& name, CArmyHeader& header) {
 }
 
 int CArmyDatabase::InsertArmy(int raceId, const QString& name, int budget, CArmyHeader* header) {
+    if (!TextsFit({name}))
+        return 0;
     CTransaction work(Connection(), m_pStatementLog);
     work.Exec(QString::asprintf(
         "INSERT INTO ArmeeDef (Nom,NombrePointMax,CoutTotal,IdRace) VALUES ('%s',%d,0,%d)",
@@ -195,6 +208,8 @@ int CArmyDatabase::InsertArmy(int raceId, const QString& name, int budget, CArmy
 }
 
 int CArmyDatabase::UpdateArmy(const CArmyHeader& header) {
+    if (!TextsFit({header.Nom}))
+        return 0;
     return ExecuteOne(QString::asprintf(
         "UPDATE ArmeeDef SET Nom = '%s', NombrePointMax = %d, CoutTotal = %d  WHERE IdArmee = %u",
         Quoted(header.Nom).constData(), header.NombrePointMax, header.CoutTotal,
@@ -209,6 +224,14 @@ int CArmyDatabase::DeleteArmyUnits(int armyId) {
     return ExecuteOne(QString::asprintf("DELETE FROM ArmeeCompo WHERE IdArmee = %u", Key(armyId)));
 }
 
+int CArmyDatabase::DeleteArmyAndContents(int armyId) {
+    CTransaction work(Connection(), m_pStatementLog);
+    work.Exec(QString::asprintf("DELETE FROM ArmeeCompo WHERE IdArmee = %u", Key(armyId)));
+    work.Exec(QString::asprintf("DELETE FROM BattleCompo WHERE IdArmy = %u", Key(armyId)));
+    work.Exec(QString::asprintf("DELETE FROM ArmeeDef WHERE IdArmee = %u", Key(armyId)));
+    return work.Commit();
+}
+
 // ---- Units
 
 void CArmyDatabase::LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units) {
@@ -218,6 +241,8 @@ void CArmyDatabase::LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units) {
 }
 
 int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
+    if (!TextsFit({unit.Nom, unit.NomUnitType}))
+        return 0;
     static const char* const kColumns =
         "(IdParentUnit,IdLeader,IdArmee,IdVisual,NombreFig,Nom,Etendard,Musicien,Pc,CoutTotal,"
         "Hierarchie,NomUnitType,IdRace,IdQualite,IdQualiteMin,IdQualiteMax,IdType,Force,"
@@ -248,6 +273,8 @@ int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
 }
 
 int CArmyDatabase::UpdateUnit(const CArmyUnit& unit) {
+    if (!TextsFit({unit.Nom}))
+        return 0;
     return ExecuteOne(QString::asprintf(
         "UPDATE ArmeeCompo SET NombreFig = %d,Nom = '%s',Etendard = '%s',Musicien = %d,Pc = "
         "%d,CoutTotal = %d,IdQualite = %d WHERE IdUnite = %ld",
@@ -256,6 +283,8 @@ int CArmyDatabase::UpdateUnit(const CArmyUnit& unit) {
 }
 
 int CArmyDatabase::RenameUnit(const CArmyUnit& unit) {
+    if (!TextsFit({unit.Nom}))
+        return 0;
     return ExecuteOne(QString::asprintf("UPDATE ArmeeCompo SET Nom = '%s' WHERE IdUnite = %ld",
                                         Quoted(unit.Nom).constData(),
                                         static_cast<long>(unit.IdUnite)));
@@ -320,6 +349,8 @@ bool CArmyDatabase::InsertBattleArmiesIn(CTransaction& work, int battleId, const
 // with only some of its armies.
 int CArmyDatabase::InsertBattle(const QString& name, const QString& description,
                                 const CIdList& armyIds) {
+    if (!TextsFit({name, description}))
+        return 0;
     CTransaction work(Connection(), m_pStatementLog);
     work.Exec(QString::asprintf("INSERT INTO Battle (Nom,Description) VALUES ('%s','%s')",
                                 Quoted(name).constData(), Quoted(description).constData()));
@@ -333,6 +364,8 @@ int CArmyDatabase::InsertBattle(const QString& name, const QString& description,
 
 int CArmyDatabase::UpdateBattle(int battleId, const QString& name, const QString& description,
                                 const CIdList& armyIds) {
+    if (!TextsFit({name, description}))
+        return 0;
     CTransaction work(Connection(), m_pStatementLog);
     work.Exec(QString::asprintf(
         "UPDATE Battle SET Nom = '%s', Description = '%s' WHERE IdBattle = %u",

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+
 class CArmyHeader;
 class CArmyUnit;
 class CBattle;
@@ -20,6 +22,8 @@ class CTransaction;
 class CArmyDatabase {
 public:
     static constexpr const char* kDataSourceName = "Skarnholt";
+    // Longest name or description a text column holds.
+    static constexpr int kMaxTextLength = 255;
 
     explicit CArmyDatabase(const QString& connectionName = QStringLiteral("Skarnholt"));
     ~CArmyDatabase();
@@ -47,6 +51,8 @@ public:
     int UpdateArmy(const CArmyHeader& header);
     int DeleteArmy(int armyId);
     int DeleteArmyUnits(int armyId);
+    // Deletes the army with its units and its places in battles, all or nothing.
+    int DeleteArmyAndContents(int armyId);
 
     // Units.
     void LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units);
@@ -88,6 +94,8 @@ private:
     void LoadInto(const QString& sql, CItemList<Record*>& list);
     template <typename Set, typename Record> int FindOne(const QString& sql, Record* record);
     int ExecuteOne(const QString& sql);
+    // False, after telling the user, when a text is too long to be stored whole.
+    static bool TextsFit(std::initializer_list<QString> texts);
     int LastInsertedKey(CTransaction& work, const QString& table, const QString& column);
     bool InsertBattleArmiesIn(CTransaction& work, int battleId, const CIdList& armyIds);
 

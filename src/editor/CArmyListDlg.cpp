@@ -1,0 +1,134 @@
+#include "CArmyListDlg.h"
+
+#include "app/MessageBox.h"
+#include "app/StringTable.h"
+#include "army/ValueNames.h"
+#include "data/CArmyDatabase.h"
+#include "data/CArmyHeader.h"
+#include "editor/CArmy.h"
+#include "ui_CArmyListDlg.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kSelectArmyId = 161;
+// Header text id and width of each column.
+constexpr int kColumnIds[] = {144, 145, 150, 151};
+constexpr int kColumnWidths[] = {200, 100, 50, 50};
+constexpr int kColumnCount = 4;
+
+CArmyHeader* HeaderOf(const QTreeWidgetItem* item) {
+    return static_cast<CArmyHeader*>(item->data(0, Qt::UserRole).value<void*>());
+}
+
+} // namespace
+
+CArmyListDlg::CArmyListDlg(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CArmyListDlg>()) {
+    m_ui->setupUi(this);
+    QTreeWidget* list = m_ui->armyList;
+    QStringList headers;
+    for (int id : kColumnIds)
+        headers << LoadResString(id);
+    list->setHeaderLabels(headers);
+    // Columns never narrower than their title, and the list wide enough to show them all.
+    int width = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kColumnCount; ++column) {
+        list->setColumnWidth(
+            column, std::max(kColumnWidths[column], list->header()->sectionSizeHint(column)));
+        width += list->columnWidth(column);
+    }
+    list->setMinimumWidth(width);
+    for (int column = 2; column < kColumnCount; ++column)
+        list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+
+    connect(list, &QTreeWidget::itemSelectionChanged, this, &CArmyListDlg::UpdateButtons);
+    connect(list, &QTreeWidget::itemDoubleClicked, this, &CArmyListDlg::accept);
+    connect(m_ui->deleteButton, &QPushButton::clicked, this, &CArmyListDlg::OnDelete);
+    UpdateButtons();
+}
+
+CArmyListDlg::~CArmyListDlg() = default;
+
+QTreeWidget* CArmyListDlg::ArmyList() const {
+    return m_ui->armyList;
+}
+
+QPushButton* CArmyListDlg::OkButton() const {
+    return m_ui->okButton;
+}
+
+QPushButton* CArmyListDlg::DeleteButton() const {
+    return m_ui->deleteButton;
+}
+
+void CArmyListDlg::showEvent(QShowEvent* event) {
+    if (!m_bLoaded)
+        Load();
+    QDialog::showEvent(event);
+}
+
+void CArmyListDlg::Load() {
+    m_bLoaded = true;
+    QTreeWidget* list = m_ui->armyList;
+    list->clear();
+    m_armies.RemoveAll();
+    CArmyDatabase::Instance().LoadArmies(m_armies);
+
+    const CArmy& army = CArmy::Instance();
+    const int openId = m_bExcludeOpen && army.IsOpen() ? army.GetHeader().IdArmee : -1;
+    for (CArmyHeader* header : m_armies) {
+        if (openId != -1 && header->IdArmee == openId)
+            continue;
+        auto* row = new QTreeWidgetItem(QStringList{header->Nom, GetRaceName(header->IdRace),
+                                                    QString::number(header->NombrePointMax),
+                                                    QString::number(header->CoutTotal)});
+        row->setData(0, Qt::UserRole, QVariant::fromValue<void*>(header));
+        for (int column = 2; column < kColumnCount; ++column)
+            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        // Each army goes on top: the list reads from the last name to the first.
+        list->insertTopLevelItem(0, row);
+    }
+    UpdateButtons();
+}
+
+QTreeWidgetItem* CArmyListDlg::SelectedRow() const {
+    const QList<QTreeWidgetItem*> selected = m_ui->armyList->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void CArmyListDlg::UpdateButtons() {
+    m_ui->deleteButton->setEnabled(SelectedRow() != nullptr);
+    m_ui->okButton->setEnabled(m_ui->armyList->topLevelItemCount() > 0);
+}
+
+void CArmyListDlg::OnDelete() {
+    QTreeWidgetItem* row = SelectedRow();
+    if (!row) {
+        ShowInfoMessage(kSelectArmyId);
+        return;
+    }
+    CArmyHeader* header = HeaderOf(row);
+    // A refused delete has been reported by the database; the row stays for what is still stored.
+    if (!CArmyDatabase::Instance().DeleteArmyAndContents(header->IdArmee))
+        return;
+    delete row;
+    m_armies.Remove(header);
+    UpdateButtons();
+}
+
+void CArmyListDlg::accept() {
+    QTreeWidgetItem* row = SelectedRow();
+    if (!row) {
+        reject();
+        return;
+    }
+    const CArmyHeader* header = HeaderOf(row);
+    m_chosenArmy = header->IdArmee;
+    m_chosenRace = header->IdRace;
+    QDialog::accept();
+}

@@ -1,0 +1,48 @@
+#include "CBudgetStrip.h"
+
+#include <QPainter>
+
+namespace {
+constexpr int kMargin = 5;
+}
+
+CBudgetStrip::CBudgetStrip(QWidget* parent) : QWidget(parent), m_font(QStringLiteral("Arial"), 10) {
+    setObjectName(QStringLiteral("budgetStrip"));
+    m_font.setWeight(QFont::Bold);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+    setPalette(colours);
+}
+
+void CBudgetStrip::SetValues(int budget, int total, const QString& name) {
+    m_budget = budget;
+    m_total = total;
+    m_rest = budget - total;
+    m_name = name;
+    update();
+}
+
+QStringList CBudgetStrip::Texts() const {
+    // "Budget", "Cost" and "Rest" stay as they are in every language.
+    return {QStringLiteral("%1       Budget %2 -").arg(m_name).arg(m_budget),
+            QStringLiteral("Cost %1 -").arg(m_total), QStringLiteral("Rest %1").arg(m_rest)};
+}
+
+QColor CBudgetStrip::RestColour() const {
+    return m_rest >= 0 ? QColor(0, 128, 0) : QColor(255, 0, 0);
+}
+
+void CBudgetStrip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(m_font);
+    const QFontMetrics metrics(m_font);
+    const QStringList texts = Texts();
+    int x = kMargin;
+    for (int i = 0; i < texts.size(); ++i) {
+        painter.setPen(i == 2 ? RestColour() : palette().color(QPalette::ToolTipText));
+        const int width = metrics.horizontalAdvance(texts[i]);
+        painter.drawText(QRect(x, 0, width, height()), Qt::AlignLeft | Qt::AlignVCenter, texts[i]);
+        x += width + kMargin;
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+// The one-line strip above the army's tree and list: name, budget, cost, and the rest in green
+// or, over budget, in red.
+class CBudgetStrip : public QWidget {
+    Q_OBJECT
+public:
+    explicit CBudgetStrip(QWidget* parent = nullptr);
+
+    void SetValues(int budget, int total, const QString& name);
+
+    int Budget() const { return m_budget; }
+    int Total() const { return m_total; }
+    int Rest() const { return m_rest; }
+    QString Name() const { return m_name; }
+    // The three texts as drawn, left to right.
+    QStringList Texts() const;
+    QColor RestColour() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QFont m_font;
+    QString m_name;
+    int m_budget = 0;
+    int m_total = 0;
+    int m_rest = 0;
+};

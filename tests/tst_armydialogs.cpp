@@ -1,0 +1,248 @@
+#include "TestDataSource.h"
+#include "app/MessageBox.h"
+#include "app/StringTable.h"
+#include "army/CPictureStatic.h"
+#include "army/ValueNames.h"
+#include "data/CArmyDatabase.h"
+#include "data/CArmyHeader.h"
+#include "data/CArmyUnit.h"
+#include "data/CBattle.h"
+#include "data/CBattleEntry.h"
+#include "editor/CArmy.h"
+#include "editor/CArmyListDlg.h"
+#include "editor/CArmyParamsDlg.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTreeWidget>
+#include <QtTest>
+
+// The army dialogs on a real data source: the checks of the parameters dialog, and the list of
+// stored armies with its deletion.
+class TestArmyDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void newArmyChecksEachValueInTurn();
+    void propertiesShowCostAndKeepRace();
+    void listShowsArmiesLastNameFirstWithoutTheOpenOne();
+    void deleteRemovesArmyWithUnitsAndBattlePlaces();
+    void okChoosesSelectedArmyOrCancels();
+
+private:
+    static int AddArmy(const QString& name, int raceId = 13, int budget = 1000);
+    static QStringList Names(const CArmyListDlg& dialog);
+
+    std::unique_ptr<TestDataSource> m_source;
+};
+
+void TestArmyDialogs::initTestCase() {
+    m_source = std::make_unique<TestDataSource>(QStringLiteral("tests/data/small_catalogue.sql"));
+    QVERIFY2(m_source->IsValid(), qPrintable(m_source->ErrorText()));
+    QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), 1);
+}
+
+void TestArmyDialogs::init() {
+    QSqlQuery query(CArmyDatabase::Instance().Connection());
+    for (const char* table : {"BattleCompo", "Battle", "ArmeeCompo", "ArmeeDef"})
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))));
+}
+
+// A failed check must not leave an army open for the next test.
+void TestArmyDialogs::cleanup() {
+    if (CArmy::Instance().IsOpen())
+        CArmy::Instance().Close();
+}
+
+int TestArmyDialogs::AddArmy(const QString& name, int raceId, int budget) {
+    CArmyHeader header;
+    return CArmyDatabase::Instance().InsertArmy(raceId, name, budget, &header) ? header.IdArmee
+                                                                               : -1;
+}
+
+QStringList TestArmyDialogs::Names(const CArmyListDlg& dialog) {
+    QStringList names;
+    for (int row = 0; row < dialog.ArmyList()->topLevelItemCount(); ++row)
+        names << dialog.ArmyList()->topLevelItem(row)->text(0);
+    return names;
+}
+
+void TestArmyDialogs::newArmyChecksEachValueInTurn() {
+    MessageRecorder messages;
+    AddArmy(QStringLiteral("Existante"));
+    CArmyParamsDlg dialog;
+    dialog.show();
+    QCOMPARE(dialog.BudgetEdit()->text(), QStringLiteral("0"));
+    QCOMPARE(dialog.RaceList()->currentIndex(), -1);
+    QCOMPARE(dialog.RacePicture()->BitmapId(), -1);
+    QVERIFY(dialog.CostText()->isHidden() && dialog.RestLabel()->isHidden());
+    // Sorted by name: the Dwarves ("Nain") come before the Orcs stored ahead of them.
+    QCOMPARE(dialog.RaceList()->count(), 3);
+    QCOMPARE(dialog.RaceList()->itemText(0), GetRaceName(11));
+
+    // Each refusal shows one message and leaves the dialog open.
+    auto refusal = [&](const QString& name, const QString& budget) {
+        messages.Clear();
+        dialog.NameEdit()->setText(name);
+        dialog.BudgetEdit()->setText(budget);
+        dialog.accept();
+        return dialog.isVisible() && messages.Messages().size() == 1 ? messages.Ids().first() : -1;
+    };
+    QCOMPARE(refusal(QString(), QStringLiteral("0")), 155);
+    QCOMPARE(refusal(QStringLiteral("Horde"), QStringLiteral("20001")), 0);
+    QCOMPARE(messages.Messages().first().kind, MessageBox::Kind::Warning);
+    QVERIFY(messages.Messages().first().text.contains(QStringLiteral("20000")));
+    QCOMPARE(refusal(QString(256, u'x'), QStringLiteral("20000")), kNameTooLongId);
+    QCOMPARE(refusal(QStringLiteral("Horde"), QStringLiteral("0")), 156);
+    QCOMPARE(refusal(QStringLiteral("Horde"), QStringLiteral("20000")), 157);
+
+    dialog.RaceList()->setCurrentIndex(dialog.RaceList()->findData(11));
+    QCOMPARE(dialog.RacePicture()->BitmapId(), GetRaceBitmapId(11));
+    dialog.RaceList()->setCurrentIndex(dialog.RaceList()->findData(15));
+    QCOMPARE(dialog.RacePicture()->BitmapId(), GetRaceBitmapId(15)); // not 11's picture
+    QCOMPARE(refusal(QStringLiteral("Existante"), QStringLiteral("20000")), kDuplicateArmyNameId);
+
+    QCOMPARE(refusal(QStringLiteral("Horde"), QStringLiteral("20000")), -1);
+    QCOMPARE(messages.Ids(), QList<int>{});
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE((QVariantList{dialog.Name(), dialog.Budget(), dialog.ChosenRace()}),
+             (QVariantList{"Horde", 20000, 15}));
+    CArmyHeader stored;
+    QCOMPARE(CArmyDatabase::Instance().FindArmyByName(QStringLiteral("Horde"), stored), 0);
+}
+
+void TestArmyDialogs::propertiesShowCostAndKeepRace() {
+    MessageRecorder messages;
+    CArmyHeader header;
+    QVERIFY(CArmyDatabase::Instance().InsertArmy(13, QStringLiteral("Horde"), 500, &header));
+    header.CoutTotal = 620;
+    {
+        CArmyParamsDlg dialog(&header);
+        QCOMPARE(dialog.NameEdit()->text(), QStringLiteral("Horde"));
+        QCOMPARE((QStringList{dialog.CostText()->text(), dialog.RestLabel()->text(),
+                              dialog.RestText()->text()}),
+                 (QStringList{"620", "Over", "120"}));
+        QVERIFY(!dialog.RaceList()->isEnabled());
+        QCOMPARE(dialog.RaceList()->currentData().toInt(), 13);
+        QCOMPARE(dialog.RacePicture()->BitmapId(), GetRaceBitmapId(13));
+        QVERIFY(!dialog.CostText()->isHidden());
+
+        // Its own stored name is no duplicate.
+        dialog.BudgetEdit()->setText(QStringLiteral("800"));
+        dialog.accept();
+        QCOMPARE(messages.Ids(), QList<int>{});
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(header.NombrePointMax, 800);
+    }
+    header.NombrePointMax = 500;
+    header.CoutTotal = 450;
+    CArmyParamsDlg dialog(&header);
+    QCOMPARE(dialog.RestLabel()->text(), QStringLiteral("Rest"));
+    QCOMPARE(dialog.RestText()->text(), QStringLiteral("50"));
+    dialog.NameEdit()->setText(QStringLiteral("Horde rouge"));
+    dialog.accept();
+    QCOMPARE((QVariantList{header.Nom, header.NombrePointMax, header.CoutTotal, header.IdRace}),
+             (QVariantList{"Horde rouge", 500, 450, 13}));
+}
+
+void TestArmyDialogs::listShowsArmiesLastNameFirstWithoutTheOpenOne() {
+    AddArmy(QStringLiteral("Beta"), 11, 750);
+    const int alpha = AddArmy(QStringLiteral("Alpha"));
+    AddArmy(QStringLiteral("Gamma"));
+    {
+        CArmyListDlg dialog;
+        QCOMPARE(dialog.ArmyList()->topLevelItemCount(), 0); // nothing read before Load
+        dialog.Load();
+        QCOMPARE(Names(dialog), (QStringList{"Gamma", "Beta", "Alpha"}));
+        const QTreeWidgetItem* beta = dialog.ArmyList()->topLevelItem(1);
+        QCOMPARE((QStringList{beta->text(1), beta->text(2), beta->text(3)}),
+                 (QStringList{GetRaceName(11), "750", "0"}));
+    }
+
+    QCOMPARE(CArmy::Instance().Open(alpha), 1);
+    CArmyListDlg excluding;
+    excluding.Load();
+    CArmyListDlg including;
+    including.SetExcludeOpen(false);
+    including.Load();
+    QCOMPARE(Names(excluding), (QStringList{"Gamma", "Beta"}));
+    QCOMPARE(Names(including).size(), 3);
+
+    init();
+    QCOMPARE(CArmy::Instance().Open(AddArmy(QStringLiteral("Seule"))), 1);
+    CArmyListDlg alone;
+    alone.show(); // the list is read on first show
+    QCOMPARE(alone.ArmyList()->topLevelItemCount(), 0);
+    QVERIFY(!alone.OkButton()->isEnabled());
+}
+
+void TestArmyDialogs::deleteRemovesArmyWithUnitsAndBattlePlaces() {
+    MessageRecorder messages;
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    const int alpha = AddArmy(QStringLiteral("Alpha"));
+    const int beta = AddArmy(QStringLiteral("Beta"));
+    CArmyUnit unit;
+    QCOMPARE(db.InsertUnit(alpha, unit), 1);
+    CIdList armies;
+    armies.Append(alpha);
+    armies.Append(beta);
+    QCOMPARE(db.InsertBattle(QStringLiteral("Gué"), QString(), armies), 1);
+    CBattle battle;
+    QCOMPARE(db.FindBattleByName(QStringLiteral("Gué"), &battle), 1);
+
+    CArmyListDlg dialog;
+    dialog.Load();
+    QVERIFY(!dialog.DeleteButton()->isEnabled());
+    dialog.OnDelete();
+    QCOMPARE(messages.Ids(), QList<int>{161});
+    QCOMPARE(dialog.ArmyList()->topLevelItemCount(), 2);
+
+    dialog.ArmyList()->topLevelItem(1)->setSelected(true);
+    QVERIFY(dialog.DeleteButton()->isEnabled());
+    dialog.OnDelete();
+    QCOMPARE(Names(dialog), QStringList{"Beta"});
+    CArmyHeader header;
+    QCOMPARE(db.FindArmyById(alpha, header), 0);
+    CItemList<CArmyUnit*> units;
+    db.LoadArmyUnits(alpha, units);
+    QVERIFY(units.IsEmpty());
+    CItemList<CBattleEntry*> entries;
+    db.LoadBattleEntries(battle.IdBattle, entries);
+    QCOMPARE(entries.GetCount(), 1);
+    QCOMPARE(entries.GetHead()->IdArmy, beta);
+
+    dialog.ArmyList()->topLevelItem(0)->setSelected(true);
+    dialog.OnDelete();
+    QCOMPARE(dialog.ArmyList()->topLevelItemCount(), 0);
+    QVERIFY(!dialog.DeleteButton()->isEnabled() && !dialog.OkButton()->isEnabled());
+    QCOMPARE(db.FindArmyById(beta, header), 0);
+    QCOMPARE(messages.Ids(), QList<int>{161});
+}
+
+void TestArmyDialogs::okChoosesSelectedArmyOrCancels() {
+    AddArmy(QStringLiteral("Alpha"));
+    const int beta = AddArmy(QStringLiteral("Beta"), 11);
+    CArmyListDlg dialog;
+    dialog.show();
+    dialog.accept();
+    QVERIFY(!dialog.isVisible() && dialog.result() == QDialog::Rejected &&
+            dialog.ChosenArmy() == -1);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidget* list = dialog.ArmyList();
+    const QRect row = list->visualItemRect(list->topLevelItem(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    QVERIFY(dialog.result() == QDialog::Accepted && !dialog.isVisible());
+    QCOMPARE(dialog.ChosenArmy(), beta);
+    QCOMPARE(dialog.ChosenRace(), 11);
+}
+
+QTEST_MAIN(TestArmyDialogs)
+#include "tst_armydialogs.moc"
