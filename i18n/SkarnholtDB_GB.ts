@@ -16,10 +16,134 @@
     </message>
 </context>
 <context>
+    <name>CArmyListDlg</name>
+    <message>
+        <source>Liste des armées utilisateur</source>
+        <translation>User armies</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CArmyParamsDlg</name>
+    <message>
+        <source>Paramètres de l'armée</source>
+        <translation>Army settings</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation>Race</translation>
+    </message>
+    <message>
+        <source>Coût</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Entrez un nombre entier entre %1 et %2.</source>
+        <translation>Enter a whole number between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CCombatUnitDlg</name>
+    <message>
+        <source>Propriétés d'une unité de combat</source>
+        <translation>Combat unit properties</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Figurines</source>
+        <translation>Figures</translation>
+    </message>
+    <message>
+        <source>Qualité</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Musiciens</source>
+        <translation>Musicians</translation>
+    </message>
+    <message>
+        <source>Etendard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Coût total</source>
+        <translation>Total cost</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CControlBarCloseButton</name>
     <message>
         <source>Masquer</source>
         <translation>Hide</translation>
+    </message>
+</context>
+<context>
+    <name>CLeaderDlg</name>
+    <message>
+        <source>Leader propriétés</source>
+        <translation>Leader properties</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Points de commandement</source>
+        <translation>Command points</translation>
+    </message>
+    <message>
+        <source>Coût total</source>
+        <translation>Total cost</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -99,6 +223,65 @@ Exit</translation>
     <message>
         <source>Prêt</source>
         <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Nouvelle armée ...</source>
+        <translation>New army ...</translation>
+    </message>
+    <message>
+        <source>Ouvrir une armée ...</source>
+        <translation>Open an army ...</translation>
+    </message>
+    <message>
+        <source>Fermée l'armée</source>
+        <translation>Close the army</translation>
+    </message>
+    <message>
+        <source>Sauvegarder l'armée</source>
+        <translation>Save the army</translation>
+    </message>
+    <message>
+        <source>Propriétés de l'armée ...</source>
+        <translation>Army properties ...</translation>
+    </message>
+    <message>
+        <source>Ajouter en chef de guerre</source>
+        <translation>Add as warchief</translation>
+    </message>
+    <message>
+        <source>Ajouter en chef de groupe</source>
+        <translation>Add as group leader</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Propriétés ...</source>
+        <translation>Properties ...</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameUnitDlg</name>
+    <message>
+        <source>Changer le nom d'une unité</source>
+        <translation>Rename a unit</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -740,6 +923,16 @@ Select the races shown</translation>
         <source>SkarnholtDB</source>
         <comment>57344</comment>
         <translation>SkarnholtDB</translation>
+    </message>
+    <message>
+        <source>Un nom ne peut pas dépasser 255 caractères.</source>
+        <comment>235</comment>
+        <translation>A name cannot be longer than 255 characters.</translation>
+    </message>
+    <message>
+        <source>Une armée porte déjà ce nom, choisissez-en un autre.</source>
+        <comment>236</comment>
+        <translation>An army already has this name, choose another one.</translation>
     </message>
 </context>
 </TS>
