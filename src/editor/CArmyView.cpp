@@ -320,6 +320,8 @@ void CArmyView::RefreshList() {
     for (int i = 0; i < m_pTree->topLevelItemCount(); ++i)
         walk(m_pTree->topLevelItem(i), 0);
     m_pList->setUpdatesEnabled(true);
+    // The tree's selection shows in the new rows too.
+    OnTreeSelectionChanged();
 }
 
 void CArmyView::RefreshHeader() {
