@@ -373,6 +373,9 @@ void TestArmyView::armyReopensAsItWasLeftEvenAfterAKill() {
     m_frame->OpenArmy(armyId);
     QCOMPARE(TreeShape(), shape);
     VerifyStored();
+    m_frame->OpenArmy(armyId); // already open: said, and nothing reloaded
+    QCOMPARE(m_messages->Ids(), QList<int>{230});
+    m_messages->Clear();
 
     // Killed without closing: what is stored already rebuilds the same tree.
     DragMember(ItemOf("T1 Wolf riders"), m_view->WarchiefItem());
