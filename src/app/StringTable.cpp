@@ -141,6 +141,7 @@ const Entry kTable[] = {
     {235, QT_TRANSLATE_NOOP3("StringTable", "Un nom ne peut pas dépasser 255 caractères.", "235")},
     {236, QT_TRANSLATE_NOOP3("StringTable", "Une armée porte déjà ce nom, choisissez-en un autre.",
                              "236")},
+    {237, QT_TRANSLATE_NOOP3("StringTable", "Impossible d'écrire le fichier %1.", "237")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},

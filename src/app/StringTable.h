@@ -7,6 +7,7 @@ constexpr int kAppTitleId = 57344;
 // Messages of this program's own, beyond the inherited table.
 constexpr int kNameTooLongId = 235;
 constexpr int kDuplicateArmyNameId = 236;
+constexpr int kCannotWriteFileId = 237;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.

@@ -49,6 +49,11 @@ public:
     // The type and its attached types under the leader.
     void AddUnderLeader(CArmyUnit* leader, const CUnitType& type);
 
+    // The army as tab-separated text, as its list shows it; and that text written to
+    // "<army name>.txt" and opened.
+    QString ArmyExportText() const;
+    void ExportArmy();
+
     // Chooses the dialog for a member and stores what it changes.
     void ShowUnitProperties(CArmyUnit* unit);
 

@@ -1,0 +1,83 @@
+#include "BattleReport.h"
+
+#include "app/MessageBox.h"
+#include "app/StringTable.h"
+#include "app/TextExport.h"
+#include "army/CellFormats.h"
+#include "army/ValueNames.h"
+#include "data/CArmyDatabase.h"
+#include "data/CArmyHeader.h"
+#include "data/CArmyUnit.h"
+#include "data/CBattle.h"
+
+namespace {
+
+enum Label {
+    kBattleLabel = 174,
+    kTotalBudgetLabel = 175,
+    kTotalCostLabel = 176,
+    kArmyLabel = 170,
+    kRaceLabel = 173,
+    kBudgetLabel = 171,
+    kCostLabel = 172,
+};
+
+const QString kRule = QString(44, QLatin1Char('-')) + QLatin1Char('\n');
+
+QString Line(int label, const QString& value) {
+    return QStringLiteral("%1:\t\t%2\n").arg(LoadResString(label), value);
+}
+
+QString ArmyBlock(const CArmyHeader& army) {
+    QString text = QStringLiteral("\n\n") + kRule + Line(kArmyLabel, army.Nom) + kRule +
+                   Line(kRaceLabel, GetRaceName(army.IdRace)) +
+                   Line(kBudgetLabel, QString::number(army.NombrePointMax)) +
+                   Line(kCostLabel, QString::number(army.CoutTotal)) + QLatin1Char('\n') +
+                   UnitTextHeaderLine();
+    CItemList<CArmyUnit*> units;
+    CArmyDatabase::Instance().LoadArmyUnits(army.IdArmee, units);
+    // The first unit stored is the warchief; the others are indented under it.
+    const int warchiefId = units.IsEmpty() ? -1 : units.GetHead()->IdUnite;
+    for (const CArmyUnit* unit : units)
+        text += UnitTextLine(*unit, warchiefId);
+    return text;
+}
+
+} // namespace
+
+QString BattleReportFileName(const QString& battleName) { return ExportFileName(battleName); }
+
+QString BattleReportText(int battleId) {
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CBattle battle;
+    if (!db.FindBattleById(battleId, &battle))
+        return QString();
+    CItemList<CArmyHeader*> armies;
+    db.LoadBattleArmies(battleId, armies);
+    int budget = 0;
+    int cost = 0;
+    for (const CArmyHeader* army : armies) {
+        budget += army->NombrePointMax;
+        cost += army->CoutTotal;
+    }
+    QString text = kRule + Line(kBattleLabel, battle.Nom) +
+                   QStringLiteral("%1 Id:\t\t%2\n")
+                       .arg(LoadResString(kBattleLabel))
+                       .arg(static_cast<unsigned>(battle.IdBattle)) +
+                   Line(kTotalBudgetLabel, QString::number(budget)) +
+                   Line(kTotalCostLabel, QString::number(cost)) + QStringLiteral("\n\n") +
+                   QStringLiteral("Description\n") + QString(11, QLatin1Char('-')) +
+                   QLatin1Char('\n') + battle.Description;
+    for (const CArmyHeader* army : armies)
+        text += ArmyBlock(*army);
+    return text;
+}
+
+void WriteBattleReport(int battleId) {
+    CBattle battle;
+    if (!CArmyDatabase::Instance().FindBattleById(battleId, &battle)) {
+        ShowWarningMessage(169);
+        return;
+    }
+    WriteExportAndView(BattleReportFileName(battle.Nom), BattleReportText(battleId));
+}

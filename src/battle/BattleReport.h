@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The text of a battle's report: heading, description, then each army with its units.
+// Empty when the battle does not exist.
+QString BattleReportText(int battleId);
+// The file the report of a battle of that name is written to.
+QString BattleReportFileName(const QString& battleName);
+// Writes the report into the current directory and opens it; says so when the battle cannot
+// be loaded or the file cannot be written.
+void WriteBattleReport(int battleId);

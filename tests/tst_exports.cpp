@@ -1,0 +1,223 @@
+#include "TestDataSource.h"
+#include "app/CMainFrame.h"
+#include "app/FileViewer.h"
+#include "app/MessageBox.h"
+#include "app/TextExport.h"
+#include "battle/BattleReport.h"
+#include "catalogue/CCatalogueBar.h"
+#include "data/CArmyDatabase.h"
+#include "data/CArmyHeader.h"
+#include "data/CArmyUnit.h"
+#include "data/CBattle.h"
+#include "data/CUnitType.h"
+#include "editor/CArmy.h"
+#include "editor/CArmyView.h"
+
+#include <QTreeWidgetItem>
+#include <QtTest>
+
+// The army export and the battle report, compared byte for byte with texts written by hand.
+class TestExports : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void fileNamesStayInTheCurrentDirectory();
+    void armyExportWritesWhatTheListShows();
+    void battleReportListsEachArmyWithItsUnits();
+    void failuresWriteNothingAndOpenNothing();
+
+private:
+    QString Read(const QString& fileName) const;
+    CUnitType* Type(CMainFrame& frame, const QString& name) const;
+
+    std::unique_ptr<TestDataSource> m_source;
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<FileViewerRecorder> m_viewer;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_previousDir;
+};
+
+void TestExports::init() {
+    m_source = std::make_unique<TestDataSource>(QStringLiteral("tests/data/small_catalogue.sql"));
+    QVERIFY2(m_source->IsValid(), qPrintable(m_source->ErrorText()));
+    QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), 1);
+    m_messages = std::make_unique<MessageRecorder>();
+    m_viewer = std::make_unique<FileViewerRecorder>();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+}
+
+void TestExports::cleanup() {
+    QDir::setCurrent(m_previousDir);
+    m_dir.reset();
+    m_viewer.reset();
+    m_messages.reset();
+    CArmyDatabase::Instance().CloseDatabase();
+    m_source.reset();
+}
+
+QString TestExports::Read(const QString& fileName) const {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("<missing %1>").arg(fileName);
+    return QString::fromUtf8(file.readAll());
+}
+
+CUnitType* TestExports::Type(CMainFrame& frame, const QString& name) const {
+    for (CUnitType* type : frame.CatalogueBar()->UnitTypes()) {
+        if (type->NomGB == name)
+            return type;
+    }
+    return nullptr;
+}
+
+void TestExports::fileNamesStayInTheCurrentDirectory() {
+    QCOMPARE(ExportFileName(QStringLiteral("L'attaque du pont")),
+             QStringLiteral("L_attaque_du_pont.txt"));
+    QCOMPARE(ExportFileName(QStringLiteral("l'ost du nord")), QStringLiteral("l_ost_du_nord.txt"));
+    QCOMPARE(ExportFileName(QStringLiteral("a/b")), QStringLiteral("a_b.txt"));
+    QCOMPARE(ExportFileName(QStringLiteral("../x")), QStringLiteral(".._x.txt"));
+    QCOMPARE(ExportFileName(QStringLiteral("..\\..\\x")), QStringLiteral(".._.._x.txt"));
+
+    QVERIFY(WriteExportAndView(ExportFileName(QStringLiteral("../x")), QStringLiteral("é\n")));
+    QCOMPARE(m_viewer->Opened(), QStringList{m_dir->filePath(".._x.txt")});
+    QVERIFY(!QFile::exists(QDir(m_dir->path()).filePath("../x.txt")));
+    QCOMPARE(Read(".._x.txt").toUtf8(), QByteArray("\xc3\xa9\n"));
+}
+
+void TestExports::armyExportWritesWhatTheListShows() {
+    CMainFrame frame;
+    CArmyView* view = frame.ArmyView();
+    frame.CreateArmy(13, QStringLiteral("Ma horde"), 1000);
+    view->AddWarchief(*Type(frame, "T3 Orc warlord"));
+    view->AddGroupLeader(*Type(frame, "T3 Orc warlord"));
+    view->AddUnderLeader(CArmyView::UnitOf(view->WarchiefItem()->child(0)),
+                         *Type(frame, "T1 Wolf riders"));
+    view->ExportArmy();
+
+    const QString expected = QStringLiteral(
+        "Armée\tMa horde\n"
+        "Budget\t1000\n"
+        "Coût\t175\n"
+        "Race\tOrc\n\n\n"
+        "Nom\tQua\tType\tFor\tRes\tVal\tArmure\tArme\tMvt\tJp\tTer\tEcl\tNotes\t\n"
+        "T3 Orc warlord\tElite\tTribale\t5\t5\t8\tLourde / Bouclier\t1 main\t12.5\t4\t\tAucun\t"
+        "60 pts - 0 Pc\t\n"
+        "    T3 Orc warlord\tElite\tTribale\t5\t5\t8\tLourde / Bouclier\t1 main\t12.5\t4\t\tAucun\t"
+        "60 pts - 0 Pc\t\n"
+        "        T1 Wolf riders\tMoyen\tTribale\t3\t3\t4\tMoyenne / Bouclier\tLance\t10\t5\t\tJour\t"
+        "55 pts - 5 fig\t\n"
+        "        T4 Wolf\t''\t''\t3\t2\t3\tAucune\tGriffes et crocs\t''\t''\t\t''\t\t\n");
+    QCOMPARE(Read("Ma_horde.txt"), expected);
+    QCOMPARE(m_viewer->Opened(), QStringList{m_dir->filePath("Ma_horde.txt")});
+
+    // Only the warchief: the headings, the title line and one line without prefix.
+    view->DeleteItem(view->WarchiefItem()->child(0));
+    view->ExportArmy();
+    QVERIFY(Read("Ma_horde.txt").endsWith(QStringLiteral(
+        "Race\tOrc\n\n\nNom\tQua\tType\tFor\tRes\tVal\tArmure\tArme\tMvt\tJp\tTer\tEcl\tNotes\t\n"
+        "T3 Orc warlord\tElite\tTribale\t5\t5\t8\tLourde / Bouclier\t1 main\t12.5\t4\t\tAucun\t"
+        "60 pts - 0 Pc\t\n")));
+    frame.OnCloseArmy();
+}
+
+void TestExports::battleReportListsEachArmyWithItsUnits() {
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyHeader nordmen, empty;
+    QCOMPARE(db.InsertArmy(11, QStringLiteral("Nordmen"), 1000, &nordmen), 1);
+    QCOMPARE(db.InsertArmy(13, QStringLiteral("Urk"), 1200, &empty), 1);
+    nordmen.CoutTotal = 980;
+    empty.CoutTotal = 1150;
+    db.UpdateArmy(nordmen);
+    db.UpdateArmy(empty);
+
+    CItemList<CUnitType*> dwarves;
+    db.LoadUnitTypes(dwarves);
+    CArmyUnit lord, gunners;
+    for (const CUnitType* type : dwarves) {
+        if (type->ArmyTypeId == 23)
+            lord = CArmyUnit(*type);
+        if (type->ArmyTypeId == 21)
+            gunners = CArmyUnit(*type);
+    }
+    lord.Hierarchie = 1;
+    lord.IdVisual = 0;
+    lord.CoutTotal = 70;
+    QCOMPARE(db.InsertUnit(nordmen.IdArmee, lord), 1);
+    gunners.Hierarchie = 6;
+    gunners.IdVisual = 1;
+    gunners.IdLeader = lord.IdUnite;
+    gunners.NombreFig = 2;
+    gunners.Musicien = 1;
+    gunners.CoutTotal = 36;
+    QCOMPARE(db.InsertUnit(nordmen.IdArmee, gunners), 1);
+
+    CIdList armies;
+    armies.Append(nordmen.IdArmee);
+    armies.Append(empty.IdArmee);
+    QCOMPARE(db.InsertBattle(QStringLiteral("first"), QString(), armies), 1);
+    QCOMPARE(db.InsertBattle(QStringLiteral("second"), QString(), armies), 1);
+    QCOMPARE(db.InsertBattle(QStringLiteral("Col du nord"), QStringLiteral("Deux lignes\nde front"),
+                             armies),
+             1);
+    CBattle battle;
+    QCOMPARE(db.FindBattleByName(QStringLiteral("Col du nord"), &battle), 1);
+    QCOMPARE(battle.IdBattle, 3);
+
+    const QString rule = QStringLiteral("--------------------------------------------\n");
+    const QString titles =
+        QStringLiteral("Nom\tQua\tType\tFor\tRes\tVal\tArmure\tArme\tMvt\tJp\tTer\tEcl\tNotes\n");
+    const QString expected =
+        rule + "Bataille:\t\tCol du nord\n" + "Bataille Id:\t\t3\n" + "Budget total:\t\t2200\n" +
+        "Coût total:\t\t2130\n\n\n" + "Description\n" + "-----------\n" + "Deux lignes\nde front" +
+        "\n\n" + rule + "Armée:\t\tNordmen\n" + rule + "Race:\t\tNain\n" + "Budget:\t\t1000\n" +
+        "Coût:\t\t980\n\n" + titles +
+        "Dwarf lord\tElite\tDiscipliné\t5\t6\t8\tTrès lourde / Bouclier\t2 mains\t7.5\t3\t\tAucun\t"
+        "70 pts - 0 Pc\n" +
+        "    Gunners\tMoyen\tDiscipliné\t3\t4\t4\tMoyenne / Bouclier\t1 main\t7.5\t5\t\tAucun\t"
+        "36 pts - 2 fig, 1 Mus\n" +
+        "\n\n" + rule + "Armée:\t\tUrk\n" + rule + "Race:\t\tOrc\n" + "Budget:\t\t1200\n" +
+        "Coût:\t\t1150\n\n" + titles;
+
+    WriteBattleReport(battle.IdBattle);
+    QCOMPARE(Read("Col_du_nord.txt"), expected);
+    WriteBattleReport(battle.IdBattle); // a second report overwrites the first
+    QCOMPARE(Read("Col_du_nord.txt"), expected);
+    QCOMPARE(m_viewer->Opened().size(), 2);
+
+    // An army deleted since is left out of the report and of its totals.
+    QCOMPARE(db.DeleteArmyAndContents(empty.IdArmee), 1);
+    QVERIFY(BattleReportText(battle.IdBattle).contains("Budget total:\t\t1000\n"));
+    QVERIFY(!BattleReportText(battle.IdBattle).contains("Urk"));
+    QVERIFY(m_messages->Ids().isEmpty());
+}
+
+void TestExports::failuresWriteNothingAndOpenNothing() {
+    WriteBattleReport(999);
+    QCOMPARE(m_messages->Ids(), QList<int>{169});
+    QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+
+    // A directory that cannot be written to: a clear message, no file, no viewer.
+    const QString locked = m_dir->filePath("locked");
+    QVERIFY(QDir().mkdir(locked));
+    QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(QDir::setCurrent(locked));
+    const bool writable = QFileInfo(locked).isWritable(); // root writes anywhere
+    if (!writable) {
+        QVERIFY(!WriteExportAndView(QStringLiteral("x.txt"), QStringLiteral("text")));
+        QCOMPARE(m_messages->Ids(), (QList<int>{169, 237}));
+        QVERIFY(m_messages->Messages().last().text.contains("x.txt"));
+    }
+    // A name the file system cannot take at all fails the same way, even for root.
+    QVERIFY(!WriteExportAndView(QString(300, QLatin1Char('n')) + ".txt", QStringLiteral("t")));
+    QCOMPARE(m_messages->Ids().last(), 237);
+    QVERIFY(m_viewer->Opened().isEmpty());
+    QVERIFY(QDir(locked).entryList(QDir::Files).isEmpty());
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QTEST_MAIN(TestExports)
+#include "tst_exports.moc"
