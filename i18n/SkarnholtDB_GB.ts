@@ -74,6 +74,75 @@
     </message>
 </context>
 <context>
+    <name>CArmyViewerDlg</name>
+    <message>
+        <source>Armée viewer</source>
+        <translation>Army viewer</translation>
+    </message>
+    <message>
+        <source>Exporter</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CBattleDlg</name>
+    <message>
+        <source>Bataille</source>
+        <translation>Battle</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Sélectionnez des armées</source>
+        <translation>Select armies</translation>
+    </message>
+    <message>
+        <source>Ajouter une armée</source>
+        <translation>Add an army</translation>
+    </message>
+    <message>
+        <source>Description de la bataille</source>
+        <translation>Battle description</translation>
+    </message>
+</context>
+<context>
+    <name>CBattleListDlg</name>
+    <message>
+        <source>Liste des batailles</source>
+        <translation>Battle list</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CCombatUnitDlg</name>
     <message>
         <source>Propriétés d'une unité de combat</source>
@@ -263,6 +332,34 @@ Exit</translation>
     <message>
         <source>Propriétés ...</source>
         <translation>Properties ...</translation>
+    </message>
+    <message>
+        <source>Exporter au format Excel</source>
+        <translation>Export to Excel format</translation>
+    </message>
+    <message>
+        <source>Skarnholt army ...</source>
+        <translation>Skarnholt army ...</translation>
+    </message>
+    <message>
+        <source>Modifier une bataille ...</source>
+        <translation>Edit a battle ...</translation>
+    </message>
+    <message>
+        <source>Ajouter une battaille ...</source>
+        <translation>Add a battle ...</translation>
+    </message>
+    <message>
+        <source>Rapport de bataille ...</source>
+        <translation>Battle report ...</translation>
+    </message>
+    <message>
+        <source>Armée</source>
+        <translation>Army</translation>
+    </message>
+    <message>
+        <source>Batailles</source>
+        <translation>Battles</translation>
     </message>
 </context>
 <context>
@@ -933,6 +1030,11 @@ Select the races shown</translation>
         <source>Une armée porte déjà ce nom, choisissez-en un autre.</source>
         <comment>236</comment>
         <translation>An army already has this name, choose another one.</translation>
+    </message>
+    <message>
+        <source>Impossible d'écrire le fichier %1.</source>
+        <comment>237</comment>
+        <translation>Cannot write the file %1.</translation>
     </message>
 </context>
 </TS>

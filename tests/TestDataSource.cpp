@@ -5,7 +5,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTextStream>
 
 namespace {
 
@@ -21,30 +20,46 @@ void WriteIni(const QString& dir, const QString& contents) {
     qputenv("ODBCSYSINI", QFile::encodeName(dir));
 }
 
-// Splits a script into statements, dropping "--" comments.
+// Splits a script into statements, dropping "--" comment lines; a ';' inside quotes stays.
 QStringList Statements(const QString& script) {
-    QString text;
-    for (const QString& line : script.split(QLatin1Char('\n'))) {
-        if (!line.trimmed().startsWith(QLatin1String("--")))
-            text += line + QLatin1Char('\n');
-    }
-    QStringList statements;
-    QString current;
+    QStringList statements{QString()};
     bool inString = false;
-    for (QChar c : text) {
-        if (c == QLatin1Char('\''))
-            inString = !inString;
-        if (c == QLatin1Char(';') && !inString) {
-            if (!current.trimmed().isEmpty())
-                statements.append(current.trimmed());
-            current.clear();
-        } else {
-            current += c;
+    for (const QString& line : script.split(QLatin1Char('\n'))) {
+        if (line.trimmed().startsWith(QLatin1String("--")))
+            continue;
+        for (QChar c : line + QLatin1Char('\n')) {
+            inString ^= c == QLatin1Char('\'');
+            if (c == QLatin1Char(';') && !inString)
+                statements.append(QString());
+            else
+                statements.last() += c;
         }
     }
-    if (!current.trimmed().isEmpty())
-        statements.append(current.trimmed());
+    for (QString& statement : statements)
+        statement = statement.trimmed();
+    statements.removeAll(QString());
     return statements;
+}
+
+// Runs the statements in one transaction on a connection of their own; the first error, if any.
+QString RunOnOwnConnection(const QString& name, const QStringList& statements) {
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
+        db.setDatabaseName(QStringLiteral("Skarnholt"));
+        if (!db.open() || !db.transaction())
+            error = QStringLiteral("cannot open: ") + db.lastError().text();
+        QSqlQuery query(db);
+        for (int i = 0; error.isEmpty() && i < statements.size(); ++i) {
+            if (!query.exec(statements.at(i)))
+                error = statements.at(i).left(80) + QStringLiteral(": ") + query.lastError().text();
+        }
+        if (error.isEmpty() && !db.commit())
+            error = QStringLiteral("cannot commit: ") + db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return error;
 }
 
 } // namespace
@@ -77,55 +92,14 @@ QString TestDataSource::SourcePath(const QString& relative) {
 
 bool TestDataSource::RunScript(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("cannot read ") + path;
-        return false;
-    }
-    const QStringList statements = Statements(QString::fromUtf8(file.readAll()));
-    bool ok = true;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QODBC"), QStringLiteral("setup"));
-        db.setDatabaseName(QStringLiteral("Skarnholt"));
-        if (!db.open()) {
-            m_error = db.lastError().text();
-            ok = false;
-        }
-        // One transaction: a catalogue of hundreds of rows loads in a moment.
-        ok = ok && db.transaction();
-        QSqlQuery query(db);
-        for (const QString& statement : statements) {
-            if (!ok)
-                break;
-            if (!query.exec(statement)) {
-                m_error = statement.left(80) + QStringLiteral(": ") + query.lastError().text();
-                ok = false;
-            }
-        }
-        if (ok)
-            ok = db.commit();
-        else if (db.isOpen())
-            db.rollback();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("setup"));
-    return ok;
+    m_error = file.open(QIODevice::ReadOnly)
+                  ? RunOnOwnConnection(QStringLiteral("setup"),
+                                       Statements(QString::fromUtf8(file.readAll())))
+                  : QStringLiteral("cannot read ") + path;
+    return m_error.isEmpty();
 }
 
 bool TestDataSource::ExecOnOtherConnection(const QString& sql) {
-    bool ok = false;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QODBC"), QStringLiteral("other"));
-        db.setDatabaseName(QStringLiteral("Skarnholt"));
-        if (db.open()) {
-            QSqlQuery query(db);
-            ok = query.exec(sql);
-            if (!ok)
-                m_error = query.lastError().text();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("other"));
-    return ok;
+    m_error = RunOnOwnConnection(QStringLiteral("other"), {sql});
+    return m_error.isEmpty();
 }

@@ -202,7 +202,10 @@ void TestArmyView::addsFollowTheHierarchyRules() {
     }
     QCOMPARE(list->UnitAt(4)->IdParentUnit, cannon->IdUnite);
     QCOMPARE(list->UnitAt(5)->IdParentUnit, cannon->IdUnite);
-    QCOMPARE(list->UnitAt(4)->NombreFig, 2); // the type's fewest figures
+    QCOMPARE(list->UnitAt(4)->NombreFig, 2);  // the type's fewest figures
+    QCOMPARE(cannon->CoutTotal, 70);          // 1 x 60 + 10
+    QCOMPARE(list->UnitAt(4)->CoutTotal, 26); // the crew: 2 x 8 + 10
+    QCOMPARE(list->UnitAt(5)->CoutTotal, 0);  // the mule keeps its price
     VerifyStored();
 
     // A leader type through "Ajouter" becomes a group leader, as a drop would make it.

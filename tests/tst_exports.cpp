@@ -4,15 +4,18 @@
 #include "app/MessageBox.h"
 #include "app/TextExport.h"
 #include "battle/BattleReport.h"
+#include "battle/CBattleDlg.h"
 #include "catalogue/CCatalogueBar.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CArmyUnit.h"
 #include "data/CBattle.h"
+#include "data/CBattleEntry.h"
 #include "data/CUnitType.h"
 #include "editor/CArmy.h"
 #include "editor/CArmyView.h"
 
+#include <QLineEdit>
 #include <QTreeWidgetItem>
 #include <QtTest>
 
@@ -27,6 +30,7 @@ private slots:
     void armyExportWritesWhatTheListShows();
     void battleReportListsEachArmyWithItsUnits();
     void failuresWriteNothingAndOpenNothing();
+    void aBattleNameAlreadyTakenIsRefusedAfterTheDialog();
 
 private:
     QString Read(const QString& fileName) const;
@@ -108,7 +112,8 @@ void TestExports::armyExportWritesWhatTheListShows() {
         "60 pts - 0 Pc\t\n"
         "    T3 Orc warlord\tElite\tTribale\t5\t5\t8\tLourde / Bouclier\t1 main\t12.5\t4\t\tAucun\t"
         "60 pts - 0 Pc\t\n"
-        "        T1 Wolf riders\tMoyen\tTribale\t3\t3\t4\tMoyenne / Bouclier\tLance\t10\t5\t\tJour\t"
+        "        T1 Wolf riders\tMoyen\tTribale\t3\t3\t4\tMoyenne / "
+        "Bouclier\tLance\t10\t5\t\tJour\t"
         "55 pts - 5 fig\t\n"
         "        T4 Wolf\t''\t''\t3\t2\t3\tAucune\tGriffes et crocs\t''\t''\t\t''\t\t\n");
     QCOMPARE(Read("Ma_horde.txt"), expected);
@@ -117,10 +122,12 @@ void TestExports::armyExportWritesWhatTheListShows() {
     // Only the warchief: the headings, the title line and one line without prefix.
     view->DeleteItem(view->WarchiefItem()->child(0));
     view->ExportArmy();
-    QVERIFY(Read("Ma_horde.txt").endsWith(QStringLiteral(
-        "Race\tOrc\n\n\nNom\tQua\tType\tFor\tRes\tVal\tArmure\tArme\tMvt\tJp\tTer\tEcl\tNotes\t\n"
-        "T3 Orc warlord\tElite\tTribale\t5\t5\t8\tLourde / Bouclier\t1 main\t12.5\t4\t\tAucun\t"
-        "60 pts - 0 Pc\t\n")));
+    QVERIFY(Read("Ma_horde.txt")
+                .endsWith(QStringLiteral("Race\tOrc\n\n\nNom\tQua\tType\tFor\tRes\tVal\tArmure\tArm"
+                                         "e\tMvt\tJp\tTer\tEcl\tNotes\t\n"
+                                         "T3 Orc warlord\tElite\tTribale\t5\t5\t8\tLourde / "
+                                         "Bouclier\t1 main\t12.5\t4\t\tAucun\t"
+                                         "60 pts - 0 Pc\t\n")));
     frame.OnCloseArmy();
 }
 
@@ -217,6 +224,44 @@ void TestExports::failuresWriteNothingAndOpenNothing() {
     QVERIFY(m_viewer->Opened().isEmpty());
     QVERIFY(QDir(locked).entryList(QDir::Files).isEmpty());
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestExports::aBattleNameAlreadyTakenIsRefusedAfterTheDialog() {
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyHeader first, second;
+    db.InsertArmy(11, QStringLiteral("A"), 100, &first);
+    db.InsertArmy(13, QStringLiteral("B"), 100, &second);
+    CIdList armies;
+    armies.Append(first.IdArmee);
+    armies.Append(second.IdArmee);
+    QCOMPARE(db.InsertBattle(QStringLiteral("Pont"), QStringLiteral("old"), armies), 1);
+
+    CMainFrame frame;
+    auto enterBattle = [&](const QString& name) {
+        QTimer::singleShot(0, [&, name] {
+            auto* dialog = qobject_cast<CBattleDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->NameEdit()->setText(name);
+            dialog->AddArmy(second.IdArmee);
+            dialog->AddArmy(first.IdArmee);
+            dialog->accept();
+        });
+        frame.OnAddBattle();
+    };
+    enterBattle(QStringLiteral("Pont"));
+    QCOMPARE(m_messages->Ids(), QList<int>{168});
+    CItemList<CBattle*> battles;
+    db.LoadBattles(battles);
+    QCOMPARE(battles.GetCount(), 1);
+    QCOMPARE(battles.GetHead()->Description, QStringLiteral("old"));
+
+    enterBattle(QStringLiteral("Gué"));
+    CBattle added;
+    QCOMPARE(db.FindBattleByName(QStringLiteral("Gué"), &added), 1);
+    CItemList<CBattleEntry*> entries;
+    db.LoadBattleEntries(added.IdBattle, entries);
+    QCOMPARE(entries.GetCount(), 2);
+    QCOMPARE(entries.GetHead()->IdArmy, second.IdArmee); // in the order of the list
 }
 
 QTEST_MAIN(TestExports)

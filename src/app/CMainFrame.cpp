@@ -5,12 +5,17 @@
 #include "MessageBox.h"
 #include "Resources.h"
 #include "StringTable.h"
+#include "battle/BattleReport.h"
+#include "battle/CBattleDlg.h"
+#include "battle/CBattleListDlg.h"
 #include "catalogue/CCatalogueBar.h"
 #include "data/CArmyDatabase.h"
+#include "data/CBattle.h"
 #include "editor/CArmy.h"
 #include "editor/CArmyListDlg.h"
 #include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyView.h"
+#include "editor/CArmyViewerDlg.h"
 
 #include "army/CDragTreeWidget.h"
 #include <QAction>
@@ -74,11 +79,22 @@ void CMainFrame::CreateArmyCommands() {
             &CArmyView::OnDeleteMember);
     connect(AddCommand(ID_MEMBER_PROPERTIES, tr("Propriétés ...")), &QAction::triggered,
             m_pArmyView, &CArmyView::OnMemberProperties);
+    connect(AddCommand(ID_ARMY_EXPORT, tr("Exporter au format Excel")), &QAction::triggered,
+            m_pArmyView, &CArmyView::ExportArmy);
+    connect(AddCommand(ID_CATALOGUE_VIEWER, tr("Skarnholt army ...")), &QAction::triggered, this,
+            &CMainFrame::OnArmyViewer);
+    connect(AddCommand(ID_BATTLE_EDIT, tr("Modifier une bataille ...")), &QAction::triggered, this,
+            &CMainFrame::OnModifyBattle);
+    connect(AddCommand(ID_BATTLE_NEW, tr("Ajouter une battaille ...")), &QAction::triggered, this,
+            &CMainFrame::OnAddBattle);
+    connect(AddCommand(ID_BATTLE_REPORT, tr("Rapport de bataille ...")), &QAction::triggered, this,
+            &CMainFrame::OnBattleReport);
 }
 
 void CMainFrame::UpdateCommandStates() {
     const CArmy& army = CArmy::Instance();
     Action(ID_ARMY_CLOSE)->setEnabled(army.IsOpen());
+    Action(ID_ARMY_EXPORT)->setEnabled(army.IsOpen());
     Action(ID_ARMY_SAVE)->setEnabled(army.IsOpen() && army.IsModified());
     const bool selected = army.IsOpen() && m_pArmyView->GetSelectedUnit() != nullptr;
     Action(ID_MEMBER_DELETE)->setEnabled(selected);
@@ -125,6 +141,7 @@ void CMainFrame::CreateToolBar() {
     m_pToolBar->addAction(Action(ID_ARMY_OPEN));
     m_pToolBar->addSeparator();
     m_pToolBar->addAction(Action(ID_CHOOSE_RACES));
+    m_pToolBar->addAction(Action(ID_ARMY_EXPORT));
     m_pToolBar->addSeparator();
     m_pToolBar->addAction(Action(ID_APP_ABOUT));
 }
@@ -142,6 +159,17 @@ void CMainFrame::CreateMenus() {
     SetPrompts(exit, tr("Quitter l'application\nQuitter"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     file->addAction(exit);
+
+    QMenu* armyMenu = menuBar()->addMenu(tr("Armée"));
+    armyMenu->setObjectName(QStringLiteral("menuArmy"));
+    armyMenu->addAction(Action(ID_CATALOGUE_VIEWER));
+
+    QMenu* battles = menuBar()->addMenu(tr("Batailles"));
+    battles->setObjectName(QStringLiteral("menuBattles"));
+    battles->addAction(Action(ID_BATTLE_EDIT));
+    battles->addAction(Action(ID_BATTLE_NEW));
+    battles->addSeparator();
+    battles->addAction(Action(ID_BATTLE_REPORT));
 
     QMenu* view = menuBar()->addMenu(tr("&Affichage"));
     view->setObjectName(QStringLiteral("menuView"));
@@ -278,6 +306,43 @@ void CMainFrame::OpenArmyAgain() {
     m_pArmyView->FillTree();
     m_pArmyView->RefreshList();
     m_pArmyView->ShowArmy();
+}
+
+// ---- The catalogue viewer and the battle commands
+
+void CMainFrame::OnArmyViewer() {
+    CArmyViewerDlg viewer(this);
+    viewer.exec();
+}
+
+void CMainFrame::OnAddBattle() {
+    CBattleDlg dialog(nullptr, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    if (db.FindBattleByName(dialog.Name(), nullptr)) {
+        ShowInfoMessage(168);
+        return;
+    }
+    db.InsertBattle(dialog.Name(), dialog.Description(), dialog.ArmyIds());
+}
+
+void CMainFrame::OnModifyBattle() {
+    CBattleListDlg list(this);
+    if (list.exec() != QDialog::Accepted || !list.Selected())
+        return;
+    CBattle* battle = list.Selected();
+    CBattleDlg dialog(battle, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    CArmyDatabase::Instance().UpdateBattle(battle->IdBattle, battle->Nom, battle->Description,
+                                           dialog.ArmyIds());
+}
+
+void CMainFrame::OnBattleReport() {
+    CBattleListDlg list(this);
+    if (list.exec() == QDialog::Accepted && list.Selected())
+        WriteBattleReport(list.Selected()->IdBattle);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

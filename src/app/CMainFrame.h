@@ -43,6 +43,10 @@ public slots:
     void OnCloseArmy();
     void OnSaveArmy();
     void OnArmyProperties();
+    void OnArmyViewer();
+    void OnAddBattle();
+    void OnModifyBattle();
+    void OnBattleReport();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

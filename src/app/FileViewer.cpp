@@ -17,6 +17,10 @@ void OpenInViewer(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(absolute));
 }
 
-FileViewerRecorder::FileViewerRecorder() : m_previous(g_recorder) { g_recorder = this; }
+FileViewerRecorder::FileViewerRecorder() : m_previous(g_recorder) {
+    g_recorder = this;
+}
 
-FileViewerRecorder::~FileViewerRecorder() { g_recorder = m_previous; }
+FileViewerRecorder::~FileViewerRecorder() {
+    g_recorder = m_previous;
+}

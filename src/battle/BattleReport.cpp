@@ -45,7 +45,9 @@ QString ArmyBlock(const CArmyHeader& army) {
 
 } // namespace
 
-QString BattleReportFileName(const QString& battleName) { return ExportFileName(battleName); }
+QString BattleReportFileName(const QString& battleName) {
+    return ExportFileName(battleName);
+}
 
 QString BattleReportText(int battleId) {
     CArmyDatabase& db = CArmyDatabase::Instance();

@@ -415,7 +415,10 @@ void CArmyView::AddUnderLeader(CArmyUnit* leader, const CUnitType& type) {
     for (const CUnitType* each : types) {
         CArmyUnit* unit = army.AddUnit(*leader, *each);
         unit->NombreFig = each->Min;
-        if (unit->Hierarchie == kCombatUnit) {
+        // Crews and machines are priced by the same troop rule, from the start, so that a
+        // member's price never depends on whether its dialog was ever opened.
+        if (unit->Hierarchie == kCombatUnit || unit->Hierarchie == kCrew ||
+            unit->Hierarchie == kMachine) {
             CUnitCostCalculator calculator;
             calculator.SetUnit(unit);
             calculator.ComputeCost();
@@ -553,11 +556,11 @@ void CArmyView::OnDeleteMember() {
 
 QString CArmyView::ArmyExportText() const {
     const CArmyHeader& header = CArmy::Instance().GetHeader();
-    QString text = QStringLiteral("%1\t%2\n").arg(LoadResString(170), header.Nom) +
-                   QStringLiteral("%1\t%2\n").arg(LoadResString(171)).arg(header.NombrePointMax) +
-                   QStringLiteral("%1\t%2\n").arg(LoadResString(172)).arg(header.CoutTotal) +
-                   QStringLiteral("%1\t%2\n\n\n").arg(LoadResString(173),
-                                                      GetRaceName(header.IdRace));
+    QString text =
+        QStringLiteral("%1\t%2\n").arg(LoadResString(170), header.Nom) +
+        QStringLiteral("%1\t%2\n").arg(LoadResString(171)).arg(header.NombrePointMax) +
+        QStringLiteral("%1\t%2\n").arg(LoadResString(172)).arg(header.CoutTotal) +
+        QStringLiteral("%1\t%2\n\n\n").arg(LoadResString(173), GetRaceName(header.IdRace));
     // By column index, whatever order the columns were dragged into; no shield, no prices.
     static const int kColumns[] = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 17};
     const QTreeWidgetItem* titles = m_pList->headerItem();

@@ -1,0 +1,173 @@
+#include "CBattleDlg.h"
+
+#include "app/MessageBox.h"
+#include "app/StringTable.h"
+#include "army/ValueNames.h"
+#include "data/CArmyDatabase.h"
+#include "data/CArmyHeader.h"
+#include "data/CBattle.h"
+#include "editor/CArmyListDlg.h"
+#include "ui_CBattleDlg.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kEmptyNameId = 158;
+constexpr int kTooFewArmiesId = 159;
+constexpr int kArmyListedId = 160;
+constexpr int kSelectArmyId = 161;
+constexpr int kMinArmyCount = 2;
+// Header text id and width of each column.
+constexpr int kColumnIds[] = {144, 145, 150, 151};
+constexpr int kColumnWidths[] = {200, 100, 50, 50};
+constexpr int kColumnCount = 4;
+
+int ArmyIdOf(const QTreeWidgetItem* row) {
+    return row->data(0, Qt::UserRole).toInt();
+}
+
+} // namespace
+
+CBattleDlg::CBattleDlg(CBattle* battle, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CBattleDlg>()), m_pBattle(battle) {
+    m_ui->setupUi(this);
+    SetUpColumns();
+    m_ui->armyList->installEventFilter(this);
+    connect(m_ui->addArmyButton, &QPushButton::clicked, this, &CBattleDlg::OnAddArmy);
+
+    if (m_pBattle) {
+        m_name = m_pBattle->Nom;
+        m_description = m_pBattle->Description;
+        m_ui->nameEdit->setText(m_name);
+        m_ui->descriptionEdit->setPlainText(m_description);
+        CItemList<CArmyHeader*> headers;
+        CArmyDatabase::Instance().LoadBattleArmies(m_pBattle->IdBattle, headers);
+        for (const CArmyHeader* header : headers)
+            AppendRow(*header);
+    }
+}
+
+CBattleDlg::~CBattleDlg() = default;
+
+QLineEdit* CBattleDlg::NameEdit() const {
+    return m_ui->nameEdit;
+}
+
+QPlainTextEdit* CBattleDlg::DescriptionEdit() const {
+    return m_ui->descriptionEdit;
+}
+
+QTreeWidget* CBattleDlg::ArmyList() const {
+    return m_ui->armyList;
+}
+
+void CBattleDlg::SetUpColumns() {
+    QTreeWidget* list = m_ui->armyList;
+    QStringList headers;
+    for (int id : kColumnIds)
+        headers << LoadResString(id);
+    list->setHeaderLabels(headers);
+    // Columns never narrower than their title, and the list wide enough to show them all.
+    int width = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kColumnCount; ++column) {
+        list->setColumnWidth(
+            column, std::max(kColumnWidths[column], list->header()->sectionSizeHint(column)));
+        width += list->columnWidth(column);
+    }
+    list->setMinimumWidth(width);
+    for (int column = 2; column < kColumnCount; ++column)
+        list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void CBattleDlg::AppendRow(const CArmyHeader& header) {
+    auto* row = new QTreeWidgetItem(QStringList{header.Nom, GetRaceName(header.IdRace),
+                                                QString::number(header.NombrePointMax),
+                                                QString::number(header.CoutTotal)});
+    row->setData(0, Qt::UserRole, header.IdArmee);
+    for (int column = 2; column < kColumnCount; ++column)
+        row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    m_ui->armyList->addTopLevelItem(row);
+}
+
+void CBattleDlg::OnAddArmy() {
+    CArmyListDlg chooser(this);
+    // A battle may bring in any stored army, the one open in the editor included.
+    chooser.SetExcludeOpen(false);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    AddArmy(chooser.ChosenArmy());
+}
+
+bool CBattleDlg::AddArmy(int armyId) {
+    QTreeWidget* list = m_ui->armyList;
+    for (int index = 0; index < list->topLevelItemCount(); ++index) {
+        if (ArmyIdOf(list->topLevelItem(index)) == armyId) {
+            ShowInfoMessage(kArmyListedId);
+            return false;
+        }
+    }
+    CArmyHeader header;
+    if (!CArmyDatabase::Instance().FindArmyById(armyId, header))
+        return false;
+    AppendRow(header);
+    return true;
+}
+
+void CBattleDlg::OnDeleteKey() {
+    const QList<QTreeWidgetItem*> selected = m_ui->armyList->selectedItems();
+    if (selected.isEmpty()) {
+        ShowInfoMessage(kSelectArmyId);
+        return;
+    }
+    delete selected.first();
+}
+
+bool CBattleDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->armyList && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        OnDeleteKey();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool CBattleDlg::CheckValues(const QString& name, const QString& description) const {
+    if (name.isEmpty()) {
+        ShowInfoMessage(kEmptyNameId);
+        return false;
+    }
+    if (m_ui->armyList->topLevelItemCount() < kMinArmyCount) {
+        ShowInfoMessage(kTooFewArmiesId);
+        return false;
+    }
+    if (name.size() > CArmyDatabase::kMaxTextLength ||
+        description.size() > CArmyDatabase::kMaxTextLength) {
+        ShowWarningMessage(kNameTooLongId);
+        return false;
+    }
+    return true;
+}
+
+void CBattleDlg::accept() {
+    // Both texts are kept as typed: spaces and line feeds are the user's.
+    const QString name = m_ui->nameEdit->text();
+    const QString description = m_ui->descriptionEdit->toPlainText();
+    if (!CheckValues(name, description))
+        return;
+    m_name = name;
+    m_description = description;
+    m_armyIds.RemoveAll();
+    QTreeWidget* list = m_ui->armyList;
+    for (int index = 0; index < list->topLevelItemCount(); ++index)
+        m_armyIds.Append(ArmyIdOf(list->topLevelItem(index)));
+    if (m_pBattle) {
+        m_pBattle->Description = m_description;
+        m_pBattle->Nom = m_name;
+    }
+    QDialog::accept();
+}

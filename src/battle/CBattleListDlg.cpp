@@ -1,0 +1,113 @@
+#include "CBattleListDlg.h"
+
+#include "app/MessageBox.h"
+#include "app/StringTable.h"
+#include "data/CArmyDatabase.h"
+#include "data/CBattle.h"
+#include "ui_CBattleListDlg.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kSelectBattleId = 162;
+// Header text id and width of each column.
+constexpr int kColumnIds[] = {174, 179};
+constexpr int kColumnWidths[] = {100, 100};
+constexpr int kColumnCount = 2;
+// Characters of the description shown before the ellipsis.
+constexpr int kDescriptionPreview = 50;
+
+CBattle* BattleOf(const QTreeWidgetItem* row) {
+    return static_cast<CBattle*>(row->data(0, Qt::UserRole).value<void*>());
+}
+
+QString DescriptionPreview(const QString& description) {
+    const QString preview = description.left(kDescriptionPreview);
+    return preview.isEmpty() ? preview : preview + QStringLiteral("...");
+}
+
+} // namespace
+
+CBattleListDlg::CBattleListDlg(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CBattleListDlg>()) {
+    m_ui->setupUi(this);
+    SetUpColumns();
+    // Double-clicks are watched on the whole list, so that one beside the rows asks for a choice.
+    m_ui->battleList->viewport()->installEventFilter(this);
+    connect(m_ui->deleteButton, &QPushButton::clicked, this, &CBattleListDlg::OnDelete);
+    Load();
+}
+
+CBattleListDlg::~CBattleListDlg() = default;
+
+QTreeWidget* CBattleListDlg::BattleList() const {
+    return m_ui->battleList;
+}
+
+void CBattleListDlg::SetUpColumns() {
+    QTreeWidget* list = m_ui->battleList;
+    QStringList headers;
+    for (int id : kColumnIds)
+        headers << LoadResString(id);
+    list->setHeaderLabels(headers);
+    int width = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kColumnCount; ++column) {
+        list->setColumnWidth(
+            column, std::max(kColumnWidths[column], list->header()->sectionSizeHint(column)));
+        width += list->columnWidth(column);
+    }
+    list->setMinimumWidth(width);
+}
+
+void CBattleListDlg::Load() {
+    CArmyDatabase::Instance().LoadBattles(m_battles);
+    for (CBattle* battle : m_battles) {
+        auto* row =
+            new QTreeWidgetItem(QStringList{battle->Nom, DescriptionPreview(battle->Description)});
+        row->setData(0, Qt::UserRole, QVariant::fromValue<void*>(battle));
+        m_ui->battleList->addTopLevelItem(row);
+    }
+}
+
+QTreeWidgetItem* CBattleListDlg::SelectedRow() const {
+    const QList<QTreeWidgetItem*> selected = m_ui->battleList->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+bool CBattleListDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->battleList->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CBattleListDlg::OnDelete() {
+    QTreeWidgetItem* row = SelectedRow();
+    if (!row) {
+        ShowInfoMessage(kSelectBattleId);
+        return;
+    }
+    CBattle* battle = BattleOf(row);
+    // A refused delete has been reported by the database; the row stays for what is still stored.
+    if (!CArmyDatabase::Instance().DeleteBattle(battle->IdBattle))
+        return;
+    delete row;
+    m_battles.Remove(battle);
+}
+
+void CBattleListDlg::accept() {
+    QTreeWidgetItem* row = SelectedRow();
+    if (!row) {
+        ShowInfoMessage(kSelectBattleId);
+        return;
+    }
+    m_pSelected = BattleOf(row);
+    QDialog::accept();
+}

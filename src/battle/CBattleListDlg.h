@@ -1,0 +1,43 @@
+#pragma once
+
+#include "data/CItemList.h"
+
+#include <QDialog>
+#include <memory>
+
+class CBattle;
+class QTreeWidget;
+class QTreeWidgetItem;
+namespace Ui {
+class CBattleListDlg;
+}
+
+// The stored battles, to choose one or to delete some. Deleting takes effect at once, whether
+// the dialog is then confirmed or cancelled.
+class CBattleListDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CBattleListDlg(QWidget* parent = nullptr);
+    ~CBattleListDlg() override;
+
+    // The battle chosen by OK; null until then. Owned by the dialog.
+    CBattle* Selected() const { return m_pSelected; }
+
+    QTreeWidget* BattleList() const;
+
+public slots:
+    void OnDelete();
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetUpColumns();
+    void Load();
+    QTreeWidgetItem* SelectedRow() const;
+
+    std::unique_ptr<Ui::CBattleListDlg> m_ui;
+    CItemList<CBattle*> m_battles;
+    CBattle* m_pSelected = nullptr;
+};

@@ -1,0 +1,153 @@
+#include "CArmyViewerDlg.h"
+
+#include "app/TextExport.h"
+#include "army/CUnitStatsList.h"
+#include "army/StatImageList.h"
+#include "army/UnitStatsListOps.h"
+#include "army/ValueNames.h"
+#include "catalogue/CUnitTypePropertiesDlg.h"
+#include "data/CArmyDatabase.h"
+#include "data/CRace.h"
+#include "ui_CArmyViewerDlg.h"
+
+#include <QHeaderView>
+#include <QPalette>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kImageSize = 16;
+constexpr int kAllRaces = 0;
+const QString kRule = QStringLiteral("-------------------------------------\n");
+
+QString HeaderLine(const CUnitStatsList& list) {
+    QString line;
+    const QTreeWidgetItem* header = list.headerItem();
+    for (int column = 0; column < list.columnCount(); ++column)
+        line += header->text(column) + u'\t';
+    return line + u'\n';
+}
+
+QString RowLine(const CUnitStatsList& list, const QTreeWidgetItem* item) {
+    QString line;
+    for (int column = 0; column < list.columnCount(); ++column)
+        line += item->text(column) + u'\t';
+    return line + u'\n';
+}
+
+} // namespace
+
+CArmyViewerDlg::CArmyViewerDlg(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CArmyViewerDlg>()) {
+    m_ui->setupUi(this);
+    CUnitStatsList* list = m_ui->unitList;
+    LoadStatImageList(m_images, kImageSize);
+    list->SetImageList(&m_images);
+
+    CArmyDatabase& database = CArmyDatabase::Instance();
+    database.LoadUnitTypes(m_unitTypes);
+    database.LoadRaces(m_races);
+
+    QComboBox* filter = m_ui->raceFilter;
+    filter->addItem(QStringLiteral("All"));
+    for (const CRace* race : m_races)
+        filter->addItem(GetRaceName(race->IdRace), race->IdRace);
+    filter->setCurrentIndex(kAllRaces);
+
+    InsertStatColumns(*list, true);
+    // No column narrower than its title; the rows only ever widen them.
+    for (int column = 0; column < list->columnCount(); ++column)
+        list->setColumnWidth(
+            column, std::max(list->columnWidth(column), list->header()->sectionSizeHint(column)));
+    Fill();
+
+    connect(filter, &QComboBox::currentIndexChanged, this, &CArmyViewerDlg::Fill);
+    connect(list, &QTreeWidget::itemDoubleClicked, this, &CArmyViewerDlg::OnDoubleClick);
+    connect(m_ui->exportButton, &QPushButton::clicked, this, &CArmyViewerDlg::OnExport);
+}
+
+CArmyViewerDlg::~CArmyViewerDlg() = default;
+
+CUnitStatsList* CArmyViewerDlg::List() const {
+    return m_ui->unitList;
+}
+
+QComboBox* CArmyViewerDlg::RaceFilter() const {
+    return m_ui->raceFilter;
+}
+
+void CArmyViewerDlg::Fill() {
+    CUnitStatsList* list = m_ui->unitList;
+    list->setUpdatesEnabled(false);
+    list->clear();
+
+    const bool allRaces = m_ui->raceFilter->currentIndex() == kAllRaces;
+    const int chosenRace = m_ui->raceFilter->currentData().toInt();
+    bool anyRaceRow = false;
+    int lastRace = 0;
+    for (CUnitType* type : m_unitTypes) {
+        if (!allRaces && type->IdRace != chosenRace)
+            continue;
+        if (allRaces && (!anyRaceRow || type->IdRace != lastRace)) {
+            AddRaceRow(type->IdRace);
+            anyRaceRow = true;
+            lastRace = type->IdRace;
+        }
+        const int row =
+            AddUnitTypeRow(*list, type, GetUnitKindImageByCombatantType(type->CombatantType));
+        FitColumnsToRow(*list, row);
+    }
+    list->setUpdatesEnabled(true);
+}
+
+// A race heads its types drawn in the selection colours; it holds no record, so that it is
+// never taken for a type.
+void CArmyViewerDlg::AddRaceRow(int raceId) {
+    CUnitStatsList* list = m_ui->unitList;
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, GetRaceName(raceId));
+    const QBrush background = list->palette().brush(QPalette::Highlight);
+    const QBrush foreground = list->palette().brush(QPalette::HighlightedText);
+    for (int column = 0; column < list->columnCount(); ++column) {
+        item->setBackground(column, background);
+        item->setForeground(column, foreground);
+    }
+    list->addTopLevelItem(item);
+}
+
+void CArmyViewerDlg::OnDoubleClick(QTreeWidgetItem* item) {
+    if (CUnitStatsList::ItemKind(item) != CUnitStatsList::kUnitTypeRecord)
+        return;
+    CUnitTypePropertiesDlg dialog(this);
+    dialog.SetUnitType(static_cast<CUnitType*>(CUnitStatsList::ItemData(item)));
+    dialog.exec();
+}
+
+QString CArmyViewerDlg::ExportText() const {
+    const CUnitStatsList& list = *m_ui->unitList;
+    const QString header = HeaderLine(list);
+    QString text;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        const QTreeWidgetItem* item = list.Row(row);
+        if (CUnitStatsList::ItemKind(item) == CUnitStatsList::kNoRecord)
+            text += QStringLiteral("\n\n") + kRule + RowLine(list, item) + kRule + header;
+        else
+            text += RowLine(list, item);
+    }
+    return text;
+}
+
+void CArmyViewerDlg::OnExport() {
+    WriteExportAndView(QStringLiteral("SkarnholtArmyList.txt"), ExportText());
+}
+
+void CArmyViewerDlg::accept() {
+    const QList<QTreeWidgetItem*> selected = m_ui->unitList->selectedItems();
+    if (!selected.isEmpty()) {
+        if (const CUnitType* type =
+                m_ui->unitList->UnitTypeAt(m_ui->unitList->indexOfTopLevelItem(selected.first())))
+            m_result = *type;
+    }
+    QDialog::accept();
+}
