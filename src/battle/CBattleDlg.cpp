@@ -1,5 +1,7 @@
 #include "CBattleDlg.h"
 
+#include "army/ListColumns.h"
+
 #include "app/MessageBox.h"
 #include "app/StringTable.h"
 #include "army/ValueNames.h"
@@ -22,10 +24,6 @@ constexpr int kTooFewArmiesId = 159;
 constexpr int kArmyListedId = 160;
 constexpr int kSelectArmyId = 161;
 constexpr int kMinArmyCount = 2;
-// Header text id and width of each column.
-constexpr int kColumnIds[] = {144, 145, 150, 151};
-constexpr int kColumnWidths[] = {200, 100, 50, 50};
-constexpr int kColumnCount = 4;
 
 int ArmyIdOf(const QTreeWidgetItem* row) {
     return row->data(0, Qt::UserRole).toInt();
@@ -36,7 +34,7 @@ int ArmyIdOf(const QTreeWidgetItem* row) {
 CBattleDlg::CBattleDlg(CBattle* battle, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CBattleDlg>()), m_pBattle(battle) {
     m_ui->setupUi(this);
-    SetUpColumns();
+    SetArmyListColumns(m_ui->armyList);
     m_ui->armyList->installEventFilter(this);
     connect(m_ui->addArmyButton, &QPushButton::clicked, this, &CBattleDlg::OnAddArmy);
 
@@ -66,31 +64,9 @@ QTreeWidget* CBattleDlg::ArmyList() const {
     return m_ui->armyList;
 }
 
-void CBattleDlg::SetUpColumns() {
-    QTreeWidget* list = m_ui->armyList;
-    QStringList headers;
-    for (int id : kColumnIds)
-        headers << LoadResString(id);
-    list->setHeaderLabels(headers);
-    // Columns never narrower than their title, and the list wide enough to show them all.
-    int width = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < kColumnCount; ++column) {
-        list->setColumnWidth(
-            column, std::max(kColumnWidths[column], list->header()->sectionSizeHint(column)));
-        width += list->columnWidth(column);
-    }
-    list->setMinimumWidth(width);
-    for (int column = 2; column < kColumnCount; ++column)
-        list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-}
-
 void CBattleDlg::AppendRow(const CArmyHeader& header) {
-    auto* row = new QTreeWidgetItem(QStringList{header.Nom, GetRaceName(header.IdRace),
-                                                QString::number(header.NombrePointMax),
-                                                QString::number(header.CoutTotal)});
+    QTreeWidgetItem* row = NewArmyRow(header);
     row->setData(0, Qt::UserRole, header.IdArmee);
-    for (int column = 2; column < kColumnCount; ++column)
-        row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     m_ui->armyList->addTopLevelItem(row);
 }
 

@@ -43,7 +43,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SetUpColumns();
     void AppendRow(const CArmyHeader& header);
     // The first refusal of the typed values, after telling the user why; true when all pass.
     bool CheckValues(const QString& name, const QString& description) const;

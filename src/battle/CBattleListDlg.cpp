@@ -1,5 +1,7 @@
 #include "CBattleListDlg.h"
 
+#include "army/ListColumns.h"
+
 #include "app/MessageBox.h"
 #include "app/StringTable.h"
 #include "data/CArmyDatabase.h"
@@ -15,10 +17,6 @@
 namespace {
 
 constexpr int kSelectBattleId = 162;
-// Header text id and width of each column.
-constexpr int kColumnIds[] = {174, 179};
-constexpr int kColumnWidths[] = {100, 100};
-constexpr int kColumnCount = 2;
 // Characters of the description shown before the ellipsis.
 constexpr int kDescriptionPreview = 50;
 
@@ -36,7 +34,7 @@ QString DescriptionPreview(const QString& description) {
 CBattleListDlg::CBattleListDlg(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CBattleListDlg>()) {
     m_ui->setupUi(this);
-    SetUpColumns();
+    SetListColumns(m_ui->battleList, {{174, 100}, {179, 100}});
     // Double-clicks are watched on the whole list, so that one beside the rows asks for a choice.
     m_ui->battleList->viewport()->installEventFilter(this);
     connect(m_ui->deleteButton, &QPushButton::clicked, this, &CBattleListDlg::OnDelete);
@@ -47,21 +45,6 @@ CBattleListDlg::~CBattleListDlg() = default;
 
 QTreeWidget* CBattleListDlg::BattleList() const {
     return m_ui->battleList;
-}
-
-void CBattleListDlg::SetUpColumns() {
-    QTreeWidget* list = m_ui->battleList;
-    QStringList headers;
-    for (int id : kColumnIds)
-        headers << LoadResString(id);
-    list->setHeaderLabels(headers);
-    int width = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < kColumnCount; ++column) {
-        list->setColumnWidth(
-            column, std::max(kColumnWidths[column], list->header()->sectionSizeHint(column)));
-        width += list->columnWidth(column);
-    }
-    list->setMinimumWidth(width);
 }
 
 void CBattleListDlg::Load() {

@@ -33,7 +33,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SetUpColumns();
     void Load();
     QTreeWidgetItem* SelectedRow() const;
 

@@ -31,17 +31,6 @@ CUnitType* TypeOf(const QTreeWidgetItem* item) {
                : nullptr;
 }
 
-// The action of a command on the main window, so a chosen command is handled there.
-QAction* CommandAction(const QWidget* bar, int id) {
-    for (QWidget* w = bar->parentWidget(); w; w = w->parentWidget()) {
-        if (auto* frame = qobject_cast<QMainWindow*>(w)) {
-            for (QAction* action : frame->findChildren<QAction*>(CommandObjectName(id)))
-                return action;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 CCatalogueBar::CCatalogueBar(const QString& title, QWidget* parent)
@@ -193,7 +182,7 @@ QMenu* CCatalogueBar::CreateContextMenu() const {
         return nullptr;
     auto* menu = new QMenu(const_cast<CCatalogueBar*>(this));
     auto add = [this, menu](int id) {
-        if (QAction* action = CommandAction(this, id))
+        if (QAction* action = FindCommandAction(this, id))
             menu->addAction(action);
     };
     if (!CArmy::Instance().IsOpen()) {

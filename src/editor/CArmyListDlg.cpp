@@ -1,5 +1,7 @@
 #include "CArmyListDlg.h"
 
+#include "army/ListColumns.h"
+
 #include "app/MessageBox.h"
 #include "app/StringTable.h"
 #include "army/ValueNames.h"
@@ -16,10 +18,6 @@
 namespace {
 
 constexpr int kSelectArmyId = 161;
-// Header text id and width of each column.
-constexpr int kColumnIds[] = {144, 145, 150, 151};
-constexpr int kColumnWidths[] = {200, 100, 50, 50};
-constexpr int kColumnCount = 4;
 
 CArmyHeader* HeaderOf(const QTreeWidgetItem* item) {
     return static_cast<CArmyHeader*>(item->data(0, Qt::UserRole).value<void*>());
@@ -31,20 +29,7 @@ CArmyListDlg::CArmyListDlg(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CArmyListDlg>()) {
     m_ui->setupUi(this);
     QTreeWidget* list = m_ui->armyList;
-    QStringList headers;
-    for (int id : kColumnIds)
-        headers << LoadResString(id);
-    list->setHeaderLabels(headers);
-    // Columns never narrower than their title, and the list wide enough to show them all.
-    int width = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < kColumnCount; ++column) {
-        list->setColumnWidth(
-            column, std::max(kColumnWidths[column], list->header()->sectionSizeHint(column)));
-        width += list->columnWidth(column);
-    }
-    list->setMinimumWidth(width);
-    for (int column = 2; column < kColumnCount; ++column)
-        list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    SetArmyListColumns(list);
 
     connect(list, &QTreeWidget::itemSelectionChanged, this, &CArmyListDlg::UpdateButtons);
     connect(list, &QTreeWidget::itemDoubleClicked, this, &CArmyListDlg::accept);
@@ -84,12 +69,8 @@ void CArmyListDlg::Load() {
     for (CArmyHeader* header : m_armies) {
         if (openId != -1 && header->IdArmee == openId)
             continue;
-        auto* row = new QTreeWidgetItem(QStringList{header->Nom, GetRaceName(header->IdRace),
-                                                    QString::number(header->NombrePointMax),
-                                                    QString::number(header->CoutTotal)});
+        QTreeWidgetItem* row = NewArmyRow(*header);
         row->setData(0, Qt::UserRole, QVariant::fromValue<void*>(header));
-        for (int column = 2; column < kColumnCount; ++column)
-            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         // Each army goes on top: the list reads from the last name to the first.
         list->insertTopLevelItem(0, row);
     }

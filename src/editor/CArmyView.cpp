@@ -43,17 +43,6 @@ constexpr int kKeyboardMenuOffset = 5;
 
 CArmyView* g_pArmyView = nullptr;
 
-// The action of a command on the main window, so a chosen command is handled there.
-QAction* CommandAction(const QWidget* view, int id) {
-    for (QWidget* w = view->parentWidget(); w; w = w->parentWidget()) {
-        if (auto* frame = qobject_cast<QMainWindow*>(w)) {
-            const QList<QAction*> found = frame->findChildren<QAction*>(CommandObjectName(id));
-            return found.isEmpty() ? nullptr : found.first();
-        }
-    }
-    return nullptr;
-}
-
 void SetBold(QTreeWidgetItem* item, bool bold) {
     QFont font = item->font(0);
     font.setBold(bold);
@@ -376,6 +365,11 @@ void CArmyView::AddWarchief(const CUnitType& type) {
     }
     CArmyUnit* unit = army.AddWarchief(type);
     InsertWarchiefItem(unit);
+    StoreNewLeader(unit);
+}
+
+void CArmyView::StoreNewLeader(CArmyUnit* unit) {
+    CArmy& army = CArmy::Instance();
     RefreshList();
     RefreshHeader();
     if (!CArmyDatabase::Instance().InsertUnit(army.GetHeader().IdArmee, *unit)) {
@@ -383,6 +377,7 @@ void CArmyView::AddWarchief(const CUnitType& type) {
         return;
     }
     army.MarkStored(*unit);
+    StoreOrder();
 }
 
 void CArmyView::AddGroupLeader(const CUnitType& type) {
@@ -393,14 +388,7 @@ void CArmyView::AddGroupLeader(const CUnitType& type) {
     }
     CArmyUnit* unit = army.AddGroupLeader(type);
     InsertLeaderItem(unit);
-    RefreshList();
-    RefreshHeader();
-    if (!CArmyDatabase::Instance().InsertUnit(army.GetHeader().IdArmee, *unit)) {
-        Reload();
-        return;
-    }
-    army.MarkStored(*unit);
-    StoreOrder();
+    StoreNewLeader(unit);
 }
 
 void CArmyView::AddUnderLeader(CArmyUnit* leader, const CUnitType& type) {
@@ -652,7 +640,7 @@ QMenu* CArmyView::CreateContextMenu(bool overItem) const {
         overItem ? QList<int>{ID_MEMBER_PROPERTIES, ID_ARMY_PROPERTIES, ID_MEMBER_DELETE}
                  : QList<int>{ID_ARMY_PROPERTIES};
     for (int id : commands) {
-        if (QAction* action = CommandAction(this, id))
+        if (QAction* action = FindCommandAction(this, id))
             menu->addAction(action);
     }
     return menu;

@@ -101,6 +101,8 @@ private slots:
 
 private:
     QTreeWidgetItem* NewItem(CArmyUnit* unit);
+    // Stores a leader just placed in the tree, and the positions it moved.
+    void StoreNewLeader(CArmyUnit* unit);
     QTreeWidgetItem* ParentItemOf(int leaderId) const;
     QTreeWidgetItem* FindItemById(int unitId) const;
     void DeleteMemberAndAttached(CArmyUnit* unit, bool* stored);
