@@ -268,9 +268,10 @@ void CMainFrame::OpenArmy(int armyId) {
 }
 
 void CMainFrame::OnCloseArmy() {
+    // The view lets go of the members before they are destroyed.
+    m_pArmyView->ClearArmy();
     CArmy::Instance().Close();
     m_pCatalogueBar->RebuildTree();
-    m_pArmyView->ClearArmy();
     m_pArmyView->HideArmy();
     UpdateCommandStates();
 }
@@ -349,9 +350,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // The display order of the open army is stored before the program ends.
     CArmy& army = CArmy::Instance();
     if (army.IsOpen()) {
+        m_pArmyView->ClearArmy();
         army.ClearModified();
         army.Close();
-        m_pArmyView->ClearArmy();
     }
     QMainWindow::closeEvent(event);
 }

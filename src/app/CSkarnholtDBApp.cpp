@@ -52,13 +52,14 @@ bool CSkarnholtDBApp::InitInstance() {
 }
 
 int CSkarnholtDBApp::ExitInstance() {
-    // The open army's display order is stored before the connection goes.
+    // The window goes first, so no view still points at the members when they go; then the
+    // open army's display order is stored, before the connection closes.
+    delete m_pMainFrame;
+    m_pMainFrame = nullptr;
     if (CArmy::Instance().IsOpen()) {
         CArmy::Instance().ClearModified();
         CArmy::Instance().Close();
     }
-    delete m_pMainFrame;
-    m_pMainFrame = nullptr;
     CArmyDatabase::Instance().CloseDatabase();
     if (m_english)
         removeTranslator(&m_module);

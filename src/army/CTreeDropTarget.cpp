@@ -84,10 +84,10 @@ bool CarriesOurFormat(const QMimeData* data) {
 } // namespace
 
 CTreeDropTarget::CTreeDropTarget(QTreeWidget* tree, int mode, QObject* parent)
-    : QObject(parent), m_pTree(tree), m_nMode(mode) {
+    : QObject(parent), m_pTree(tree), m_pViewport(tree->viewport()), m_nMode(mode) {
     tree->setAcceptDrops(true);
-    tree->viewport()->setAcceptDrops(true);
-    tree->viewport()->installEventFilter(this);
+    m_pViewport->setAcceptDrops(true);
+    m_pViewport->installEventFilter(this);
 }
 
 QMimeData* CTreeDropTarget::CreateDragData() {
@@ -157,7 +157,7 @@ void CTreeDropTarget::SetDropHighlight(QTreeWidget* tree, QTreeWidgetItem* item)
 }
 
 bool CTreeDropTarget::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_pTree->viewport())
+    if (watched != m_pViewport)
         return QObject::eventFilter(watched, event);
 
     // Drags are reported with the tree as their window, whatever part of it they are over.

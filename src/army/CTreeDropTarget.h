@@ -48,5 +48,7 @@ private:
     static Qt::DropAction ActionFor(Qt::MouseButtons buttons);
 
     QTreeWidget* m_pTree;
+    // Kept apart: while the tree is being destroyed it can no longer be asked for it.
+    QWidget* m_pViewport;
     int m_nMode;
 };

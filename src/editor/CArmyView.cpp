@@ -27,6 +27,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -93,7 +94,9 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
 CArmyView::~CArmyView() {
     if (g_pArmyView == this)
         g_pArmyView = nullptr;
-    // Rows and items point into the army; let them go before it does.
+    // Rows and items point into the army; let them go quietly before it does.
+    const QSignalBlocker treeBlocker(m_pTree);
+    const QSignalBlocker listBlocker(m_pList);
     m_pList->clear();
     m_pTree->clear();
 }
@@ -203,6 +206,9 @@ CArmyUnit* CArmyView::GetSelectedUnit() const {
 // ---- Showing the army
 
 void CArmyView::ClearArmy() {
+    // The items may already point at members that are gone: nothing may look at them now.
+    const QSignalBlocker treeBlocker(m_pTree);
+    const QSignalBlocker listBlocker(m_pList);
     m_pList->clear();
     CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
     m_pTree->clear();
