@@ -1,0 +1,87 @@
+// Costs a player feels on a large army: opening it (tree and list filled) and adding one more
+// unit near the top, which renumbers and stores the positions of every member below it.
+#include "../tests/TestDataSource.h"
+#include "app/CMainFrame.h"
+#include "app/MessageBox.h"
+#include "catalogue/CCatalogueBar.h"
+#include "data/CArmyDatabase.h"
+#include "data/CUnitType.h"
+#include "editor/CArmy.h"
+#include "editor/CArmyView.h"
+
+#include <QApplication>
+#include <QTreeWidgetItem>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Fixture {
+    Fixture() : source(QStringLiteral("db/catalogue.sql")) {
+        CArmyDatabase::Instance().OpenDatabase();
+        frame = std::make_unique<CMainFrame>();
+        frame->resize(1400, 900);
+        for (CUnitType* type : frame->CatalogueBar()->UnitTypes()) {
+            if (type->IdRace == 9 && type->IsLeaderType() && !leader)
+                leader = type;
+            if (type->IdRace == 9 && type->IsCombatUnitType() && !troop)
+                troop = type;
+        }
+    }
+    // An army of a warchief, two group leaders and the given number of units.
+    int BuildArmy(int units) {
+        static int serial = 0;
+        frame->CreateArmy(9, QStringLiteral("Bench %1").arg(++serial), 100000);
+        CArmyView* view = frame->ArmyView();
+        view->AddWarchief(*leader);
+        view->AddGroupLeader(*leader);
+        view->AddGroupLeader(*leader);
+        for (int i = 0; i < units; ++i)
+            view->AddUnderLeader(CArmyView::UnitOf(view->WarchiefItem()->child(i % 2)), *troop);
+        return CArmy::Instance().GetHeader().IdArmee;
+    }
+    TestDataSource source;
+    MessageRecorder messages;
+    std::unique_ptr<CMainFrame> frame;
+    CUnitType* leader = nullptr;
+    CUnitType* troop = nullptr;
+};
+
+Fixture& Shared() {
+    static Fixture fixture;
+    return fixture;
+}
+
+void OpenArmy(benchmark::State& state) {
+    Fixture& f = Shared();
+    const int army = f.BuildArmy(static_cast<int>(state.range(0)));
+    f.frame->OnCloseArmy();
+    for (auto _ : state) {
+        f.frame->OpenArmy(army);
+        state.PauseTiming();
+        f.frame->OnCloseArmy();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenArmy)->Arg(30)->Arg(300)->Unit(benchmark::kMillisecond);
+
+void AddUnitAtTheTop(benchmark::State& state) {
+    Fixture& f = Shared();
+    f.BuildArmy(static_cast<int>(state.range(0)));
+    CArmyView* view = f.frame->ArmyView();
+    for (auto _ : state)
+        view->AddUnderLeader(CArmyView::UnitOf(view->WarchiefItem()->child(0)), *f.troop);
+    f.frame->OnCloseArmy();
+}
+BENCHMARK(AddUnitAtTheTop)->Arg(30)->Arg(300)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
