@@ -20,67 +20,66 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-// The army dialogs on a real data source: the checks of the parameters dialog, and the list of
-// stored armies with its deletion.
-class TestArmyDialogs : public QObject {
-    Q_OBJECT
+namespace {
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void newArmyChecksEachValueInTurn();
-    void propertiesShowCostAndKeepRace();
-    void listShowsArmiesLastNameFirstWithoutTheOpenOne();
-    void deleteRemovesArmyWithUnitsAndBattlePlaces();
-
-private:
-    static int AddArmy(const QString& name, int raceId = 13, int budget = 1000);
-    static QStringList Names(const CArmyListDlg& dialog);
-
-    std::unique_ptr<TestDataSource> m_source;
-};
-
-void TestArmyDialogs::initTestCase() {
-    m_source = std::make_unique<TestDataSource>(QStringLiteral("tests/data/small_catalogue.sql"));
-    QVERIFY2(m_source->IsValid(), qPrintable(m_source->ErrorText()));
-    QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), 1);
-}
-
-void TestArmyDialogs::init() {
-    QSqlQuery query(CArmyDatabase::Instance().Connection());
-    for (const char* table : {"BattleCompo", "Battle", "ArmeeCompo", "ArmeeDef"})
-        QVERIFY(query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))));
-}
-
-// A failed check must not leave an army open for the next test.
-void TestArmyDialogs::cleanup() {
-    if (CArmy::Instance().IsOpen())
-        CArmy::Instance().Close();
-}
-
-int TestArmyDialogs::AddArmy(const QString& name, int raceId, int budget) {
+int AddArmy(const QString& name, int raceId = 13, int budget = 1000) {
     CArmyHeader header;
     return CArmyDatabase::Instance().InsertArmy(raceId, name, budget, &header) ? header.IdArmee
                                                                                : -1;
 }
 
-QStringList TestArmyDialogs::Names(const CArmyListDlg& dialog) {
+QStringList Names(const CArmyListDlg& dialog) {
     QStringList names;
     for (int row = 0; row < dialog.ArmyList()->topLevelItemCount(); ++row)
         names << dialog.ArmyList()->topLevelItem(row)->text(0);
     return names;
 }
 
+void ClearTables() {
+    QSqlQuery query(CArmyDatabase::Instance().Connection());
+    for (const char* table : {"BattleCompo", "Battle", "ArmeeCompo", "ArmeeDef"})
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))));
+}
+
+} // namespace
+
+// The army dialogs on a real data source: the checks of the parameters dialog, and the list of
+// stored armies with its deletion.
+class TestArmyDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        m_source =
+            std::make_unique<TestDataSource>(QStringLiteral("tests/data/small_catalogue.sql"));
+        QVERIFY2(m_source->IsValid(), qPrintable(m_source->ErrorText()));
+        QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), 1);
+    }
+
+    void init() { ClearTables(); }
+
+    // A failed check must not leave an army open for the next test.
+    void cleanup() {
+        if (CArmy::Instance().IsOpen())
+            CArmy::Instance().Close();
+    }
+
+    void newArmyChecksEachValueInTurn();
+    void propertiesShowCostAndKeepRace();
+    void listShowsArmiesLastNameFirstWithoutTheOpenOne();
+    void deleteRemovesArmyWithUnitsAndBattlePlaces();
+
+private:
+    std::unique_ptr<TestDataSource> m_source;
+};
+
 void TestArmyDialogs::newArmyChecksEachValueInTurn() {
     MessageRecorder messages;
     AddArmy(QStringLiteral("Existante"));
     CArmyParamsDlg dialog;
     dialog.show();
-    QCOMPARE(dialog.RaceList()->currentIndex(), -1);
     QVERIFY(dialog.CostText()->isHidden() && dialog.RestLabel()->isHidden());
     // Sorted by name: the Dwarves ("Nain") come before the Orcs stored ahead of them.
-    QCOMPARE(dialog.RaceList()->count(), 3);
     QCOMPARE(dialog.RaceList()->itemText(0), GetRaceName(11));
 
     // Each refusal shows one message and leaves the dialog open.
@@ -98,18 +97,17 @@ void TestArmyDialogs::newArmyChecksEachValueInTurn() {
     QCOMPARE(refusal(QStringLiteral("Horde"), QStringLiteral("0")), 156);
     QCOMPARE(refusal(QStringLiteral("Horde"), QStringLiteral("20000")), 157);
 
+    // The picture follows the chosen race.
     dialog.RaceList()->setCurrentIndex(dialog.RaceList()->findData(11));
-    QCOMPARE(dialog.RacePicture()->BitmapId(), GetRaceBitmapId(11));
     dialog.RaceList()->setCurrentIndex(dialog.RaceList()->findData(15));
-    QCOMPARE(dialog.RacePicture()->BitmapId(), GetRaceBitmapId(15)); // not 11's picture
+    QCOMPARE(dialog.RacePicture()->BitmapId(), GetRaceBitmapId(15));
     QCOMPARE(refusal(QStringLiteral("Existante"), QStringLiteral("20000")), kDuplicateArmyNameId);
 
     QCOMPARE(refusal(QStringLiteral("Horde"), QStringLiteral("20000")), -1);
-    QCOMPARE(messages.Ids(), QList<int>{});
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(messages.Ids().isEmpty() && dialog.result() == QDialog::Accepted);
     QCOMPARE((QVariantList{dialog.Name(), dialog.Budget(), dialog.ChosenRace()}),
              (QVariantList{"Horde", 20000, 15}));
-    CArmyHeader stored;
+    CArmyHeader stored; // the dialog itself stores nothing
     QCOMPARE(CArmyDatabase::Instance().FindArmyByName(QStringLiteral("Horde"), stored), 0);
 }
 
@@ -118,29 +116,22 @@ void TestArmyDialogs::propertiesShowCostAndKeepRace() {
     CArmyHeader header;
     QVERIFY(CArmyDatabase::Instance().InsertArmy(13, QStringLiteral("Horde"), 500, &header));
     header.CoutTotal = 620;
-    {
-        CArmyParamsDlg dialog(&header);
-        QCOMPARE((QStringList{dialog.CostText()->text(), dialog.RestLabel()->text(),
-                              dialog.RestText()->text()}),
-                 (QStringList{"620", "Over", "120"}));
-        QVERIFY(!dialog.RaceList()->isEnabled());
-        QCOMPARE(dialog.RacePicture()->BitmapId(), GetRaceBitmapId(13));
+    CArmyParamsDlg over(&header);
+    QCOMPARE(
+        (QStringList{over.CostText()->text(), over.RestLabel()->text(), over.RestText()->text()}),
+        (QStringList{"620", "Over", "120"}));
+    QVERIFY(!over.RaceList()->isEnabled());
 
-        // Its own stored name is no duplicate.
-        dialog.BudgetEdit()->setText(QStringLiteral("800"));
-        dialog.accept();
-        QCOMPARE(messages.Ids(), QList<int>{});
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(header.NombrePointMax, 800);
-    }
-    header.NombrePointMax = 500;
     header.CoutTotal = 450;
     CArmyParamsDlg dialog(&header);
     QCOMPARE(dialog.RestLabel()->text() + dialog.RestText()->text(), QStringLiteral("Rest50"));
+    // Its own stored name is no duplicate.
     dialog.NameEdit()->setText(QStringLiteral("Horde rouge"));
+    dialog.BudgetEdit()->setText(QStringLiteral("800"));
     dialog.accept();
+    QVERIFY(messages.Ids().isEmpty());
     QCOMPARE((QVariantList{header.Nom, header.NombrePointMax, header.CoutTotal, header.IdRace}),
-             (QVariantList{"Horde rouge", 500, 450, 13}));
+             (QVariantList{"Horde rouge", 800, 450, 13}));
 }
 
 void TestArmyDialogs::listShowsArmiesLastNameFirstWithoutTheOpenOne() {
@@ -178,12 +169,11 @@ void TestArmyDialogs::listShowsArmiesLastNameFirstWithoutTheOpenOne() {
     excluding.Load();
     QCOMPARE(Names(excluding).size(), 3);
 
-    init();
+    ClearTables();
     QCOMPARE(CArmy::Instance().Open(AddArmy(QStringLiteral("Seule"))), 1);
     CArmyListDlg alone;
     alone.show();
-    QCOMPARE(alone.ArmyList()->topLevelItemCount(), 0);
-    QVERIFY(!alone.OkButton()->isEnabled());
+    QVERIFY(Names(alone).isEmpty() && !alone.OkButton()->isEnabled());
 }
 
 void TestArmyDialogs::deleteRemovesArmyWithUnitsAndBattlePlaces() {
@@ -196,9 +186,9 @@ void TestArmyDialogs::deleteRemovesArmyWithUnitsAndBattlePlaces() {
     CIdList armies;
     armies.Append(alpha);
     armies.Append(beta);
-    QCOMPARE(db.InsertBattle(QStringLiteral("Gué"), QString(), armies), 1);
     CBattle battle;
-    QCOMPARE(db.FindBattleByName(QStringLiteral("Gué"), &battle), 1);
+    QVERIFY(db.InsertBattle(QStringLiteral("Gué"), QString(), armies) &&
+            db.FindBattleByName(QStringLiteral("Gué"), &battle));
 
     // Nothing chosen: the user is told to choose.
     CArmyListDlg dialog;
@@ -206,7 +196,6 @@ void TestArmyDialogs::deleteRemovesArmyWithUnitsAndBattlePlaces() {
     QVERIFY(!dialog.DeleteButton()->isEnabled());
     dialog.OnDelete();
     QCOMPARE(messages.Ids(), QList<int>{161});
-    QCOMPARE(dialog.ArmyList()->topLevelItemCount(), 2);
 
     dialog.ArmyList()->topLevelItem(1)->setSelected(true);
     QVERIFY(dialog.DeleteButton()->isEnabled());
@@ -219,8 +208,7 @@ void TestArmyDialogs::deleteRemovesArmyWithUnitsAndBattlePlaces() {
     QCOMPARE(units.value(0).toInt(), 0);
     CItemList<CBattleEntry*> entries;
     db.LoadBattleEntries(battle.IdBattle, entries);
-    QCOMPARE(entries.GetCount(), 1);
-    QCOMPARE(entries.GetHead()->IdArmy, beta);
+    QVERIFY(entries.GetCount() == 1 && entries.GetHead()->IdArmy == beta);
 
     dialog.ArmyList()->topLevelItem(0)->setSelected(true);
     dialog.OnDelete();

@@ -16,18 +16,37 @@ bool Near(const QColor& a, const QColor& b, int tolerance = 3) {
     return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
            qAbs(a.blue() - b.blue()) <= tolerance;
 }
+
+// The colours of the button's top left and bottom right corners: its raised or sunk edge.
+QList<QRgb> Edges(QAbstractButton* button) {
+    const QImage image = button->grab().toImage();
+    return {image.pixel(0, 0), image.pixel(button->width() - 1, button->height() - 1)};
+}
 } // namespace
 
 class TestControlBar : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() {
+        m_window = std::make_unique<QMainWindow>();
+        m_editor = new QTextEdit;
+        m_window->setCentralWidget(m_editor);
+        m_bar = new CSizingControlBarCF(QStringLiteral("TQ - Army list view"), m_window.get());
+        m_tree = new QTreeWidget;
+        // Content that could shrink to nothing, so only the bar's own minimum holds it.
+        m_tree->setMinimumSize(1, 1);
+        m_bar->setWidget(m_tree);
+        m_window->addDockWidget(Qt::LeftDockWidgetArea, m_bar);
+        m_window->resize(800, 600);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup() { m_window.reset(); }
 
     void sizesFollowTheDockingState();
-    void stripHoldsTheCloseButtonAtItsEnd();
-    void closeButtonShowsItsStateAndHidesTheBar();
+    void closeButtonSitsAtTheStripEndAndHidesTheBar();
     void captionIsPaintedInTheStateColours();
 
 private:
@@ -37,30 +56,10 @@ private:
     CSizingControlBarCF* m_bar = nullptr;
 };
 
-void TestControlBar::init() {
-    m_window = std::make_unique<QMainWindow>();
-    m_editor = new QTextEdit;
-    m_window->setCentralWidget(m_editor);
-    m_bar = new CSizingControlBarCF(QStringLiteral("TQ - Army list view"), m_window.get());
-    m_tree = new QTreeWidget;
-    // Content that could shrink to nothing, so only the bar's own minimum holds it.
-    m_tree->setMinimumSize(1, 1);
-    m_bar->setWidget(m_tree);
-    m_window->addDockWidget(Qt::LeftDockWidgetArea, m_bar);
-    m_window->resize(800, 600);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void TestControlBar::cleanup() {
-    m_window.reset();
-}
-
 void TestControlBar::sizesFollowTheDockingState() {
     // The main window goes by the tree's size, not the bar's, unless the bar resizes itself.
     QCOMPARE(m_bar->CurrentState(), BarState::DockedVertically);
     QTRY_COMPARE(m_bar->width(), 200);
-
     const QSize dockedMinimum = m_bar->MinimumSizeFor(BarState::DockedVertically);
     QCOMPARE(m_bar->minimumSize(), dockedMinimum);
     m_window->resizeDocks({m_bar}, {1}, Qt::Horizontal);
@@ -76,55 +75,35 @@ void TestControlBar::sizesFollowTheDockingState() {
 
     // Each state gets back the size it last had.
     m_bar->setFloating(false);
-    QTRY_VERIFY(!m_bar->isFloating());
-    QCOMPARE(m_bar->minimumSize(), dockedMinimum);
     QTRY_COMPARE(m_bar->width(), dockedMinimum.width());
+    QCOMPARE(m_bar->minimumSize(), dockedMinimum);
     m_bar->setFloating(true);
     QTRY_COMPARE(m_bar->size(), QSize(260, 190));
 
     m_window->addDockWidget(Qt::TopDockWidgetArea, m_bar);
     m_bar->setFloating(false);
-    QTRY_VERIFY(!m_bar->isFloating());
-    QCOMPARE(m_bar->CurrentState(), BarState::DockedHorizontally);
+    QTRY_COMPARE(m_bar->CurrentState(), BarState::DockedHorizontally);
     QCOMPARE(m_bar->minimumSize(), m_bar->MinimumSizeFor(BarState::DockedHorizontally));
     QTRY_COMPARE(m_bar->height(), 200);
 }
 
-void TestControlBar::stripHoldsTheCloseButtonAtItsEnd() {
+void TestControlBar::closeButtonSitsAtTheStripEndAndHidesTheBar() {
     QWidget* strip = m_bar->Strip();
     QAbstractButton* button = m_bar->CloseButton();
     QCOMPARE(strip->size(), QSize(m_bar->width(), m_bar->StripHeight()));
-    QVERIFY(button->isVisible() && strip->rect().contains(button->geometry()));
+    QVERIFY(strip->rect().contains(button->geometry()));
     QVERIFY(strip->width() - button->geometry().right() <= 3);
     // The tree starts right below the strip.
     QCOMPARE(m_tree->mapTo(m_bar, QPoint(0, 0)).y(), strip->geometry().bottom() + 1);
 
-    m_bar->setFeatures(m_bar->features() | QDockWidget::DockWidgetVerticalTitleBar);
-    QTRY_COMPARE(strip->size(), QSize(m_bar->StripHeight(), m_bar->height()));
-    QVERIFY(strip->rect().contains(button->geometry()) && button->geometry().top() <= 3);
-
-    m_bar->setFeatures(m_bar->features() & ~QDockWidget::DockWidgetClosable);
-    QVERIFY(button->isHidden());
-}
-
-void TestControlBar::closeButtonShowsItsStateAndHidesTheBar() {
-    QAbstractButton* button = m_bar->CloseButton();
-    const QPalette& pal = button->palette();
-    const QPoint last(button->width() - 1, button->height() - 1);
-    const QRgb light = pal.color(QPalette::Light).rgb();
-    const QRgb dark = pal.color(QPalette::Dark).rgb();
-    QVERIFY(light != dark);
-    QImage image = button->grab().toImage();
-    QCOMPARE(image.pixelColor(5, 5).rgb(), pal.color(QPalette::ButtonText).rgb());
-
     // Raised under the mouse, sunk while pressed, flat again once the mouse leaves.
+    const QRgb light = button->palette().color(QPalette::Light).rgb();
+    const QRgb dark = button->palette().color(QPalette::Dark).rgb();
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)));
     QApplication::sendEvent(button, &enter);
-    image = button->grab().toImage();
-    QCOMPARE((QList<QRgb>{image.pixel(0, 0), image.pixel(last)}), (QList<QRgb>{light, dark}));
+    QCOMPARE(Edges(button), (QList<QRgb>{light, dark}));
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-    image = button->grab().toImage();
-    QCOMPARE((QList<QRgb>{image.pixel(0, 0), image.pixel(last)}), (QList<QRgb>{dark, light}));
+    QCOMPARE(Edges(button), (QList<QRgb>{dark, light}));
 
     // Released away from the button: nothing happens.
     QAction* toggle = m_bar->toggleViewAction();
@@ -132,9 +111,8 @@ void TestControlBar::closeButtonShowsItsStateAndHidesTheBar() {
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-30, 5));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(button, &leave);
-    QVERIFY(button->grab().toImage().pixel(0, 0) != light);
-    QVERIFY(m_bar->isVisible() && toggle->isChecked());
-    QCOMPARE(closeRequests.count(), 0);
+    QVERIFY(Edges(button).first() != light);
+    QVERIFY(m_bar->isVisible() && toggle->isChecked() && closeRequests.isEmpty());
 
     // A click hides the bar like its toggle action, which brings it back docked.
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
@@ -142,6 +120,9 @@ void TestControlBar::closeButtonShowsItsStateAndHidesTheBar() {
     QCOMPARE(closeRequests.count(), 1);
     toggle->trigger();
     QVERIFY(m_bar->isVisible() && !m_bar->isFloating());
+
+    m_bar->setFeatures(m_bar->features() & ~QDockWidget::DockWidgetClosable);
+    QVERIFY(button->isHidden());
 }
 
 // The caption's face and size; focus inside the bar makes it active, and the caption is
@@ -159,38 +140,26 @@ void TestControlBar::captionIsPaintedInTheStateColours() {
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     QWidget* strip = m_bar->Strip();
-    QAbstractButton* button = m_bar->CloseButton();
     QVERIFY(m_bar->CaptionColor(true) != m_bar->CaptionColor(false));
-
     for (QWidget* focus : {static_cast<QWidget*>(m_tree), static_cast<QWidget*>(m_editor)}) {
         focus->setFocus();
         QCoreApplication::processEvents();
-        const bool active = m_bar->IsActive();
-        QCOMPARE(active, focus == m_tree);
+        const bool active = focus == m_tree;
+        QCOMPARE(m_bar->IsActive(), active);
         QCOMPARE(changes.count(), active ? 1 : 2);
         QCOMPARE(changes.last().at(0).toBool(), active);
         const QImage image = strip->grab().toImage();
-
         QVERIFY(Near(image.pixelColor(0, strip->height() / 2), m_bar->CaptionColor(active)));
         // The fade reaches the lighter colour by the far end, behind the close button.
         QVERIFY(Near(image.pixelColor(strip->width() - 1, 0), m_bar->GradientColor(active), 6));
-
-        // The title is drawn in the caption text colour.
-        const QColor text = m_bar->CaptionTextColor(active);
-        int textPixels = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < button->geometry().left(); ++x)
-                textPixels += Near(image.pixelColor(x, y), text, 24) ? 1 : 0;
-        QVERIFY(textPixels > 10);
     }
 
     // However long the title, it stops short of the close button.
+    const QRect buttonArea = m_bar->CloseButton()->geometry();
     m_bar->setWindowTitle(QString(200, QLatin1Char('W')));
-    const QImage crowded = strip->grab().toImage();
+    const QImage crowded = strip->grab().toImage().copy(buttonArea);
     m_bar->setWindowTitle(QString());
-    const QImage bare = strip->grab().toImage();
-    const QRect buttonArea = button->geometry();
-    QCOMPARE(crowded.copy(buttonArea), bare.copy(buttonArea));
+    QCOMPARE(crowded, strip->grab().toImage().copy(buttonArea));
 }
 
 QTEST_MAIN(TestControlBar)

@@ -1,6 +1,5 @@
 #include "app/MessageBox.h"
 #include "app/StringTable.h"
-#include "army/CPictureStatic.h"
 #include "army/CUnitStatsList.h"
 #include "army/ValueNames.h"
 #include "data/CArmyUnit.h"
@@ -10,22 +9,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
-
-// The army member dialogs: live pricing, and nothing written back but on an accepted OK.
-class TestUnitDialogs : public QObject {
-    Q_OBJECT
-
-private slots:
-    void combatUnitFollowsEveryChoice();
-    void combatUnitWritesBackOnAcceptedOkOnly();
-    void leaderPricesCommandPoints();
-    void renameAcceptsEmptyButNotTooLongNames();
-};
 
 namespace {
 
@@ -40,25 +27,17 @@ CArmyUnit CombatUnit() {
     unit.Min = 10;
     unit.Max = 20;
     unit.NombreFig = 12;
-    unit.IdQualiteMin = 1;
+    unit.IdQualiteMin = unit.IdQualite = 1;
     unit.IdQualiteMax = 2;
-    unit.IdQualite = 1;
     unit.Hierarchie = kCombatUnit;
     unit.CombatantType = kCombatUnitType;
     unit.CoutTotal = 70;
     return unit;
 }
 
-// Every stored field, so that an unwanted change of any of them shows.
-QVariantList Stored(const CArmyUnit& u) {
-    QVariantList fields;
-    fields << u.IdRace << u.IdQualiteMin << u.IdQualiteMax << u.IdQualite << u.IdType << u.Force
-           << u.Resistance << u.Valeur << u.IdArmure << u.IdArmePrincipale << u.IdArmeSecondaire
-           << u.Bouclier << u.Mouvement << u.JetSauvegarde << u.Terrible << u.IdEclairage
-           << u.Points << u.UPG << u.Min << u.Max << u.CombatantType << u.IdUnite << u.IdParentUnit
-           << u.IdLeader << u.IdArmee << u.IdVisual << u.NombreFig << u.Nom << u.Etendard
-           << u.Musicien << u.Pc << u.CoutTotal << u.Hierarchie << u.NomUnitType;
-    return fields;
+// The fields the dialog edits.
+QVariantList Edited(const CArmyUnit& u) {
+    return {u.NombreFig, u.IdQualite, u.Etendard, u.Musicien, u.Nom, u.CoutTotal};
 }
 
 void ClickOk(QDialog& dialog) {
@@ -73,132 +52,117 @@ void TypeInto(QLineEdit* edit, const QString& text) {
 
 } // namespace
 
-void TestUnitDialogs::combatUnitFollowsEveryChoice() {
-    CArmyUnit unit = CombatUnit();
-    CCombatUnitDlg dialog({&unit});
-    CUnitStatsList* list = dialog.StatsList();
-    QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("70"));
-    QCOMPARE(dialog.RacePicture()->BitmapId(), GetRaceBitmapId(1));
+// The army member dialogs: live pricing, and nothing written back but on an accepted OK.
+class TestUnitDialogs : public QObject {
+    Q_OBJECT
 
-    TypeInto(dialog.Musicians(), QStringLiteral("1x"));
-    QCOMPARE(dialog.Musicians()->text(), QStringLiteral("1"));
-    dialog.Standard()->setChecked(true);
-    dialog.Figures()->setValue(20);
-    QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("130"));
-    QCOMPARE(list->Row(0)->text(kNotesColumn),
-             QStringLiteral("130 pts - 20 fig, 1 Mus, 1 étendard"));
-    QCOMPARE(dialog.FigureCount()->text(), QStringLiteral("20"));
-
-    QCOMPARE(dialog.Quality()->count(), 2);
-    dialog.Quality()->setCurrentIndex(1);
-    QCOMPARE(dialog.WorkingCopy().IdQualite, 2);
-    QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("170"));
-
-    // An emptied musicians field counts as none.
-    TypeInto(dialog.Musicians(), QString());
-    QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("160"));
-    dialog.Standard()->setChecked(false);
-    QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("150"));
-    QCOMPARE(list->Row(0)->text(kNotesColumn), QStringLiteral("150 pts - 20 fig"));
-
-    TypeInto(dialog.NameEdit(), QStringLiteral("Gardes"));
-    QCOMPARE(list->Row(0)->text(0), QStringLiteral("Gardes"));
-    QCOMPARE(unit.Nom, QStringLiteral("Lanciers"));
-
-    // A type with a single quality offers just that one.
-    unit.IdQualiteMax = unit.IdQualiteMin;
-    CCombatUnitDlg single({&unit});
-    QCOMPARE(single.Quality()->count(), 1);
-    QCOMPARE(single.Quality()->currentText(), GetQualityName(1, -1));
-}
-
-void TestUnitDialogs::combatUnitWritesBackOnAcceptedOkOnly() {
-    CArmyUnit unit = CombatUnit();
-    CArmyUnit mount;
-    mount.Nom = QStringLiteral("Chevaux");
-    mount.Hierarchie = kUncounted;
-    mount.CoutTotal = 12;
-    unit.m_attached.Append(&mount);
-    mount.m_pMainUnit = &unit;
-    const CArmyUnit before = unit;
-    const CArmyUnit mountBefore = mount;
-
-    auto change = [](CCombatUnitDlg& dialog) {
-        dialog.Figures()->setValue(18);
-        dialog.Quality()->setCurrentIndex(1);
+private slots:
+    void combatUnitFollowsEveryChoice() {
+        CArmyUnit unit = CombatUnit();
+        CCombatUnitDlg dialog({&unit});
+        QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("70"));
+        TypeInto(dialog.Musicians(), QStringLiteral("1x"));
+        QCOMPARE(dialog.Musicians()->text(), QStringLiteral("1"));
         dialog.Standard()->setChecked(true);
-        TypeInto(dialog.Musicians(), QStringLiteral("2"));
+
+        // 5 points a figure, 10 for the musician and 20 for the standard.
+        const int prices[] = {80, 85, 90, 95, 100, 105, 110, 115, 120, 125, 130};
+        for (int figures = 10; figures <= 20; ++figures) {
+            dialog.Figures()->setValue(figures);
+            const QString price = QString::number(prices[figures - 10]);
+            QCOMPARE(dialog.TotalCost()->text(), price);
+            QCOMPARE(dialog.StatsList()->Row(0)->text(kNotesColumn),
+                     QStringLiteral("%1 pts - %2 fig, 1 Mus, 1 étendard").arg(price).arg(figures));
+        }
+
+        // The better quality costs UPG more per figure.
+        QCOMPARE(dialog.Quality()->count(), 2);
+        dialog.Quality()->setCurrentIndex(1);
+        QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("170"));
+        // An emptied musicians field counts as none.
+        TypeInto(dialog.Musicians(), QString());
+        dialog.Standard()->setChecked(false);
+        QCOMPARE(dialog.StatsList()->Row(0)->text(kNotesColumn),
+                 QStringLiteral("150 pts - 20 fig"));
         TypeInto(dialog.NameEdit(), QStringLiteral("Gardes"));
-    };
-    {
-        CCombatUnitDlg dialog({&unit, &mount});
-        QCOMPARE(dialog.StatsList()->UnitAt(1), &mount); // shown beside the unit
-        dialog.show();
-        change(dialog);
-        dialog.reject();
+        QCOMPARE(dialog.StatsList()->Row(0)->text(0), QStringLiteral("Gardes"));
+
+        unit.IdQualiteMax = unit.IdQualiteMin;
+        CCombatUnitDlg single({&unit});
+        QCOMPARE(single.Quality()->count(), 1);
+        QCOMPARE(single.Quality()->currentText(), GetQualityName(1, -1));
     }
-    QCOMPARE(Stored(unit), Stored(before));
-    QCOMPARE(Stored(mount), Stored(mountBefore));
 
-    MessageRecorder messages;
-    CCombatUnitDlg dialog({&unit, &mount});
-    dialog.show();
-    change(dialog);
-    dialog.NameEdit()->setText(QString(256, u'x'));
-    ClickOk(dialog);
-    QCOMPARE(messages.Ids(), QList<int>{kNameTooLongId});
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(Stored(unit), Stored(before));
+    void combatUnitWritesBackOnAcceptedOkOnly() {
+        CArmyUnit unit = CombatUnit();
+        CArmyUnit mount;
+        mount.Nom = QStringLiteral("Chevaux");
+        mount.Hierarchie = kUncounted;
+        unit.m_attached.Append(&mount);
+        mount.m_pMainUnit = &unit;
+        const QVariantList before = Edited(unit);
+        const QVariantList mountBefore = Edited(mount);
+        auto change = [](CCombatUnitDlg& dialog) {
+            dialog.show();
+            dialog.Figures()->setValue(18);
+            dialog.Quality()->setCurrentIndex(1);
+            dialog.Standard()->setChecked(true);
+            TypeInto(dialog.Musicians(), QStringLiteral("2"));
+            dialog.NameEdit()->setText(QString(256, u'x'));
+        };
+        {
+            CCombatUnitDlg dialog({&unit, &mount});
+            QCOMPARE(dialog.StatsList()->UnitAt(1), &mount); // shown beside the unit
+            change(dialog);
+            dialog.reject();
+        }
+        QCOMPARE(Edited(unit), before);
 
-    dialog.NameEdit()->setText(QString(255, u'x'));
-    ClickOk(dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE((QVariantList{unit.NombreFig, unit.IdQualite, unit.Etendard, unit.Musicien, unit.Nom,
-                           unit.CoutTotal}),
-             (QVariantList{18, 2, 1, 2, QString(255, u'x'), 18 * 7 + 40}));
-    QCOMPARE(unit.m_attached.GetHead(), &mount);
-    QCOMPARE(mount.m_pMainUnit, &unit);
-    QCOMPARE(Stored(mount), Stored(mountBefore));
-}
+        MessageRecorder messages;
+        CCombatUnitDlg dialog({&unit, &mount});
+        change(dialog);
+        ClickOk(dialog);
+        QCOMPARE(messages.Ids(), QList<int>{kNameTooLongId});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Edited(unit), before);
 
-void TestUnitDialogs::leaderPricesCommandPoints() {
-    CArmyUnit leader;
-    leader.Nom = QStringLiteral("Capitaine");
-    leader.Points = 50;
-    leader.Hierarchie = kGroupLeader;
-    leader.CombatantType = kLeaderType;
-    leader.CoutTotal = 50;
-    CLeaderDlg dialog(&leader);
-    dialog.show();
-    QCOMPARE(dialog.CommandPoints()->count(), 6);
-    QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("50"));
+        dialog.NameEdit()->setText(QString(255, u'x'));
+        ClickOk(dialog);
+        QCOMPARE(Edited(unit), (QVariantList{18, 2, 1, 2, QString(255, u'x'), 18 * 7 + 40}));
+        QCOMPARE(unit.m_attached.GetHead(), &mount);
+        QCOMPARE(Edited(mount), mountBefore);
+    }
 
-    dialog.CommandPoints()->setCurrentIndex(4);
-    QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("100"));
-    QCOMPARE(dialog.StatsList()->Row(0)->text(kNotesColumn), QStringLiteral("100 pts - 4 Pc"));
-    QCOMPARE(leader.Pc, 0);
+    void leaderPricesCommandPoints() {
+        CArmyUnit leader;
+        leader.Points = leader.CoutTotal = 50;
+        leader.Hierarchie = kGroupLeader;
+        leader.CombatantType = kLeaderType;
+        CLeaderDlg dialog(&leader);
+        dialog.show();
+        dialog.CommandPoints()->setCurrentIndex(4);
+        QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("100"));
+        QCOMPARE(dialog.StatsList()->Row(0)->text(kNotesColumn), QStringLiteral("100 pts - 4 Pc"));
+        QCOMPARE(leader.Pc, 0);
+        ClickOk(dialog);
+        QCOMPARE((QList<int>{leader.Pc, leader.CoutTotal}), (QList<int>{4, 100}));
+    }
 
-    ClickOk(dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE((QList<int>{leader.Pc, leader.CoutTotal}), (QList<int>{4, 100}));
-}
-
-void TestUnitDialogs::renameAcceptsEmptyButNotTooLongNames() {
-    MessageRecorder messages;
-    CRenameUnitDlg dialog;
-    dialog.SetName(QStringLiteral("Archers"));
-    dialog.show();
-    dialog.NameEdit()->setText(QString(256, u'a'));
-    ClickOk(dialog);
-    QCOMPARE(messages.Ids(), QList<int>{kNameTooLongId});
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.Name(), QStringLiteral("Archers"));
-
-    dialog.NameEdit()->clear();
-    ClickOk(dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.Name(), QString());
-}
+    void renameAcceptsEmptyButNotTooLongNames() {
+        MessageRecorder messages;
+        CRenameUnitDlg dialog;
+        dialog.SetName(QStringLiteral("Archers"));
+        dialog.show();
+        dialog.NameEdit()->setText(QString(256, u'a'));
+        ClickOk(dialog);
+        QCOMPARE(messages.Ids(), QList<int>{kNameTooLongId});
+        QCOMPARE(dialog.Name(), QStringLiteral("Archers"));
+        dialog.NameEdit()->clear();
+        ClickOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Name(), QString());
+    }
+};
 
 QTEST_MAIN(TestUnitDialogs)
 #include "tst_unitdialogs.moc"
