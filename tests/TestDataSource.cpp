@@ -1,5 +1,7 @@
 #include "TestDataSource.h"
 
+#include "data/CArmyDatabase.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -102,4 +104,17 @@ bool TestDataSource::RunScript(const QString& path) {
 bool TestDataSource::ExecOnOtherConnection(const QString& sql) {
     m_error = RunOnOwnConnection(QStringLiteral("other"), {sql});
     return m_error.isEmpty();
+}
+
+std::unique_ptr<TestDataSource> TestDataSource::OpenSmallCatalogue(QString* failure) {
+    auto source = std::make_unique<TestDataSource>(QString::fromLatin1(kSmallCatalogue));
+    if (!source->IsValid()) {
+        *failure = source->ErrorText();
+        return nullptr;
+    }
+    if (!CArmyDatabase::Instance().OpenDatabase()) {
+        *failure = QStringLiteral("the program's connection does not open");
+        return nullptr;
+    }
+    return source;
 }

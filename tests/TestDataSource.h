@@ -3,10 +3,19 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <memory>
+
 // A throw-away data source "Skarnholt": an SQLite file with the program's schema, registered
 // in a private odbc.ini that unixODBC is pointed at through ODBCINI.
 class TestDataSource {
 public:
+    // The small catalogue most screen tests work on.
+    static constexpr const char* kSmallCatalogue = "tests/data/small_catalogue.sql";
+
+    // A data source with the small catalogue, opened as the program's own connection; nullptr,
+    // with the reason in failure, when either step fails.
+    static std::unique_ptr<TestDataSource> OpenSmallCatalogue(QString* failure);
+
     // Creates the database file and the data source; loads the given catalogue file (relative
     // to the source tree) when one is named.
     explicit TestDataSource(const QString& catalogueFile = QString());

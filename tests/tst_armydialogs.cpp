@@ -50,10 +50,9 @@ class TestArmyDialogs : public QObject {
 
 private slots:
     void initTestCase() {
-        m_source =
-            std::make_unique<TestDataSource>(QStringLiteral("tests/data/small_catalogue.sql"));
-        QVERIFY2(m_source->IsValid(), qPrintable(m_source->ErrorText()));
-        QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), 1);
+        QString failure;
+        m_source = TestDataSource::OpenSmallCatalogue(&failure);
+        QVERIFY2(m_source, qPrintable(failure));
     }
 
     void init() { ClearTables(); }

@@ -52,9 +52,9 @@ private:
 };
 
 void TestArmyView::init() {
-    m_source = std::make_unique<TestDataSource>(QStringLiteral("tests/data/small_catalogue.sql"));
-    QVERIFY2(m_source->IsValid(), qPrintable(m_source->ErrorText()));
-    QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), 1);
+    QString failure;
+    m_source = TestDataSource::OpenSmallCatalogue(&failure);
+    QVERIFY2(m_source, qPrintable(failure));
     m_messages = std::make_unique<MessageRecorder>();
     m_frame = std::make_unique<CMainFrame>();
     m_frame->resize(1200, 800);

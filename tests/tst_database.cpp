@@ -86,7 +86,7 @@ CArmyUnit TestDatabase::MakeUnit(const QString& name, int visual) {
 }
 
 void TestDatabase::loadsUnitTypesInTheirOrder() {
-    QVERIFY(m_source->RunScript(TestDataSource::SourcePath("tests/data/small_catalogue.sql")));
+    QVERIFY(m_source->RunScript(TestDataSource::SourcePath(TestDataSource::kSmallCatalogue)));
     QVERIFY(
         m_source->ExecOnOtherConnection("UPDATE Armees SET Mouvement = 4.5 WHERE ArmyTypeId = 1"));
 

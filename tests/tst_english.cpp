@@ -36,7 +36,7 @@ void TestEnglish::everyTextOfTheModuleIsTranslated() {
 }
 
 void TestEnglish::frenchWithoutTheModuleEnglishWithIt() {
-    TestDataSource data(QStringLiteral("tests/data/small_catalogue.sql"));
+    TestDataSource data(QString::fromLatin1(TestDataSource::kSmallCatalogue));
     QVERIFY2(data.IsValid(), qPrintable(data.ErrorText()));
     int argc = 1;
     char name[] = "skarnholtdb";

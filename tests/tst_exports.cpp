@@ -44,9 +44,9 @@ private:
 };
 
 void TestExports::init() {
-    m_source = std::make_unique<TestDataSource>(QStringLiteral("tests/data/small_catalogue.sql"));
-    QVERIFY2(m_source->IsValid(), qPrintable(m_source->ErrorText()));
-    QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), 1);
+    QString failure;
+    m_source = TestDataSource::OpenSmallCatalogue(&failure);
+    QVERIFY2(m_source, qPrintable(failure));
     m_messages = std::make_unique<MessageRecorder>();
     m_viewer = std::make_unique<FileViewerRecorder>();
     m_dir = std::make_unique<QTemporaryDir>();
