@@ -32,19 +32,22 @@ struct Fixture {
     int BuildArmy(int units) {
         static int serial = 0;
         frame->CreateArmy(9, QStringLiteral("Bench %1").arg(++serial), 100000);
-        CArmyView* view = frame->ArmyView();
-        view->AddWarchief(*leader);
-        view->AddGroupLeader(*leader);
-        view->AddGroupLeader(*leader);
+        CArmy& army = CArmy::Instance();
+        army.AddWarchief(*leader);
+        army.AddGroupLeader(*leader);
+        first = army.Units().GetTail();
+        army.AddGroupLeader(*leader);
+        CArmyUnit* second = army.Units().GetTail();
         for (int i = 0; i < units; ++i)
-            view->AddUnderLeader(CArmyView::UnitOf(view->WarchiefItem()->child(i % 2)), *troop);
-        return CArmy::Instance().GetHeader().IdArmee;
+            army.AddUnit(i % 2 ? second : first, {troop});
+        return army.GetHeader().IdArmee;
     }
     TestDataSource source;
     MessageRecorder messages;
     std::unique_ptr<CMainFrame> frame;
     CUnitType* leader = nullptr;
     CUnitType* troop = nullptr;
+    CArmyUnit* first = nullptr;
 };
 
 Fixture& Shared() {
@@ -68,9 +71,8 @@ BENCHMARK(OpenArmy)->Arg(30)->Arg(300)->Unit(benchmark::kMillisecond);
 void AddUnitAtTheTop(benchmark::State& state) {
     Fixture& f = Shared();
     f.BuildArmy(static_cast<int>(state.range(0)));
-    CArmyView* view = f.frame->ArmyView();
     for (auto _ : state)
-        view->AddUnderLeader(CArmyView::UnitOf(view->WarchiefItem()->child(0)), *f.troop);
+        CArmy::Instance().AddUnit(f.first, {f.troop});
     f.frame->OnCloseArmy();
 }
 BENCHMARK(AddUnitAtTheTop)->Arg(30)->Arg(300)->Unit(benchmark::kMillisecond);

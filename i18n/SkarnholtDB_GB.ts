@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
     <name>CAboutDlg</name>
@@ -37,7 +38,7 @@
 <context>
     <name>CArmyParamsDlg</name>
     <message>
-        <source>Paramètres de l'armée</source>
+        <source>Paramètres de l&apos;armée</source>
         <translation>Army settings</translation>
     </message>
     <message>
@@ -145,7 +146,7 @@
 <context>
     <name>CCombatUnitDlg</name>
     <message>
-        <source>Propriétés d'une unité de combat</source>
+        <source>Propriétés d&apos;une unité de combat</source>
         <translation>Combat unit properties</translation>
     </message>
     <message>
@@ -234,7 +235,7 @@
         <translation>Select the races shown</translation>
     </message>
     <message>
-        <source>Barre d'outils</source>
+        <source>Barre d&apos;outils</source>
         <translation>Toolbar</translation>
     </message>
     <message>
@@ -256,7 +257,7 @@ About</translation>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <source>Quitter l'application
+        <source>Quitter l&apos;application
 Quitter</source>
         <translation>Quit the application
 Exit</translation>
@@ -266,11 +267,11 @@ Exit</translation>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <source>&amp;Barre d'outils</source>
+        <source>&amp;Barre d&apos;outils</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <source>Barre d'é&amp;tat</source>
+        <source>Barre d&apos;é&amp;tat</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
@@ -302,15 +303,15 @@ Exit</translation>
         <translation>Open an army ...</translation>
     </message>
     <message>
-        <source>Fermée l'armée</source>
+        <source>Fermée l&apos;armée</source>
         <translation>Close the army</translation>
     </message>
     <message>
-        <source>Sauvegarder l'armée</source>
+        <source>Sauvegarder l&apos;armée</source>
         <translation>Save the army</translation>
     </message>
     <message>
-        <source>Propriétés de l'armée ...</source>
+        <source>Propriétés de l&apos;armée ...</source>
         <translation>Army properties ...</translation>
     </message>
     <message>
@@ -365,7 +366,7 @@ Exit</translation>
 <context>
     <name>CRenameUnitDlg</name>
     <message>
-        <source>Changer le nom d'une unité</source>
+        <source>Changer le nom d&apos;une unité</source>
         <translation>Rename a unit</translation>
     </message>
     <message>
@@ -384,7 +385,7 @@ Exit</translation>
 <context>
     <name>CUnitTypePropertiesDlg</name>
     <message>
-        <source>Propriétés d'un type d'unité</source>
+        <source>Propriétés d&apos;un type d&apos;unité</source>
         <translation>Unit type properties</translation>
     </message>
     <message>
@@ -545,14 +546,14 @@ Skarnh Document</translation>
         <translation>Total cost</translation>
     </message>
     <message>
-        <source>Attention supprimer un chef de guerre, revient à supprimer toute l'armée
+        <source>Attention supprimer un chef de guerre, revient à supprimer toute l&apos;armée
 Voulez vous continuez ?</source>
         <comment>152</comment>
         <translation>Warning: deleting a warchief deletes the whole army.
 Do you want to continue?</translation>
     </message>
     <message>
-        <source>Attention supprimer un chef de groupe, revient à supprimer toutes les unités qu'il commande
+        <source>Attention supprimer un chef de groupe, revient à supprimer toutes les unités qu&apos;il commande
 Voulez vous continuez ?</source>
         <comment>153</comment>
         <translation>Warning: deleting a group leader deletes every unit under his command.
@@ -604,7 +605,7 @@ Do you want to continue?</translation>
         <translation>Select a battle.</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir la source de données : Skarnholt, see ODBC.</source>
+        <source>Impossible d&apos;ouvrir la source de données : Skarnholt, see ODBC.</source>
         <comment>163</comment>
         <translation>Cannot open the data source: Skarnholt, see ODBC.</translation>
     </message>
@@ -619,9 +620,9 @@ Do you want to continue?</translation>
         <translation>You must add a warchief first.</translation>
     </message>
     <message>
-        <source>Sélectionnez un leader dans l'arborecscence de votre armée.</source>
+        <source>Sélectionnez un leader dans l&apos;arborecscence de votre armée.</source>
         <comment>166</comment>
-        <translation>Select a leader in your army's tree.</translation>
+        <translation>Select a leader in your army&apos;s tree.</translation>
     </message>
     <message>
         <source>Liste des batailles</source>
@@ -968,8 +969,8 @@ Ouvrir une armée</source>
 Open an army</translation>
     </message>
     <message>
-        <source>Sauvegarder l'armée
-Sauvegarder l'armée</source>
+        <source>Sauvegarder l&apos;armée
+Sauvegarder l&apos;armée</source>
         <comment>32775</comment>
         <translation>Save the army
 Save the army</translation>
@@ -1032,9 +1033,36 @@ Select the races shown</translation>
         <translation>An army already has this name, choose another one.</translation>
     </message>
     <message>
-        <source>Impossible d'écrire le fichier %1.</source>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
         <comment>237</comment>
         <translation>Cannot write the file %1.</translation>
+    </message>
+    <message>
+        <source>Une description ne peut pas dépasser 255 caractères.</source>
+        <comment>238</comment>
+        <translation>A description cannot be longer than 255 characters.</translation>
+    </message>
+    <message>
+        <source>Entrez un nombre entier.</source>
+        <comment>239</comment>
+        <translation>Enter a whole number.</translation>
+    </message>
+    <message>
+        <source>Supprimer définitivement l&apos;armée « %1 » et ses membres (%2) ?</source>
+        <comment>240</comment>
+        <translation>Delete the army “%1” and its members (%2) for good?</translation>
+    </message>
+    <message>
+        <source>Cette armée est ouverte dans l&apos;éditeur : fermez-la avant de la supprimer.</source>
+        <comment>241</comment>
+        <translation>This army is open in the editor: close it before deleting it.</translation>
+    </message>
+    <message>
+        <source>La source de données « Skarnholt » ne contient pas les tables du programme (%1).
+Préparez-la avec le script scripts/setup-datasource.sh, puis relancez SkarnholtDB.</source>
+        <comment>242</comment>
+        <translation>The data source “Skarnholt” lacks the tables of the program (%1).
+Set it up with the script scripts/setup-datasource.sh, then start SkarnholtDB again.</translation>
     </message>
 </context>
 </TS>

@@ -196,8 +196,18 @@ void TestArmyDialogs::deleteRemovesArmyWithUnitsAndBattlePlaces() {
     dialog.OnDelete();
     QCOMPARE(messages.Ids(), QList<int>{161});
 
+    // It asks first, naming the army and its members, with No as the default; No keeps it.
     dialog.ArmyList()->topLevelItem(1)->setSelected(true);
     QVERIFY(dialog.DeleteButton()->isEnabled());
+    messages.Clear();
+    messages.SetNextAnswer(false);
+    dialog.OnDelete();
+    QCOMPARE(messages.Messages().size(), 1);
+    QCOMPARE(messages.Messages().first().kind, MessageBox::Kind::QuestionDefaultNo);
+    QCOMPARE(messages.Messages().first().text,
+             QStringLiteral("Supprimer définitivement l'armée « Alpha » et ses membres (1) ?"));
+    QCOMPARE(Names(dialog), (QStringList{"Beta", "Alpha"}));
+    messages.SetNextAnswer(true);
     dialog.OnDelete();
     QCOMPARE(Names(dialog), QStringList{"Beta"});
     CArmyHeader header;
@@ -209,10 +219,21 @@ void TestArmyDialogs::deleteRemovesArmyWithUnitsAndBattlePlaces() {
     db.LoadBattleEntries(battle.IdBattle, entries);
     QVERIFY(entries.GetCount() == 1 && entries.GetHead()->IdArmy == beta);
 
+    // The army open in the editor is never deleted, even from the list that shows it.
+    QVERIFY(CArmy::Instance().Open(beta));
+    CArmyListDlg all;
+    all.SetExcludeOpen(false);
+    QVERIFY(all.Load());
+    all.ArmyList()->topLevelItem(0)->setSelected(true);
+    messages.Clear();
+    all.OnDelete();
+    QCOMPARE(messages.Ids(), QList<int>{kOpenArmyNotDeletedId});
+    QCOMPARE(db.FindArmyById(beta, header), 1);
+    CArmy::Instance().Close();
+
     dialog.ArmyList()->topLevelItem(0)->setSelected(true);
     dialog.OnDelete();
     QVERIFY(!dialog.DeleteButton()->isEnabled() && !dialog.OkButton()->isEnabled());
-    QCOMPARE(messages.Ids(), QList<int>{161});
 }
 
 QTEST_MAIN(TestArmyDialogs)

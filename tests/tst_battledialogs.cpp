@@ -97,12 +97,17 @@ void TestBattleDialogs::okChecksNameThenArmyCount() {
     QCOMPARE(refusal(QStringLiteral("Gué")), 159);
     QVERIFY(dialog.AddArmy(m_alpha));
     QCOMPARE(refusal(QString(256, u'x')), kNameTooLongId);
+    // Blanks alone are no name; 255 characters of four bytes each are.
+    QCOMPARE(refusal(QStringLiteral(" \t ")), 158);
+    dialog.DescriptionEdit()->setPlainText(QString(256, u'd'));
+    QCOMPARE(refusal(QStringLiteral("Gué")), kDescriptionTooLongId);
 
     const QString description = QStringLiteral("  Au gué,\n\nà l'aube \n");
+    const QString name = QString(255, QChar(0xD83D)).replace(QChar(0xD83D), QStringLiteral("🐉"));
     dialog.DescriptionEdit()->setPlainText(description);
-    QCOMPARE(refusal(QStringLiteral("   ")), -1);
+    QCOMPARE(refusal(name), -1);
     QVERIFY(messages.Ids().isEmpty() && dialog.result() == QDialog::Accepted);
-    QCOMPARE((QStringList{dialog.Name(), dialog.Description()}), (QStringList{"   ", description}));
+    QCOMPARE((QStringList{dialog.Name(), dialog.Description()}), (QStringList{name, description}));
     QCOMPARE(Ids(dialog.ArmyIds()), (QList<int>{m_gamma, m_alpha}));
 }
 

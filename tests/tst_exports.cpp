@@ -96,10 +96,10 @@ void TestExports::armyExportWritesWhatTheListShows() {
     CMainFrame frame;
     CArmyView* view = frame.ArmyView();
     frame.CreateArmy(13, QStringLiteral("Ma horde"), 1000);
-    view->AddWarchief(*Type(frame, "T3 Orc warlord"));
-    view->AddGroupLeader(*Type(frame, "T3 Orc warlord"));
-    view->AddUnderLeader(CArmyView::UnitOf(view->WarchiefItem()->child(0)),
-                         *Type(frame, "T1 Wolf riders"));
+    CArmy& army = CArmy::Instance();
+    army.AddWarchief(*Type(frame, "T3 Orc warlord"));
+    army.AddGroupLeader(*Type(frame, "T3 Orc warlord"));
+    army.AddUnit(army.Units().GetTail(), {Type(frame, "T1 Wolf riders"), Type(frame, "T4 Wolf")});
     view->ExportArmy();
 
     const QString expected = QStringLiteral(
@@ -197,8 +197,10 @@ void TestExports::battleReportListsEachArmyWithItsUnits() {
 
     // An army deleted since is left out of the report and of its totals.
     QCOMPARE(db.DeleteArmyAndContents(empty.IdArmee), 1);
-    QVERIFY(BattleReportText(battle.IdBattle).contains("Budget total:\t\t1000\n"));
-    QVERIFY(!BattleReportText(battle.IdBattle).contains("Urk"));
+    QString report;
+    QVERIFY(BattleReportText(battle.IdBattle, &report));
+    QVERIFY(report.contains("Budget total:\t\t1000\n"));
+    QVERIFY(!report.contains("Urk"));
     QVERIFY(m_messages->Ids().isEmpty());
 }
 

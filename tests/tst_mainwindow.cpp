@@ -52,7 +52,8 @@ void TestMainWindow::init() {
 
 void TestMainWindow::cleanup() {
     m_frame.reset();
-    CArmy::Instance().m_bOpen = 0;
+    if (CArmy::Instance().IsOpen())
+        CArmy::Instance().Close();
 }
 
 QStringList TestMainWindow::ChildTexts(const QString& race) const {

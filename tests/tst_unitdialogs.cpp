@@ -79,11 +79,19 @@ private slots:
         QCOMPARE(dialog.Quality()->count(), 2);
         dialog.Quality()->setCurrentIndex(1);
         QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("170"));
-        // An emptied musicians field counts as none.
+        // An emptied musicians field is no number: the price keeps the last one, and OK asks
+        // for a number and stays open.
         TypeInto(dialog.Musicians(), QString());
         dialog.Standard()->setChecked(false);
         QCOMPARE(dialog.StatsList()->Row(0)->text(kNotesColumn),
-                 QStringLiteral("150 pts - 20 fig"));
+                 QStringLiteral("160 pts - 20 fig, 1 Mus"));
+        {
+            MessageRecorder messages;
+            dialog.accept();
+            QCOMPARE(messages.Ids(), QList<int>{kNotANumberId});
+            QCOMPARE(unit.Musicien, 0);
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        }
         TypeInto(dialog.NameEdit(), QStringLiteral("Gardes"));
         QCOMPARE(dialog.StatsList()->Row(0)->text(0), QStringLiteral("Gardes"));
 

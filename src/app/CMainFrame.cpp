@@ -55,6 +55,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     m_pArmyView->SetCatalogueBar(m_pCatalogueBar);
     connect(m_pArmyView->Tree(), &QTreeWidget::itemSelectionChanged, this,
             &CMainFrame::UpdateCommandStates);
+    connect(&CArmy::Instance(), &CArmy::changed, this, &CMainFrame::UpdateCommandStates);
+    // An army that could not be read back after a failure is closed.
+    connect(&CArmy::Instance(), &CArmy::reloaded, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
 }
 
@@ -217,7 +220,7 @@ void CMainFrame::CreateStatusBar() {
 
 void CMainFrame::OnNewArmy() {
     CArmyParamsDlg dialog(nullptr, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!dialog.IsLoaded() || dialog.exec() != QDialog::Accepted)
         return;
     CreateArmy(dialog.ChosenRace(), dialog.Name(), dialog.Budget());
 }
@@ -230,18 +233,14 @@ void CMainFrame::CreateArmy(int raceId, const QString& name, int budget) {
     CArmy& army = CArmy::Instance();
     if (army.Create(raceId, name, budget))
         army.Open(army.GetHeader().IdArmee);
-    if (army.IsOpen()) {
-        m_pArmyView->FillTree();
-        m_pArmyView->RefreshList();
-        m_pArmyView->ShowArmy();
-    }
+    m_pArmyView->ShowOpenArmy();
     UpdateCommandStates();
 }
 
 void CMainFrame::OnOpenArmy() {
     CArmyListDlg dialog(this);
     dialog.SetExcludeOpen(true);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!dialog.Load() || dialog.exec() != QDialog::Accepted)
         return;
     OpenArmy(dialog.ChosenArmy());
 }
@@ -256,14 +255,9 @@ void CMainFrame::OpenArmy(int armyId) {
     if (army.IsOpen())
         OnCloseArmy();
     m_pArmyView->setUpdatesEnabled(true);
+    // An army that cannot be read is not shown as an empty one: the view stays hidden.
     army.Open(armyId);
-    // An army that cannot be read is not shown as an empty one.
-    if (army.IsOpen()) {
-        m_pArmyView->FillTree();
-        // A stored order that had gone astray is stored mended.
-        m_pArmyView->StoreOrder();
-        m_pArmyView->ShowArmy();
-    }
+    m_pArmyView->ShowOpenArmy();
     UpdateCommandStates();
 }
 
@@ -287,33 +281,16 @@ void CMainFrame::OnArmyProperties() {
         return;
     CArmyHeader edited = army.GetHeader();
     CArmyParamsDlg dialog(&edited, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    army.GetHeader().Nom = edited.Nom;
-    army.GetHeader().NombrePointMax = edited.NombrePointMax;
-    if (!CArmyDatabase::Instance().UpdateArmy(army.GetHeader())) {
-        OpenArmyAgain();
-        return;
-    }
-    m_pArmyView->RefreshHeader();
-}
-
-// A store failed: show the army as the database holds it.
-void CMainFrame::OpenArmyAgain() {
-    CArmy& army = CArmy::Instance();
-    const int armyId = army.GetHeader().IdArmee;
-    m_pArmyView->ClearArmy();
-    army.Open(armyId);
-    m_pArmyView->FillTree();
-    m_pArmyView->RefreshList();
-    m_pArmyView->ShowArmy();
+    if (dialog.IsLoaded() && dialog.exec() == QDialog::Accepted)
+        army.SetProperties(edited.Nom, edited.NombrePointMax);
 }
 
 // ---- The catalogue viewer and the battle commands
 
 void CMainFrame::OnArmyViewer() {
     CArmyViewerDlg viewer(this);
-    viewer.exec();
+    if (viewer.IsLoaded())
+        viewer.exec();
 }
 
 void CMainFrame::OnAddBattle() {
@@ -321,7 +298,10 @@ void CMainFrame::OnAddBattle() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     CArmyDatabase& db = CArmyDatabase::Instance();
-    if (db.FindBattleByName(dialog.Name(), nullptr)) {
+    const int found = db.FindBattleByName(dialog.Name(), nullptr);
+    if (found == CArmyDatabase::kReadFailed)
+        return;
+    if (found == CArmyDatabase::kFound) {
         ShowInfoMessage(168);
         return;
     }
@@ -330,11 +310,11 @@ void CMainFrame::OnAddBattle() {
 
 void CMainFrame::OnModifyBattle() {
     CBattleListDlg list(this);
-    if (list.exec() != QDialog::Accepted || !list.Selected())
+    if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
         return;
     CBattle* battle = list.Selected();
     CBattleDlg dialog(battle, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!dialog.IsLoaded() || dialog.exec() != QDialog::Accepted)
         return;
     CArmyDatabase::Instance().UpdateBattle(battle->IdBattle, battle->Nom, battle->Description,
                                            dialog.ArmyIds());
@@ -342,7 +322,7 @@ void CMainFrame::OnModifyBattle() {
 
 void CMainFrame::OnBattleReport() {
     CBattleListDlg list(this);
-    if (list.exec() == QDialog::Accepted && list.Selected())
+    if (list.IsLoaded() && list.exec() == QDialog::Accepted && list.Selected())
         WriteBattleReport(list.Selected()->IdBattle);
 }
 

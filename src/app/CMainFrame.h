@@ -61,7 +61,6 @@ private:
     void CreateStatusBar();
     void CreateCatalogueBar();
     void CreateArmyCommands();
-    void OpenArmyAgain();
 
     QHash<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;

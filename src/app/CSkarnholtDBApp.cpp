@@ -3,7 +3,9 @@
 #include "CAboutDlg.h"
 #include "CMainFrame.h"
 #include "CommandIds.h"
+#include "MessageBox.h"
 #include "StringTable.h"
+#include "catalogue/CCatalogueBar.h"
 #include "data/CArmyDatabase.h"
 #include "editor/CArmy.h"
 
@@ -40,11 +42,23 @@ bool CSkarnholtDBApp::LoadLanguageModule(const QString& directory) {
 
 bool CSkarnholtDBApp::InitInstance() {
     LoadLanguageModule(applicationDirPath());
-    if (!CArmyDatabase::Instance().OpenDatabase())
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    if (!db.OpenDatabase())
         return false;
+    // A data source that is not set up (an empty file, say) is said plainly, not in the
+    // driver's words over an empty window.
+    const QStringList missing = db.MissingTables();
+    if (!missing.isEmpty()) {
+        ShowWarningMessage(kMissingTablesId,
+                           LoadResString(kMissingTablesId).arg(missing.join(QStringLiteral(", "))));
+        return false;
+    }
     m_settings = std::make_unique<QSettings>(organizationName(), applicationName());
 
     m_pMainFrame = new CMainFrame;
+    // Without its catalogue the program has nothing to build from; the reason was shown.
+    if (!m_pMainFrame->CatalogueBar()->IsLoaded())
+        return false;
     connect(m_pMainFrame->Action(ID_APP_ABOUT), &QAction::triggered, this,
             &CSkarnholtDBApp::OnAppAbout);
     m_pMainFrame->showMaximized();

@@ -22,6 +22,10 @@ public:
         case MessageBox::Kind::Question:
             return QMessageBox::question(parent, title, message.text,
                                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        case MessageBox::Kind::QuestionDefaultNo:
+            return QMessageBox::question(parent, title, message.text,
+                                         QMessageBox::Yes | QMessageBox::No,
+                                         QMessageBox::No) == QMessageBox::Yes;
         case MessageBox::Kind::DatabaseError:
             QMessageBox::critical(parent, title, message.text);
             return true;
@@ -53,7 +57,10 @@ MessageRecorder::~MessageRecorder() {
 
 bool MessageRecorder::Show(const MessageBox::Shown& message) {
     m_messages.append(message);
-    return message.kind == MessageBox::Kind::Question ? m_nextAnswer : true;
+    return message.kind == MessageBox::Kind::Question ||
+                   message.kind == MessageBox::Kind::QuestionDefaultNo
+               ? m_nextAnswer
+               : true;
 }
 
 QList<int> MessageRecorder::Ids() const {
@@ -67,12 +74,21 @@ void ShowWarningMessage(int id) {
     MessageBox::Show(MessageBox::Kind::Warning, id, LoadResString(id));
 }
 
+void ShowWarningMessage(int id, const QString& text) {
+    MessageBox::Show(MessageBox::Kind::Warning, id, text);
+}
+
 void ShowInfoMessage(int id) {
     MessageBox::Show(MessageBox::Kind::Info, id, LoadResString(id));
 }
 
 bool AskYesNoMessage(int id) {
     return MessageBox::Show(MessageBox::Kind::Question, id, LoadResString(id));
+}
+
+bool AskYesNoMessage(int id, const QString& text, bool defaultNo) {
+    return MessageBox::Show(
+        defaultNo ? MessageBox::Kind::QuestionDefaultNo : MessageBox::Kind::Question, id, text);
 }
 
 void ShowDatabaseError(const QString& driverText) {

@@ -7,7 +7,8 @@
 // and answer questions instead of a modal box appearing.
 class MessageBox {
 public:
-    enum class Kind { Warning, Info, Question, DatabaseError };
+    // A question whose default answer is No, for what cannot be undone.
+    enum class Kind { Warning, Info, Question, QuestionDefaultNo, DatabaseError };
 
     struct Shown {
         Kind kind;
@@ -49,7 +50,10 @@ private:
 };
 
 void ShowWarningMessage(int id);
+// A message whose text has been filled in (its placeholders replaced) by the caller.
+void ShowWarningMessage(int id, const QString& text);
 void ShowInfoMessage(int id);
 bool AskYesNoMessage(int id);
+bool AskYesNoMessage(int id, const QString& text, bool defaultNo);
 // A statement the data source refused: the driver's own text.
 void ShowDatabaseError(const QString& driverText);

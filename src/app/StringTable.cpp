@@ -1,6 +1,8 @@
 #include "StringTable.h"
 
 #include <QCoreApplication>
+#include <QList>
+#include <QTranslator>
 
 #include <algorithm>
 #include <iterator>
@@ -142,6 +144,21 @@ const Entry kTable[] = {
     {236, QT_TRANSLATE_NOOP3("StringTable", "Une armée porte déjà ce nom, choisissez-en un autre.",
                              "236")},
     {237, QT_TRANSLATE_NOOP3("StringTable", "Impossible d'écrire le fichier %1.", "237")},
+    {238, QT_TRANSLATE_NOOP3("StringTable", "Une description ne peut pas dépasser 255 caractères.",
+                             "238")},
+    {239, QT_TRANSLATE_NOOP3("StringTable", "Entrez un nombre entier.", "239")},
+    {240,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "Supprimer définitivement l'armée « %1 » et ses membres (%2) ?", "240")},
+    {241, QT_TRANSLATE_NOOP3("StringTable",
+                             "Cette armée est ouverte dans l'éditeur : fermez-la avant de la "
+                             "supprimer.",
+                             "241")},
+    {242, QT_TRANSLATE_NOOP3("StringTable",
+                             "La source de données « Skarnholt » ne contient pas les tables du "
+                             "programme (%1).\nPréparez-la avec le script "
+                             "scripts/setup-datasource.sh, puis relancez SkarnholtDB.",
+                             "242")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},
@@ -172,6 +189,19 @@ QString LoadResString(int id) {
     if (!entry)
         return QString();
     return QCoreApplication::translate("StringTable", entry->text.source, entry->text.comment);
+}
+
+QList<int> StringTableIds() {
+    QList<int> ids;
+    for (const Entry& entry : kTable)
+        ids << entry.id;
+    return ids;
+}
+
+QString TranslatedResString(const QTranslator& translator, int id) {
+    const Entry* entry = FindEntry(id);
+    return entry ? translator.translate("StringTable", entry->text.source, entry->text.comment)
+                 : QString();
 }
 
 QString BuiltInResString(int id) {

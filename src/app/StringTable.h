@@ -8,6 +8,11 @@ constexpr int kAppTitleId = 57344;
 constexpr int kNameTooLongId = 235;
 constexpr int kDuplicateArmyNameId = 236;
 constexpr int kCannotWriteFileId = 237;
+constexpr int kDescriptionTooLongId = 238;
+constexpr int kNotANumberId = 239;
+constexpr int kDeleteArmyQuestionId = 240;
+constexpr int kOpenArmyNotDeletedId = 241;
+constexpr int kMissingTablesId = 242;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.
@@ -15,3 +20,7 @@ QString LoadResString(int id);
 
 // The built-in French text of an id, whatever language is in use.
 QString BuiltInResString(int id);
+
+// Every id of the table, and what a translator is asked for each: the French text and the id.
+QList<int> StringTableIds();
+QString TranslatedResString(const class QTranslator& translator, int id);

@@ -28,19 +28,21 @@ QString Line(int label, const QString& value) {
     return QStringLiteral("%1:\t\t%2\n").arg(LoadResString(label), value);
 }
 
-QString ArmyBlock(const CArmyHeader& army) {
+bool ArmyBlock(const CArmyHeader& army, QString* block) {
     QString text = QStringLiteral("\n\n") + kRule + Line(kArmyLabel, army.Nom) + kRule +
                    Line(kRaceLabel, GetRaceName(army.IdRace)) +
                    Line(kBudgetLabel, QString::number(army.NombrePointMax)) +
                    Line(kCostLabel, QString::number(army.CoutTotal)) + QLatin1Char('\n') +
                    UnitTextHeaderLine();
     CItemList<CArmyUnit*> units;
-    CArmyDatabase::Instance().LoadArmyUnits(army.IdArmee, units);
+    if (!CArmyDatabase::Instance().LoadArmyUnits(army.IdArmee, units))
+        return false;
     // The first unit stored is the warchief; the others are indented under it.
     const int warchiefId = units.IsEmpty() ? -1 : units.GetHead()->IdUnite;
     for (const CArmyUnit* unit : units)
         text += UnitTextLine(*unit, warchiefId);
-    return text;
+    *block += text;
+    return true;
 }
 
 } // namespace
@@ -49,13 +51,14 @@ QString BattleReportFileName(const QString& battleName) {
     return ExportFileName(battleName);
 }
 
-QString BattleReportText(int battleId) {
+bool BattleReportText(int battleId, QString* report) {
+    report->clear();
     CArmyDatabase& db = CArmyDatabase::Instance();
     CBattle battle;
-    if (!db.FindBattleById(battleId, &battle))
-        return QString();
     CItemList<CArmyHeader*> armies;
-    db.LoadBattleArmies(battleId, armies);
+    if (db.FindBattleById(battleId, &battle) != CArmyDatabase::kFound ||
+        !db.LoadBattleArmies(battleId, armies))
+        return false;
     int budget = 0;
     int cost = 0;
     for (const CArmyHeader* army : armies) {
@@ -70,16 +73,22 @@ QString BattleReportText(int battleId) {
                    Line(kTotalCostLabel, QString::number(cost)) + QStringLiteral("\n\n") +
                    QStringLiteral("Description\n") + QString(11, QLatin1Char('-')) +
                    QLatin1Char('\n') + battle.Description;
-    for (const CArmyHeader* army : armies)
-        text += ArmyBlock(*army);
-    return text;
+    for (const CArmyHeader* army : armies) {
+        if (!ArmyBlock(*army, &text))
+            return false;
+    }
+    *report = text;
+    return true;
 }
 
 void WriteBattleReport(int battleId) {
     CBattle battle;
-    if (!CArmyDatabase::Instance().FindBattleById(battleId, &battle)) {
+    const int found = CArmyDatabase::Instance().FindBattleById(battleId, &battle);
+    if (found == CArmyDatabase::kNotFound)
         ShowWarningMessage(169);
+    QString text;
+    // A report that cannot be read whole is not written at all; the reason was shown.
+    if (found != CArmyDatabase::kFound || !BattleReportText(battleId, &text))
         return;
-    }
-    WriteExportAndView(BattleReportFileName(battle.Nom), BattleReportText(battleId));
+    WriteExportAndView(BattleReportFileName(battle.Nom), text);
 }

@@ -44,7 +44,7 @@ CBattleDlg::CBattleDlg(CBattle* battle, QWidget* parent)
         m_ui->nameEdit->setText(m_name);
         m_ui->descriptionEdit->setPlainText(m_description);
         CItemList<CArmyHeader*> headers;
-        CArmyDatabase::Instance().LoadBattleArmies(m_pBattle->IdBattle, headers);
+        m_bLoaded = CArmyDatabase::Instance().LoadBattleArmies(m_pBattle->IdBattle, headers);
         for (const CArmyHeader* header : headers)
             AppendRow(*header);
     }
@@ -74,7 +74,7 @@ void CBattleDlg::OnAddArmy() {
     CArmyListDlg chooser(this);
     // A battle may bring in any stored army, the one open in the editor included.
     chooser.SetExcludeOpen(false);
-    if (chooser.exec() != QDialog::Accepted)
+    if (!chooser.Load() || chooser.exec() != QDialog::Accepted)
         return;
     AddArmy(chooser.ChosenArmy());
 }
@@ -88,7 +88,7 @@ bool CBattleDlg::AddArmy(int armyId) {
         }
     }
     CArmyHeader header;
-    if (!CArmyDatabase::Instance().FindArmyById(armyId, header))
+    if (CArmyDatabase::Instance().FindArmyById(armyId, header) != CArmyDatabase::kFound)
         return false;
     AppendRow(header);
     return true;
@@ -113,7 +113,8 @@ bool CBattleDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CBattleDlg::CheckValues(const QString& name, const QString& description) const {
-    if (name.isEmpty()) {
+    // A name of blanks alone would look like none in the battle list.
+    if (name.trimmed().isEmpty()) {
         ShowInfoMessage(kEmptyNameId);
         return false;
     }
@@ -121,16 +122,19 @@ bool CBattleDlg::CheckValues(const QString& name, const QString& description) co
         ShowInfoMessage(kTooFewArmiesId);
         return false;
     }
-    if (name.size() > CArmyDatabase::kMaxTextLength ||
-        description.size() > CArmyDatabase::kMaxTextLength) {
+    if (!CArmyDatabase::FitsTextColumn(name)) {
         ShowWarningMessage(kNameTooLongId);
+        return false;
+    }
+    if (!CArmyDatabase::FitsTextColumn(description)) {
+        ShowWarningMessage(kDescriptionTooLongId);
         return false;
     }
     return true;
 }
 
 void CBattleDlg::accept() {
-    // Both texts are kept as typed: spaces and line feeds are the user's.
+    // Both texts are kept as typed: spaces and line feeds inside them are the user's.
     const QString name = m_ui->nameEdit->text();
     const QString description = m_ui->descriptionEdit->toPlainText();
     if (!CheckValues(name, description))

@@ -28,6 +28,9 @@ public:
     QString Name() const { return m_name; }
     QString Description() const { return m_description; }
 
+    // False when the battle's armies could not be read: the dialog must not be shown.
+    bool IsLoaded() const { return m_bLoaded; }
+
     QLineEdit* NameEdit() const;
     QPlainTextEdit* DescriptionEdit() const;
     QTreeWidget* ArmyList() const;
@@ -52,4 +55,5 @@ private:
     CIdList m_armyIds;
     QString m_name;
     QString m_description;
+    bool m_bLoaded = true;
 };

@@ -48,7 +48,7 @@ QTreeWidget* CBattleListDlg::BattleList() const {
 }
 
 void CBattleListDlg::Load() {
-    CArmyDatabase::Instance().LoadBattles(m_battles);
+    m_bLoaded = CArmyDatabase::Instance().LoadBattles(m_battles);
     for (CBattle* battle : m_battles) {
         auto* row =
             new QTreeWidgetItem(QStringList{battle->Nom, DescriptionPreview(battle->Description)});

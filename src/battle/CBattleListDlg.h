@@ -17,6 +17,8 @@ class CBattleListDlg;
 class CBattleListDlg : public QDialog {
     Q_OBJECT
 public:
+    // False when the battles could not be read: the dialog must not be shown.
+    bool IsLoaded() const { return m_bLoaded; }
     explicit CBattleListDlg(QWidget* parent = nullptr);
     ~CBattleListDlg() override;
 
@@ -39,4 +41,5 @@ private:
     std::unique_ptr<Ui::CBattleListDlg> m_ui;
     CItemList<CBattle*> m_battles;
     CBattle* m_pSelected = nullptr;
+    bool m_bLoaded = false;
 };

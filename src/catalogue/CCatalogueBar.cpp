@@ -63,8 +63,7 @@ void CCatalogueBar::FillCatalogue() {
     m_pTree->setIconSize(QSize(kTreeImageSize, kTreeImageSize));
 
     CArmyDatabase& db = CArmyDatabase::Instance();
-    db.LoadUnitTypes(m_unitTypes);
-    db.LoadRaces(m_races);
+    m_bLoaded = db.LoadUnitTypes(m_unitTypes) && db.LoadRaces(m_races);
     GroupUnitTypes();
     RebuildTree();
     m_pDropTarget = new CTreeDropTarget(m_pTree, 1, this);
@@ -166,7 +165,8 @@ void CCatalogueBar::ShowSelectedTypeProperties() {
         return;
     CUnitTypePropertiesDlg dialog(window());
     dialog.SetUnitType(type);
-    dialog.exec();
+    if (dialog.IsLoaded())
+        dialog.exec();
 }
 
 void CCatalogueBar::ChooseShownRaces() {

@@ -17,6 +17,8 @@ class QTreeWidgetItem;
 class CCatalogueBar : public CSizingControlBarCF {
     Q_OBJECT
 public:
+    // False when the catalogue could not be read whole.
+    bool IsLoaded() const { return m_bLoaded; }
     CCatalogueBar(const QString& title, QWidget* parent = nullptr);
     ~CCatalogueBar() override;
 
@@ -66,4 +68,5 @@ private:
     CItemList<CRace*> m_races;
     CItemList<CRaceGroup*> m_raceGroups;
     CTreeDropTarget* m_pDropTarget = nullptr;
+    bool m_bLoaded = false;
 };

@@ -85,7 +85,8 @@ void CUnitTypePropertiesDlg::Fill() {
     list->clear();
     list->setIconSize(QSize(kImageSize, kImageSize));
     m_attachedTypes.RemoveAll();
-    CArmyDatabase::Instance().LoadUnitTypesByParent(m_pUnitType->ArmyTypeId, m_attachedTypes);
+    m_bLoaded =
+        CArmyDatabase::Instance().LoadUnitTypesByParent(m_pUnitType->ArmyTypeId, m_attachedTypes);
 
     QStringList headers{LoadResString(kPropertiesHeaderId), m_pUnitType->NomGB};
     for (const CUnitType* attached : m_attachedTypes)

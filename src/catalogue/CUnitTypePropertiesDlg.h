@@ -17,6 +17,8 @@ class CUnitTypePropertiesDlg;
 class CUnitTypePropertiesDlg : public QDialog {
     Q_OBJECT
 public:
+    // False when the attached types could not be read: the dialog must not be shown.
+    bool IsLoaded() const { return m_bLoaded; }
     explicit CUnitTypePropertiesDlg(QWidget* parent = nullptr);
     ~CUnitTypePropertiesDlg() override;
 
@@ -42,4 +44,5 @@ private:
     CImageList m_images;
     int m_nRowIcon = -1;
     bool m_filled = false;
+    bool m_bLoaded = true;
 };

@@ -16,20 +16,21 @@
 #include "app/MessageBox.h"
 #include "app/StringTable.h"
 
+#include <QRegularExpression>
 #include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace {
 
-QByteArray Quoted(const QString& text) {
-    return CArmyDatabase::QuoteText(text).toUtf8();
+// An empty text is stored as an empty text, not as NULL.
+QVariant Text(const QString& text) {
+    return text.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(text);
 }
 
-const char* YesNo(int value) {
-    return value == 1 ? "1" : "0";
-}
-
-unsigned Key(int id) {
-    return static_cast<unsigned>(id);
+// Yes/no columns take a boolean; every driver maps it to its own yes/no type.
+QVariant YesNo(int value) {
+    return QVariant(value == 1);
 }
 
 // Leading decimal digits, as atoi reads them; 0 when there are none.
@@ -44,6 +45,15 @@ int LeadingInteger(const QString& text) {
         value = value * 10 + trimmed[i].digitValue();
     return static_cast<int>(negative ? -value : value);
 }
+
+// Names that may stand in a statement's text: tables and columns of the program's own.
+bool IsPlainName(const QString& name) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
+    return plain.match(name).hasMatch();
+}
+
+const char* const kTables[] = {"Armees",     "Races",  "ArmeeDef",
+                               "ArmeeCompo", "Battle", "BattleCompo"};
 
 } // namespace
 
@@ -74,6 +84,10 @@ int CArmyDatabase::OpenDatabase() {
         ShowWarningMessage(163);
         return 0;
     }
+    // SQLite tells new keys its own way; the ODBC driver does not name it to Qt.
+    QSqlQuery probe(db);
+    m_bSqlite = db.driver()->dbmsType() == QSqlDriver::UnknownDbms &&
+                probe.exec(QStringLiteral("SELECT sqlite_version()"));
     return 1;
 }
 
@@ -94,52 +108,101 @@ QSqlDatabase CArmyDatabase::Connection() const {
     return QSqlDatabase::database(m_connectionName, false);
 }
 
-QString CArmyDatabase::QuoteText(const QString& text) {
-    QString copy = text;
-    return copy.replace(QLatin1Char('\''), QLatin1String("''"));
+QStringList CArmyDatabase::MissingTables() const {
+    // Some databases fold unquoted names to lower case.
+    QStringList present = Connection().tables(QSql::Tables);
+    for (QString& table : present)
+        table = table.toLower();
+    QStringList missing;
+    for (const char* table : kTables) {
+        if (!present.contains(QString::fromLatin1(table).toLower()))
+            missing << QString::fromLatin1(table);
+    }
+    return missing;
+}
+
+bool CArmyDatabase::FitsTextColumn(const QString& text) {
+    // Characters beyond the first plane take two UTF-16 units but are one character.
+    if (text.size() <= kMaxTextLength)
+        return true;
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text.at(i).isLowSurrogate() || i == 0 || !text.at(i - 1).isHighSurrogate())
+            ++characters;
+    }
+    return characters <= kMaxTextLength;
+}
+
+bool CArmyDatabase::Offer(const QString& sql, QString* error) const {
+    if (!m_hook || m_hook(sql))
+        return true;
+    if (error)
+        *error = QStringLiteral("Statement refused: ") + sql;
+    return false;
+}
+
+bool CArmyDatabase::Execute(QSqlQuery& query, const QString& sql, const QVariantList& values,
+                            QString* error) {
+    if (!Offer(sql, error))
+        return false;
+    bool done = query.prepare(sql);
+    if (done) {
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        done = query.exec();
+    }
+    if (!done && error)
+        *error = query.lastError().text();
+    return done;
 }
 
 template <typename Set, typename Record>
-void CArmyDatabase::LoadInto(const QString& sql, CItemList<Record*>& list) {
-    Set set(Connection());
-    if (!set.Open(sql)) {
-        ShowDatabaseError(set.LastError());
-        return;
+int CArmyDatabase::LoadInto(const QString& sql, const QVariantList& values,
+                            CItemList<Record*>& list) {
+    Set set(*this);
+    CItemList<Record*> read;
+    if (set.Open(sql, values)) {
+        for (; !set.IsEOF(); set.MoveNext()) {
+            auto* record = new Record;
+            set.CopyTo(*record);
+            read.Append(record);
+        }
     }
-    for (; !set.IsEOF(); set.MoveNext()) {
-        auto* record = new Record;
-        set.CopyTo(*record);
-        list.Append(record);
-    }
-}
-
-template <typename Set, typename Record>
-int CArmyDatabase::FindOne(const QString& sql, Record* record) {
-    Set set(Connection());
-    if (!set.Open(sql)) {
+    if (set.Failed()) {
         ShowDatabaseError(set.LastError());
         return 0;
     }
-    if (set.IsEOF())
-        return 0;
-    if (record)
-        set.CopyTo(*record);
+    list.TakeAll(read);
     return 1;
 }
 
-bool CArmyDatabase::TextsFit(std::initializer_list<QString> texts) {
-    for (const QString& text : texts) {
-        if (text.size() > kMaxTextLength) {
-            ShowWarningMessage(kNameTooLongId);
+template <typename Set, typename Record>
+int CArmyDatabase::FindOne(const QString& sql, const QVariantList& values, Record* record) {
+    Set set(*this);
+    if (!set.Open(sql, values)) {
+        ShowDatabaseError(set.LastError());
+        return kReadFailed;
+    }
+    if (set.IsEOF())
+        return kNotFound;
+    if (record)
+        set.CopyTo(*record);
+    return kFound;
+}
+
+bool CArmyDatabase::TextsFit(std::initializer_list<std::pair<QString, int>> texts) {
+    for (const auto& [text, messageId] : texts) {
+        if (!FitsTextColumn(text)) {
+            ShowWarningMessage(messageId);
             return false;
         }
     }
     return true;
 }
 
-int CArmyDatabase::ExecuteOne(const QString& sql) {
-    CTransaction work(Connection(), m_pStatementLog);
-    work.Exec(sql);
+int CArmyDatabase::ExecuteOne(const QString& sql, const QVariantList& values) {
+    CTransaction work(*this);
+    work.Exec(sql, values);
     return work.Commit();
 }
 
@@ -148,121 +211,152 @@ int CArmyDatabase::ExecuteOne(const QString& sql) {
 int CArmyDatabase::LastInsertedKey(CTransaction& work, const QString& table,
                                    const QString& column) {
     QVariant key = work.DriverLastInsertId();
-    if (!key.isValid() && work.Database().driver()->dbmsType() == QSqlDriver::UnknownDbms)
+    if (!key.isValid() && m_bSqlite)
         key = work.Scalar(QStringLiteral("SELECT last_insert_rowid()"));
-    if (!key.isValid())
-        key =
-            work.Scalar(QString::asprintf("SELECT Max(%s) AS Id FROM %s",
-                                          column.toUtf8().constData(), table.toUtf8().constData()));
+    // A back end of no known kind: the largest key, read inside the same transaction.
+    else if (!key.isValid() && IsPlainName(table) && IsPlainName(column))
+        key = work.Scalar(QStringLiteral("SELECT Max(%1) AS Id FROM %2").arg(column, table));
     return key.isValid() ? LeadingInteger(key.toString()) : -1;
 }
 
 // ---- Catalogue and races
 
-void CArmyDatabase::LoadRaces(CItemList<CRace*>& races) {
-    LoadInto<CRaceSet>(QString(), races);
+int CArmyDatabase::LoadRaces(CItemList<CRace*>& races) {
+    return LoadInto<CRaceSet>(QString(), {}, races);
 }
 
-void CArmyDatabase::LoadUnitTypes(CItemList<CUnitType*>& types) {
-    LoadInto<CArmeeSet>(QStringLiteral("SELECT * FROM Armees ORDER BY IdRace,ArmyTypeId"), types);
+int CArmyDatabase::LoadUnitTypes(CItemList<CUnitType*>& types) {
+    return LoadInto<CArmeeSet>(QStringLiteral("SELECT * FROM Armees ORDER BY IdRace,ArmyTypeId"),
+                               {}, types);
 }
 
-void CArmyDatabase::LoadUnitTypesByParent(int parentId, CItemList<CUnitType*>& types) {
-    LoadInto<CArmeeSet>(
-        QString::asprintf("SELECT * FROM Armees WHERE ArmyTypeIdParent = %u", Key(parentId)),
-        types);
+int CArmyDatabase::LoadUnitTypesByParent(int parentId, CItemList<CUnitType*>& types) {
+    return LoadInto<CArmeeSet>(QStringLiteral("SELECT * FROM Armees WHERE ArmyTypeIdParent = ?"),
+                               {parentId}, types);
 }
 
 // ---- Armies
 
-void CArmyDatabase::LoadArmies(CItemList<CArmyHeader*>& armies) {
-    LoadInto<CArmeeDefSet>(QString(), armies);
+int CArmyDatabase::LoadArmies(CItemList<CArmyHeader*>& armies) {
+    return LoadInto<CArmeeDefSet>(QString(), {}, armies);
 }
 
 int CArmyDatabase::FindArmyById(int armyId, CArmyHeader& header) {
-    return FindOne<CArmeeDefSet>(
-        QString::asprintf("SELECT * FROM ArmeeDef WHERE IdArmee = %u", Key(armyId)), &header);
+    return FindOne<CArmeeDefSet>(QStringLiteral("SELECT * FROM ArmeeDef WHERE IdArmee = ?"),
+                                 {armyId}, &header);
 }
 
 int CArmyDatabase::FindArmyByName(const QString& name, CArmyHeader& header) {
-    return FindOne<CArmeeDefSet>(
-        QString::asprintf("SELECT * FROM ArmeeDef WHERE Nom = '%s'", Quoted(name).constData()),
-        &header);
+    return FindOne<CArmeeDefSet>(QStringLiteral("SELECT * FROM ArmeeDef WHERE Nom = ?"),
+                                 {Text(name)}, &header);
 }
 
 int CArmyDatabase::InsertArmy(int raceId, const QString& name, int budget, CArmyHeader* header) {
-    if (!TextsFit({name}))
+    if (!TextsFit({{name, kNameTooLongId}}))
         return 0;
-    CTransaction work(Connection(), m_pStatementLog);
-    work.Exec(QString::asprintf(
-        "INSERT INTO ArmeeDef (Nom,NombrePointMax,CoutTotal,IdRace) VALUES ('%s',%d,0,%d)",
-        Quoted(name).constData(), budget, raceId));
+    CTransaction work(*this);
+    work.Exec(QStringLiteral(
+                  "INSERT INTO ArmeeDef (Nom,NombrePointMax,CoutTotal,IdRace) VALUES (?,?,0,?)"),
+              {Text(name), budget, raceId});
     const int key =
         work.Ok() ? LastInsertedKey(work, QStringLiteral("ArmeeDef"), QStringLiteral("IdArmee"))
                   : -1;
     int result = work.Commit();
     // Read back by key: a name may be shared by several armies.
     if (result && header)
-        result = FindArmyById(key, *header);
+        result = FindArmyById(key, *header) == kFound ? 1 : 0;
     return result;
 }
 
 int CArmyDatabase::UpdateArmy(const CArmyHeader& header) {
-    if (!TextsFit({header.Nom}))
+    if (!TextsFit({{header.Nom, kNameTooLongId}}))
         return 0;
-    return ExecuteOne(QString::asprintf(
-        "UPDATE ArmeeDef SET Nom = '%s', NombrePointMax = %d, CoutTotal = %d  WHERE IdArmee = %u",
-        Quoted(header.Nom).constData(), header.NombrePointMax, header.CoutTotal,
-        Key(header.IdArmee)));
+    return ExecuteOne(
+        QStringLiteral("UPDATE ArmeeDef SET Nom = ?, NombrePointMax = ?, CoutTotal = ?  WHERE "
+                       "IdArmee = ?"),
+        {Text(header.Nom), header.NombrePointMax, header.CoutTotal, header.IdArmee});
 }
 
 int CArmyDatabase::DeleteArmy(int armyId) {
-    return ExecuteOne(QString::asprintf("DELETE FROM ArmeeDef WHERE IdArmee = %u", Key(armyId)));
+    return ExecuteOne(QStringLiteral("DELETE FROM ArmeeDef WHERE IdArmee = ?"), {armyId});
 }
 
 int CArmyDatabase::DeleteArmyUnits(int armyId) {
-    return ExecuteOne(QString::asprintf("DELETE FROM ArmeeCompo WHERE IdArmee = %u", Key(armyId)));
+    return ExecuteOne(QStringLiteral("DELETE FROM ArmeeCompo WHERE IdArmee = ?"), {armyId});
 }
 
 int CArmyDatabase::DeleteArmyAndContents(int armyId) {
-    CTransaction work(Connection(), m_pStatementLog);
-    work.Exec(QString::asprintf("DELETE FROM ArmeeCompo WHERE IdArmee = %u", Key(armyId)));
-    work.Exec(QString::asprintf("DELETE FROM BattleCompo WHERE IdArmy = %u", Key(armyId)));
-    work.Exec(QString::asprintf("DELETE FROM ArmeeDef WHERE IdArmee = %u", Key(armyId)));
+    CTransaction work(*this);
+    work.Exec(QStringLiteral("DELETE FROM ArmeeCompo WHERE IdArmee = ?"), {armyId});
+    work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdArmy = ?"), {armyId});
+    work.Exec(QStringLiteral("DELETE FROM ArmeeDef WHERE IdArmee = ?"), {armyId});
     return work.Commit();
+}
+
+int CArmyDatabase::CountArmyUnits(int armyId) {
+    CRecordset set(*this);
+    if (!set.Open(QStringLiteral("SELECT COUNT(*) AS Id FROM ArmeeCompo WHERE IdArmee = ?"),
+                  {armyId})) {
+        ShowDatabaseError(set.LastError());
+        return -1;
+    }
+    return set.IsEOF() ? 0 : set.Long("Id");
 }
 
 // ---- Units
 
-void CArmyDatabase::LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units) {
-    LoadInto<CArmeeCompoSet>(
-        QString::asprintf("SELECT * FROM ArmeeCompo WHERE IdArmee = %d ORDER BY IdVisual", armyId),
+int CArmyDatabase::LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units) {
+    return LoadInto<CArmeeCompoSet>(
+        QStringLiteral("SELECT * FROM ArmeeCompo WHERE IdArmee = ? ORDER BY IdVisual"), {armyId},
         units);
 }
 
 int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
-    if (!TextsFit({unit.Nom, unit.NomUnitType}))
+    if (!TextsFit({{unit.Nom, kNameTooLongId}, {unit.NomUnitType, kNameTooLongId}}))
         return 0;
-    static const char* const kColumns =
+    // IdQualite stands before its range here, unlike the order the rows are read in.
+    static const QString kInsert = QStringLiteral(
+        "INSERT INTO ArmeeCompo "
         "(IdParentUnit,IdLeader,IdArmee,IdVisual,NombreFig,Nom,Etendard,Musicien,Pc,CoutTotal,"
         "Hierarchie,NomUnitType,IdRace,IdQualite,IdQualiteMin,IdQualiteMax,IdType,Force,"
         "Resistance,Valeur,IdArmure,IdArmePrincipale,IdArmeSecondaire,Bouclier,Mouvement,"
-        "JetSauvegarde,Terrible,IdEclairage,Points,UPG,Min,Max,CombatantType)";
-    const QString values = QString::asprintf(
-        "(%ld,%ld,%ld,%d,%d,'%s','%s',%d,%d,%d,%d,'%s',%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,'%s',%f,%d,"
-        "'%s',%d,%d,%d,%d,%d,%d)",
-        static_cast<long>(unit.IdParentUnit), static_cast<long>(unit.IdLeader),
-        static_cast<long>(armyId), unit.IdVisual, unit.NombreFig, Quoted(unit.Nom).constData(),
-        YesNo(unit.Etendard), unit.Musicien, unit.Pc, unit.CoutTotal, unit.Hierarchie,
-        Quoted(unit.NomUnitType).constData(), unit.IdRace, unit.IdQualite, unit.IdQualiteMin,
-        unit.IdQualiteMax, unit.IdType, unit.Force, unit.Resistance, unit.Valeur, unit.IdArmure,
-        unit.IdArmePrincipale, unit.IdArmeSecondaire, YesNo(unit.Bouclier),
-        static_cast<double>(unit.Mouvement), unit.JetSauvegarde, YesNo(unit.Terrible),
-        unit.IdEclairage, unit.Points, unit.UPG, unit.Min, unit.Max, unit.CombatantType);
-
-    CTransaction work(Connection(), m_pStatementLog);
-    work.Exec(QString::asprintf("INSERT INTO ArmeeCompo %s VALUES %s", kColumns,
-                                values.toUtf8().constData()));
+        "JetSauvegarde,Terrible,IdEclairage,Points,UPG,Min,Max,CombatantType) VALUES "
+        "(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    const QVariantList values{unit.IdParentUnit,
+                              unit.IdLeader,
+                              armyId,
+                              unit.IdVisual,
+                              unit.NombreFig,
+                              Text(unit.Nom),
+                              YesNo(unit.Etendard),
+                              unit.Musicien,
+                              unit.Pc,
+                              unit.CoutTotal,
+                              unit.Hierarchie,
+                              Text(unit.NomUnitType),
+                              unit.IdRace,
+                              unit.IdQualite,
+                              unit.IdQualiteMin,
+                              unit.IdQualiteMax,
+                              unit.IdType,
+                              unit.Force,
+                              unit.Resistance,
+                              unit.Valeur,
+                              unit.IdArmure,
+                              unit.IdArmePrincipale,
+                              unit.IdArmeSecondaire,
+                              YesNo(unit.Bouclier),
+                              static_cast<double>(unit.Mouvement),
+                              unit.JetSauvegarde,
+                              YesNo(unit.Terrible),
+                              unit.IdEclairage,
+                              unit.Points,
+                              unit.UPG,
+                              unit.Min,
+                              unit.Max,
+                              unit.CombatantType};
+    CTransaction work(*this);
+    work.Exec(kInsert, values);
     const int key =
         work.Ok() ? LastInsertedKey(work, QStringLiteral("ArmeeCompo"), QStringLiteral("IdUnite"))
                   : -1;
@@ -273,41 +367,35 @@ int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
 }
 
 int CArmyDatabase::UpdateUnit(const CArmyUnit& unit) {
-    if (!TextsFit({unit.Nom}))
+    if (!TextsFit({{unit.Nom, kNameTooLongId}}))
         return 0;
-    return ExecuteOne(QString::asprintf(
-        "UPDATE ArmeeCompo SET NombreFig = %d,Nom = '%s',Etendard = '%s',Musicien = %d,Pc = "
-        "%d,CoutTotal = %d,IdQualite = %d WHERE IdUnite = %ld",
-        unit.NombreFig, Quoted(unit.Nom).constData(), YesNo(unit.Etendard), unit.Musicien, unit.Pc,
-        unit.CoutTotal, unit.IdQualite, static_cast<long>(unit.IdUnite)));
+    return ExecuteOne(QStringLiteral("UPDATE ArmeeCompo SET NombreFig = ?,Nom = ?,Etendard = "
+                                     "?,Musicien = ?,Pc = ?,CoutTotal = ?,IdQualite = ? WHERE "
+                                     "IdUnite = ?"),
+                      {unit.NombreFig, Text(unit.Nom), YesNo(unit.Etendard), unit.Musicien, unit.Pc,
+                       unit.CoutTotal, unit.IdQualite, unit.IdUnite});
 }
 
 int CArmyDatabase::RenameUnit(const CArmyUnit& unit) {
-    if (!TextsFit({unit.Nom}))
+    if (!TextsFit({{unit.Nom, kNameTooLongId}}))
         return 0;
-    return ExecuteOne(QString::asprintf("UPDATE ArmeeCompo SET Nom = '%s' WHERE IdUnite = %ld",
-                                        Quoted(unit.Nom).constData(),
-                                        static_cast<long>(unit.IdUnite)));
-}
-
-int CArmyDatabase::UpdateUnitOrder(const CArmyUnit& unit) {
-    return ExecuteOne(QString::asprintf("UPDATE ArmeeCompo SET IdVisual = %d WHERE IdUnite = %u",
-                                        unit.IdVisual, Key(unit.IdUnite)));
+    return ExecuteOne(QStringLiteral("UPDATE ArmeeCompo SET Nom = ? WHERE IdUnite = ?"),
+                      {Text(unit.Nom), unit.IdUnite});
 }
 
 int CArmyDatabase::UpdateAllUnitOrders(const CItemList<CArmyUnit*>& units) {
     if (units.IsEmpty())
         return 1;
     // One transaction for the lot: the order is stored whole or not at all, and fast.
-    CTransaction work(Connection(), m_pStatementLog);
+    CTransaction work(*this);
     for (const CArmyUnit* unit : units) {
         if (unit->IdLeader != -1)
-            work.Exec(QString::asprintf(
-                "UPDATE ArmeeCompo SET IdVisual = %d, IdLeader = %u WHERE IdUnite = %u",
-                unit->IdVisual, Key(unit->IdLeader), Key(unit->IdUnite)));
+            work.Exec(QStringLiteral(
+                          "UPDATE ArmeeCompo SET IdVisual = ?, IdLeader = ? WHERE IdUnite = ?"),
+                      {unit->IdVisual, unit->IdLeader, unit->IdUnite});
         else
-            work.Exec(QString::asprintf("UPDATE ArmeeCompo SET IdVisual = %d WHERE IdUnite = %u",
-                                        unit->IdVisual, Key(unit->IdUnite)));
+            work.Exec(QStringLiteral("UPDATE ArmeeCompo SET IdVisual = ? WHERE IdUnite = ?"),
+                      {unit->IdVisual, unit->IdUnite});
         if (!work.Ok())
             break;
     }
@@ -315,31 +403,29 @@ int CArmyDatabase::UpdateAllUnitOrders(const CItemList<CArmyUnit*>& units) {
 }
 
 int CArmyDatabase::DeleteUnit(const CArmyUnit& unit) {
-    return ExecuteOne(
-        QString::asprintf("DELETE FROM ArmeeCompo WHERE IdUnite = %u", Key(unit.IdUnite)));
+    return ExecuteOne(QStringLiteral("DELETE FROM ArmeeCompo WHERE IdUnite = ?"), {unit.IdUnite});
 }
 
 // ---- Battles
 
-void CArmyDatabase::LoadBattles(CItemList<CBattle*>& battles) {
-    LoadInto<CBattleSet>(QString(), battles);
+int CArmyDatabase::LoadBattles(CItemList<CBattle*>& battles) {
+    return LoadInto<CBattleSet>(QString(), {}, battles);
 }
 
 int CArmyDatabase::FindBattleById(int battleId, CBattle* battle) {
-    return FindOne<CBattleSet>(
-        QString::asprintf("SELECT * FROM Battle WHERE IdBattle = %u", Key(battleId)), battle);
+    return FindOne<CBattleSet>(QStringLiteral("SELECT * FROM Battle WHERE IdBattle = ?"),
+                               {battleId}, battle);
 }
 
 int CArmyDatabase::FindBattleByName(const QString& name, CBattle* battle) {
-    return FindOne<CBattleSet>(
-        QString::asprintf("SELECT * FROM Battle WHERE Nom = '%s'", Quoted(name).constData()),
-        battle);
+    return FindOne<CBattleSet>(QStringLiteral("SELECT * FROM Battle WHERE Nom = ?"), {Text(name)},
+                               battle);
 }
 
 bool CArmyDatabase::InsertBattleArmiesIn(CTransaction& work, int battleId, const CIdList& armyIds) {
     for (int armyId : armyIds) {
-        if (!work.Exec(QString::asprintf("INSERT INTO BattleCompo (IdArmy,IdBattle) VALUES (%u,%u)",
-                                         Key(armyId), Key(battleId))))
+        if (!work.Exec(QStringLiteral("INSERT INTO BattleCompo (IdArmy,IdBattle) VALUES (?,?)"),
+                       {armyId, battleId}))
             return false;
     }
     return true;
@@ -349,11 +435,11 @@ bool CArmyDatabase::InsertBattleArmiesIn(CTransaction& work, int battleId, const
 // with only some of its armies.
 int CArmyDatabase::InsertBattle(const QString& name, const QString& description,
                                 const CIdList& armyIds) {
-    if (!TextsFit({name, description}))
+    if (!TextsFit({{name, kNameTooLongId}, {description, kDescriptionTooLongId}}))
         return 0;
-    CTransaction work(Connection(), m_pStatementLog);
-    work.Exec(QString::asprintf("INSERT INTO Battle (Nom,Description) VALUES ('%s','%s')",
-                                Quoted(name).constData(), Quoted(description).constData()));
+    CTransaction work(*this);
+    work.Exec(QStringLiteral("INSERT INTO Battle (Nom,Description) VALUES (?,?)"),
+              {Text(name), Text(description)});
     if (work.Ok()) {
         const int battleId =
             LastInsertedKey(work, QStringLiteral("Battle"), QStringLiteral("IdBattle"));
@@ -364,56 +450,55 @@ int CArmyDatabase::InsertBattle(const QString& name, const QString& description,
 
 int CArmyDatabase::UpdateBattle(int battleId, const QString& name, const QString& description,
                                 const CIdList& armyIds) {
-    if (!TextsFit({name, description}))
+    if (!TextsFit({{name, kNameTooLongId}, {description, kDescriptionTooLongId}}))
         return 0;
-    CTransaction work(Connection(), m_pStatementLog);
-    work.Exec(QString::asprintf(
-        "UPDATE Battle SET Nom = '%s', Description = '%s' WHERE IdBattle = %u",
-        Quoted(name).constData(), Quoted(description).constData(), Key(battleId)));
-    work.Exec(QString::asprintf("DELETE FROM BattleCompo WHERE IdBattle = %u", Key(battleId)));
+    CTransaction work(*this);
+    work.Exec(QStringLiteral("UPDATE Battle SET Nom = ?, Description = ? WHERE IdBattle = ?"),
+              {Text(name), Text(description), battleId});
+    work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdBattle = ?"), {battleId});
     InsertBattleArmiesIn(work, battleId, armyIds);
     return work.Commit();
 }
 
 int CArmyDatabase::DeleteBattle(int battleId) {
-    CTransaction work(Connection(), m_pStatementLog);
-    work.Exec(QString::asprintf("DELETE FROM Battle WHERE IdBattle = %u", Key(battleId)));
-    work.Exec(QString::asprintf("DELETE FROM BattleCompo WHERE IdBattle = %u", Key(battleId)));
+    CTransaction work(*this);
+    work.Exec(QStringLiteral("DELETE FROM Battle WHERE IdBattle = ?"), {battleId});
+    work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdBattle = ?"), {battleId});
     return work.Commit();
 }
 
-void CArmyDatabase::LoadBattleEntries(int battleId, CItemList<CBattleEntry*>& entries) {
-    LoadInto<CBattleCompoSet>(
-        QString::asprintf("SELECT * FROM BattleCompo WHERE IdBattle = %u", Key(battleId)), entries);
+int CArmyDatabase::LoadBattleEntries(int battleId, CItemList<CBattleEntry*>& entries) {
+    return LoadInto<CBattleCompoSet>(QStringLiteral("SELECT * FROM BattleCompo WHERE IdBattle = ?"),
+                                     {battleId}, entries);
 }
 
-void CArmyDatabase::LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& headers) {
+int CArmyDatabase::LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& headers) {
     CItemList<CBattleEntry*> entries;
-    LoadBattleEntries(battleId, entries);
+    if (!LoadBattleEntries(battleId, entries))
+        return 0;
+    CItemList<CArmyHeader*> read;
     for (const CBattleEntry* entry : entries) {
         auto* header = new CArmyHeader;
+        const int found = FindArmyById(entry->IdArmy, *header);
         // An army deleted since the battle was made is left out rather than shown empty.
-        if (FindArmyById(entry->IdArmy, *header))
-            headers.Append(header);
+        if (found == kFound)
+            read.Append(header);
         else
             delete header;
+        if (found == kReadFailed)
+            return 0;
     }
-}
-
-int CArmyDatabase::InsertBattleArmies(int battleId, const CIdList& armyIds) {
-    CTransaction work(Connection(), m_pStatementLog);
-    InsertBattleArmiesIn(work, battleId, armyIds);
-    return work.Commit();
+    headers.TakeAll(read);
+    return 1;
 }
 
 int CArmyDatabase::DeleteBattleArmies(int battleId) {
-    return ExecuteOne(
-        QString::asprintf("DELETE FROM BattleCompo WHERE IdBattle = %u", Key(battleId)));
+    return ExecuteOne(QStringLiteral("DELETE FROM BattleCompo WHERE IdBattle = ?"), {battleId});
 }
 
 int CArmyDatabase::ReplaceBattleArmies(int battleId, const CIdList& armyIds) {
-    CTransaction work(Connection(), m_pStatementLog);
-    work.Exec(QString::asprintf("DELETE FROM BattleCompo WHERE IdBattle = %u", Key(battleId)));
+    CTransaction work(*this);
+    work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdBattle = ?"), {battleId});
     InsertBattleArmiesIn(work, battleId, armyIds);
     return work.Commit();
 }
@@ -421,9 +506,11 @@ int CArmyDatabase::ReplaceBattleArmies(int battleId, const CIdList& armyIds) {
 // ---- Keys
 
 int CArmyDatabase::GetMaxId(const QString& table, const QString& column) {
-    CRecordset set(Connection());
-    if (!set.Open(QString::asprintf("SELECT Max(%s) AS Id FROM %s", column.toUtf8().constData(),
-                                    table.toUtf8().constData()))) {
+    // Names cannot be bound: only plain names of the program's own reach the statement.
+    if (!IsPlainName(table) || !IsPlainName(column))
+        return 0;
+    CRecordset set(*this);
+    if (!set.Open(QStringLiteral("SELECT Max(%1) AS Id FROM %2").arg(column, table))) {
         ShowDatabaseError(set.LastError());
         return 0;
     }

@@ -5,8 +5,11 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
+#include <functional>
 #include <initializer_list>
+#include <utility>
 
 class CArmyHeader;
 class CArmyUnit;
@@ -15,15 +18,23 @@ class CBattleEntry;
 class CRace;
 class CUnitType;
 class CTransaction;
+class CRecordset;
+class QSqlQuery;
 
 // The one connection to the data source "Skarnholt", and every statement the program runs.
-// Writes answer 1 when stored, 0 when not; a statement the data source refuses is rolled back
-// and its error text shown, so that a failed write never passes for a done one.
+// Values are always bound, never written into a statement's text. Writes answer 1 when
+// stored, 0 when not; reads answer 1 when the whole result was read, 0 when it could not be
+// (the list is then left as it was). A statement the data source refuses is rolled back and
+// its error text shown once.
 class CArmyDatabase {
 public:
     static constexpr const char* kDataSourceName = "Skarnholt";
-    // Longest name or description a text column holds.
+    // Longest name or description a text column holds, in characters.
     static constexpr int kMaxTextLength = 255;
+    // Lookups: found, not found, or the query failed (its error already shown).
+    static constexpr int kFound = 1;
+    static constexpr int kNotFound = 0;
+    static constexpr int kReadFailed = -1;
 
     explicit CArmyDatabase(const QString& connectionName = QStringLiteral("Skarnholt"));
     ~CArmyDatabase();
@@ -37,14 +48,20 @@ public:
     void CloseDatabase();
     bool IsOpen() const;
     QSqlDatabase Connection() const;
+    // The program's tables that the data source lacks (none when it is set up).
+    QStringList MissingTables() const;
+
+    // Whether a text fits a name or description column (counted in characters, whatever their
+    // size in UTF-16).
+    static bool FitsTextColumn(const QString& text);
 
     // Catalogue and races.
-    void LoadRaces(CItemList<CRace*>& races);
-    void LoadUnitTypes(CItemList<CUnitType*>& types);
-    void LoadUnitTypesByParent(int parentId, CItemList<CUnitType*>& types);
+    int LoadRaces(CItemList<CRace*>& races);
+    int LoadUnitTypes(CItemList<CUnitType*>& types);
+    int LoadUnitTypesByParent(int parentId, CItemList<CUnitType*>& types);
 
     // Armies.
-    void LoadArmies(CItemList<CArmyHeader*>& armies);
+    int LoadArmies(CItemList<CArmyHeader*>& armies);
     int FindArmyById(int armyId, CArmyHeader& header);
     int FindArmyByName(const QString& name, CArmyHeader& header);
     int InsertArmy(int raceId, const QString& name, int budget, CArmyHeader* header);
@@ -53,52 +70,61 @@ public:
     int DeleteArmyUnits(int armyId);
     // Deletes the army with its units and its places in battles, all or nothing.
     int DeleteArmyAndContents(int armyId);
+    // How many members the army has; -1 when that cannot be read.
+    int CountArmyUnits(int armyId);
 
     // Units.
-    void LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units);
+    int LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units);
     int InsertUnit(int armyId, CArmyUnit& unit);
     int UpdateUnit(const CArmyUnit& unit);
     int RenameUnit(const CArmyUnit& unit);
-    int UpdateUnitOrder(const CArmyUnit& unit);
     // Stores position and leader of every unit given, all in one transaction.
     int UpdateAllUnitOrders(const CItemList<CArmyUnit*>& units);
     int DeleteUnit(const CArmyUnit& unit);
 
     // Battles.
-    void LoadBattles(CItemList<CBattle*>& battles);
+    int LoadBattles(CItemList<CBattle*>& battles);
     int FindBattleById(int battleId, CBattle* battle);
     int FindBattleByName(const QString& name, CBattle* battle);
     int InsertBattle(const QString& name, const QString& description, const CIdList& armyIds);
     int UpdateBattle(int battleId, const QString& name, const QString& description,
                      const CIdList& armyIds);
     int DeleteBattle(int battleId);
-    void LoadBattleEntries(int battleId, CItemList<CBattleEntry*>& entries);
-    void LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& headers);
-    int InsertBattleArmies(int battleId, const CIdList& armyIds);
+    int LoadBattleEntries(int battleId, CItemList<CBattleEntry*>& entries);
+    int LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& headers);
     int DeleteBattleArmies(int battleId);
     int ReplaceBattleArmies(int battleId, const CIdList& armyIds);
 
     // Keys.
     int GetMaxId(const QString& table, const QString& column);
 
-    // Tests read the statements that writes ran; nullptr stops the log.
-    void SetStatementLog(QStringList* log) { m_pStatementLog = log; }
-
-    // A text made safe to put between apostrophes in a statement.
-    static QString QuoteText(const QString& text);
+    // Called with every statement before it runs, and with "COMMIT" before a commit; answering
+    // false makes the data source refuse it. Tests use it to log statements and to break an
+    // operation at any step; an empty function removes it.
+    using StatementHook = std::function<bool(const QString& sql)>;
+    void SetStatementHook(StatementHook hook) { m_hook = std::move(hook); }
 
 private:
     friend class CTransaction;
+    friend class CRecordset;
+
+    // The one place statements run: prepared, values bound in order, offered to the hook.
+    bool Execute(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error);
+    bool Offer(const QString& sql, QString* error) const;
 
     template <typename Set, typename Record>
-    void LoadInto(const QString& sql, CItemList<Record*>& list);
-    template <typename Set, typename Record> int FindOne(const QString& sql, Record* record);
-    int ExecuteOne(const QString& sql);
-    // False, after telling the user, when a text is too long to be stored whole.
-    static bool TextsFit(std::initializer_list<QString> texts);
+    int LoadInto(const QString& sql, const QVariantList& values, CItemList<Record*>& list);
+    template <typename Set, typename Record>
+    int FindOne(const QString& sql, const QVariantList& values, Record* record);
+    int ExecuteOne(const QString& sql, const QVariantList& values);
+    // False, after telling the user with the message given, when a text is too long to be
+    // stored whole.
+    static bool TextsFit(std::initializer_list<std::pair<QString, int>> texts);
     int LastInsertedKey(CTransaction& work, const QString& table, const QString& column);
     bool InsertBattleArmiesIn(CTransaction& work, int battleId, const CIdList& armyIds);
 
     QString m_connectionName;
-    QStringList* m_pStatementLog = nullptr;
+    StatementHook m_hook;
+    bool m_bSqlite = false;
+    CTransaction* m_pActiveTransaction = nullptr;
 };

@@ -1,25 +1,28 @@
 #include "CRecordset.h"
 
+#include "CArmyDatabase.h"
 #include "CUnitStats.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
 
-CRecordset::CRecordset(const QSqlDatabase& db) : m_query(db) {
+CRecordset::CRecordset(CArmyDatabase& db) : m_db(db), m_query(db.Connection()) {
     m_query.setForwardOnly(true);
 }
 
-bool CRecordset::Open(const QString& sql) {
+bool CRecordset::Open(const QString& sql, const QVariantList& values) {
     Close();
-    if (!m_query.exec(sql.isEmpty() ? GetDefaultSQL() : sql))
+    m_failed = !m_db.Execute(m_query, sql.isEmpty() ? GetDefaultSQL() : sql, values, &m_error);
+    if (m_failed)
         return false;
     // Column names are matched without regard to case: some databases fold unquoted names.
     const QSqlRecord record = m_query.record();
     for (int i = 0; i < record.count(); ++i)
         m_columns.insert(record.fieldName(i).toLower(), i);
     m_open = true;
-    m_eof = !m_query.next();
-    return true;
+    m_eof = false;
+    Fetch();
+    return !m_failed;
 }
 
 void CRecordset::Close() {
@@ -32,11 +35,18 @@ void CRecordset::Close() {
 
 void CRecordset::MoveNext() {
     if (!m_eof)
-        m_eof = !m_query.next();
+        Fetch();
 }
 
-QString CRecordset::LastError() const {
-    return m_query.lastError().text();
+// The end of the rows and a row that cannot be fetched look alike; only the error tells.
+void CRecordset::Fetch() {
+    if (m_query.next())
+        return;
+    m_eof = true;
+    if (m_query.lastError().type() != QSqlError::NoError) {
+        m_failed = true;
+        m_error = m_query.lastError().text();
+    }
 }
 
 QVariant CRecordset::Value(const char* column) const {

@@ -1,27 +1,32 @@
 #pragma once
 
 #include <QHash>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
 
+class CArmyDatabase;
 struct CUnitStats;
 
 // A forward-only result of one query on the open connection, read column by column by name.
+// A query that fails, at its start or part-way through its rows, leaves Failed() set: what was
+// read until then must not pass for the whole result.
 class CRecordset {
 public:
-    explicit CRecordset(const QSqlDatabase& db);
+    explicit CRecordset(CArmyDatabase& db);
     virtual ~CRecordset() = default;
     CRecordset(const CRecordset&) = delete;
     CRecordset& operator=(const CRecordset&) = delete;
 
-    // Runs the query (the class's default when empty) and moves to the first row.
-    bool Open(const QString& sql = QString());
+    // Runs the query (the class's default when empty) with its values bound, and moves to the
+    // first row.
+    bool Open(const QString& sql = QString(), const QVariantList& values = {});
     void Close();
     bool IsOpen() const { return m_open; }
     bool IsEOF() const { return m_eof; }
+    bool Failed() const { return m_failed; }
     void MoveNext();
-    QString LastError() const;
+    QString LastError() const { return m_error; }
 
     virtual QString GetDefaultSQL() const { return QString(); }
 
@@ -37,9 +42,13 @@ protected:
 
 private:
     QVariant Value(const char* column) const;
+    void Fetch();
 
+    CArmyDatabase& m_db;
     QSqlQuery m_query;
     QHash<QString, int> m_columns;
+    QString m_error;
     bool m_open = false;
     bool m_eof = true;
+    bool m_failed = false;
 };

@@ -1,34 +1,55 @@
 #include "CTransaction.h"
 
+#include "CArmyDatabase.h"
 #include "app/MessageBox.h"
 
+#include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
-CTransaction::CTransaction(const QSqlDatabase& db, QStringList* log) : m_db(db), m_log(log) {
-    m_begun = m_db.isOpen() && m_db.transaction();
+CTransaction::CTransaction(CArmyDatabase& db) : m_db(db), m_pOuter(db.m_pActiveTransaction) {
+    if (m_pOuter) {
+        m_ok = m_pOuter->m_ok;
+        return;
+    }
+    QSqlDatabase connection = m_db.Connection();
+    m_begun = connection.isOpen() && connection.transaction();
     m_ok = m_begun;
+    m_db.m_pActiveTransaction = this;
     if (!m_begun)
-        Fail(m_db.isOpen() ? m_db.lastError().text() : QStringLiteral("Database not open."));
+        Fail(connection.isOpen() ? connection.lastError().text()
+                                 : QStringLiteral("Database not open."));
 }
 
 CTransaction::~CTransaction() {
+    if (m_pOuter) {
+        // An operation that gave up half-way must not let the rest be committed.
+        if (!m_finished && m_pOuter->m_ok)
+            m_pOuter->Rollback();
+        return;
+    }
     if (m_begun)
-        m_db.rollback();
+        m_db.Connection().rollback();
+    if (m_db.m_pActiveTransaction == this)
+        m_db.m_pActiveTransaction = nullptr;
 }
 
-bool CTransaction::Exec(const QString& sql) {
-    if (!m_ok)
+bool CTransaction::Exec(const QString& sql, const QVariantList& values) {
+    if (m_pOuter) {
+        m_ok = m_ok && m_pOuter->Exec(sql, values);
+        m_lastInsertId = m_pOuter->m_lastInsertId;
+        return m_ok;
+    }
+    if (!m_ok || m_finished)
         return false;
-    if (m_log)
-        m_log->append(sql);
-    QSqlQuery query(m_db);
-    if (!query.exec(sql)) {
-        Fail(query.lastError().text());
+    QSqlQuery query(m_db.Connection());
+    QString error;
+    if (!m_db.Execute(query, sql, values, &error)) {
+        Fail(error);
         return false;
     }
-    const QSqlDriver::DbmsType dbms = m_db.driver()->dbmsType();
+    const QSqlDriver::DbmsType dbms = m_db.Connection().driver()->dbmsType();
     m_lastInsertId = dbms == QSqlDriver::PostgreSQL || dbms == QSqlDriver::MySqlServer ||
                              dbms == QSqlDriver::MSSqlServer || dbms == QSqlDriver::Sybase
                          ? query.lastInsertId()
@@ -36,34 +57,73 @@ bool CTransaction::Exec(const QString& sql) {
     return true;
 }
 
-QVariant CTransaction::Scalar(const QString& sql) {
-    if (!m_ok)
+QVariant CTransaction::Scalar(const QString& sql, const QVariantList& values) {
+    if (m_pOuter) {
+        const QVariant value = m_ok ? m_pOuter->Scalar(sql, values) : QVariant();
+        m_ok = m_ok && m_pOuter->m_ok;
+        return value;
+    }
+    if (!m_ok || m_finished)
         return QVariant();
-    QSqlQuery query(m_db);
+    QSqlQuery query(m_db.Connection());
     query.setForwardOnly(true);
-    if (!query.exec(sql) || !query.next())
+    QString error;
+    if (!m_db.Execute(query, sql, values, &error)) {
+        Fail(error);
         return QVariant();
+    }
+    if (!query.next()) {
+        Fail(query.lastError().isValid() ? query.lastError().text()
+                                         : QStringLiteral("No row: ") + sql);
+        return QVariant();
+    }
     return query.value(0);
 }
 
 int CTransaction::Commit() {
+    m_finished = true;
+    if (m_pOuter)
+        return m_ok && m_pOuter->m_ok ? 1 : 0;
     if (!m_ok)
         return 0;
-    m_begun = false;
-    if (!m_db.commit()) {
-        const QString error = m_db.lastError().text();
-        m_db.rollback();
-        m_ok = false;
+    QString error;
+    if (!m_db.Offer(QStringLiteral("COMMIT"), &error)) {
         Fail(error);
         return 0;
     }
+    m_begun = false;
+    QSqlDatabase connection = m_db.Connection();
+    if (!connection.commit()) {
+        error = connection.lastError().text();
+        connection.rollback();
+        Fail(error);
+        return 0;
+    }
+    if (m_db.m_pActiveTransaction == this)
+        m_db.m_pActiveTransaction = nullptr;
     return 1;
+}
+
+void CTransaction::Rollback() {
+    m_ok = false;
+    m_finished = true;
+    if (m_pOuter) {
+        m_pOuter->Rollback();
+        return;
+    }
+    if (m_begun) {
+        m_db.Connection().rollback();
+        m_begun = false;
+    }
+    // What runs next (reading the army back, say) is no longer part of this one.
+    if (m_db.m_pActiveTransaction == this)
+        m_db.m_pActiveTransaction = nullptr;
 }
 
 void CTransaction::Fail(const QString& error) {
     m_ok = false;
     if (m_begun) {
-        m_db.rollback();
+        m_db.Connection().rollback();
         m_begun = false;
     }
     if (!m_reported) {

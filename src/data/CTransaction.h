@@ -1,38 +1,45 @@
 #pragma once
 
-#include <QSqlDatabase>
 #include <QString>
-#include <QStringList>
 #include <QVariant>
+#include <QVariantList>
 
-// One transaction on the connection: statements run until one fails; Commit then rolls the
-// whole of it back and shows the driver's error. Destroyed without Commit, it rolls back.
+class CArmyDatabase;
+
+// One transaction on the connection: statements run until one fails; the whole of it is then
+// rolled back and the driver's error shown once. Destroyed without Commit, it rolls back.
+//
+// A transaction begun while another is open on the same connection joins it: its statements
+// run in the outer one, its Commit only answers whether all went well so far, and a failure
+// or an abandon anywhere fails the outer one. So an editing operation made of several
+// operations of the data layer is stored whole or not at all.
 class CTransaction {
 public:
-    // Every statement run is appended to the log when one is given.
-    explicit CTransaction(const QSqlDatabase& db, QStringList* log = nullptr);
+    explicit CTransaction(CArmyDatabase& db);
     ~CTransaction();
     CTransaction(const CTransaction&) = delete;
     CTransaction& operator=(const CTransaction&) = delete;
 
     bool Ok() const { return m_ok; }
-    bool Exec(const QString& sql);
-    // The first column of the first row of a query run inside the transaction; invalid when
-    // the query fails. Only for queries whose failure leaves the transaction usable.
-    QVariant Scalar(const QString& sql);
+    bool Exec(const QString& sql, const QVariantList& values = {});
+    // The first column of the first row of a query run inside the transaction; invalid, with
+    // the transaction failed, when the query fails or gives no row.
+    QVariant Scalar(const QString& sql, const QVariantList& values = {});
     // The key the backend gave the row of the last Exec, when the driver can tell it.
     QVariant DriverLastInsertId() const { return m_lastInsertId; }
-    QSqlDatabase Database() const { return m_db; }
-    // 1 when everything ran and was committed, else 0 after rolling back.
+    // 1 when everything ran and was committed (or, joined, runs well so far), else 0.
     int Commit();
+    // Undoes everything now; the transaction then stays failed.
+    void Rollback();
 
 private:
     void Fail(const QString& error);
 
-    QSqlDatabase m_db;
-    QStringList* m_log;
+    CArmyDatabase& m_db;
+    CTransaction* m_pOuter = nullptr;
     QVariant m_lastInsertId;
     bool m_ok = false;
     bool m_begun = false;
+    bool m_finished = false;
     bool m_reported = false;
 };

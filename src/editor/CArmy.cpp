@@ -1,51 +1,38 @@
 #include "CArmy.h"
 
+#include "app/MessageBox.h"
+#include "army/CUnitCostCalculator.h"
 #include "data/CArmyDatabase.h"
+#include "data/CTransaction.h"
 #include "data/CUnitType.h"
+
+#include <functional>
+
+namespace {
+
+constexpr int kWarchiefExistsId = 164;
+constexpr int kNoWarchiefId = 165;
+constexpr int kSelectLeaderId = 166;
+constexpr int kLeaderUnderUnitId = 154;
+constexpr int kDeleteWarchiefId = 152;
+constexpr int kDeleteGroupLeaderId = 153;
+
+// A member is never left without a name: blanks give back its type's.
+QString MemberName(const QString& name, const CArmyUnit& unit) {
+    return name.trimmed().isEmpty() ? unit.NomUnitType : name;
+}
+
+} // namespace
 
 CArmy::CArmy() {
     m_header.IdArmee = -1;
 }
 
+CArmy::~CArmy() = default;
+
 CArmy& CArmy::Instance() {
     static CArmy army;
     return army;
-}
-
-CArmyUnit* CArmy::Append(const CUnitType& type, int hierarchy, int leaderId) {
-    auto* unit = new CArmyUnit(type);
-    unit->Hierarchie = hierarchy;
-    unit->IdLeader = leaderId;
-    unit->IdArmee = m_header.IdArmee;
-    m_units.Append(unit);
-    return unit;
-}
-
-CArmyUnit* CArmy::AddWarchief(const CUnitType& type) {
-    CArmyUnit* unit = Append(type, kWarchief, -1);
-    unit->IdVisual = 0;
-    return unit;
-}
-
-CArmyUnit* CArmy::AddGroupLeader(const CUnitType& type) {
-    return Append(type, kGroupLeader, HasUnits() ? GetWarchief()->IdUnite : -1);
-}
-
-CArmyUnit* CArmy::AddUnit(const CArmyUnit& leader, const CUnitType& type) {
-    const bool mapped = type.CombatantType >= kCombatUnitType && type.CombatantType <= kMachineType;
-    return Append(type, mapped ? type.CombatantType + 1 : 0, leader.IdUnite);
-}
-
-void CArmy::RemoveUnit(CArmyUnit* unit) {
-    if (!unit)
-        return;
-    // No member may keep pointing at the one that goes.
-    if (unit->m_pMainUnit)
-        unit->m_pMainUnit->m_attached.Remove(unit);
-    for (CArmyUnit* attached : unit->m_attached)
-        attached->m_pMainUnit = nullptr;
-    m_storedOrder.remove(unit->IdUnite);
-    m_units.Remove(unit);
 }
 
 int CArmy::ComputeTotal() const {
@@ -55,53 +42,201 @@ int CArmy::ComputeTotal() const {
     return total;
 }
 
-int CArmy::SetTotal(int total) {
-    if (total == m_header.CoutTotal)
-        return 1;
-    m_header.CoutTotal = total;
-    return CArmyDatabase::Instance().UpdateArmy(m_header);
+// ---- The hierarchy
+
+CArmyUnit* CArmy::LeaderOf(const CArmyUnit& unit) const {
+    return unit.IdLeader == -1 ? nullptr : m_byKey.value(unit.IdLeader);
 }
+
+int CArmy::Depth(const CArmyUnit& unit) const {
+    const CArmyUnit* main = unit.m_pMainUnit ? unit.m_pMainUnit : &unit;
+    if (main == GetWarchief())
+        return 0;
+    if (main->IsGroupLeader())
+        return 1;
+    const CArmyUnit* leader = LeaderOf(*main);
+    return !leader || leader == GetWarchief() ? 1 : 2;
+}
+
+QList<CArmyUnit*> CArmy::ChildrenOf(const CArmyUnit& leader) const {
+    QList<CArmyUnit*> children;
+    for (CArmyUnit* unit : m_units) {
+        if (unit != &leader && !unit->m_pMainUnit && unit != GetWarchief() &&
+            LeaderOf(*unit) == &leader)
+            children << unit;
+    }
+    return children;
+}
+
+bool CArmy::IsInSubtree(const CArmyUnit& unit, const CArmyUnit& root) const {
+    const QList<CArmyUnit*> order = Order();
+    const int first = order.indexOf(const_cast<CArmyUnit*>(&root));
+    const int at = order.indexOf(const_cast<CArmyUnit*>(&unit));
+    return first >= 0 && at >= first && at < SubtreeEnd(order, first);
+}
+
+QList<CArmyUnit*> CArmy::Order() const {
+    return QList<CArmyUnit*>(m_units.begin(), m_units.end());
+}
+
+void CArmy::SetOrder(const QList<CArmyUnit*>& order) {
+    // The same members in another order: let go of them without freeing, then take them back.
+    m_units.SetOwnsItems(false);
+    m_units.RemoveAll();
+    m_units.SetOwnsItems(true);
+    for (CArmyUnit* unit : order)
+        m_units.Append(unit);
+}
+
+int CArmy::SubtreeEnd(const QList<CArmyUnit*>& order, int index) const {
+    const CArmyUnit* root = order.at(index);
+    const int depth = Depth(*root);
+    int end = index + 1;
+    while (end < order.size() &&
+           (order.at(end)->m_pMainUnit == root || Depth(*order.at(end)) > depth))
+        ++end;
+    return end;
+}
+
+void CArmy::InsertAt(int index, const QList<CArmyUnit*>& members) {
+    QList<CArmyUnit*> order = Order();
+    for (int i = 0; i < members.size(); ++i)
+        order.insert(index + i, members.at(i));
+    SetOrder(order);
+}
+
+void CArmy::RemoveUnit(CArmyUnit* unit) {
+    // No member may keep pointing at the one that goes.
+    if (unit->m_pMainUnit)
+        unit->m_pMainUnit->m_attached.Remove(unit);
+    for (CArmyUnit* attached : unit->m_attached)
+        attached->m_pMainUnit = nullptr;
+    m_storedOrder.remove(unit->IdUnite);
+    m_byKey.remove(unit->IdUnite);
+    m_units.Remove(unit);
+}
+
+void CArmy::Renumber() {
+    int row = 0;
+    m_byKey.clear();
+    for (CArmyUnit* unit : m_units) {
+        unit->IdVisual = row++;
+        if (unit->IdUnite != -1)
+            m_byKey.insert(unit->IdUnite, unit);
+    }
+}
+
+// ---- Lifecycle
 
 void CArmy::Clear() {
     m_units.RemoveAll();
+    m_byKey.clear();
     m_storedOrder.clear();
 }
 
 int CArmy::Create(int raceId, const QString& name, int budget) {
     Clear();
-    const int result = CArmyDatabase::Instance().InsertArmy(raceId, name, budget, &m_header);
-    if (result)
-        m_bOpen = 1;
-    return result;
+    m_bOpen = 0;
+    CArmyHeader header;
+    if (!CArmyDatabase::Instance().InsertArmy(raceId, name, budget, &header))
+        return 0;
+    m_header = header;
+    m_bOpen = 1;
+    return 1;
 }
 
 int CArmy::Open(int armyId) {
     m_bOpen = 0;
     Clear();
     CArmyDatabase& db = CArmyDatabase::Instance();
-    const int result = db.FindArmyById(armyId, m_header);
-    if (!result)
+    CArmyHeader header;
+    CItemList<CArmyUnit*> units;
+    // Nothing is kept of an army that cannot be read whole.
+    if (db.FindArmyById(armyId, header) != CArmyDatabase::kFound ||
+        !db.LoadArmyUnits(armyId, units)) {
+        m_header.IdArmee = -1;
         return 0;
-    db.LoadArmyUnits(armyId, m_units);
-    CArmyUnit* lastMain = nullptr;
+    }
+    m_header = header;
+    m_units.TakeAll(units);
     for (CArmyUnit* unit : m_units) {
         MarkStored(*unit);
-        if (unit->IdParentUnit == -1) {
-            lastMain = unit;
+        if (unit->IdUnite != -1)
+            m_byKey.insert(unit->IdUnite, unit);
+    }
+    LinkAttachedUnits();
+    MendOrder();
+    Renumber();
+    m_bOpen = 1;
+    // A damaged order is stored mended; when that fails the army stays open as read, and the
+    // next edit stores it.
+    CTransaction mend(db);
+    if (StoreOrderAndTotal() && mend.Commit())
+        for (const CArmyUnit* unit : m_units)
+            MarkStored(*unit);
+    return 1;
+}
+
+// An attached unit follows the main unit whose key it carries; only a main unit can be one.
+void CArmy::LinkAttachedUnits() {
+    for (CArmyUnit* unit : m_units) {
+        if (unit->IdParentUnit == -1)
             continue;
-        }
-        CArmyUnit* main = lastMain && lastMain->IdUnite == unit->IdParentUnit ? lastMain : nullptr;
-        for (auto it = m_units.begin(); !main && it != m_units.end(); ++it) {
-            if ((*it)->IdUnite == unit->IdParentUnit)
-                main = *it;
-        }
-        if (main && main != unit) {
+        CArmyUnit* main = m_byKey.value(unit->IdParentUnit);
+        if (main && main != unit && main->IdParentUnit == -1) {
             unit->m_pMainUnit = main;
             main->m_attached.Append(unit);
         }
     }
-    m_bOpen = 1;
-    return result;
+}
+
+void CArmy::MendOrder() {
+    if (m_units.IsEmpty())
+        return;
+    const QList<CArmyUnit*> stored = Order();
+    CArmyUnit* warchief = stored.first();
+    for (CArmyUnit* unit : stored) {
+        if (unit->IsWarchief() && !unit->m_pMainUnit) {
+            warchief = unit;
+            break;
+        }
+    }
+    if (warchief->m_pMainUnit) {
+        warchief->m_pMainUnit->m_attached.Remove(warchief);
+        warchief->m_pMainUnit = nullptr;
+    }
+    QHash<int, CArmyUnit*> leaders;
+    for (CArmyUnit* unit : stored) {
+        if ((unit == warchief || unit->IsGroupLeader()) && !unit->m_pMainUnit &&
+            unit->IdUnite != -1)
+            leaders.insert(unit->IdUnite, unit);
+    }
+    // Each member under its leader, in stored order; one whose leader is gone (or is no
+    // leader) under the warchief, and that is what gets stored.
+    QHash<CArmyUnit*, QList<CArmyUnit*>> children;
+    for (CArmyUnit* unit : stored) {
+        if (unit == warchief || unit->m_pMainUnit)
+            continue;
+        CArmyUnit* parent = unit->IsGroupLeader() ? warchief : leaders.value(unit->IdLeader);
+        if (!parent || parent == unit)
+            parent = warchief;
+        children[parent].append(unit);
+        unit->IdLeader = parent->IdUnite;
+    }
+    if (warchief->IdLeader != -1)
+        warchief->IdLeader = -1;
+    QList<CArmyUnit*> order;
+    std::function<void(CArmyUnit*)> place = [&](CArmyUnit* unit) {
+        order << unit;
+        for (CArmyUnit* attached : unit->m_attached) {
+            attached->IdLeader = unit->IdLeader;
+            order << attached;
+        }
+        for (CArmyUnit* child : children.value(unit))
+            place(child);
+    };
+    place(warchief);
+    SetOrder(order);
 }
 
 void CArmy::MarkStored(const CArmyUnit& unit) {
@@ -114,20 +249,35 @@ bool CArmy::NeedsOrderStored(const CArmyUnit& unit) const {
            stored->second != unit.IdLeader;
 }
 
-int CArmy::SaveOrder() {
-    CItemList<CArmyUnit*> changed(false);
+bool CArmy::StoreOrderAndTotal() {
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CItemList<CArmyUnit*> moved(false);
     for (CArmyUnit* unit : m_units) {
         if (unit->IdUnite != -1 && NeedsOrderStored(*unit))
-            changed.Append(unit);
+            moved.Append(unit);
     }
-    if (changed.IsEmpty())
+    if (!moved.IsEmpty() && !db.UpdateAllUnitOrders(moved))
+        return false;
+    const int total = ComputeTotal();
+    if (total == m_header.CoutTotal)
+        return true;
+    CArmyHeader header = m_header;
+    header.CoutTotal = total;
+    if (!db.UpdateArmy(header))
+        return false;
+    m_header.CoutTotal = total;
+    return true;
+}
+
+int CArmy::SaveOrder() {
+    if (!IsOpen())
         return 1;
-    const int result = CArmyDatabase::Instance().UpdateAllUnitOrders(changed);
-    if (result) {
-        for (const CArmyUnit* unit : changed)
-            MarkStored(*unit);
-    }
-    return result;
+    CTransaction work(CArmyDatabase::Instance());
+    if (!StoreOrderAndTotal() || !work.Commit())
+        return 0;
+    for (const CArmyUnit* unit : m_units)
+        MarkStored(*unit);
+    return 1;
 }
 
 void CArmy::Close() {
@@ -135,4 +285,268 @@ void CArmy::Close() {
     m_header.IdArmee = -1;
     m_bOpen = 0;
     Clear();
+}
+
+// ---- Editing
+
+CArmy::Result CArmy::Finish(CTransaction& edit, CArmyUnit* focus, bool select) {
+    Renumber();
+    const int storedTotal = m_header.CoutTotal;
+    if (!StoreOrderAndTotal() || !edit.Commit()) {
+        m_header.CoutTotal = storedTotal;
+        return Fail(edit);
+    }
+    for (const CArmyUnit* unit : m_units)
+        MarkStored(*unit);
+    emit changed(focus, select);
+    return Result::Done;
+}
+
+CArmy::Result CArmy::Fail(CTransaction& edit) {
+    edit.Rollback();
+    Open(m_header.IdArmee);
+    emit reloaded();
+    return Result::Failed;
+}
+
+CArmyUnit* CArmy::NewMember(const CUnitType& type, int hierarchy, int leaderId) const {
+    auto* unit = new CArmyUnit(type);
+    unit->Hierarchie = hierarchy;
+    unit->IdLeader = leaderId;
+    unit->IdArmee = m_header.IdArmee;
+    return unit;
+}
+
+CArmy::Result CArmy::AddWarchief(const CUnitType& type) {
+    if (HasUnits()) {
+        ShowInfoMessage(kWarchiefExistsId);
+        return Result::Refused;
+    }
+    CArmyUnit* unit = NewMember(type, kWarchief, -1);
+    InsertAt(0, {unit});
+    Renumber();
+    CTransaction edit(CArmyDatabase::Instance());
+    if (!CArmyDatabase::Instance().InsertUnit(m_header.IdArmee, *unit))
+        return Fail(edit);
+    MarkStored(*unit);
+    return Finish(edit, unit, true);
+}
+
+CArmy::Result CArmy::AddGroupLeader(const CUnitType& type) {
+    if (!HasUnits()) {
+        ShowInfoMessage(kNoWarchiefId);
+        return Result::Refused;
+    }
+    CArmyUnit* unit = NewMember(type, kGroupLeader, GetWarchief()->IdUnite);
+    InsertAt(m_units.GetCount(), {unit});
+    Renumber();
+    CTransaction edit(CArmyDatabase::Instance());
+    if (!CArmyDatabase::Instance().InsertUnit(m_header.IdArmee, *unit))
+        return Fail(edit);
+    MarkStored(*unit);
+    return Finish(edit, unit, true);
+}
+
+CArmy::Result CArmy::AddUnit(CArmyUnit* leader, const QList<const CUnitType*>& types) {
+    if (types.isEmpty())
+        return Result::Refused;
+    if (types.first()->IsLeaderType())
+        return HasUnits() ? AddGroupLeader(*types.first()) : AddWarchief(*types.first());
+    if (!leader || !leader->IsLeader() || leader->m_pMainUnit || !m_units.Contains(leader)) {
+        ShowInfoMessage(kSelectLeaderId);
+        return Result::Refused;
+    }
+    QList<CArmyUnit*> created;
+    CArmyUnit* main = nullptr;
+    for (const CUnitType* type : types) {
+        const bool mapped =
+            type->CombatantType >= kCombatUnitType && type->CombatantType <= kMachineType;
+        CArmyUnit* unit = NewMember(*type, mapped ? type->CombatantType + 1 : 0, leader->IdUnite);
+        unit->NombreFig = type->Min;
+        // Crews and machines are priced by the same troop rule, from the start, so that a
+        // member's price never depends on whether its dialog was ever opened.
+        if (unit->Hierarchie == kCombatUnit || unit->Hierarchie == kCrew ||
+            unit->Hierarchie == kMachine) {
+            CUnitCostCalculator calculator;
+            calculator.SetUnit(unit);
+            calculator.ComputeCost();
+        }
+        if (!main) {
+            main = unit;
+        } else {
+            unit->m_pMainUnit = main;
+            main->m_attached.Append(unit);
+        }
+        created << unit;
+    }
+    const QList<CArmyUnit*> order = Order();
+    InsertAt(SubtreeEnd(order, static_cast<int>(order.indexOf(leader))), created);
+    Renumber();
+
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CTransaction edit(db);
+    // The main unit first, so that the attached ones learn its key.
+    for (CArmyUnit* unit : created) {
+        if (unit != main)
+            unit->IdParentUnit = main->IdUnite;
+        if (!db.InsertUnit(m_header.IdArmee, *unit))
+            return Fail(edit);
+        MarkStored(*unit);
+    }
+    return Finish(edit, main, false);
+}
+
+CArmy::Result CArmy::DropType(const QList<const CUnitType*>& types, CArmyUnit* target) {
+    if (types.isEmpty())
+        return Result::Refused;
+    const CUnitType& type = *types.first();
+    if (type.IsLeaderType() && !HasUnits())
+        return AddWarchief(type);
+    if (!target) {
+        if (!HasUnits()) {
+            ShowInfoMessage(kNoWarchiefId);
+            return Result::Refused;
+        }
+        target = GetWarchief();
+    }
+    if (type.IsLeaderType())
+        return AddGroupLeader(type);
+    if (target->m_pMainUnit)
+        target = target->m_pMainUnit;
+    if (!target->IsLeader()) {
+        CArmyUnit* leader = LeaderOf(*target);
+        target = leader ? leader : GetWarchief();
+    }
+    return AddUnit(target, types);
+}
+
+int CArmy::DeleteQuestion(const CArmyUnit& unit) const {
+    if (&unit == GetWarchief())
+        return ChildrenOf(unit).isEmpty() ? 0 : kDeleteWarchiefId;
+    if (unit.IsGroupLeader() && !unit.m_pMainUnit)
+        return ChildrenOf(unit).isEmpty() ? 0 : kDeleteGroupLeaderId;
+    return 0;
+}
+
+CArmy::Result CArmy::Delete(CArmyUnit* unit) {
+    if (!unit || !m_units.Contains(unit))
+        return Result::Refused;
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CTransaction edit(db);
+    if (unit == GetWarchief()) {
+        // The army stays, open and empty.
+        if (!db.DeleteArmyUnits(m_header.IdArmee))
+            return Fail(edit);
+        Clear();
+        return Finish(edit, nullptr, false);
+    }
+    // An attached unit goes with its main unit.
+    if (unit->m_pMainUnit)
+        unit = unit->m_pMainUnit;
+    const QList<CArmyUnit*> order = Order();
+    const int first = static_cast<int>(order.indexOf(unit));
+    const QList<CArmyUnit*> gone = order.mid(first, SubtreeEnd(order, first) - first);
+    for (const CArmyUnit* each : gone) {
+        if (!db.DeleteUnit(*each))
+            return Fail(edit);
+    }
+    for (CArmyUnit* each : gone)
+        RemoveUnit(each);
+    return Finish(edit, nullptr, false);
+}
+
+CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
+    if (!dragged || !target || dragged == GetWarchief() || dragged->m_pMainUnit ||
+        !m_units.Contains(dragged) || !m_units.Contains(target))
+        return Result::Refused;
+    if (target->m_pMainUnit)
+        target = target->m_pMainUnit;
+    if (IsInSubtree(*target, *dragged))
+        return Result::Refused;
+
+    // Where it goes among the new leader's members.
+    enum class Place { First, Last, AfterTarget };
+    CArmyUnit* warchief = GetWarchief();
+    CArmyUnit* leader = warchief;
+    Place place = Place::AfterTarget;
+    if (target == warchief) {
+        place = dragged->IsGroupLeader() ? Place::Last : Place::First;
+    } else if (target->IsGroupLeader()) {
+        if (!dragged->IsGroupLeader()) {
+            leader = target;
+            place = Place::First;
+        }
+    } else if (dragged->IsLeader()) {
+        ShowWarningMessage(kLeaderUnderUnitId);
+        return Result::Refused;
+    } else if (CArmyUnit* targetLeader = LeaderOf(*target)) {
+        leader = targetLeader;
+    }
+
+    QList<CArmyUnit*> order = Order();
+    const int first = static_cast<int>(order.indexOf(dragged));
+    const int end = SubtreeEnd(order, first);
+    const QList<CArmyUnit*> moved = order.mid(first, end - first);
+    order.remove(first, end - first);
+    dragged->IdLeader = leader->IdUnite;
+    for (CArmyUnit* attached : dragged->m_attached)
+        attached->IdLeader = leader->IdUnite;
+    int at = 0;
+    switch (place) {
+    case Place::First:
+        at = static_cast<int>(order.indexOf(leader)) + 1 + leader->m_attached.GetCount();
+        break;
+    case Place::Last:
+        at = SubtreeEnd(order, static_cast<int>(order.indexOf(leader)));
+        break;
+    case Place::AfterTarget:
+        at = SubtreeEnd(order, static_cast<int>(order.indexOf(target)));
+        break;
+    }
+    for (int i = 0; i < moved.size(); ++i)
+        order.insert(at + i, moved.at(i));
+    SetOrder(order);
+    CTransaction edit(CArmyDatabase::Instance());
+    return Finish(edit, dragged, true);
+}
+
+CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
+    if (!unit || !m_units.Contains(unit))
+        return Result::Refused;
+    unit->NombreFig = edited.NombreFig;
+    unit->Nom = MemberName(edited.Nom, *unit);
+    unit->Etendard = edited.Etendard;
+    unit->Musicien = edited.Musicien;
+    unit->Pc = edited.Pc;
+    unit->CoutTotal = edited.CoutTotal;
+    unit->IdQualite = edited.IdQualite;
+    CTransaction edit(CArmyDatabase::Instance());
+    if (!CArmyDatabase::Instance().UpdateUnit(*unit))
+        return Fail(edit);
+    return Finish(edit, unit, false);
+}
+
+CArmy::Result CArmy::RenameMember(CArmyUnit* unit, const QString& name) {
+    if (!unit || !m_units.Contains(unit))
+        return Result::Refused;
+    unit->Nom = MemberName(name, *unit);
+    CTransaction edit(CArmyDatabase::Instance());
+    if (!CArmyDatabase::Instance().RenameUnit(*unit))
+        return Fail(edit);
+    return Finish(edit, unit, false);
+}
+
+CArmy::Result CArmy::SetProperties(const QString& name, int budget) {
+    if (!IsOpen())
+        return Result::Refused;
+    CArmyHeader header = m_header;
+    header.Nom = name;
+    header.NombrePointMax = budget;
+    header.CoutTotal = ComputeTotal();
+    CTransaction edit(CArmyDatabase::Instance());
+    if (!CArmyDatabase::Instance().UpdateArmy(header) || !edit.Commit())
+        return Fail(edit);
+    m_header = header;
+    emit changed(nullptr, false);
+    return Result::Done;
 }

@@ -5,61 +5,107 @@
 #include "data/CItemList.h"
 
 #include <QHash>
+#include <QList>
+#include <QObject>
 
+class CTransaction;
 class CUnitType;
 
-// The army being edited: at most one is open at a time. Every member, main and attached, lives
-// in one owning list, the warchief first.
-class CArmy {
+// The army being edited, at most one at a time, and the rules of its hierarchy: one warchief,
+// group leaders under him, units under a leader, attached units right after their main unit.
+// Members are held in display order (IdVisual is each one's place). Every editing operation
+// changes the army and stores all it changed (rows, positions, leaders, the army's total) in
+// one transaction; when that fails, the army is read back as stored, so memory never differs
+// from the database. Views learn of changes through the signals.
+class CArmy : public QObject {
+    Q_OBJECT
 public:
+    enum class Result { Done, Refused, Failed };
+
     CArmy();
+    ~CArmy() override;
     static CArmy& Instance();
 
     bool IsOpen() const { return m_bOpen != 0; }
     bool IsModified() const { return m_bModified != 0; }
-
-    // Members made from a catalogue type and appended to the army (not stored yet).
-    CArmyUnit* AddWarchief(const CUnitType& type);
-    CArmyUnit* AddGroupLeader(const CUnitType& type);
-    CArmyUnit* AddUnit(const CArmyUnit& leader, const CUnitType& type);
-    // Takes the member out of the army and destroys it.
-    void RemoveUnit(CArmyUnit* unit);
-    bool HasUnits() const { return !m_units.IsEmpty(); }
-    CArmyUnit* GetWarchief() const { return m_units.GetHead(); }
-    CArmyHeader& GetHeader() { return m_header; }
     const CArmyHeader& GetHeader() const { return m_header; }
     QString GetName() const { return m_header.Nom; }
-    CItemList<CArmyUnit*>& Units() { return m_units; }
     const CItemList<CArmyUnit*>& Units() const { return m_units; }
-
+    bool HasUnits() const { return !m_units.IsEmpty(); }
+    CArmyUnit* GetWarchief() const { return m_units.GetHead(); }
     int ComputeTotal() const;
-    // Stores a total that differs from the header's; 0 when that store failed.
-    int SetTotal(int total);
 
-    // Stores a new army and makes it the open one.
+    // The hierarchy.
+    CArmyUnit* LeaderOf(const CArmyUnit& unit) const;
+    // The indent of a member: 0 the warchief, 1 group leaders and the warchief's own units,
+    // 2 the units of group leaders; attached units that of their main unit.
+    int Depth(const CArmyUnit& unit) const;
+    // The main members a leader commands, in order.
+    QList<CArmyUnit*> ChildrenOf(const CArmyUnit& leader) const;
+    // Whether unit is root, one of root's attached units or something root commands.
+    bool IsInSubtree(const CArmyUnit& unit, const CArmyUnit& root) const;
+
+    // Lifecycle. Create stores a new army and leaves it open; Open reads a stored army (0, and
+    // no army open, when it cannot be read) and stores the mended order of a damaged one.
     int Create(int raceId, const QString& name, int budget);
-    // Loads a stored army with its members, linking attached units to their main unit.
     int Open(int armyId);
-    // Stores the display order of every member whose position or leader is not stored yet.
+    // Stores every position or leader not stored yet (normally none).
     int SaveOrder();
-    // Stores the order, then forgets the army.
     void Close();
     void ClearModified() { m_bModified = 0; }
 
-    // Records that a member is stored as it stands now (position and leader).
+    // Editing operations; rule violations show their message and change nothing.
+    Result AddWarchief(const CUnitType& type);
+    Result AddGroupLeader(const CUnitType& type);
+    // The first type, with the types attached to it after it, as the leader's last unit. A
+    // leader type becomes a group leader, or the warchief of an empty army.
+    Result AddUnit(CArmyUnit* leader, const QList<const CUnitType*>& types);
+    // Catalogue types released on the army tree over target (none: on empty space).
+    Result DropType(const QList<const CUnitType*>& types, CArmyUnit* target);
+    // The question to ask before deleting the member; 0 when none is needed.
+    int DeleteQuestion(const CArmyUnit& unit) const;
+    // The member with its attached units and all it commands.
+    Result Delete(CArmyUnit* unit);
+    // A member (with its attached units and what it commands) released on another.
+    Result Move(CArmyUnit* dragged, CArmyUnit* target);
+    // The choices of a member dialog: figures, name, standard, musicians, points, price,
+    // quality.
+    Result UpdateMember(CArmyUnit* unit, const CArmyUnit& edited);
+    Result RenameMember(CArmyUnit* unit, const QString& name);
+    Result SetProperties(const QString& name, int budget);
+
+signals:
+    // An operation was stored; focus is the member it is about (none after a delete), to be
+    // selected when select is true, else only brought into view.
+    void changed(CArmyUnit* focus, bool select);
+    // A store failed and the army was read back as stored, or closed when it could not be read.
+    void reloaded();
+
+private:
+    CArmyUnit* NewMember(const CUnitType& type, int hierarchy, int leaderId) const;
+    QList<CArmyUnit*> Order() const;
+    void SetOrder(const QList<CArmyUnit*>& order);
+    // The place after the member's subtree in order.
+    int SubtreeEnd(const QList<CArmyUnit*>& order, int index) const;
+    void InsertAt(int index, const QList<CArmyUnit*>& members);
+    void RemoveUnit(CArmyUnit* unit);
+    void LinkAttachedUnits();
+    // Puts a stored army in display order, with every member under a leader that exists.
+    void MendOrder();
+    void Renumber();
     void MarkStored(const CArmyUnit& unit);
-    // Whether the member's position or leader differs from what is stored.
     bool NeedsOrderStored(const CArmyUnit& unit) const;
+    // Stores the positions, leaders and total that differ from the stored ones.
+    bool StoreOrderAndTotal();
+    Result Finish(CTransaction& edit, CArmyUnit* focus, bool select);
+    Result Fail(CTransaction& edit);
+    void Clear();
 
     int m_bOpen = 0;
     int m_bModified = 0;
-
-private:
-    CArmyUnit* Append(const CUnitType& type, int hierarchy, int leaderId);
-    void Clear();
-
     CArmyHeader m_header;
     CItemList<CArmyUnit*> m_units;
+    QHash<int, CArmyUnit*> m_byKey;
     // What the database holds of each member's place: key IdUnite, value (IdVisual, IdLeader).
     QHash<int, QPair<int, int>> m_storedOrder;
 };

@@ -57,12 +57,12 @@ void CArmyListDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void CArmyListDlg::Load() {
+bool CArmyListDlg::Load() {
     m_bLoaded = true;
     QTreeWidget* list = m_ui->armyList;
     list->clear();
     m_armies.RemoveAll();
-    CArmyDatabase::Instance().LoadArmies(m_armies);
+    const bool read = CArmyDatabase::Instance().LoadArmies(m_armies);
 
     const CArmy& army = CArmy::Instance();
     const int openId = m_bExcludeOpen && army.IsOpen() ? army.GetHeader().IdArmee : -1;
@@ -75,6 +75,7 @@ void CArmyListDlg::Load() {
         list->insertTopLevelItem(0, row);
     }
     UpdateButtons();
+    return read;
 }
 
 QTreeWidgetItem* CArmyListDlg::SelectedRow() const {
@@ -94,8 +95,21 @@ void CArmyListDlg::OnDelete() {
         return;
     }
     CArmyHeader* header = HeaderOf(row);
+    const CArmy& army = CArmy::Instance();
+    if (army.IsOpen() && army.GetHeader().IdArmee == header->IdArmee) {
+        ShowWarningMessage(kOpenArmyNotDeletedId);
+        return;
+    }
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    const int members = db.CountArmyUnits(header->IdArmee);
+    if (members < 0)
+        return;
+    const QString question =
+        LoadResString(kDeleteArmyQuestionId).arg(header->Nom, QString::number(members));
+    if (!AskYesNoMessage(kDeleteArmyQuestionId, question, true))
+        return;
     // A refused delete has been reported by the database; the row stays for what is still stored.
-    if (!CArmyDatabase::Instance().DeleteArmyAndContents(header->IdArmee))
+    if (!db.DeleteArmyAndContents(header->IdArmee))
         return;
     delete row;
     m_armies.Remove(header);

@@ -13,8 +13,9 @@ namespace Ui {
 class CArmyListDlg;
 }
 
-// The stored armies, to choose one to open or to delete some. Deleting takes effect at once,
-// whether the dialog is then confirmed or cancelled.
+// The stored armies, to choose one to open or to delete some. Deleting asks first, never
+// touches the army open in the editor, and takes effect at once, whether the dialog is then
+// confirmed or cancelled.
 class CArmyListDlg : public QDialog {
     Q_OBJECT
 public:
@@ -23,8 +24,9 @@ public:
 
     // Whether the army open in the editor is left out of the list; set before the list loads.
     void SetExcludeOpen(bool exclude) { m_bExcludeOpen = exclude; }
-    // Reads the armies from the database; done on first show when not called before.
-    void Load();
+    // Reads the armies from the database; done on first show when not called before. False
+    // when they could not be read: the dialog must not be shown then.
+    bool Load();
 
     // The army chosen by OK; -1 until then.
     int ChosenArmy() const { return m_chosenArmy; }

@@ -75,7 +75,7 @@ QLabel* CArmyParamsDlg::RestText() const {
 
 void CArmyParamsDlg::FillRaces() {
     CItemList<CRace*> races;
-    CArmyDatabase::Instance().LoadRaces(races);
+    m_bLoaded = CArmyDatabase::Instance().LoadRaces(races);
     std::vector<std::pair<QString, int>> entries;
     for (const CRace* race : races)
         entries.emplace_back(GetRaceName(race->IdRace), race->IdRace);
@@ -124,11 +124,12 @@ bool CArmyParamsDlg::CheckValues(const QString& name, int& budget) const {
                          tr("Entrez un nombre entier entre %1 et %2.").arg(0).arg(kMaxBudget));
         return false;
     }
-    if (name.isEmpty()) {
+    // Blanks alone are no name: the army could not be told apart in the list.
+    if (name.trimmed().isEmpty()) {
         ShowInfoMessage(kEmptyNameId);
         return false;
     }
-    if (name.size() > CArmyDatabase::kMaxTextLength) {
+    if (!CArmyDatabase::FitsTextColumn(name)) {
         ShowWarningMessage(kNameTooLongId);
         return false;
     }
@@ -141,8 +142,10 @@ bool CArmyParamsDlg::CheckValues(const QString& name, int& budget) const {
         return false;
     }
     CArmyHeader namesake;
-    if (CArmyDatabase::Instance().FindArmyByName(name, namesake) &&
-        !(m_pHeader && namesake.IdArmee == m_pHeader->IdArmee)) {
+    const int found = CArmyDatabase::Instance().FindArmyByName(name, namesake);
+    if (found == CArmyDatabase::kReadFailed)
+        return false;
+    if (found == CArmyDatabase::kFound && !(m_pHeader && namesake.IdArmee == m_pHeader->IdArmee)) {
         ShowInfoMessage(kDuplicateArmyNameId);
         return false;
     }

@@ -18,6 +18,8 @@ class CArmyParamsDlg;
 class CArmyParamsDlg : public QDialog {
     Q_OBJECT
 public:
+    // False when the races could not be read: the dialog must not be shown.
+    bool IsLoaded() const { return m_bLoaded; }
     static constexpr int kMaxBudget = 20000;
 
     explicit CArmyParamsDlg(CArmyHeader* header = nullptr, QWidget* parent = nullptr);
@@ -51,4 +53,5 @@ private:
     QString m_name;
     int m_budget = 0;
     int m_chosenRace = -1;
+    bool m_bLoaded = false;
 };

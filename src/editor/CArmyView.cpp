@@ -12,24 +12,19 @@
 #include "army/CDragRecord.h"
 #include "army/CDragTreeWidget.h"
 #include "army/CTreeDropTarget.h"
-#include "army/CUnitCostCalculator.h"
 #include "army/CUnitStatsList.h"
 #include "army/StatImageList.h"
 #include "army/UnitStatsListOps.h"
 #include "army/ValueNames.h"
 #include "catalogue/CCatalogueBar.h"
-#include "data/CArmyDatabase.h"
 #include "data/CUnitType.h"
 
 #include <QHeaderView>
-
 #include <QKeyEvent>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -42,8 +37,6 @@ constexpr int kSplitterMargin = 10;
 constexpr int kTreeIndent = 5;
 constexpr int kKeyboardMenuOffset = 5;
 
-CArmyView* g_pArmyView = nullptr;
-
 void SetBold(QTreeWidgetItem* item, bool bold) {
     QFont font = item->font(0);
     font.setBold(bold);
@@ -54,7 +47,6 @@ void SetBold(QTreeWidgetItem* item, bool bold) {
 
 CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("armyView"));
-    g_pArmyView = this;
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
@@ -80,11 +72,19 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     m_pList->installEventFilter(this);
 
     connect(m_pTree, &QTreeWidget::itemSelectionChanged, this, &CArmyView::OnTreeSelectionChanged);
+    connect(m_pTree, &QTreeWidget::itemCollapsed, this,
+            [this](QTreeWidgetItem* item) { m_collapsedKeys.insert(UnitOf(item)->IdUnite); });
+    connect(m_pTree, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* item) { m_collapsedKeys.remove(UnitOf(item)->IdUnite); });
     connect(m_pTree, &CDragTreeWidget::rightClicked, this,
             [this](QTreeWidgetItem* item) { m_pRightClickedItem = item; });
     connect(m_pTree, &CDragTreeWidget::contextMenuRequested, this, &CArmyView::OnContextMenu);
     connect(m_pTree, &CDragTreeWidget::beginDrag, this, &CArmyView::OnBeginDrag);
     connect(m_pList, &QTreeWidget::itemDoubleClicked, this, &CArmyView::OnListDoubleClick);
+
+    CArmy& army = CArmy::Instance();
+    connect(&army, &CArmy::changed, this, &CArmyView::OnArmyChanged);
+    connect(&army, &CArmy::reloaded, this, &CArmyView::OnArmyReloaded);
 
     m_pDropTarget = new CTreeDropTarget(m_pTree, 2, this);
     ClearArmy();
@@ -92,17 +92,11 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
 }
 
 CArmyView::~CArmyView() {
-    if (g_pArmyView == this)
-        g_pArmyView = nullptr;
     // Rows and items point into the army; let them go quietly before it does.
     const QSignalBlocker treeBlocker(m_pTree);
     const QSignalBlocker listBlocker(m_pList);
     m_pList->clear();
     m_pTree->clear();
-}
-
-CArmyView* CArmyView::Instance() {
-    return g_pArmyView;
 }
 
 void CArmyView::SetCatalogueBar(CCatalogueBar* bar) {
@@ -118,20 +112,21 @@ void CArmyView::SetCatalogueBar(CCatalogueBar* bar) {
 // ---- Labels and items
 
 QString CArmyView::UnitLabel(const CArmyUnit& unit) {
+    // All values in one go: a name holding "%1" stays as it is.
+    const QString points = QString::number(unit.CoutTotal);
     if (unit.IsLeader())
-        return QStringLiteral("%1 - %2 pts / %3 Pc").arg(unit.Nom).arg(unit.CoutTotal).arg(unit.Pc);
+        return QStringLiteral("%1 - %2 pts / %3 Pc")
+            .arg(unit.Nom, points, QString::number(unit.Pc));
     QString label;
     if (unit.Hierarchie == kUncounted || unit.Points == 0)
         label = unit.Nom;
     if (unit.Hierarchie == kIndividual)
-        label = QStringLiteral("%1 - %2 pts").arg(unit.Nom).arg(unit.CoutTotal);
+        label = QStringLiteral("%1 - %2 pts").arg(unit.Nom, points);
     // A crew with a price shows it like the troops it is priced as.
     if (unit.Hierarchie == kCombatUnit || unit.CombatantType == kMachineType ||
         (unit.Hierarchie == kCrew && unit.Points != 0))
         label = QStringLiteral("%1 - %2 pts %3 fig")
-                    .arg(unit.Nom)
-                    .arg(unit.CoutTotal)
-                    .arg(unit.NombreFig);
+                    .arg(unit.Nom, points, QString::number(unit.NombreFig));
     return label.isEmpty() ? unit.Nom : label;
 }
 
@@ -145,54 +140,13 @@ QTreeWidgetItem* CArmyView::NewItem(CArmyUnit* unit) {
     item->setData(0, Qt::UserRole, QVariant::fromValue<void*>(unit));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
                    Qt::ItemIsDropEnabled);
-    return item;
-}
-
-QTreeWidgetItem* CArmyView::InsertWarchiefItem(CArmyUnit* unit) {
-    m_pWarchiefItem = NewItem(unit);
-    m_pTree->addTopLevelItem(m_pWarchiefItem);
-    SetBold(m_pWarchiefItem, true);
-    m_pTree->setCurrentItem(m_pWarchiefItem);
-    m_pTree->scrollToItem(m_pWarchiefItem);
-    return m_pWarchiefItem;
-}
-
-QTreeWidgetItem* CArmyView::InsertLeaderItem(CArmyUnit* unit) {
-    QTreeWidgetItem* item = NewItem(unit);
-    m_pWarchiefItem->addChild(item);
-    SetBold(item, true);
-    m_pWarchiefItem->setExpanded(true);
-    m_pTree->setCurrentItem(item);
-    m_pTree->scrollToItem(item);
-    return item;
-}
-
-QTreeWidgetItem* CArmyView::InsertUnitItem(CArmyUnit* leader, CArmyUnit* unit) {
-    QTreeWidgetItem* parent = m_pWarchiefItem;
-    if (!leader->IsWarchief()) {
-        for (int i = 0; i < m_pWarchiefItem->childCount(); ++i) {
-            if (UnitOf(m_pWarchiefItem->child(i)) == leader)
-                parent = m_pWarchiefItem->child(i);
-        }
-    }
-    QTreeWidgetItem* item = NewItem(unit);
-    parent->addChild(item);
-    parent->setExpanded(true);
-    m_pTree->scrollToItem(item);
+    SetBold(item, unit->IsLeader());
     return item;
 }
 
 QTreeWidgetItem* CArmyView::FindItem(const CArmyUnit* unit) const {
     for (QTreeWidgetItemIterator it(m_pTree); *it; ++it) {
         if (UnitOf(*it) == unit)
-            return *it;
-    }
-    return nullptr;
-}
-
-QTreeWidgetItem* CArmyView::FindItemById(int unitId) const {
-    for (QTreeWidgetItemIterator it(m_pTree); *it; ++it) {
-        if (UnitOf(*it)->IdUnite == unitId)
             return *it;
     }
     return nullptr;
@@ -238,312 +192,147 @@ void CArmyView::HideArmy() {
     update();
 }
 
-QTreeWidgetItem* CArmyView::ParentItemOf(int leaderId) const {
-    if (UnitOf(m_pWarchiefItem)->IdUnite == leaderId)
-        return m_pWarchiefItem;
-    for (int i = 0; i < m_pWarchiefItem->childCount(); ++i) {
-        if (UnitOf(m_pWarchiefItem->child(i))->IdUnite == leaderId)
-            return m_pWarchiefItem->child(i);
-    }
-    return nullptr;
+void CArmyView::ShowOpenArmy() {
+    m_collapsedKeys.clear();
+    m_selectedKey = -1;
+    Rebuild(nullptr, false);
+    if (CArmy::Instance().IsOpen())
+        ShowArmy();
 }
 
+// Each member goes under its leader; the army keeps them in an order where leaders come first.
 void CArmyView::FillTree() {
-    CArmy& army = CArmy::Instance();
+    const CArmy& army = CArmy::Instance();
     if (!army.HasUnits())
         return;
+    const QSignalBlocker blocker(m_pTree);
     m_pTree->setUpdatesEnabled(false);
-    // The warchief leads the stored order; should another member have slipped before it, the
-    // warchief is still the one without a leader.
-    CArmyUnit* warchief = army.GetWarchief();
+    QHash<const CArmyUnit*, QTreeWidgetItem*> items;
     for (CArmyUnit* unit : army.Units()) {
-        if (unit->IsWarchief()) {
-            warchief = unit;
-            break;
-        }
-    }
-    InsertWarchiefItem(warchief);
-
-    QList<CArmyUnit*> unplaced;
-    auto place = [this](CArmyUnit* unit, QTreeWidgetItem* parent) {
-        QTreeWidgetItem* item = NewItem(unit);
-        parent->addChild(item);
-        if (unit->IsLeader())
-            SetBold(item, true);
-    };
-    for (CArmyUnit* unit : army.Units()) {
-        if (unit == warchief || (unit->IdParentUnit != -1 && unit->m_pMainUnit))
+        if (unit->m_pMainUnit)
             continue;
-        QTreeWidgetItem* parent =
-            unit->IsGroupLeader() ? m_pWarchiefItem : ParentItemOf(unit->IdLeader);
-        if (parent)
-            place(unit, parent);
-        else
-            unplaced.append(unit);
+        QTreeWidgetItem* item = NewItem(unit);
+        if (unit == army.GetWarchief()) {
+            m_pWarchiefItem = item;
+            m_pTree->addTopLevelItem(item);
+        } else {
+            items.value(army.LeaderOf(*unit), m_pWarchiefItem)->addChild(item);
+        }
+        items.insert(unit, item);
     }
-    // A member stored before its own leader goes under it now; one whose leader is gone goes
-    // under the warchief rather than being lost.
-    for (CArmyUnit* unit : unplaced) {
-        QTreeWidgetItem* parent = ParentItemOf(unit->IdLeader);
-        place(unit, parent ? parent : m_pWarchiefItem);
+    for (QTreeWidgetItem* item : std::as_const(items)) {
+        if (item->childCount() > 0 && !m_collapsedKeys.contains(UnitOf(item)->IdUnite))
+            item->setExpanded(true);
     }
-
-    m_pWarchiefItem->setExpanded(true);
-    for (int i = 0; i < m_pWarchiefItem->childCount(); ++i)
-        m_pWarchiefItem->child(i)->setExpanded(true);
-    m_pTree->setCurrentItem(m_pWarchiefItem);
     m_pTree->setUpdatesEnabled(true);
-    RefreshHeader();
 }
 
 void CArmyView::RefreshList() {
-    if (m_pTree->topLevelItemCount() == 0)
-        return;
+    const CArmy& army = CArmy::Instance();
+    const QSignalBlocker blocker(m_pList);
     m_pList->setUpdatesEnabled(false);
     m_pList->clear();
-    int counter = 0;
-    std::function<void(QTreeWidgetItem*, int)> walk = [&](QTreeWidgetItem* item, int indent) {
-        CArmyUnit* unit = UnitOf(item);
-        unit->IdVisual = counter++;
-        AddUnitRow(*m_pList, unit, GetUnitKindImageByHierarchy(unit->Hierarchie), indent, -1);
-        for (CArmyUnit* attached : unit->m_attached) {
-            attached->IdVisual = counter++;
-            AddUnitRow(*m_pList, attached, GetUnitKindImageByHierarchy(attached->Hierarchie),
-                       indent, -1);
-        }
-        for (int i = 0; i < item->childCount(); ++i)
-            walk(item->child(i), indent + 1);
-    };
-    for (int i = 0; i < m_pTree->topLevelItemCount(); ++i)
-        walk(m_pTree->topLevelItem(i), 0);
+    for (CArmyUnit* unit : army.Units())
+        AddUnitRow(*m_pList, unit, GetUnitKindImageByHierarchy(unit->Hierarchie), army.Depth(*unit),
+                   -1);
     m_pList->setUpdatesEnabled(true);
     // The tree's selection shows in the new rows too.
     OnTreeSelectionChanged();
 }
 
 void CArmyView::RefreshHeader() {
-    CArmy& army = CArmy::Instance();
-    const int total = army.ComputeTotal();
-    const bool stored = army.SetTotal(total);
-    m_pBudgetStrip->SetValues(army.GetHeader().NombrePointMax, total, army.GetName());
-    if (!stored)
-        Reload();
+    const CArmy& army = CArmy::Instance();
+    m_pBudgetStrip->SetValues(army.GetHeader().NombrePointMax, army.ComputeTotal(), army.GetName());
 }
 
-void CArmyView::UpdateUnitDisplay(CArmyUnit* unit) {
-    if (QTreeWidgetItem* item = FindItem(unit))
-        item->setText(0, UnitLabel(*unit));
-    for (int row = 0; row < m_pList->topLevelItemCount(); ++row) {
-        if (m_pList->UnitAt(row) == unit)
-            UpdateUnitRow(*m_pList, unit, row);
-    }
-}
-
-void CArmyView::StoreOrder() {
-    RefreshList();
-    if (!CArmy::Instance().SaveOrder())
-        Reload();
-}
-
-void CArmyView::Reload() {
-    // Reading back must not write again: a second failure would only loop.
-    if (m_bReloading)
-        return;
-    m_bReloading = true;
-    CArmy& army = CArmy::Instance();
-    const int armyId = army.GetHeader().IdArmee;
+void CArmyView::Rebuild(CArmyUnit* focus, bool select) {
+    const int selectedKey = focus && select ? focus->IdUnite : m_selectedKey;
     ClearArmy();
-    army.Open(armyId);
+    if (!CArmy::Instance().IsOpen()) {
+        HideArmy();
+        return;
+    }
     FillTree();
+    QTreeWidgetItem* selected = nullptr;
+    for (QTreeWidgetItemIterator it(m_pTree); *it && selectedKey != -1; ++it) {
+        if (UnitOf(*it)->IdUnite == selectedKey)
+            selected = *it;
+    }
+    if (!selected)
+        selected = m_pWarchiefItem;
+    if (selected) {
+        const QSignalBlocker blocker(m_pTree);
+        m_pTree->setCurrentItem(selected);
+        m_selectedKey = UnitOf(selected)->IdUnite;
+    }
     RefreshList();
-    army.SaveOrder();
-    ShowArmy();
-    m_bReloading = false;
+    RefreshHeader();
+    if (QTreeWidgetItem* shown = focus ? FindItem(focus) : nullptr)
+        m_pTree->scrollToItem(shown);
+}
+
+void CArmyView::OnArmyChanged(CArmyUnit* focus, bool select) {
+    Rebuild(focus, select);
+}
+
+// A store failed and the army was read back: show what is stored, or nothing when the army
+// could not be read.
+void CArmyView::OnArmyReloaded() {
+    Rebuild(nullptr, false);
+    if (CArmy::Instance().IsOpen())
+        ShowArmy();
 }
 
 // ---- Adding
-
-void CArmyView::AddWarchief(const CUnitType& type) {
-    CArmy& army = CArmy::Instance();
-    if (army.HasUnits()) {
-        ShowInfoMessage(164);
-        return;
-    }
-    CArmyUnit* unit = army.AddWarchief(type);
-    InsertWarchiefItem(unit);
-    StoreNewLeader(unit);
-}
-
-void CArmyView::StoreNewLeader(CArmyUnit* unit) {
-    CArmy& army = CArmy::Instance();
-    RefreshList();
-    RefreshHeader();
-    if (!CArmyDatabase::Instance().InsertUnit(army.GetHeader().IdArmee, *unit)) {
-        Reload();
-        return;
-    }
-    army.MarkStored(*unit);
-    StoreOrder();
-}
-
-void CArmyView::AddGroupLeader(const CUnitType& type) {
-    CArmy& army = CArmy::Instance();
-    if (!army.HasUnits()) {
-        ShowInfoMessage(165);
-        return;
-    }
-    CArmyUnit* unit = army.AddGroupLeader(type);
-    InsertLeaderItem(unit);
-    StoreNewLeader(unit);
-}
-
-void CArmyView::AddUnderLeader(CArmyUnit* leader, const CUnitType& type) {
-    CArmy& army = CArmy::Instance();
-    CItemList<CUnitType*> types(false);
-    types.Append(const_cast<CUnitType*>(&type));
-    if (m_pCatalogueBar)
-        m_pCatalogueBar->CollectSubTypes(type, types);
-
-    QList<CArmyUnit*> created;
-    CArmyUnit* main = nullptr;
-    for (const CUnitType* each : types) {
-        CArmyUnit* unit = army.AddUnit(*leader, *each);
-        unit->NombreFig = each->Min;
-        // Crews and machines are priced by the same troop rule, from the start, so that a
-        // member's price never depends on whether its dialog was ever opened.
-        if (unit->Hierarchie == kCombatUnit || unit->Hierarchie == kCrew ||
-            unit->Hierarchie == kMachine) {
-            CUnitCostCalculator calculator;
-            calculator.SetUnit(unit);
-            calculator.ComputeCost();
-        }
-        if (!main) {
-            main = unit;
-        } else {
-            unit->m_pMainUnit = main;
-            main->m_attached.Append(unit);
-        }
-        created.append(unit);
-    }
-    InsertUnitItem(leader, main);
-    RefreshList();
-
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    for (CArmyUnit* unit : created) {
-        if (unit != main)
-            unit->IdParentUnit = main->IdUnite;
-        if (!db.InsertUnit(army.GetHeader().IdArmee, *unit)) {
-            Reload();
-            return;
-        }
-        army.MarkStored(*unit);
-    }
-    RefreshHeader();
-    StoreOrder();
-}
 
 CUnitType* CArmyView::SelectedCatalogueType() const {
     return m_pCatalogueBar ? m_pCatalogueBar->GetSelectedUnitType() : nullptr;
 }
 
+QList<const CUnitType*> CArmyView::TypeWithAttached(const CUnitType& type) const {
+    CItemList<CUnitType*> types(false);
+    types.Append(const_cast<CUnitType*>(&type));
+    if (m_pCatalogueBar)
+        m_pCatalogueBar->CollectSubTypes(type, types);
+    return QList<const CUnitType*>(types.begin(), types.end());
+}
+
 void CArmyView::OnAddWarchief() {
     const CUnitType* type = SelectedCatalogueType();
     if (type && type->IsLeaderType() && CArmy::Instance().IsOpen())
-        AddWarchief(*type);
+        CArmy::Instance().AddWarchief(*type);
 }
 
 void CArmyView::OnAddGroupLeader() {
     const CUnitType* type = SelectedCatalogueType();
     if (type && type->IsLeaderType() && CArmy::Instance().IsOpen())
-        AddGroupLeader(*type);
+        CArmy::Instance().AddGroupLeader(*type);
 }
 
 void CArmyView::OnAddUnit() {
     const CUnitType* type = SelectedCatalogueType();
-    if (!type || !CArmy::Instance().IsOpen())
-        return;
-    // A leader type is placed as a leader, as dropping it on the tree does.
-    if (type->IsLeaderType()) {
-        if (CArmy::Instance().HasUnits())
-            AddGroupLeader(*type);
-        else
-            AddWarchief(*type);
-        return;
-    }
-    CArmyUnit* leader = GetSelectedUnit();
-    if (!leader || !leader->IsLeader()) {
-        ShowInfoMessage(166);
-        return;
-    }
-    AddUnderLeader(leader, *type);
+    if (type && CArmy::Instance().IsOpen())
+        CArmy::Instance().AddUnit(GetSelectedUnit(), TypeWithAttached(*type));
 }
 
 // ---- Deleting
 
-void CArmyView::DeleteMemberAndAttached(CArmyUnit* unit, bool* stored) {
-    CArmyDatabase& db = CArmyDatabase::Instance();
+void CArmyView::DeleteMember(CArmyUnit* unit) {
     CArmy& army = CArmy::Instance();
-    const QList<CArmyUnit*> attached(unit->m_attached.begin(), unit->m_attached.end());
-    for (CArmyUnit* each : attached) {
-        *stored = *stored && db.DeleteUnit(*each);
-        army.RemoveUnit(each);
-    }
-    *stored = *stored && db.DeleteUnit(*unit);
-    army.RemoveUnit(unit);
+    if (!unit)
+        return;
+    const int question = army.DeleteQuestion(*unit);
+    if (question != 0 && !AskYesNoMessage(question))
+        return;
+    army.Delete(unit);
 }
 
 void CArmyView::DeleteItem(QTreeWidgetItem* item) {
-    CArmyUnit* unit = UnitOf(item);
-    if (!unit)
-        return;
-    CArmy& army = CArmy::Instance();
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    bool stored = true;
-
-    if (unit->IsWarchief()) {
-        if (item->childCount() > 0 && !AskYesNoMessage(152))
-            return;
-        stored = db.DeleteArmyUnits(army.GetHeader().IdArmee);
-        ClearArmy();
-        while (army.HasUnits())
-            army.RemoveUnit(army.GetWarchief());
-        RefreshHeader();
-    } else if (unit->IsGroupLeader()) {
-        if (item->childCount() > 0 && !AskYesNoMessage(153))
-            return;
-        m_pList->clear();
-        const QList<QTreeWidgetItem*> children = item->takeChildren();
-        for (QTreeWidgetItem* child : children) {
-            DeleteMemberAndAttached(UnitOf(child), &stored);
-            delete child;
-        }
-        delete item;
-        stored = stored && db.DeleteUnit(*unit);
-        army.RemoveUnit(unit);
-        StoreOrder();
-        RefreshHeader();
-    } else {
-        // An attached unit goes with its main unit.
-        if (unit->IdParentUnit != -1) {
-            item = FindItemById(unit->IdParentUnit);
-            unit = UnitOf(item);
-            if (!unit)
-                return;
-        }
-        m_pList->clear();
-        delete item;
-        DeleteMemberAndAttached(unit, &stored);
-        StoreOrder();
-        RefreshHeader();
-    }
-    if (!stored)
-        Reload();
+    DeleteMember(UnitOf(item));
 }
 
 void CArmyView::OnDeleteMember() {
-    const QList<QTreeWidgetItem*> selected = m_pTree->selectedItems();
-    if (!selected.isEmpty())
-        DeleteItem(selected.first());
+    DeleteMember(GetSelectedUnit());
 }
 
 // ---- Export
@@ -552,8 +341,8 @@ QString CArmyView::ArmyExportText() const {
     const CArmyHeader& header = CArmy::Instance().GetHeader();
     QString text =
         QStringLiteral("%1\t%2\n").arg(LoadResString(170), header.Nom) +
-        QStringLiteral("%1\t%2\n").arg(LoadResString(171)).arg(header.NombrePointMax) +
-        QStringLiteral("%1\t%2\n").arg(LoadResString(172)).arg(header.CoutTotal) +
+        QStringLiteral("%1\t%2\n").arg(LoadResString(171), QString::number(header.NombrePointMax)) +
+        QStringLiteral("%1\t%2\n").arg(LoadResString(172), QString::number(header.CoutTotal)) +
         QStringLiteral("%1\t%2\n\n\n").arg(LoadResString(173), GetRaceName(header.IdRace));
     // By column index, whatever order the columns were dragged into; no shield, no prices.
     static const int kColumns[] = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 17};
@@ -579,45 +368,35 @@ void CArmyView::ExportArmy() {
 
 // ---- Properties
 
+// The dialogs work on copies; the army takes what was chosen and stores it.
 void CArmyView::ShowUnitProperties(CArmyUnit* unit) {
     if (!unit)
         return;
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmy& army = CArmy::Instance();
     const bool renameOnly =
         unit->Hierarchie == kIndividual || unit->Hierarchie == kUncounted || unit->Points == 0 ||
         (!unit->IsLeader() && unit->Min == 1 && unit->Max == 1 && unit->UPG == 0);
     if (renameOnly) {
         CRenameUnitDlg dialog(window());
         dialog.SetName(unit->Nom);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-        unit->Nom = dialog.Name();
-        UpdateUnitDisplay(unit);
-        if (!db.RenameUnit(*unit))
-            Reload();
+        if (dialog.exec() == QDialog::Accepted)
+            army.RenameMember(unit, dialog.Name());
         return;
     }
+    CArmyUnit edited = *unit;
     if (unit->IsLeader()) {
-        CLeaderDlg dialog(unit, window());
+        CLeaderDlg dialog(&edited, window());
         if (dialog.exec() != QDialog::Accepted)
             return;
     } else {
-        QList<CArmyUnit*> units{unit};
-        for (int row = 0; row < m_pList->topLevelItemCount(); ++row) {
-            CArmyUnit* each = m_pList->UnitAt(row);
-            if (each && each->IdParentUnit == unit->IdUnite && each != unit)
-                units.append(each);
-        }
+        QList<CArmyUnit*> units{&edited};
+        for (CArmyUnit* attached : unit->m_attached)
+            units.append(attached);
         CCombatUnitDlg dialog(units, window());
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
-    UpdateUnitDisplay(unit);
-    if (!db.UpdateUnit(*unit)) {
-        Reload();
-        return;
-    }
-    RefreshHeader();
+    army.UpdateMember(unit, edited);
 }
 
 void CArmyView::OnMemberProperties() {
@@ -632,7 +411,10 @@ void CArmyView::OnListDoubleClick(QTreeWidgetItem* row) {
 
 void CArmyView::OnTreeSelectionChanged() {
     const CArmyUnit* unit = GetSelectedUnit();
-    if (!unit || unit->IdVisual < 0 || unit->IdVisual >= m_pList->topLevelItemCount())
+    if (!unit)
+        return;
+    m_selectedKey = unit->IdUnite;
+    if (unit->IdVisual < 0 || unit->IdVisual >= m_pList->topLevelItemCount())
         return;
     QTreeWidgetItem* row = m_pList->topLevelItem(unit->IdVisual);
     m_pList->setCurrentItem(row);
@@ -674,8 +456,8 @@ bool CArmyView::eventFilter(QObject* watched, QEvent* event) {
             // Only a main member's row deletes; an attached unit goes with its main unit only.
             const int row = m_pList->indexOfTopLevelItem(m_pList->currentItem());
             CArmyUnit* unit = row >= 0 ? m_pList->UnitAt(row) : nullptr;
-            if (unit && unit->IdParentUnit == -1)
-                DeleteItem(FindItem(unit));
+            if (unit && !unit->m_pMainUnit)
+                DeleteMember(unit);
             return true;
         }
     }
@@ -702,6 +484,7 @@ void CArmyView::OnCatalogueDragEnded() {
 
 void CArmyView::FinishDrop() {
     const CDragRecord& record = CDragRecord::Instance();
+    CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
     if (record.m_nDropState == CDragRecord::kDroppedOnAcceptingTree &&
         record.m_pTargetWindow == m_pTree && CArmy::Instance().IsOpen()) {
         if (record.m_nKind == CDragRecord::kCatalogueDrag && record.IsValidCatalogueDrop())
@@ -709,102 +492,19 @@ void CArmyView::FinishDrop() {
         else if (record.m_nKind == CDragRecord::kArmyDrag && record.IsValidArmyDrop())
             MoveMember();
     }
-    CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
 }
 
 void CArmyView::DropFromCatalogue() {
     const CDragRecord& record = CDragRecord::Instance();
-    const QTreeWidgetItem* dragged = record.m_pDraggedItem;
-    if (!dragged || !m_pCatalogueBar)
-        return;
-    const CUnitType* type = m_pCatalogueBar->UnitTypeOf(dragged);
-    if (!type)
-        return;
-    CArmy& army = CArmy::Instance();
-    if (type->IsLeaderType() && !army.HasUnits()) {
-        AddWarchief(*type);
-        return;
-    }
-    QTreeWidgetItem* target = record.m_pTargetItem;
-    if (!target) {
-        if (!army.HasUnits()) {
-            ShowInfoMessage(165);
-            return;
-        }
-        target = m_pWarchiefItem;
-    }
-    if (type->IsLeaderType()) {
-        AddGroupLeader(*type);
-        return;
-    }
-    if (!UnitOf(target)->IsLeader())
-        target = target->parent() ? target->parent() : m_pWarchiefItem;
-    AddUnderLeader(UnitOf(target), *type);
+    const CUnitType* type =
+        m_pCatalogueBar ? m_pCatalogueBar->UnitTypeOf(record.m_pDraggedItem) : nullptr;
+    if (type)
+        CArmy::Instance().DropType(TypeWithAttached(*type), UnitOf(record.m_pTargetItem));
 }
 
 void CArmyView::MoveMember() {
     const CDragRecord& record = CDragRecord::Instance();
-    QTreeWidgetItem* dragged = record.m_pDraggedItem;
-    QTreeWidgetItem* target = record.m_pTargetItem;
-    const CArmyUnit* d = UnitOf(dragged);
-    const CArmyUnit* t = UnitOf(target);
-    if (!d || !t || d->IsWarchief())
-        return;
-    QTreeWidgetItem* newParent = nullptr;
-    int place = 0;
-    if (t->IsWarchief()) {
-        newParent = target;
-        place = d->IsGroupLeader() ? -1 : 0;
-    } else if (t->IsGroupLeader()) {
-        if (d->IsGroupLeader()) {
-            newParent = target->parent();
-            place = newParent->indexOfChild(target) + 1;
-        } else {
-            newParent = target;
-            place = 0;
-        }
-    } else if (d->IsLeader()) {
-        ShowWarningMessage(154);
-        return;
-    } else {
-        newParent = target->parent();
-        place = newParent->indexOfChild(target) + 1;
-    }
-    MoveSubtree(dragged, newParent, place);
-}
-
-QTreeWidgetItem* CArmyView::CopyItem(QTreeWidgetItem* item, QTreeWidgetItem* newParent, int place) {
-    CArmyUnit* unit = UnitOf(item);
-    unit->IdLeader = UnitOf(newParent)->IdUnite;
-    auto* copy = new QTreeWidgetItem(QStringList{item->text(0)});
-    copy->setIcon(0, item->icon(0));
-    copy->setData(0, Qt::UserRole, item->data(0, Qt::UserRole));
-    copy->setFlags(item->flags());
-    if (place < 0 || place > newParent->childCount())
-        newParent->addChild(copy);
-    else
-        newParent->insertChild(place, copy);
-    SetBold(copy, unit->IsLeader());
-    m_pTree->scrollToItem(copy);
-    for (CArmyUnit* attached : unit->m_attached)
-        attached->IdLeader = unit->IdLeader;
-    return copy;
-}
-
-QTreeWidgetItem* CArmyView::MoveSubtree(QTreeWidgetItem* item, QTreeWidgetItem* newParent,
-                                        int place) {
-    QTreeWidgetItem* moved = CopyItem(item, newParent, place);
-    if (UnitOf(item)->IsLeader()) {
-        for (int i = 0; i < item->childCount(); ++i)
-            CopyItem(item->child(i), moved, -1);
-        moved->setExpanded(true);
-    }
-    newParent->setExpanded(true);
-    CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
-    delete item;
-    m_pTree->setCurrentItem(moved);
-    StoreOrder();
-    return moved;
+    CArmy::Instance().Move(UnitOf(record.m_pDraggedItem), UnitOf(record.m_pTargetItem));
 }
 
 // ---- Layout and the splitter band between tree and list

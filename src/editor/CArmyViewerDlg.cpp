@@ -46,8 +46,7 @@ CArmyViewerDlg::CArmyViewerDlg(QWidget* parent)
     list->SetImageList(&m_images);
 
     CArmyDatabase& database = CArmyDatabase::Instance();
-    database.LoadUnitTypes(m_unitTypes);
-    database.LoadRaces(m_races);
+    m_bLoaded = database.LoadUnitTypes(m_unitTypes) && database.LoadRaces(m_races);
 
     QComboBox* filter = m_ui->raceFilter;
     filter->addItem(QStringLiteral("All"));

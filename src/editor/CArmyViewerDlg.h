@@ -20,6 +20,8 @@ class CArmyViewerDlg;
 class CArmyViewerDlg : public QDialog {
     Q_OBJECT
 public:
+    // False when the catalogue could not be read: the dialog must not be shown.
+    bool IsLoaded() const { return m_bLoaded; }
     explicit CArmyViewerDlg(QWidget* parent = nullptr);
     ~CArmyViewerDlg() override;
 
@@ -46,4 +48,5 @@ private:
     CItemList<CUnitType*> m_unitTypes;
     CItemList<CRace*> m_races;
     CUnitType m_result;
+    bool m_bLoaded = false;
 };

@@ -25,7 +25,8 @@ void CBudgetStrip::SetValues(int budget, int total, const QString& name) {
 
 QStringList CBudgetStrip::Texts() const {
     // "Budget", "Cost" and "Rest" stay as they are in every language.
-    return {QStringLiteral("%1       Budget %2 -").arg(m_name).arg(m_budget),
+    // Name and budget in one go: a name holding "%2" stays as it is.
+    return {QStringLiteral("%1       Budget %2 -").arg(m_name, QString::number(m_budget)),
             QStringLiteral("Cost %1 -").arg(m_total), QStringLiteral("Rest %1").arg(m_rest)};
 }
 

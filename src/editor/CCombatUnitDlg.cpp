@@ -123,9 +123,14 @@ void CCombatUnitDlg::OnStandardToggled(bool checked) {
     Recompute();
 }
 
-// The validator lets digits only, so an empty field is the one text that is not a number.
+// The validator lets digits only, so an empty field is the one text that is not a number: the
+// price keeps the last count until another is typed, and OK asks for one.
 void CCombatUnitDlg::OnMusiciansEdited(const QString& text) {
-    m_working.Musicien = text.toInt();
+    bool isNumber = false;
+    const int musicians = text.toInt(&isNumber);
+    if (!isNumber)
+        return;
+    m_working.Musicien = musicians;
     Recompute();
 }
 
@@ -142,11 +147,20 @@ void CCombatUnitDlg::Recompute() {
 void CCombatUnitDlg::accept() {
     const QString name = m_ui->nameEdit->text();
     // A name too long for the database is refused rather than cut behind the user's back.
-    if (name.size() > CArmyDatabase::kMaxTextLength) {
+    if (!CArmyDatabase::FitsTextColumn(name)) {
         ShowWarningMessage(kNameTooLongId);
         m_ui->nameEdit->setFocus();
         return;
     }
+    bool isNumber = false;
+    const int musicians = m_ui->musiciansEdit->text().toInt(&isNumber);
+    if (!isNumber) {
+        ShowWarningMessage(kNotANumberId);
+        m_ui->musiciansEdit->setFocus();
+        return;
+    }
+    m_working.Musicien = musicians;
+    m_calculator.ComputeCost();
     // A quality stored outside the type's two is kept while none is chosen.
     if (m_ui->qualityCombo->currentIndex() >= 0)
         m_working.IdQualite = m_ui->qualityCombo->currentData().toInt();

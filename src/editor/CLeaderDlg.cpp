@@ -85,7 +85,7 @@ void CLeaderDlg::Recompute() {
 void CLeaderDlg::accept() {
     const QString name = m_ui->nameEdit->text();
     // A name too long for the database is refused rather than cut behind the user's back.
-    if (name.size() > CArmyDatabase::kMaxTextLength) {
+    if (!CArmyDatabase::FitsTextColumn(name)) {
         ShowWarningMessage(kNameTooLongId);
         m_ui->nameEdit->setFocus();
         return;

@@ -26,7 +26,7 @@ QLineEdit* CRenameUnitDlg::NameEdit() const {
 void CRenameUnitDlg::accept() {
     const QString name = m_ui->nameEdit->text();
     // A name too long for the database is refused rather than cut behind the user's back.
-    if (name.size() > CArmyDatabase::kMaxTextLength) {
+    if (!CArmyDatabase::FitsTextColumn(name)) {
         ShowWarningMessage(kNameTooLongId);
         m_ui->nameEdit->setFocus();
         return;

@@ -1,0 +1,382 @@
+#include "TestDataSource.h"
+#include "app/MessageBox.h"
+#include "data/CArmyDatabase.h"
+#include "data/CArmyHeader.h"
+#include "data/CUnitType.h"
+#include "editor/CArmy.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// The baseline army every operation starts from:
+//   Warchief
+//     Brute                 (the warchief's own unit)
+//     Leader A
+//       Riders + wolf mount
+//       Warriors
+//     Leader B
+//       Cannon + gunners + mule
+struct Baseline {
+    CArmyUnit* warchief = nullptr;
+    CArmyUnit* brute = nullptr;
+    CArmyUnit* leaderA = nullptr;
+    CArmyUnit* riders = nullptr;
+    CArmyUnit* warriors = nullptr;
+    CArmyUnit* leaderB = nullptr;
+    CArmyUnit* cannon = nullptr;
+};
+
+struct Operation {
+    const char* name;
+    bool emptyArmy;
+    std::function<void(CArmy&, Baseline&)> run;
+};
+
+} // namespace
+
+// The army model against a real SQLite data source, without any window: its rules, and that
+// every editing operation is stored whole or not at all, however it is cut short.
+class TestArmyModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void everyEditIsStoredWholeOrNotAtAll();
+    void openingMendsADamagedArmyAndStoresIt();
+    void anArmyThatCannotBeReadIsNotOpened();
+    void membersAlwaysKeepAName();
+
+private:
+    const CUnitType* Type(const QString& name) const;
+    QList<const CUnitType*> WithAttached(const QString& name) const;
+    int NewArmy(bool empty, Baseline* baseline);
+    // The stored army, keys replaced by positions so that two builds compare equal.
+    QStringList StoredArmy(int armyId) const;
+    // What every stored army must satisfy, whatever happened to it.
+    void VerifyConsistent(int armyId) const;
+
+    std::unique_ptr<TestDataSource> m_source;
+    CItemList<CUnitType*> m_types;
+    std::unique_ptr<MessageRecorder> m_messages;
+    int m_serial = 0;
+};
+
+void TestArmyModel::initTestCase() {
+    QString failure;
+    m_source = TestDataSource::OpenSmallCatalogue(&failure);
+    QVERIFY2(m_source, qPrintable(failure));
+    QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
+    m_messages = std::make_unique<MessageRecorder>();
+}
+
+void TestArmyModel::cleanup() {
+    CArmyDatabase::Instance().SetStatementHook({});
+    if (CArmy::Instance().IsOpen())
+        CArmy::Instance().Close();
+    m_messages->Clear();
+}
+
+const CUnitType* TestArmyModel::Type(const QString& name) const {
+    for (const CUnitType* type : m_types) {
+        if (type->NomGB == name)
+            return type;
+    }
+    return nullptr;
+}
+
+QList<const CUnitType*> TestArmyModel::WithAttached(const QString& name) const {
+    const CUnitType* main = Type(name);
+    QList<const CUnitType*> types{main};
+    for (const CUnitType* type : m_types) {
+        if (type->ArmyTypeIdParent == main->ArmyTypeId)
+            types << type;
+    }
+    return types;
+}
+
+int TestArmyModel::NewArmy(bool empty, Baseline* b) {
+    CArmy& army = CArmy::Instance();
+    if (army.IsOpen())
+        army.Close();
+    const bool created = army.Create(13, QStringLiteral("Armée %1").arg(++m_serial), 500) &&
+                         army.Open(army.GetHeader().IdArmee);
+    if (!created || empty)
+        return created ? army.GetHeader().IdArmee : -1;
+    const CUnitType& warlord = *Type("T3 Orc warlord");
+    army.AddWarchief(warlord);
+    b->warchief = army.GetWarchief();
+    army.AddGroupLeader(warlord);
+    b->leaderA = army.Units().GetTail();
+    army.AddGroupLeader(warlord);
+    b->leaderB = army.Units().GetTail();
+    army.AddUnit(b->leaderA, WithAttached("T1 Wolf riders"));
+    army.AddUnit(b->leaderA, WithAttached("T5 Warriors"));
+    army.AddUnit(b->leaderB, WithAttached("Iron cannon"));
+    army.AddUnit(b->warchief, WithAttached("T2 One-eyed brute"));
+    for (CArmyUnit* unit : army.Units()) {
+        if (unit->NomUnitType == "T1 Wolf riders")
+            b->riders = unit;
+        else if (unit->NomUnitType == "T5 Warriors")
+            b->warriors = unit;
+        else if (unit->NomUnitType == "Iron cannon")
+            b->cannon = unit;
+        else if (unit->NomUnitType == "T2 One-eyed brute")
+            b->brute = unit;
+    }
+    return army.GetHeader().IdArmee;
+}
+
+QStringList TestArmyModel::StoredArmy(int armyId) const {
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyHeader header;
+    CItemList<CArmyUnit*> units;
+    if (db.FindArmyById(armyId, header) != CArmyDatabase::kFound ||
+        !db.LoadArmyUnits(armyId, units))
+        return {QStringLiteral("unreadable")};
+    QHash<int, int> place;
+    for (const CArmyUnit* unit : units)
+        place.insert(unit->IdUnite, unit->IdVisual);
+    const auto placeOf = [&](int key) {
+        return key == -1             ? QStringLiteral("-")
+               : place.contains(key) ? QString::number(place.value(key))
+                                     : QStringLiteral("gone");
+    };
+    QStringList lines{QStringLiteral("%1 %2 %3")
+                          .arg(header.Nom)
+                          .arg(header.NombrePointMax)
+                          .arg(header.CoutTotal)};
+    for (const CArmyUnit* unit : units)
+        lines << QStringLiteral("%1 %2 h%3 leader %4 main %5 fig %6 mus %7 pc %8 cost %9")
+                     .arg(QString::number(unit->IdVisual), unit->Nom,
+                          QString::number(unit->Hierarchie), placeOf(unit->IdLeader),
+                          placeOf(unit->IdParentUnit), QString::number(unit->NombreFig),
+                          QString::number(unit->Musicien), QString::number(unit->Pc),
+                          QString::number(unit->CoutTotal));
+    return lines;
+}
+
+void TestArmyModel::VerifyConsistent(int armyId) const {
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyHeader header;
+    CItemList<CArmyUnit*> units;
+    QCOMPARE(db.FindArmyById(armyId, header), CArmyDatabase::kFound);
+    QVERIFY(db.LoadArmyUnits(armyId, units));
+    QHash<int, const CArmyUnit*> byKey;
+    int sum = 0;
+    int row = 0;
+    for (const CArmyUnit* unit : units) {
+        QCOMPARE(unit->IdVisual, row++);
+        byKey.insert(unit->IdUnite, unit);
+        sum += unit->CoutTotal;
+    }
+    QCOMPARE(header.CoutTotal, sum);
+    for (const CArmyUnit* unit : units) {
+        if (unit->IdLeader != -1) {
+            QVERIFY2(byKey.contains(unit->IdLeader) && byKey.value(unit->IdLeader)->IsLeader(),
+                     qPrintable(unit->Nom));
+        }
+    }
+}
+
+void TestArmyModel::everyEditIsStoredWholeOrNotAtAll() {
+    // clang-format off
+    const QList<Operation> operations{
+        {"add warchief", true, [this](CArmy& a, Baseline&) { a.AddWarchief(*Type("T3 Orc warlord")); }},
+        {"add group leader", false, [this](CArmy& a, Baseline&) { a.AddGroupLeader(*Type("T3 Orc warlord")); }},
+        {"add machine and crew", false, [this](CArmy& a, Baseline& b) { a.AddUnit(b.leaderA, WithAttached("Iron cannon")); }},
+        {"drop riders on a unit", false, [this](CArmy& a, Baseline& b) { a.DropType(WithAttached("T1 Wolf riders"), b.warriors); }},
+        {"delete riders", false, [](CArmy& a, Baseline& b) { a.Delete(b.riders); }},
+        {"delete group leader", false, [](CArmy& a, Baseline& b) { a.Delete(b.leaderA); }},
+        {"delete warchief", false, [](CArmy& a, Baseline& b) { a.Delete(b.warchief); }},
+        {"move leader after leader", false, [](CArmy& a, Baseline& b) { a.Move(b.leaderA, b.leaderB); }},
+        {"move unit to warchief", false, [](CArmy& a, Baseline& b) { a.Move(b.cannon, b.warchief); }},
+        {"member dialog", false, [](CArmy& a, Baseline& b) {
+             CArmyUnit edited = *b.warriors;
+             edited.NombreFig = 20;
+             edited.Musicien = 2;
+             edited.CoutTotal = 140;
+             a.UpdateMember(b.warriors, edited); }},
+        {"rename", false, [](CArmy& a, Baseline& b) { a.RenameMember(b.leaderB, QStringLiteral("Grok")); }},
+        {"army properties", false, [](CArmy& a, Baseline&) { a.SetProperties(QStringLiteral("Horde"), 900); }},
+    };
+    // clang-format on
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmy& army = CArmy::Instance();
+    for (const Operation& operation : operations) {
+        const QByteArray what = operation.name;
+        Baseline baseline;
+        // Once through: what the army is before and after, and how many statements it takes.
+        int armyId = NewArmy(operation.emptyArmy, &baseline);
+        QStringList before = StoredArmy(armyId);
+        int statements = 0;
+        db.SetStatementHook([&statements](const QString&) { return ++statements > 0; });
+        operation.run(army, baseline);
+        db.SetStatementHook({});
+        QStringList after = StoredArmy(armyId);
+        QVERIFY2(after != before, what);
+        VerifyConsistent(armyId);
+        // Army names and positions come out the same whichever run built them.
+        const auto normalised = [](QStringList lines) {
+            lines.first().replace(QRegularExpression(QStringLiteral("^Armée \\d+ ")),
+                                  QStringLiteral("army "));
+            return lines;
+        };
+        before = normalised(before);
+        after = normalised(after);
+
+        // Refused at each statement in turn, the commit included: nothing of it is stored,
+        // and the army in memory is what is stored.
+        for (int failAt = 1; failAt <= statements; ++failAt) {
+            armyId = NewArmy(operation.emptyArmy, &baseline);
+            int count = 0;
+            db.SetStatementHook([&count, failAt](const QString&) { return ++count != failAt; });
+            m_messages->Clear();
+            operation.run(army, baseline);
+            db.SetStatementHook({});
+            QVERIFY2(normalised(StoredArmy(armyId)) == before,
+                     what + " failing at " + QByteArray::number(failAt));
+            QCOMPARE(m_messages->Messages().size(), 1);
+            QCOMPARE(army.Units().GetCount(), before.size() - 1);
+            QCOMPARE(army.ComputeTotal(), army.GetHeader().CoutTotal);
+        }
+
+        // Killed at each statement in turn, and right after the operation: the database alone
+        // (with what the program had open lost) holds the army before it, or after it.
+        for (int killAt = 1; killAt <= statements + 1; ++killAt) {
+            armyId = NewArmy(operation.emptyArmy, &baseline);
+            const pid_t child = fork();
+            if (child == 0) {
+                int count = 0;
+                db.SetStatementHook([&count, killAt](const QString&) {
+                    if (++count == killAt)
+                        _exit(0);
+                    return true;
+                });
+                operation.run(army, baseline);
+                _exit(0);
+            }
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QVERIFY(WIFEXITED(status));
+            QVERIFY(army.Open(armyId));
+            const QStringList stored = normalised(StoredArmy(armyId));
+            QVERIFY2(stored == (killAt <= statements ? before : after),
+                     what + " killed at " + QByteArray::number(killAt));
+            VerifyConsistent(armyId);
+        }
+    }
+}
+
+void TestArmyModel::openingMendsADamagedArmyAndStoresIt() {
+    Baseline b;
+    const int armyId = NewArmy(false, &b);
+    const int warchiefKey = b.warchief->IdUnite;
+    const int leaderKey = b.leaderA->IdUnite;
+    CArmy& army = CArmy::Instance();
+    army.Close();
+    // Another program left a unit before its leader, one under a leader that is gone, one under
+    // a unit, and a total that is not the members' sum.
+    QVERIFY(m_source->ExecOnOtherConnection(
+        "UPDATE ArmeeCompo SET IdVisual = -1 WHERE NomUnitType = 'T5 Warriors'"));
+    QVERIFY(m_source->ExecOnOtherConnection("UPDATE ArmeeCompo SET IdLeader = 99999 WHERE "
+                                            "NomUnitType IN ('T1 Wolf riders', 'T4 Wolf')"));
+    QVERIFY(m_source->ExecOnOtherConnection(
+        QStringLiteral("UPDATE ArmeeCompo SET IdLeader = (SELECT IdUnite FROM ArmeeCompo WHERE "
+                       "NomUnitType = 'T2 One-eyed brute') WHERE NomUnitType = 'Iron cannon'")));
+    QVERIFY(m_source->ExecOnOtherConnection("UPDATE ArmeeDef SET CoutTotal = 3"));
+
+    QVERIFY(army.Open(armyId));
+    QStringList shape;
+    for (const CArmyUnit* unit : army.Units())
+        shape << QString(army.Depth(*unit), QLatin1Char(' ')) + unit->NomUnitType;
+    // The warriors under their leader, the riders and the cannon under the warchief in their
+    // stored order, each with its attached units right after it.
+    QCOMPARE(shape,
+             (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  T5 Warriors", "  Kindless spirit",
+                          " T1 Wolf riders", " T4 Wolf", " T3 Orc warlord", " Iron cannon",
+                          " Gunners", " Draught mule", " T2 One-eyed brute"}));
+    for (const CArmyUnit* unit : army.Units()) {
+        if (unit->NomUnitType == "T5 Warriors")
+            QCOMPARE(unit->IdLeader, leaderKey);
+        if (unit->NomUnitType == "T1 Wolf riders" || unit->NomUnitType == "Iron cannon")
+            QCOMPARE(unit->IdLeader, warchiefKey);
+    }
+    // What was mended is what is stored now.
+    VerifyConsistent(armyId);
+    const QStringList mended = StoredArmy(armyId);
+    army.Close();
+    QVERIFY(army.Open(armyId));
+    QCOMPARE(StoredArmy(armyId), mended);
+    QVERIFY(m_messages->Ids().isEmpty());
+}
+
+void TestArmyModel::anArmyThatCannotBeReadIsNotOpened() {
+    Baseline b;
+    const int armyId = NewArmy(false, &b);
+    CArmy& army = CArmy::Instance();
+    army.Close();
+    const QList<int> before = {armyId};
+
+    // The third member cannot be fetched: nothing of the army is kept, nothing is written.
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    db.SetStatementHook(
+        [](const QString& sql) { return !sql.startsWith("SELECT * FROM ArmeeCompo"); });
+    QCOMPARE(army.Open(armyId), 0);
+    QVERIFY(!army.IsOpen());
+    QVERIFY(!army.HasUnits());
+    QCOMPARE(army.GetHeader().IdArmee, -1);
+    QCOMPARE(m_messages->Messages().size(), 1);
+    QCOMPARE(m_messages->Messages().first().kind, MessageBox::Kind::DatabaseError);
+    db.SetStatementHook({});
+
+    // A fetch that fails part-way through the rows counts as a failed read too.
+    QVERIFY(m_source->ExecOnOtherConnection("ALTER TABLE ArmeeCompo RENAME TO Stored"));
+    QVERIFY(m_source->ExecOnOtherConnection(
+        "CREATE VIEW ArmeeCompo AS SELECT IdUnite, IdParentUnit, IdLeader, IdArmee, IdVisual, "
+        "NombreFig, CASE WHEN IdVisual = 2 THEN json('broken') ELSE Nom END AS Nom, Etendard, "
+        "Musicien, Pc, CoutTotal, Hierarchie, NomUnitType, IdRace, IdQualiteMin, IdQualiteMax, "
+        "IdQualite, IdType, Force, Resistance, Valeur, IdArmure, IdArmePrincipale, "
+        "IdArmeSecondaire, Bouclier, Mouvement, JetSauvegarde, Terrible, IdEclairage, Points, UPG, "
+        "Min, Max, CombatantType FROM Stored"));
+    m_messages->Clear();
+    CItemList<CArmyUnit*> units;
+    units.Append(new CArmyUnit);
+    QCOMPARE(db.LoadArmyUnits(armyId, units), 0);
+    QCOMPARE(units.GetCount(), 1); // the caller's list as it was
+    QCOMPARE(army.Open(armyId), 0);
+    QVERIFY(!army.IsOpen());
+    QCOMPARE(m_messages->Messages().size(), 2);
+    CArmyHeader header;
+    QCOMPARE(db.FindArmyById(armyId, header), CArmyDatabase::kFound);
+    QVERIFY(header.CoutTotal > 0); // no empty total was written over the stored one
+    QVERIFY(m_source->ExecOnOtherConnection("DROP VIEW ArmeeCompo"));
+    QVERIFY(m_source->ExecOnOtherConnection("ALTER TABLE Stored RENAME TO ArmeeCompo"));
+    Q_UNUSED(before);
+}
+
+void TestArmyModel::membersAlwaysKeepAName() {
+    Baseline b;
+    NewArmy(false, &b);
+    CArmy& army = CArmy::Instance();
+    // Blanks alone are no name: the member takes its type's name back.
+    QCOMPARE(army.RenameMember(b.brute, QStringLiteral(" \t ")), CArmy::Result::Done);
+    QCOMPARE(b.brute->Nom, QStringLiteral("T2 One-eyed brute"));
+    CArmyUnit edited = *b.warriors;
+    edited.Nom = QString();
+    QCOMPARE(army.UpdateMember(b.warriors, edited), CArmy::Result::Done);
+    QCOMPARE(b.warriors->Nom, QStringLiteral("T5 Warriors"));
+    // Blanks around a name are the player's.
+    QCOMPARE(army.RenameMember(b.brute, QStringLiteral(" Grok ")), CArmy::Result::Done);
+    QVERIFY(StoredArmy(army.GetHeader().IdArmee)
+                .at(b.brute->IdVisual + 1)
+                .startsWith(QStringLiteral("%1  Grok  h4").arg(b.brute->IdVisual)));
+}
+
+QTEST_MAIN(TestArmyModel)
+#include "tst_armymodel.moc"
