@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Creates the SkarnholtDB database (schema and sample catalogue) and registers the user ODBC
 # data source "Skarnholt" on the SQLite3 driver. Never overwrites an existing database or an
-# existing "Skarnholt" data source.
+# existing "Skarnholt" data source; a database without the program's tables (one the driver
+# made empty, say) gets them.
 #   setup-datasource.sh [--database PATH]
 # The data source goes into the odbc.ini unixODBC reads for the user: $ODBCINI, else ~/.odbc.ini.
 set -euo pipefail
@@ -26,9 +27,47 @@ export ODBCINI="${ODBCINI:-$HOME/.odbc.ini}"
 command -v sqlite3 >/dev/null || fail "sqlite3 is not installed (package sqlite3)."
 command -v odbcinst >/dev/null || fail "odbcinst is not installed (package odbcinst)."
 
+tables="'Armees','Races','ArmeeDef','ArmeeCompo','Battle','BattleCompo'"
+
+# Makes the database at $1 ready: created when missing, completed when it has none of the
+# program's tables (an empty file, say), used as it is when it has them all.
+prepare_database() {
+    local db=$1 present
+    if [[ ! -e $db ]]; then
+        mkdir -p "$(dirname "$db")" || fail "cannot create the folder of $db"
+        # Built beside its final place and moved in whole, so a failure leaves no half database.
+        partial="$db.partial.$$"
+        trap 'rm -f "$partial"' EXIT
+        sqlite3 -bail "$partial" < "$here/db/schema.sql" || fail "cannot load db/schema.sql into $db"
+        sqlite3 -bail "$partial" < "$here/db/catalogue.sql" || fail "cannot load db/catalogue.sql into $db"
+        mv -n "$partial" "$db" || fail "cannot create $db"
+        [[ ! -e $partial ]] || fail "$db appeared meanwhile; left it as it is"
+        trap - EXIT
+        echo "Created the database $db with the sample catalogue."
+        return
+    fi
+    present=$(sqlite3 "$db" "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN ($tables)") ||
+        fail "cannot read $db as an SQLite database; left it as it is"
+    case $present in
+        6) echo "Using the existing database $db (left as it is)." ;;
+        0)
+            # One transaction: the tables and the catalogue come in whole or not at all.
+            { echo "BEGIN;"; cat "$here/db/schema.sql" "$here/db/catalogue.sql"; echo "COMMIT;"; } |
+                sqlite3 -bail "$db" || fail "cannot load the tables into $db; left it as it was"
+            echo "Added the tables and the sample catalogue to the existing database $db (nothing in it was changed)." ;;
+        *) fail "$db has only some of the tables of SkarnholtDB; left it as it is" ;;
+    esac
+}
+
 if odbcinst -q -s -n Skarnholt >/dev/null 2>&1; then
-    echo "The data source \"Skarnholt\" already exists; nothing changed."
+    echo "The data source \"Skarnholt\" already exists; it stays as it is."
     odbcinst -q -s -n Skarnholt | sed 's/^/    /'
+    existing=$(odbcinst -q -s -n Skarnholt | sed -n 's/^Database *= *//p' | head -n 1)
+    driver_line=$(odbcinst -q -s -n Skarnholt | sed -n 's/^Driver *= *//p' | head -n 1)
+    # Its SQLite database is made ready; another back end is the administrator's.
+    if [[ -n $existing && ${driver_line,,} == *sqlite* ]]; then
+        prepare_database "$(realpath -m "$existing")"
+    fi
     exit 0
 fi
 
@@ -41,20 +80,7 @@ else
 fi
 
 database=$(realpath -m "$database")
-if [[ -e $database ]]; then
-    echo "Using the existing database $database (left as it is)."
-else
-    mkdir -p "$(dirname "$database")" || fail "cannot create the folder of $database"
-    # Built beside its final place and moved in whole, so a failure leaves no half database.
-    partial="$database.partial.$$"
-    trap 'rm -f "$partial"' EXIT
-    sqlite3 -bail "$partial" < "$here/db/schema.sql" || fail "cannot load db/schema.sql into $database"
-    sqlite3 -bail "$partial" < "$here/db/catalogue.sql" || fail "cannot load db/catalogue.sql into $database"
-    mv -n "$partial" "$database" || fail "cannot create $database"
-    [[ ! -e $partial ]] || fail "$database appeared meanwhile; left it as it is"
-    trap - EXIT
-    echo "Created the database $database with the sample catalogue."
-fi
+prepare_database "$database"
 
 template=$(mktemp)
 trap 'rm -f "$template"' EXIT

@@ -84,6 +84,12 @@ void TestDataSource::UseNoDataSource(QTemporaryDir& dir) {
     WriteIni(dir.path(), QString());
 }
 
+void TestDataSource::UseDataSourceWithoutTables(QTemporaryDir& dir) {
+    WriteIni(dir.path(), QStringLiteral("[ODBC Data Sources]\nSkarnholt = SQLite3\n\n"
+                                        "[Skarnholt]\nDriver = %1\nDatabase = %2/missing.db\n")
+                             .arg(QStringLiteral(SQLITE3_ODBC_DRIVER), dir.path()));
+}
+
 QString TestDataSource::DatabasePath() const {
     return m_dir.path() + QStringLiteral("/skarnholt.db");
 }

@@ -21,6 +21,8 @@ public:
     explicit TestDataSource(const QString& catalogueFile = QString());
     // Points unixODBC at an odbc.ini without any data source.
     static void UseNoDataSource(QTemporaryDir& dir);
+    // Points unixODBC at a data source "Skarnholt" whose database file does not exist yet.
+    static void UseDataSourceWithoutTables(QTemporaryDir& dir);
 
     bool IsValid() const { return m_valid; }
     QString DatabasePath() const;

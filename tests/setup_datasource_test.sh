@@ -41,6 +41,17 @@ third=$("$root/scripts/setup-datasource.sh" --database "$other")
 echo "$third"
 check "ODBCINI honoured" grep -q "Database *= *$other" "$home/other.ini"
 check "existing database kept" test "$(sqlite3 "$other" 'SELECT x FROM Keep')" = 7
+check "tables added beside what it held" test "$(sqlite3 "$other" 'SELECT COUNT(*) FROM Races')" = 17
+
+# The data source's file went missing and the driver left an empty one: the script fills it.
+: > "$other.empty"
+rm "$other" && mv "$other.empty" "$other"
+fourth=$("$root/scripts/setup-datasource.sh")
+echo "$fourth"
+check "an empty database of the data source gets the tables" test "$(sqlite3 "$other" 'SELECT COUNT(*) FROM Armees')" -ge 80
+check "and the data source stays" test "$(grep -c '^\[Skarnholt\]' "$home/other.ini")" = 1
+sqlite3 "$other" "DROP TABLE BattleCompo"
+check "a database with only some tables is refused" bash -c "! '$root/scripts/setup-datasource.sh' 2>/dev/null"
 check "bad option refused" bash -c "! '$root/scripts/setup-datasource.sh' --bogus 2>/dev/null"
 
 q() { sqlite3 "$db" "$1"; }

@@ -1,5 +1,6 @@
 #include "TestDataSource.h"
 #include "app/MessageBox.h"
+#include "app/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CArmyUnit.h"
@@ -8,6 +9,7 @@
 #include "data/CUnitType.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QtTest>
 
 // Every operation against a real SQLite file reached through the ODBC data source.
@@ -23,11 +25,15 @@ private slots:
     void updatesRenamesOrdersAndDeletesUnits();
     void battlesKeepTheirArmiesInOrder();
     void failedWritesAreRolledBackAndReported();
+    void everyTextRoundTripsAndTouchesNoOtherRow();
+    void textLimitsCountCharacters();
 
 private:
     // A value of one row, read with plain SQL on the program's own connection.
     QVariant Scalar(const QString& sql);
     QStringList UnitNames(int armyId);
+    // Every row of the user tables, as text, by table and key.
+    QMap<QString, QString> Rows();
     QList<int> BattleArmyIds(int battleId);
     static CArmyUnit MakeUnit(const QString& name, int visual);
 
@@ -45,12 +51,12 @@ void TestDatabase::init() {
 }
 
 void TestDatabase::cleanup() {
-    if (m_messages &&
-        QTest::currentTestFunction() != QByteArray("failedWritesAreRolledBackAndReported"))
-        QCOMPARE(m_messages->Ids(), QList<int>{});
+    const QList<int> shown = m_messages ? m_messages->Ids() : QList<int>{};
     m_db.reset();
     m_messages.reset();
     m_source.reset();
+    if (QTest::currentTestFunction() != QByteArray("failedWritesAreRolledBackAndReported"))
+        QCOMPARE(shown, QList<int>{});
 }
 
 QVariant TestDatabase::Scalar(const QString& sql) {
@@ -335,6 +341,139 @@ void TestDatabase::failedWritesAreRolledBackAndReported() {
     m_messages->Clear();
     QCOMPARE(m_db->DeleteBattle(1), 0);
     QCOMPARE(m_messages->Messages().size(), 1);
+}
+
+QMap<QString, QString> TestDatabase::Rows() {
+    QMap<QString, QString> rows;
+    for (const char* table : {"ArmeeDef", "ArmeeCompo", "Battle", "BattleCompo"}) {
+        QSqlQuery query(m_db->Connection());
+        if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table))))
+            return {};
+        while (query.next()) {
+            QStringList values;
+            for (int i = 0; i < query.record().count(); ++i)
+                values << query.value(i).toString();
+            rows.insert(QStringLiteral("%1 %2").arg(QLatin1String(table), values.first()),
+                        values.join(QLatin1Char('|')));
+        }
+    }
+    return rows;
+}
+
+void TestDatabase::everyTextRoundTripsAndTouchesNoOtherRow() {
+    const QStringList corpus{
+        QStringLiteral("Dragon 🐉 x"),
+        QStringLiteral("Pingouin 🐧"),
+        QStringLiteral("A🐧 WHERE IdUnite = 7 --"),
+        QStringLiteral("𝔊𝔯𝔬𝔨 𓀀 𠜎"),
+        QStringLiteral("e\u0301le\u0300ve n\u0303"), // combining marks
+        QStringLiteral("שלום עולם مرحبا"),
+        QStringLiteral("L'armée \"d'Urk\" « Grok » ‘Ka’ “Ba” `x` ''"),
+        QStringLiteral("C:\\chemin\\ \\' \\\\"),
+        QStringLiteral("%1 %2 %s %d %n"),
+        QStringLiteral("x'); DROP TABLE ArmeeDef;--"),
+        QStringLiteral(";--"),
+        QStringLiteral("ligne 1\nligne 2\ttab\r\nfin"),
+        QStringLiteral("  blancs autour  "),
+        QString(255, QChar(u'x')).replace(u'x', QStringLiteral("🐉")),
+    };
+    CArmyHeader army, other;
+    QVERIFY(m_db->InsertArmy(1, QStringLiteral("Armée"), 100, &army));
+    QVERIFY(m_db->InsertArmy(2, QStringLiteral("Autre"), 200, &other));
+    CArmyUnit leader = MakeUnit(QStringLiteral("Chef"), 0);
+    leader.Hierarchie = 1;
+    CArmyUnit unit = MakeUnit(QStringLiteral("Unité"), 1);
+    CArmyUnit bystander = MakeUnit(QStringLiteral("Voisin"), 0);
+    QVERIFY(m_db->InsertUnit(army.IdArmee, leader) && m_db->InsertUnit(army.IdArmee, unit) &&
+            m_db->InsertUnit(other.IdArmee, bystander));
+    CIdList ids;
+    ids.Append(army.IdArmee);
+    ids.Append(other.IdArmee);
+    QVERIFY(m_db->InsertBattle(QStringLiteral("Bataille"), QStringLiteral("Ici"), ids));
+    CBattle battle;
+    QCOMPARE(m_db->FindBattleByName(QStringLiteral("Bataille"), &battle), 1);
+
+    // Each operation that takes a text: the text read back is the text given, and no row but
+    // the one it names (or adds) has changed.
+    for (const QString& text : corpus) {
+        const QByteArray what = text.left(20).toUtf8();
+        QMap<QString, QString> before = Rows();
+        const auto verifyOnly = [&](const QString& changedRow) {
+            QMap<QString, QString> after = Rows();
+            after.remove(changedRow);
+            QMap<QString, QString> expected = before;
+            expected.remove(changedRow);
+            QVERIFY2(after == expected, what);
+            before = Rows();
+        };
+        CArmyHeader header;
+        QVERIFY(m_db->InsertArmy(3, text, 300, &header));
+        QCOMPARE(header.Nom, text);
+        verifyOnly(QStringLiteral("ArmeeDef %1").arg(header.IdArmee));
+        QCOMPARE(m_db->FindArmyByName(text, header), 1);
+
+        army.Nom = text;
+        QVERIFY(m_db->UpdateArmy(army));
+        QCOMPARE(m_db->FindArmyById(army.IdArmee, header), 1);
+        QCOMPARE(header.Nom, text);
+        verifyOnly(QStringLiteral("ArmeeDef %1").arg(army.IdArmee));
+
+        CArmyUnit added = MakeUnit(text, 2);
+        added.NomUnitType = text;
+        QVERIFY(m_db->InsertUnit(army.IdArmee, added));
+        verifyOnly(QStringLiteral("ArmeeCompo %1").arg(added.IdUnite));
+        unit.Nom = text;
+        QVERIFY(m_db->RenameUnit(unit));
+        verifyOnly(QStringLiteral("ArmeeCompo %1").arg(unit.IdUnite));
+        unit.Nom = text;
+        unit.NombreFig += 1;
+        QVERIFY(m_db->UpdateUnit(unit));
+        verifyOnly(QStringLiteral("ArmeeCompo %1").arg(unit.IdUnite));
+        leader.Nom = text;
+        leader.Pc = 3;
+        QVERIFY(m_db->UpdateUnit(leader));
+        verifyOnly(QStringLiteral("ArmeeCompo %1").arg(leader.IdUnite));
+        CItemList<CArmyUnit*> units;
+        QVERIFY(m_db->LoadArmyUnits(army.IdArmee, units));
+        QStringList names;
+        for (const CArmyUnit* each : units)
+            names << each->Nom << each->NomUnitType;
+        QCOMPARE(names.mid(0, 6), (QStringList{text, QString(), text, QString(), text, text}));
+        QVERIFY(m_db->DeleteUnit(added));
+        before = Rows();
+
+        QVERIFY(m_db->UpdateBattle(battle.IdBattle, text, text, ids));
+        CBattle read;
+        QCOMPARE(m_db->FindBattleById(battle.IdBattle, &read), 1);
+        QCOMPARE((QStringList{read.Nom, read.Description}), (QStringList{text, text}));
+        QCOMPARE(m_db->FindBattleByName(text, nullptr), 1);
+        // Another name of the same length: the last character replaced.
+        QString second = text;
+        second.chop(second.back().isLowSurrogate() ? 2 : 1);
+        second += QLatin1Char('+');
+        QVERIFY(m_db->InsertBattle(second, text, ids));
+        QCOMPARE(m_db->FindBattleByName(second, &read), 1);
+        QCOMPARE(read.Description, text);
+        QVERIFY(m_db->DeleteBattle(read.IdBattle));
+    }
+    // The other army and its member went through all of it untouched.
+    QCOMPARE(UnitNames(other.IdArmee), QStringList{"Voisin"});
+    QCOMPARE(m_db->FindArmyById(other.IdArmee, other), 1);
+    QCOMPARE(other.Nom, QStringLiteral("Autre"));
+}
+
+void TestDatabase::textLimitsCountCharacters() {
+    // 255 characters fit whatever their size; one more is refused whole with its own message.
+    const QString dragons = QString(255, QChar(u'x')).replace(u'x', QStringLiteral("🐉"));
+    QVERIFY(CArmyDatabase::FitsTextColumn(dragons));
+    QVERIFY(!CArmyDatabase::FitsTextColumn(dragons + QStringLiteral("x")));
+    CArmyUnit unit = MakeUnit(QString(256, u'x'), 0);
+    QCOMPARE(m_db->InsertUnit(1, unit), 0);
+    CIdList none;
+    QCOMPARE(m_db->InsertBattle(QStringLiteral("Nom"), QString(256, u'd'), none), 0);
+    QCOMPARE(m_messages->Ids(), (QList<int>{kNameTooLongId, kDescriptionTooLongId}));
+    QCOMPARE(Scalar("SELECT COUNT(*) FROM ArmeeCompo").toInt(), 0);
+    m_messages->Clear();
 }
 
 QTEST_MAIN(TestDatabase)
