@@ -90,6 +90,7 @@ void TestArmyDialogs::newArmyChecksEachValueInTurn() {
         return dialog.isVisible() && messages.Messages().size() == 1 ? messages.Ids().first() : -1;
     };
     QCOMPARE(refusal(QString(), QStringLiteral("0")), 155);
+    QCOMPARE(refusal(QStringLiteral("  \t "), QStringLiteral("10")), 155); // blanks are no name
     QCOMPARE(refusal(QStringLiteral("Horde"), QStringLiteral("20001")), 0);
     QVERIFY(messages.Messages().first().text.contains(QStringLiteral("20000")));
     QCOMPARE(refusal(QString(256, u'x'), QStringLiteral("20000")), kNameTooLongId);
