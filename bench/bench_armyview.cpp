@@ -2,12 +2,12 @@
 // unit near the top, which renumbers and stores the positions of every member below it.
 #include "../tests/TestDataSource.h"
 #include "app/CMainFrame.h"
-#include "app/MessageBox.h"
 #include "catalogue/CCatalogueBar.h"
+#include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
 #include "data/CUnitType.h"
-#include "editor/CArmy.h"
 #include "editor/CArmyView.h"
+#include "model/CArmy.h"
 
 #include <QApplication>
 #include <QTreeWidgetItem>

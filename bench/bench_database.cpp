@@ -2,7 +2,7 @@
 // SQLite data source: loading the catalogue, opening an army, storing a new member and
 // storing the order of a large army.
 #include "../tests/TestDataSource.h"
-#include "app/MessageBox.h"
+#include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyUnit.h"
 #include "data/CUnitType.h"

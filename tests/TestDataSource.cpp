@@ -73,7 +73,9 @@ TestDataSource::TestDataSource(const QString& catalogueFile) {
     }
     WriteIni(m_dir.path(), QStringLiteral("[ODBC Data Sources]\nSkarnholt = SQLite3\n\n"
                                           "[Skarnholt]\nDriver = %1\nDatabase = %2\n"
-                                          "Timeout = 5000\n")
+                                          "Timeout = 5000\n"
+                                          // Tests need atomic commits, not durable ones.
+                                          "SyncPragma = OFF\n")
                                .arg(QStringLiteral(SQLITE3_ODBC_DRIVER), DatabasePath()));
     m_valid = RunScript(SourcePath(QStringLiteral("db/schema.sql")));
     if (m_valid && !catalogueFile.isEmpty())
@@ -110,17 +112,4 @@ bool TestDataSource::RunScript(const QString& path) {
 bool TestDataSource::ExecOnOtherConnection(const QString& sql) {
     m_error = RunOnOwnConnection(QStringLiteral("other"), {sql});
     return m_error.isEmpty();
-}
-
-std::unique_ptr<TestDataSource> TestDataSource::OpenSmallCatalogue(QString* failure) {
-    auto source = std::make_unique<TestDataSource>(QString::fromLatin1(kSmallCatalogue));
-    if (!source->IsValid()) {
-        *failure = source->ErrorText();
-        return nullptr;
-    }
-    if (!CArmyDatabase::Instance().OpenDatabase()) {
-        *failure = QStringLiteral("the program's connection does not open");
-        return nullptr;
-    }
-    return source;
 }

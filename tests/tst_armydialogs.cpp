@@ -1,16 +1,16 @@
 #include "TestDataSource.h"
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
-#include "army/CPictureStatic.h"
 #include "army/ValueNames.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CArmyUnit.h"
 #include "data/CBattle.h"
 #include "data/CBattleEntry.h"
-#include "editor/CArmy.h"
 #include "editor/CArmyListDlg.h"
 #include "editor/CArmyParamsDlg.h"
+#include "model/CArmy.h"
+#include "widgets/CPictureStatic.h"
 
 #include <QComboBox>
 #include <QLabel>

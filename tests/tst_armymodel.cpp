@@ -1,9 +1,9 @@
 #include "TestDataSource.h"
-#include "app/MessageBox.h"
+#include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CUnitType.h"
-#include "editor/CArmy.h"
+#include "model/CArmy.h"
 
 #include <QtTest>
 

@@ -1,17 +1,17 @@
 #include "TestDataSource.h"
 #include "app/CMainFrame.h"
-#include "app/MessageBox.h"
-#include "army/CDragRecord.h"
-#include "army/CDragTreeWidget.h"
-#include "army/CUnitStatsList.h"
 #include "catalogue/CCatalogueBar.h"
+#include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CUnitType.h"
-#include "editor/CArmy.h"
 #include "editor/CArmyView.h"
 #include "editor/CBudgetStrip.h"
 #include "editor/CRenameUnitDlg.h"
+#include "model/CArmy.h"
+#include "widgets/CDragRecord.h"
+#include "widgets/CDragTreeWidget.h"
+#include "widgets/CUnitStatsList.h"
 
 #include <QLineEdit>
 #include <QtTest>

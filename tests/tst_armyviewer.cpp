@@ -1,9 +1,9 @@
 #include "TestDataSource.h"
-#include "app/FileViewer.h"
-#include "app/MessageBox.h"
-#include "army/CUnitStatsList.h"
+#include "core/FileViewer.h"
+#include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
 #include "editor/CArmyViewerDlg.h"
+#include "widgets/CUnitStatsList.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "app/Resources.h"
-#include "army/CImageList.h"
-#include "army/CPictureStatic.h"
-#include "army/StatImageList.h"
 #include "army/ValueNames.h"
+#include "core/Resources.h"
+#include "widgets/CImageList.h"
+#include "widgets/CPictureStatic.h"
+#include "widgets/StatImageList.h"
 
 #include <QtTest>
 

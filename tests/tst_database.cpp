@@ -1,6 +1,4 @@
 #include "TestDataSource.h"
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CArmyUnit.h"
@@ -39,24 +37,25 @@ private:
 
     std::unique_ptr<TestDataSource> m_source;
     std::unique_ptr<CArmyDatabase> m_db;
-    std::unique_ptr<MessageRecorder> m_messages;
+    // The failures the data layer reported, in order.
+    QList<CDataError> m_errors;
 };
 
 void TestDatabase::init() {
     m_source = std::make_unique<TestDataSource>();
     QVERIFY2(m_source->IsValid(), qPrintable(m_source->ErrorText()));
-    m_messages = std::make_unique<MessageRecorder>();
+    m_errors.clear();
     m_db = std::make_unique<CArmyDatabase>(QStringLiteral("test"));
+    m_db->SetErrorSink([this](const CDataError& error) { m_errors << error; });
     QCOMPARE(m_db->OpenDatabase(), 1);
 }
 
 void TestDatabase::cleanup() {
-    const QList<int> shown = m_messages ? m_messages->Ids() : QList<int>{};
+    const qsizetype reported = m_errors.size();
     m_db.reset();
-    m_messages.reset();
     m_source.reset();
     if (QTest::currentTestFunction() != QByteArray("failedWritesAreRolledBackAndReported"))
-        QCOMPARE(shown, QList<int>{});
+        QCOMPARE(reported, 0);
 }
 
 QVariant TestDatabase::Scalar(const QString& sql) {
@@ -314,21 +313,21 @@ void TestDatabase::failedWritesAreRolledBackAndReported() {
     armies.Append(1);
     armies.Append(2);
     QCOMPARE(m_db->InsertBattle(QStringLiteral("Half"), QString(), armies), 0);
-    QCOMPARE(m_messages->Messages().size(), 1);
-    QCOMPARE(m_messages->Messages().first().kind, MessageBox::Kind::DatabaseError);
-    QVERIFY(m_messages->Messages().first().text.contains("BattleCompo"));
+    QCOMPARE(m_errors.size(), 1);
+    QCOMPARE(m_errors.first().kind, CDataError::Kind::Statement);
+    QVERIFY(m_errors.first().text.contains("BattleCompo"));
     QCOMPARE(Scalar("SELECT COUNT(*) FROM Battle").toInt(), 0);
 
     // A unit that cannot be stored keeps no key.
     QVERIFY(m_source->ExecOnOtherConnection("DROP TABLE ArmeeCompo"));
-    m_messages->Clear();
+    m_errors.clear();
     CArmyUnit unit = MakeUnit(QStringLiteral("Lost"), 0);
     QCOMPARE(m_db->InsertUnit(1, unit), 0);
     QCOMPARE(unit.IdUnite, -1);
     QCOMPARE(m_db->UpdateUnit(unit), 0);
     QCOMPARE(m_db->DeleteArmyUnits(1), 0);
     QVERIFY(UnitNames(1).isEmpty());
-    QCOMPARE(m_messages->Messages().size(), 4);
+    QCOMPARE(m_errors.size(), 4);
 
     // An army read back fails with its insert: no header is filled.
     QVERIFY(m_source->ExecOnOtherConnection("DROP TABLE ArmeeDef"));
@@ -338,9 +337,9 @@ void TestDatabase::failedWritesAreRolledBackAndReported() {
 
     // With the connection closed nothing is written, and the failure is said.
     m_db->CloseDatabase();
-    m_messages->Clear();
+    m_errors.clear();
     QCOMPARE(m_db->DeleteBattle(1), 0);
-    QCOMPARE(m_messages->Messages().size(), 1);
+    QCOMPARE(m_errors.size(), 1);
 }
 
 QMap<QString, QString> TestDatabase::Rows() {
@@ -471,9 +470,11 @@ void TestDatabase::textLimitsCountCharacters() {
     QCOMPARE(m_db->InsertUnit(1, unit), 0);
     CIdList none;
     QCOMPARE(m_db->InsertBattle(QStringLiteral("Nom"), QString(256, u'd'), none), 0);
-    QCOMPARE(m_messages->Ids(), (QList<int>{kNameTooLongId, kDescriptionTooLongId}));
+    QCOMPARE(m_errors.size(), 2);
+    QCOMPARE(m_errors.at(0).kind, CDataError::Kind::NameTooLong);
+    QCOMPARE(m_errors.at(1).kind, CDataError::Kind::DescriptionTooLong);
     QCOMPARE(Scalar("SELECT COUNT(*) FROM ArmeeCompo").toInt(), 0);
-    m_messages->Clear();
+    m_errors.clear();
 }
 
 QTEST_MAIN(TestDatabase)

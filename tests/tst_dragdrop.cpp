@@ -1,5 +1,5 @@
-#include "army/CDragRecord.h"
-#include "army/CTreeDropTarget.h"
+#include "widgets/CDragRecord.h"
+#include "widgets/CTreeDropTarget.h"
 
 #include <QApplication>
 #include <QDropEvent>

@@ -2,11 +2,11 @@
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CSkarnholtDBApp.h"
-#include "app/CommandIds.h"
-#include "app/StringTable.h"
 #include "catalogue/CCatalogueBar.h"
 #include "catalogue/CUnitTypePropertiesDlg.h"
 #include "catalogue/CVisibleRacesDlg.h"
+#include "core/CommandIds.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CUnitType.h"
 

@@ -1,15 +1,15 @@
 #include "TestDataSource.h"
 #include "app/CMainFrame.h"
-#include "app/CommandIds.h"
-#include "army/CDragRecord.h"
-#include "army/CDragTreeWidget.h"
 #include "catalogue/CCatalogueBar.h"
 #include "catalogue/CUnitTypePropertiesDlg.h"
 #include "catalogue/CVisibleRacesDlg.h"
+#include "core/CommandIds.h"
 #include "data/CArmyDatabase.h"
 #include "data/CRace.h"
 #include "data/CUnitType.h"
-#include "editor/CArmy.h"
+#include "model/CArmy.h"
+#include "widgets/CDragRecord.h"
+#include "widgets/CDragTreeWidget.h"
 
 #include <QMenuBar>
 #include <QStatusBar>

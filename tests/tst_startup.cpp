@@ -1,7 +1,8 @@
 #include "TestDataSource.h"
 #include "app/CSkarnholtDBApp.h"
-#include "app/MessageBox.h"
+#include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
+#include "model/DataErrorMessages.h"
 
 #include <QtTest>
 
@@ -20,6 +21,7 @@ void TestStartup::failsWithoutDataSource() {
     MessageRecorder messages;
 
     CArmyDatabase unopened(QStringLiteral("unopened"));
+    ShowDataErrorsAsMessages(unopened);
     QCOMPARE(unopened.OpenDatabase(), 0);
     QCOMPARE(messages.Ids(), QList<int>{163});
     QCOMPARE(messages.Messages().first().kind, MessageBox::Kind::Warning);

@@ -1,5 +1,5 @@
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 
 #include <QTranslator>
 #include <QtTest>

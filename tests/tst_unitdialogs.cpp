@@ -1,11 +1,11 @@
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
-#include "army/CUnitStatsList.h"
 #include "army/ValueNames.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyUnit.h"
 #include "editor/CCombatUnitDlg.h"
 #include "editor/CLeaderDlg.h"
 #include "editor/CRenameUnitDlg.h"
+#include "widgets/CUnitStatsList.h"
 
 #include <QCheckBox>
 #include <QComboBox>

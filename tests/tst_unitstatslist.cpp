@@ -1,10 +1,10 @@
-#include "army/CImageList.h"
-#include "army/CUnitStatsList.h"
 #include "army/CellFormats.h"
-#include "army/UnitStatsListOps.h"
 #include "army/ValueNames.h"
 #include "data/CArmyUnit.h"
 #include "data/CUnitType.h"
+#include "widgets/CImageList.h"
+#include "widgets/CUnitStatsList.h"
+#include "widgets/UnitStatsListOps.h"
 
 #include <QPixmap>
 #include <QStyledItemDelegate>

@@ -1,7 +1,7 @@
 #include "TestDataSource.h"
 #include "app/CSkarnholtDBApp.h"
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,6 +1,6 @@
 #include "CAboutDlg.h"
 
-#include "Resources.h"
+#include "core/Resources.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

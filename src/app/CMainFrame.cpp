@@ -1,23 +1,23 @@
 #include "CMainFrame.h"
 
 #include "CKeyboardIndicators.h"
-#include "CommandIds.h"
-#include "MessageBox.h"
-#include "Resources.h"
-#include "StringTable.h"
-#include "battle/BattleReport.h"
 #include "battle/CBattleDlg.h"
 #include "battle/CBattleListDlg.h"
 #include "catalogue/CCatalogueBar.h"
+#include "core/CommandIds.h"
+#include "core/MessageBox.h"
+#include "core/Resources.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CBattle.h"
-#include "editor/CArmy.h"
 #include "editor/CArmyListDlg.h"
 #include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyView.h"
 #include "editor/CArmyViewerDlg.h"
+#include "export/BattleReport.h"
+#include "model/CArmy.h"
 
-#include "army/CDragTreeWidget.h"
+#include "widgets/CDragTreeWidget.h"
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -96,6 +96,7 @@ void CMainFrame::CreateArmyCommands() {
 
 void CMainFrame::UpdateCommandStates() {
     const CArmy& army = CArmy::Instance();
+    m_pCatalogueBar->SetArmyOpen(army.IsOpen());
     Action(ID_ARMY_CLOSE)->setEnabled(army.IsOpen());
     Action(ID_ARMY_EXPORT)->setEnabled(army.IsOpen());
     Action(ID_ARMY_SAVE)->setEnabled(army.IsOpen() && army.IsModified());

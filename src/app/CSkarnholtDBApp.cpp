@@ -2,25 +2,28 @@
 
 #include "CAboutDlg.h"
 #include "CMainFrame.h"
-#include "CommandIds.h"
-#include "MessageBox.h"
-#include "StringTable.h"
 #include "catalogue/CCatalogueBar.h"
+#include "core/CommandIds.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
-#include "editor/CArmy.h"
+#include "model/CArmy.h"
+#include "model/DataErrorMessages.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QSettings>
 
 CSkarnholtDBApp::CSkarnholtDBApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(BuiltInResString(kAppTitleId));
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    MessageBox::SetDefaultSink(&m_messageBoxes);
+    ShowDataErrorsAsMessages(CArmyDatabase::Instance());
 }
 
 CSkarnholtDBApp::~CSkarnholtDBApp() {
     delete m_pMainFrame;
+    MessageBox::SetDefaultSink(nullptr);
 }
 
 CSkarnholtDBApp* CSkarnholtDBApp::Instance() {
@@ -53,7 +56,6 @@ bool CSkarnholtDBApp::InitInstance() {
                            LoadResString(kMissingTablesId).arg(missing.join(QStringLiteral(", "))));
         return false;
     }
-    m_settings = std::make_unique<QSettings>(organizationName(), applicationName());
 
     m_pMainFrame = new CMainFrame;
     // Without its catalogue the program has nothing to build from; the reason was shown.

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "DialogMessageSink.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QTranslator>
-#include <memory>
 
 class CMainFrame;
-class QSettings;
 
 // The application: chooses the language, opens the data source "Skarnholt", shows the main
 // window and, at exit, closes what it opened.
@@ -32,7 +32,6 @@ public:
     bool IsEnglish() const { return m_english; }
 
     CMainFrame* m_pMainFrame = nullptr;
-    QSettings* Settings() const { return m_settings.get(); }
 
 public slots:
     void OnAppAbout();
@@ -41,5 +40,5 @@ private:
     QTranslator m_module;
     QTranslator m_qtTexts;
     bool m_english = false;
-    std::unique_ptr<QSettings> m_settings;
+    DialogMessageSink m_messageBoxes;
 };

@@ -1,7 +1,7 @@
 #include "CellFormats.h"
 
 #include "ValueNames.h"
-#include "app/StringTable.h"
+#include "core/StringTable.h"
 #include "data/CArmyUnit.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "ValueNames.h"
 
-#include "app/StringTable.h"
+#include "core/StringTable.h"
 #include "data/CUnitStats.h"
 
 #include <cstddef>

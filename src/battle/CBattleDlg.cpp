@@ -1,10 +1,10 @@
 #include "CBattleDlg.h"
 
-#include "army/ListColumns.h"
+#include "widgets/ListColumns.h"
 
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
 #include "army/ValueNames.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CBattle.h"

@@ -1,9 +1,9 @@
 #include "CBattleListDlg.h"
 
-#include "army/ListColumns.h"
+#include "widgets/ListColumns.h"
 
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CBattle.h"
 #include "ui_CBattleListDlg.h"

@@ -2,17 +2,17 @@
 
 #include "CUnitTypePropertiesDlg.h"
 #include "CVisibleRacesDlg.h"
-#include "app/CommandIds.h"
-#include "app/Resources.h"
-#include "army/CDragRecord.h"
-#include "army/CDragTreeWidget.h"
-#include "army/CTreeDropTarget.h"
-#include "army/StatImageList.h"
 #include "army/ValueNames.h"
+#include "core/CommandIds.h"
+#include "core/Resources.h"
 #include "data/CArmyDatabase.h"
 #include "data/CRace.h"
 #include "data/CUnitType.h"
-#include "editor/CArmy.h"
+#include "widgets/CDragRecord.h"
+#include "widgets/CDragTreeWidget.h"
+#include "widgets/CTreeDropTarget.h"
+#include "widgets/CommandActions.h"
+#include "widgets/StatImageList.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -185,7 +185,7 @@ QMenu* CCatalogueBar::CreateContextMenu() const {
         if (QAction* action = FindCommandAction(this, id))
             menu->addAction(action);
     };
-    if (!CArmy::Instance().IsOpen()) {
+    if (!m_bArmyOpen) {
         menu->setObjectName(QStringLiteral("menu131"));
     } else if (type->CombatantType == kLeaderType) {
         menu->setObjectName(QStringLiteral("menu129"));
@@ -224,7 +224,7 @@ void CCatalogueBar::OnDoubleClick(QTreeWidgetItem* item) {
 }
 
 void CCatalogueBar::OnBeginDrag(const QPoint& viewportPosition) {
-    if (!CArmy::Instance().IsOpen())
+    if (!m_bArmyOpen)
         return;
     QTreeWidgetItem* item = m_pTree->itemAt(viewportPosition);
     if (!TypeOf(item))

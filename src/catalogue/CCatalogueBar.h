@@ -1,9 +1,9 @@
 #pragma once
 
-#include "army/CImageList.h"
 #include "catalogue/CRaceGroup.h"
 #include "controlbar/CSizingControlBarCF.h"
 #include "data/CItemList.h"
+#include "widgets/CImageList.h"
 
 class CDragTreeWidget;
 class CRace;
@@ -23,6 +23,8 @@ public:
     ~CCatalogueBar() override;
 
     void RebuildTree();
+    // Whether an army is open, told by the window: the add commands and drags need one.
+    void SetArmyOpen(bool open) { m_bArmyOpen = open; }
     // The selected unit type; nullptr when nothing or a race node is selected.
     CUnitType* GetSelectedUnitType() const;
     // Appends every other unit type of the bar attached to the given one, in the bar's order.
@@ -69,4 +71,5 @@ private:
     CItemList<CRaceGroup*> m_raceGroups;
     CTreeDropTarget* m_pDropTarget = nullptr;
     bool m_bLoaded = false;
+    bool m_bArmyOpen = false;
 };

@@ -1,13 +1,13 @@
 #include "CUnitTypePropertiesDlg.h"
 
-#include "app/Resources.h"
-#include "app/StringTable.h"
 #include "army/CellFormats.h"
-#include "army/StatImageList.h"
 #include "army/ValueNames.h"
+#include "core/Resources.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CUnitType.h"
 #include "ui_CUnitTypePropertiesDlg.h"
+#include "widgets/StatImageList.h"
 
 #include <QHeaderView>
 #include <QTableWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "army/CImageList.h"
 #include "data/CItemList.h"
+#include "widgets/CImageList.h"
 
 #include <QDialog>
 #include <memory>

@@ -13,8 +13,6 @@
 #include "CRaceSet.h"
 #include "CTransaction.h"
 #include "CUnitType.h"
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
 
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -81,7 +79,7 @@ int CArmyDatabase::OpenDatabase() {
     db.setUserName(QStringLiteral("admin"));
     db.setPassword(QStringLiteral("qx"));
     if (!db.isValid() || !db.open()) {
-        ShowWarningMessage(163);
+        Report(CDataError::Kind::CannotOpen, db.lastError().text());
         return 0;
     }
     // SQLite tells new keys its own way; the ODBC driver does not name it to Qt.
@@ -169,7 +167,7 @@ int CArmyDatabase::LoadInto(const QString& sql, const QVariantList& values,
         }
     }
     if (set.Failed()) {
-        ShowDatabaseError(set.LastError());
+        Report(CDataError::Kind::Statement, set.LastError());
         return 0;
     }
     list.TakeAll(read);
@@ -180,7 +178,7 @@ template <typename Set, typename Record>
 int CArmyDatabase::FindOne(const QString& sql, const QVariantList& values, Record* record) {
     Set set(*this);
     if (!set.Open(sql, values)) {
-        ShowDatabaseError(set.LastError());
+        Report(CDataError::Kind::Statement, set.LastError());
         return kReadFailed;
     }
     if (set.IsEOF())
@@ -190,14 +188,22 @@ int CArmyDatabase::FindOne(const QString& sql, const QVariantList& values, Recor
     return kFound;
 }
 
-bool CArmyDatabase::TextsFit(std::initializer_list<std::pair<QString, int>> texts) {
-    for (const auto& [text, messageId] : texts) {
+bool CArmyDatabase::TextsFit(
+    std::initializer_list<std::pair<QString, CDataError::Kind>> texts) const {
+    for (const auto& [text, kind] : texts) {
         if (!FitsTextColumn(text)) {
-            ShowWarningMessage(messageId);
+            Report(kind, text);
             return false;
         }
     }
     return true;
+}
+
+void CArmyDatabase::Report(CDataError::Kind kind, const QString& text) const {
+    if (m_errorSink)
+        m_errorSink(CDataError{kind, text});
+    else
+        qWarning("%s", qPrintable(text));
 }
 
 int CArmyDatabase::ExecuteOne(const QString& sql, const QVariantList& values) {
@@ -252,7 +258,7 @@ int CArmyDatabase::FindArmyByName(const QString& name, CArmyHeader& header) {
 }
 
 int CArmyDatabase::InsertArmy(int raceId, const QString& name, int budget, CArmyHeader* header) {
-    if (!TextsFit({{name, kNameTooLongId}}))
+    if (!TextsFit({{name, CDataError::Kind::NameTooLong}}))
         return 0;
     CTransaction work(*this);
     work.Exec(QStringLiteral(
@@ -269,7 +275,7 @@ int CArmyDatabase::InsertArmy(int raceId, const QString& name, int budget, CArmy
 }
 
 int CArmyDatabase::UpdateArmy(const CArmyHeader& header) {
-    if (!TextsFit({{header.Nom, kNameTooLongId}}))
+    if (!TextsFit({{header.Nom, CDataError::Kind::NameTooLong}}))
         return 0;
     return ExecuteOne(
         QStringLiteral("UPDATE ArmeeDef SET Nom = ?, NombrePointMax = ?, CoutTotal = ?  WHERE "
@@ -297,7 +303,7 @@ int CArmyDatabase::CountArmyUnits(int armyId) {
     CRecordset set(*this);
     if (!set.Open(QStringLiteral("SELECT COUNT(*) AS Id FROM ArmeeCompo WHERE IdArmee = ?"),
                   {armyId})) {
-        ShowDatabaseError(set.LastError());
+        Report(CDataError::Kind::Statement, set.LastError());
         return -1;
     }
     return set.IsEOF() ? 0 : set.Long("Id");
@@ -312,7 +318,8 @@ int CArmyDatabase::LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units) {
 }
 
 int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
-    if (!TextsFit({{unit.Nom, kNameTooLongId}, {unit.NomUnitType, kNameTooLongId}}))
+    if (!TextsFit({{unit.Nom, CDataError::Kind::NameTooLong},
+                   {unit.NomUnitType, CDataError::Kind::NameTooLong}}))
         return 0;
     // IdQualite stands before its range here, unlike the order the rows are read in.
     static const QString kInsert = QStringLiteral(
@@ -367,7 +374,7 @@ int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
 }
 
 int CArmyDatabase::UpdateUnit(const CArmyUnit& unit) {
-    if (!TextsFit({{unit.Nom, kNameTooLongId}}))
+    if (!TextsFit({{unit.Nom, CDataError::Kind::NameTooLong}}))
         return 0;
     return ExecuteOne(QStringLiteral("UPDATE ArmeeCompo SET NombreFig = ?,Nom = ?,Etendard = "
                                      "?,Musicien = ?,Pc = ?,CoutTotal = ?,IdQualite = ? WHERE "
@@ -377,7 +384,7 @@ int CArmyDatabase::UpdateUnit(const CArmyUnit& unit) {
 }
 
 int CArmyDatabase::RenameUnit(const CArmyUnit& unit) {
-    if (!TextsFit({{unit.Nom, kNameTooLongId}}))
+    if (!TextsFit({{unit.Nom, CDataError::Kind::NameTooLong}}))
         return 0;
     return ExecuteOne(QStringLiteral("UPDATE ArmeeCompo SET Nom = ? WHERE IdUnite = ?"),
                       {Text(unit.Nom), unit.IdUnite});
@@ -435,7 +442,8 @@ bool CArmyDatabase::InsertBattleArmiesIn(CTransaction& work, int battleId, const
 // with only some of its armies.
 int CArmyDatabase::InsertBattle(const QString& name, const QString& description,
                                 const CIdList& armyIds) {
-    if (!TextsFit({{name, kNameTooLongId}, {description, kDescriptionTooLongId}}))
+    if (!TextsFit({{name, CDataError::Kind::NameTooLong},
+                   {description, CDataError::Kind::DescriptionTooLong}}))
         return 0;
     CTransaction work(*this);
     work.Exec(QStringLiteral("INSERT INTO Battle (Nom,Description) VALUES (?,?)"),
@@ -450,7 +458,8 @@ int CArmyDatabase::InsertBattle(const QString& name, const QString& description,
 
 int CArmyDatabase::UpdateBattle(int battleId, const QString& name, const QString& description,
                                 const CIdList& armyIds) {
-    if (!TextsFit({{name, kNameTooLongId}, {description, kDescriptionTooLongId}}))
+    if (!TextsFit({{name, CDataError::Kind::NameTooLong},
+                   {description, CDataError::Kind::DescriptionTooLong}}))
         return 0;
     CTransaction work(*this);
     work.Exec(QStringLiteral("UPDATE Battle SET Nom = ?, Description = ? WHERE IdBattle = ?"),
@@ -511,7 +520,7 @@ int CArmyDatabase::GetMaxId(const QString& table, const QString& column) {
         return 0;
     CRecordset set(*this);
     if (!set.Open(QStringLiteral("SELECT Max(%1) AS Id FROM %2").arg(column, table))) {
-        ShowDatabaseError(set.LastError());
+        Report(CDataError::Kind::Statement, set.LastError());
         return 0;
     }
     return set.IsEOF() ? 0 : LeadingInteger(set.FieldText("Id"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CDataError.h"
 #include "CItemList.h"
 
 #include <QSqlDatabase>
@@ -25,7 +26,7 @@ class QSqlQuery;
 // Values are always bound, never written into a statement's text. Writes answer 1 when
 // stored, 0 when not; reads answer 1 when the whole result was read, 0 when it could not be
 // (the list is then left as it was). A statement the data source refuses is rolled back and
-// its error text shown once.
+// reported once to the error sink; nothing here shows a window.
 class CArmyDatabase {
 public:
     static constexpr const char* kDataSourceName = "Skarnholt";
@@ -98,6 +99,11 @@ public:
     // Keys.
     int GetMaxId(const QString& table, const QString& column);
 
+    // Where failures are reported; the program shows them, a tool prints them.
+    using ErrorSink = std::function<void(const CDataError& error)>;
+    void SetErrorSink(ErrorSink sink) { m_errorSink = std::move(sink); }
+    void Report(CDataError::Kind kind, const QString& text) const;
+
     // Called with every statement before it runs, and with "COMMIT" before a commit; answering
     // false makes the data source refuse it. Tests use it to log statements and to break an
     // operation at any step; an empty function removes it.
@@ -117,14 +123,14 @@ private:
     template <typename Set, typename Record>
     int FindOne(const QString& sql, const QVariantList& values, Record* record);
     int ExecuteOne(const QString& sql, const QVariantList& values);
-    // False, after telling the user with the message given, when a text is too long to be
-    // stored whole.
-    static bool TextsFit(std::initializer_list<std::pair<QString, int>> texts);
+    // False, after reporting the kind given, when a text is too long to be stored whole.
+    bool TextsFit(std::initializer_list<std::pair<QString, CDataError::Kind>> texts) const;
     int LastInsertedKey(CTransaction& work, const QString& table, const QString& column);
     bool InsertBattleArmiesIn(CTransaction& work, int battleId, const CIdList& armyIds);
 
     QString m_connectionName;
     StatementHook m_hook;
+    ErrorSink m_errorSink;
     bool m_bSqlite = false;
     CTransaction* m_pActiveTransaction = nullptr;
 };

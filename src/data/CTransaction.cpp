@@ -1,7 +1,6 @@
 #include "CTransaction.h"
 
 #include "CArmyDatabase.h"
-#include "app/MessageBox.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -128,6 +127,6 @@ void CTransaction::Fail(const QString& error) {
     }
     if (!m_reported) {
         m_reported = true;
-        ShowDatabaseError(error);
+        m_db.Report(CDataError::Kind::Statement, error);
     }
 }

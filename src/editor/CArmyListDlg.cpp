@@ -1,13 +1,13 @@
 #include "CArmyListDlg.h"
 
-#include "army/ListColumns.h"
+#include "widgets/ListColumns.h"
 
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
 #include "army/ValueNames.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
-#include "editor/CArmy.h"
+#include "model/CArmy.h"
 #include "ui_CArmyListDlg.h"
 
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #include "CArmyParamsDlg.h"
 
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
 #include "army/ValueNames.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CRace.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "army/CImageList.h"
+#include "widgets/CImageList.h"
 
 #include <QSet>
 #include <QWidget>

@@ -1,14 +1,14 @@
 #include "CArmyViewerDlg.h"
 
-#include "app/TextExport.h"
-#include "army/CUnitStatsList.h"
-#include "army/StatImageList.h"
-#include "army/UnitStatsListOps.h"
 #include "army/ValueNames.h"
 #include "catalogue/CUnitTypePropertiesDlg.h"
+#include "core/TextExport.h"
 #include "data/CArmyDatabase.h"
 #include "data/CRace.h"
 #include "ui_CArmyViewerDlg.h"
+#include "widgets/CUnitStatsList.h"
+#include "widgets/StatImageList.h"
+#include "widgets/UnitStatsListOps.h"
 
 #include <QHeaderView>
 #include <QPalette>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "army/CImageList.h"
 #include "data/CItemList.h"
 #include "data/CUnitType.h"
+#include "widgets/CImageList.h"
 
 #include <QDialog>
 #include <memory>

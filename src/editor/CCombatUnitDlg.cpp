@@ -1,12 +1,12 @@
 #include "CCombatUnitDlg.h"
 
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
-#include "army/StatImageList.h"
-#include "army/UnitStatsListOps.h"
 #include "army/ValueNames.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "ui_CCombatUnitDlg.h"
+#include "widgets/StatImageList.h"
+#include "widgets/UnitStatsListOps.h"
 
 #include <QRegularExpressionValidator>
 

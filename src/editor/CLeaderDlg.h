@@ -1,8 +1,8 @@
 #pragma once
 
-#include "army/CImageList.h"
 #include "army/CUnitCostCalculator.h"
 #include "data/CArmyUnit.h"
+#include "widgets/CImageList.h"
 
 #include <QDialog>
 #include <memory>

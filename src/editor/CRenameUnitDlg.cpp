@@ -1,7 +1,7 @@
 #include "CRenameUnitDlg.h"
 
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "ui_CRenameUnitDlg.h"
 

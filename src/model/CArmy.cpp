@@ -1,7 +1,7 @@
 #include "CArmy.h"
 
-#include "app/MessageBox.h"
 #include "army/CUnitCostCalculator.h"
+#include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
 #include "data/CTransaction.h"
 #include "data/CUnitType.h"

@@ -23,7 +23,11 @@ public:
         virtual bool Show(const Shown& message) = 0;
     };
 
-    // Replaces the real boxes for as long as the returned sink is installed; nullptr restores them.
+    // Where messages go: the program installs its message boxes; until then (and in tools
+    // without windows) they go to the standard error and questions are answered No.
+    static void SetDefaultSink(Sink* sink);
+    // Replaces the default for as long as it is installed (tests record messages this way);
+    // nullptr gives the default back.
     static void SetSink(Sink* sink);
     static bool Show(Kind kind, int id, const QString& text);
 };

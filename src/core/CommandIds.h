@@ -33,10 +33,3 @@ enum CommandId {
 inline QString CommandObjectName(int id) {
     return QStringLiteral("command_%1").arg(id);
 }
-
-class QAction;
-class QWidget;
-
-// The main window's action of a command, found from any widget inside that window, so that a
-// command chosen in a pop-up menu is handled where the menu command is.
-QAction* FindCommandAction(const QWidget* from, int id);

@@ -1,7 +1,7 @@
 #include "StatImageList.h"
 
 #include "CImageList.h"
-#include "app/Resources.h"
+#include "core/Resources.h"
 
 namespace {
 // Icon resource ids, in image-list order.

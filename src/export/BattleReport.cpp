@@ -1,10 +1,10 @@
 #include "BattleReport.h"
 
-#include "app/MessageBox.h"
-#include "app/StringTable.h"
-#include "app/TextExport.h"
 #include "army/CellFormats.h"
 #include "army/ValueNames.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
+#include "core/TextExport.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CArmyUnit.h"

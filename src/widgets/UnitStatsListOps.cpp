@@ -2,9 +2,9 @@
 
 #include "CImageList.h"
 #include "CUnitStatsList.h"
-#include "CellFormats.h"
-#include "ValueNames.h"
-#include "app/StringTable.h"
+#include "army/CellFormats.h"
+#include "army/ValueNames.h"
+#include "core/StringTable.h"
 #include "data/CArmyUnit.h"
 #include "data/CUnitType.h"
 

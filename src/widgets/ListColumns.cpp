@@ -1,7 +1,7 @@
 #include "ListColumns.h"
 
-#include "ValueNames.h"
-#include "app/StringTable.h"
+#include "army/ValueNames.h"
+#include "core/StringTable.h"
 #include "data/CArmyHeader.h"
 
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "CPictureStatic.h"
 
-#include "app/Resources.h"
+#include "core/Resources.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,6 @@
-#include "CommandIds.h"
+#include "CommandActions.h"
+
+#include "core/CommandIds.h"
 
 #include <QAction>
 #include <QMainWindow>

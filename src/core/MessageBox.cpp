@@ -2,49 +2,36 @@
 
 #include "StringTable.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <cstdio>
 
 namespace {
 
-class DialogSink : public MessageBox::Sink {
+// Until the program puts up its boxes, a message goes to the standard error and a question is
+// answered No: nothing is ever done unasked.
+class StandardErrorSink : public MessageBox::Sink {
 public:
     bool Show(const MessageBox::Shown& message) override {
-        const QString title = LoadResString(kAppTitleId);
-        QWidget* parent = QApplication::activeWindow();
-        switch (message.kind) {
-        case MessageBox::Kind::Warning:
-            QMessageBox::warning(parent, title, message.text);
-            return true;
-        case MessageBox::Kind::Info:
-            QMessageBox::information(parent, title, message.text);
-            return true;
-        case MessageBox::Kind::Question:
-            return QMessageBox::question(parent, title, message.text,
-                                         QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-        case MessageBox::Kind::QuestionDefaultNo:
-            return QMessageBox::question(parent, title, message.text,
-                                         QMessageBox::Yes | QMessageBox::No,
-                                         QMessageBox::No) == QMessageBox::Yes;
-        case MessageBox::Kind::DatabaseError:
-            QMessageBox::critical(parent, title, message.text);
-            return true;
-        }
+        std::fprintf(stderr, "%s\n", message.text.toLocal8Bit().constData());
         return false;
     }
 };
 
-DialogSink g_dialogSink;
-MessageBox::Sink* g_sink = &g_dialogSink;
+StandardErrorSink g_standardErrorSink;
+MessageBox::Sink* g_defaultSink = &g_standardErrorSink;
+MessageBox::Sink* g_sink = nullptr;
 
 } // namespace
 
+void MessageBox::SetDefaultSink(Sink* sink) {
+    g_defaultSink = sink ? sink : &g_standardErrorSink;
+}
+
 void MessageBox::SetSink(Sink* sink) {
-    g_sink = sink ? sink : &g_dialogSink;
+    g_sink = sink;
 }
 
 bool MessageBox::Show(Kind kind, int id, const QString& text) {
-    return g_sink->Show(Shown{kind, id, text});
+    return (g_sink ? g_sink : g_defaultSink)->Show(Shown{kind, id, text});
 }
 
 MessageRecorder::MessageRecorder() : m_previous(g_sink) {

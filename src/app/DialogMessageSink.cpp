@@ -1,0 +1,30 @@
+#include "DialogMessageSink.h"
+
+#include "core/StringTable.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+bool DialogMessageSink::Show(const MessageBox::Shown& message) {
+    const QString title = LoadResString(kAppTitleId);
+    QWidget* parent = QApplication::activeWindow();
+    switch (message.kind) {
+    case MessageBox::Kind::Warning:
+        QMessageBox::warning(parent, title, message.text);
+        return true;
+    case MessageBox::Kind::Info:
+        QMessageBox::information(parent, title, message.text);
+        return true;
+    case MessageBox::Kind::Question:
+        return QMessageBox::question(parent, title, message.text,
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    case MessageBox::Kind::QuestionDefaultNo:
+        return QMessageBox::question(parent, title, message.text,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    case MessageBox::Kind::DatabaseError:
+        QMessageBox::critical(parent, title, message.text);
+        return true;
+    }
+    return false;
+}

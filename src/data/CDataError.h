@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// What went wrong in the data layer, for the program to tell the player in its own words.
+struct CDataError {
+    enum class Kind {
+        CannotOpen,         // the data source could not be opened
+        Statement,          // the data source refused a statement; text is the driver's
+        NameTooLong,        // a name longer than a column holds
+        DescriptionTooLong, // a description longer than its column holds
+    };
+    Kind kind;
+    QString text;
+};

@@ -1,0 +1,19 @@
+#include "TestDataSource.h"
+#include "data/CArmyDatabase.h"
+#include "model/DataErrorMessages.h"
+
+// The program's own connection on the small catalogue, its failures shown as the program shows
+// them, so that tests read them from a MessageRecorder.
+std::unique_ptr<TestDataSource> TestDataSource::OpenSmallCatalogue(QString* failure) {
+    auto source = std::make_unique<TestDataSource>(QString::fromLatin1(kSmallCatalogue));
+    if (!source->IsValid()) {
+        *failure = source->ErrorText();
+        return nullptr;
+    }
+    ShowDataErrorsAsMessages(CArmyDatabase::Instance());
+    if (!CArmyDatabase::Instance().OpenDatabase()) {
+        *failure = QStringLiteral("the program's connection does not open");
+        return nullptr;
+    }
+    return source;
+}
