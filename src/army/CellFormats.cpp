@@ -7,9 +7,9 @@
 namespace {
 
 constexpr int kShieldId = 177;
+constexpr int kNameHeaderId = 144;
 constexpr int kNotesHeaderId = 149;
-// Column titles of the report, from the name to the lighting.
-constexpr int kHeaderIds[] = {144, 143, 142, 141, 140, 139, 138, 137, 136, 135, 134, 133};
+constexpr int kStatWidth = 50;
 constexpr double kCentimetresPerUnit = 2.5;
 
 constexpr QChar kTab = u'\t';
@@ -105,35 +105,53 @@ QString FormatReportNotesText(const CArmyUnit& unit) {
     return FigureNotes(unit);
 }
 
+const CStatColumn (&StatColumns())[kStatColumnCount] {
+    // clang-format off
+    static const CStatColumn columns[kStatColumnCount] = {
+        {143, kStatWidth, [](const CUnitStats& s) { return GetQualityName(s.IdQualite, s.CombatantType); }, true},
+        {142, kStatWidth, [](const CUnitStats& s) { return GetDisciplineName(s.IdType, s.CombatantType); }, true},
+        {141, kStatWidth, [](const CUnitStats& s) { return FormatStatValue(s.Force); }, true},
+        {140, kStatWidth, [](const CUnitStats& s) { return FormatStatValue(s.Resistance); }, true},
+        {139, kStatWidth, [](const CUnitStats& s) { return FormatStatValue(s.Valeur); }, true},
+        // The shield shows as a picture only.
+        {232, kStatWidth, [](const CUnitStats&) { return QString(); }, false},
+        {138, kStatWidth, FormatArmourText, true},
+        {137, kStatWidth, FormatWeaponsText, true},
+        {136, kStatWidth, FormatMovementText, true},
+        {135, kStatWidth, [](const CUnitStats& s) { return FormatSaveText(s.JetSauvegarde, s.CombatantType); }, true},
+        {134, kStatWidth, [](const CUnitStats& s) { return FormatTerribleText(s.Terrible); }, true},
+        {133, kStatWidth, [](const CUnitStats& s) { return GetLightingName(s.IdEclairage, s.CombatantType); }, true},
+        {132, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.Points, s.CombatantType); }, false},
+        {131, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.UPG, s.CombatantType); }, false},
+        {130, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.Min, s.CombatantType); }, false},
+        {129, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.Max, s.CombatantType); }, false},
+    };
+    // clang-format on
+    return columns;
+}
+
 QStringList UnitStatCells(const CUnitStats& stats) {
-    const int type = stats.CombatantType;
     QStringList cells;
     cells.reserve(kStatColumnCount);
-    cells << GetQualityName(stats.IdQualite, type) << GetDisciplineName(stats.IdType, type)
-          << FormatStatValue(stats.Force) << FormatStatValue(stats.Resistance)
-          << FormatStatValue(stats.Valeur) << QString() // the shield column shows a picture only
-          << FormatArmourText(stats) << FormatWeaponsText(stats) << FormatMovementText(stats)
-          << FormatSaveText(stats.JetSauvegarde, type) << FormatTerribleText(stats.Terrible)
-          << GetLightingName(stats.IdEclairage, type) << FormatPointsText(stats.Points, type)
-          << FormatPointsText(stats.UPG, type) << FormatPointsText(stats.Min, type)
-          << FormatPointsText(stats.Max, type);
+    for (const CStatColumn& column : StatColumns())
+        cells << column.text(stats);
     return cells;
 }
 
 QString UnitTextHeaderLine() {
-    QString line;
-    for (int id : kHeaderIds)
-        line += LoadResString(id) + kTab;
+    QString line = LoadResString(kNameHeaderId) + kTab;
+    for (const CStatColumn& column : StatColumns()) {
+        if (column.printed)
+            line += LoadResString(column.titleId) + kTab;
+    }
     return line + LoadResString(kNotesHeaderId) + QStringLiteral("\n");
 }
 
 QString UnitTextLine(const CArmyUnit& unit, int warchiefId) {
-    const QStringList cells = UnitStatCells(unit);
     QString line = Indent(unit, warchiefId) + unit.Nom + kTab;
-    // The report has no shield column (the armour text names the shield) and no prices.
-    for (int column = kQualityColumn; column <= kLightingColumn; ++column) {
-        if (column != kShieldColumn)
-            line += cells.at(column) + kTab;
+    for (const CStatColumn& column : StatColumns()) {
+        if (column.printed)
+            line += column.text(unit) + kTab;
     }
     return line + FormatReportNotesText(unit) + QStringLiteral("\n");
 }

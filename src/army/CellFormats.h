@@ -45,6 +45,18 @@ QString FormatNotesText(const CArmyUnit& unit);
 // The notes of the report line; a leader shows its command points even as a mount.
 QString FormatReportNotesText(const CArmyUnit& unit);
 
+// One statistic column: its title, its width in the lists, its text, and whether the army
+// export and the battle report print it (they leave out the shield, which the armour text
+// names, and the prices). A new statistic is one more line of StatColumns().
+struct CStatColumn {
+    int titleId;
+    int listWidth;
+    QString (*text)(const CUnitStats& stats);
+    bool printed;
+};
+// The statistic block, in the order of UnitStatColumn.
+const CStatColumn (&StatColumns())[kStatColumnCount];
+
 QStringList UnitStatCells(const CUnitStats& stats);
 
 // The text report: a header, then one tab-separated line per unit, indented under its leader.

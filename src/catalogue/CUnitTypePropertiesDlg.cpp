@@ -20,29 +20,14 @@ constexpr int kImageSize = 24;
 constexpr int kRowIconId = 205;
 constexpr int kColumnWidth = 120;
 constexpr int kPropertiesHeaderId = 178;
-// Labels of the statistic rows, top to bottom.
-constexpr int kRowLabelIds[] = {145, 143, 142, 141, 140, 139, 138, 232, 137,
-                                136, 135, 134, 133, 132, 131, 130, 129};
-enum Row {
-    kRaceRow,
-    kQualityRow,
-    kTypeRow,
-    kForceRow,
-    kResistanceRow,
-    kValeurRow,
-    kArmourRow,
-    kShieldRow,
-    kWeaponsRow,
-    kMovementRow,
-    kSaveRow,
-    kTerribleRow,
-    kLightingRow,
-    kPointsRow,
-    kUpgRow,
-    kMinRow,
-    kMaxRow,
-    kRowCount
-};
+constexpr int kRaceLabelId = 145;
+// The statistic shown by each row under the race, top to bottom: the armour comes before the
+// shield here.
+constexpr int kRowColumns[] = {kQualityColumn,  kTypeColumn,   kForceColumn,    kResistanceColumn,
+                               kValeurColumn,   kArmourColumn, kShieldColumn,   kWeaponsColumn,
+                               kMovementColumn, kSaveColumn,   kTerribleColumn, kLightingColumn,
+                               kPointsColumn,   kUpgColumn,    kMinColumn,      kMaxColumn};
+constexpr int kRowCount = 1 + int(std::size(kRowColumns));
 
 } // namespace
 
@@ -99,10 +84,12 @@ void CUnitTypePropertiesDlg::Fill() {
         list->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 
-    for (int row = 0; row < kRowCount; ++row) {
-        auto* label =
-            new QTableWidgetItem(m_images.Icon(m_nRowIcon), LoadResString(kRowLabelIds[row]));
-        list->setItem(row, 0, label);
+    list->setItem(0, 0,
+                  new QTableWidgetItem(m_images.Icon(m_nRowIcon), LoadResString(kRaceLabelId)));
+    for (int row = 1; row < kRowCount; ++row) {
+        const int titleId = StatColumns()[kRowColumns[row - 1]].titleId;
+        list->setItem(row, 0,
+                      new QTableWidgetItem(m_images.Icon(m_nRowIcon), LoadResString(titleId)));
     }
     FillColumn(1, *m_pUnitType);
     int column = 2;
@@ -134,39 +121,27 @@ void CUnitTypePropertiesDlg::FitListToContents() {
 }
 
 void CUnitTypePropertiesDlg::FillColumn(int column, const CUnitType& type) {
-    const bool uncounted = type.IsUncountedType();
-    const int kind = type.CombatantType;
-    const QString ditto = QStringLiteral("''");
-    const QStringList cells = UnitStatCells(type);
-    auto orDitto = [&](const QString& text) { return uncounted ? ditto : text; };
-
-    const QString texts[kRowCount] = {
-        GetRaceName(type.IdRace),
-        cells.at(kQualityColumn),
-        cells.at(kTypeColumn),
-        cells.at(kForceColumn),
-        cells.at(kResistanceColumn),
-        cells.at(kValeurColumn),
-        cells.at(kArmourColumn),
-        orDitto(GetYesNoName(type.Bouclier)),
-        cells.at(kWeaponsColumn),
-        orDitto(cells.at(kMovementColumn)),
-        orDitto(cells.at(kSaveColumn)),
-        orDitto(GetYesNoName(type.Terrible)),
-        orDitto(cells.at(kLightingColumn)),
-        orDitto(cells.at(kPointsColumn)),
-        orDitto(cells.at(kUpgColumn)),
-        orDitto(cells.at(kMinColumn)),
-        orDitto(cells.at(kMaxColumn)),
-    };
     QTableWidget* list = m_ui->propertyList;
-    for (int row = 0; row < kRowCount; ++row)
-        list->setItem(row, column, new QTableWidgetItem(texts[row]));
-
-    if (kind != kUncountedType && kind != kMachineType) {
-        list->item(kArmourRow, column)->setIcon(m_images.Icon(GetArmourImage(type.IdArmure)));
-        if (type.Bouclier == 1)
-            list->item(kShieldRow, column)->setIcon(m_images.Icon(kShieldImage));
+    list->setItem(0, column, new QTableWidgetItem(GetRaceName(type.IdRace)));
+    for (int row = 1; row < kRowCount; ++row) {
+        const int stat = kRowColumns[row - 1];
+        // Yes or no where the lists show a picture or a mark; a mount's own values from the
+        // shield on are the rider's, shown as ditto.
+        QString text = stat == kShieldColumn     ? GetYesNoName(type.Bouclier)
+                       : stat == kTerribleColumn ? GetYesNoName(type.Terrible)
+                                                 : StatColumns()[stat].text(type);
+        if (type.IsUncountedType() && stat >= kShieldColumn && stat != kWeaponsColumn &&
+            stat != kArmourColumn)
+            text = QStringLiteral("''");
+        auto* item = new QTableWidgetItem(text);
+        const bool armoured =
+            type.CombatantType != kUncountedType && type.CombatantType != kMachineType;
+        if (stat == kArmourColumn && armoured)
+            item->setIcon(m_images.Icon(GetArmourImage(type.IdArmure)));
+        if (stat == kShieldColumn && armoured && type.Bouclier == 1)
+            item->setIcon(m_images.Icon(kShieldImage));
+        if (stat == kWeaponsColumn)
+            item->setIcon(m_images.Icon(GetWeaponImage(type.IdArmePrincipale)));
+        list->setItem(row, column, item);
     }
-    list->item(kWeaponsRow, column)->setIcon(m_images.Icon(GetWeaponImage(type.IdArmePrincipale)));
 }

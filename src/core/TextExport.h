@@ -1,11 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The file name an export takes from a name the player typed: apostrophes and blanks become
 // "_", and so do path separators, so that the file always lands in the current directory.
 QString ExportFileName(const QString& name);
 
-// Writes the text, UTF-8, whole or not at all, then opens it in the viewer. When the file
+// A line of an export: every cell followed by a tab, the last one too.
+QString TabbedLine(const QStringList& cells);
+
+// Writes the text into the directory (the current one when empty), UTF-8, whole or not at
+// all. The path written; empty when the file could not be written.
+QString WriteExport(const QString& directory, const QString& fileName, const QString& text);
+
+// Writes the text into the current directory, then opens it in the viewer. When the file
 // cannot be written, says so and opens nothing; returns whether it was written.
 bool WriteExportAndView(const QString& fileName, const QString& text);

@@ -321,47 +321,24 @@ int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
     if (!TextsFit({{unit.Nom, CDataError::Kind::NameTooLong},
                    {unit.NomUnitType, CDataError::Kind::NameTooLong}}))
         return 0;
-    // IdQualite stands before its range here, unlike the order the rows are read in.
-    static const QString kInsert = QStringLiteral(
-        "INSERT INTO ArmeeCompo "
-        "(IdParentUnit,IdLeader,IdArmee,IdVisual,NombreFig,Nom,Etendard,Musicien,Pc,CoutTotal,"
-        "Hierarchie,NomUnitType,IdRace,IdQualite,IdQualiteMin,IdQualiteMax,IdType,Force,"
-        "Resistance,Valeur,IdArmure,IdArmePrincipale,IdArmeSecondaire,Bouclier,Mouvement,"
-        "JetSauvegarde,Terrible,IdEclairage,Points,UPG,Min,Max,CombatantType) VALUES "
-        "(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    const QVariantList values{unit.IdParentUnit,
-                              unit.IdLeader,
-                              armyId,
-                              unit.IdVisual,
-                              unit.NombreFig,
-                              Text(unit.Nom),
-                              YesNo(unit.Etendard),
-                              unit.Musicien,
-                              unit.Pc,
-                              unit.CoutTotal,
-                              unit.Hierarchie,
-                              Text(unit.NomUnitType),
-                              unit.IdRace,
-                              unit.IdQualite,
-                              unit.IdQualiteMin,
-                              unit.IdQualiteMax,
-                              unit.IdType,
-                              unit.Force,
-                              unit.Resistance,
-                              unit.Valeur,
-                              unit.IdArmure,
-                              unit.IdArmePrincipale,
-                              unit.IdArmeSecondaire,
-                              YesNo(unit.Bouclier),
-                              static_cast<double>(unit.Mouvement),
-                              unit.JetSauvegarde,
-                              YesNo(unit.Terrible),
-                              unit.IdEclairage,
-                              unit.Points,
-                              unit.UPG,
-                              unit.Min,
-                              unit.Max,
-                              unit.CombatantType};
+    QString columns =
+        QStringLiteral("IdParentUnit,IdLeader,IdArmee,IdVisual,NombreFig,Nom,Etendard,"
+                       "Musicien,Pc,CoutTotal,Hierarchie,NomUnitType");
+    QVariantList values{unit.IdParentUnit,    unit.IdLeader,   armyId,
+                        unit.IdVisual,        unit.NombreFig,  Text(unit.Nom),
+                        YesNo(unit.Etendard), unit.Musicien,   unit.Pc,
+                        unit.CoutTotal,       unit.Hierarchie, Text(unit.NomUnitType)};
+    for (const CStatField& field : kStatFields) {
+        columns += QLatin1Char(',') + QLatin1String(field.column);
+        if (field.real)
+            values << static_cast<double>(unit.*field.real);
+        else
+            values << (field.yesNo ? YesNo(unit.*field.integer) : QVariant(unit.*field.integer));
+    }
+    QString marks = QStringLiteral("?");
+    marks += QStringLiteral(",?").repeated(values.size() - 1);
+    const QString kInsert =
+        QStringLiteral("INSERT INTO ArmeeCompo (%1) VALUES (%2)").arg(columns, marks);
     CTransaction work(*this);
     work.Exec(kInsert, values);
     const int key =

@@ -86,25 +86,10 @@ QString CRecordset::FieldText(const char* column) const {
 }
 
 void CRecordset::CopyStats(CUnitStats& stats) const {
-    stats.IdRace = Long("IdRace");
-    stats.IdQualiteMin = Long("IdQualiteMin");
-    stats.IdQualiteMax = Long("IdQualiteMax");
-    stats.IdQualite = Long("IdQualite");
-    stats.IdType = Long("IdType");
-    stats.Force = Long("Force");
-    stats.Resistance = Long("Resistance");
-    stats.Valeur = Long("Valeur");
-    stats.IdArmure = Long("IdArmure");
-    stats.IdArmePrincipale = Long("IdArmePrincipale");
-    stats.IdArmeSecondaire = Long("IdArmeSecondaire");
-    stats.Bouclier = Bool("Bouclier");
-    stats.Mouvement = Single("Mouvement");
-    stats.JetSauvegarde = Long("JetSauvegarde");
-    stats.Terrible = Bool("Terrible");
-    stats.IdEclairage = Long("IdEclairage");
-    stats.Points = Long("Points");
-    stats.UPG = Long("UPG");
-    stats.Min = Long("Min");
-    stats.Max = Long("Max");
-    stats.CombatantType = Long("CombatantType");
+    for (const CStatField& field : kStatFields) {
+        if (field.real)
+            stats.*field.real = Single(field.column);
+        else
+            stats.*field.integer = field.yesNo ? Bool(field.column) : Long(field.column);
+    }
 }

@@ -25,6 +25,39 @@ struct CUnitStats {
     int CombatantType = 0;
 };
 
+// The stored columns of the statistics block: one place for their names and fields. In the
+// order the insert of an army unit writes them (the chosen quality before its range); rows
+// are read by name, whatever their order.
+struct CStatField {
+    const char* column;
+    int CUnitStats::*integer; // null for the one real column
+    float CUnitStats::*real;
+    bool yesNo;
+};
+inline constexpr CStatField kStatFields[] = {
+    {"IdRace", &CUnitStats::IdRace, nullptr, false},
+    {"IdQualite", &CUnitStats::IdQualite, nullptr, false},
+    {"IdQualiteMin", &CUnitStats::IdQualiteMin, nullptr, false},
+    {"IdQualiteMax", &CUnitStats::IdQualiteMax, nullptr, false},
+    {"IdType", &CUnitStats::IdType, nullptr, false},
+    {"Force", &CUnitStats::Force, nullptr, false},
+    {"Resistance", &CUnitStats::Resistance, nullptr, false},
+    {"Valeur", &CUnitStats::Valeur, nullptr, false},
+    {"IdArmure", &CUnitStats::IdArmure, nullptr, false},
+    {"IdArmePrincipale", &CUnitStats::IdArmePrincipale, nullptr, false},
+    {"IdArmeSecondaire", &CUnitStats::IdArmeSecondaire, nullptr, false},
+    {"Bouclier", &CUnitStats::Bouclier, nullptr, true},
+    {"Mouvement", nullptr, &CUnitStats::Mouvement, false},
+    {"JetSauvegarde", &CUnitStats::JetSauvegarde, nullptr, false},
+    {"Terrible", &CUnitStats::Terrible, nullptr, true},
+    {"IdEclairage", &CUnitStats::IdEclairage, nullptr, false},
+    {"Points", &CUnitStats::Points, nullptr, false},
+    {"UPG", &CUnitStats::UPG, nullptr, false},
+    {"Min", &CUnitStats::Min, nullptr, false},
+    {"Max", &CUnitStats::Max, nullptr, false},
+    {"CombatantType", &CUnitStats::CombatantType, nullptr, false},
+};
+
 // Codes of CombatantType (catalogue) and Hierarchie (army member).
 enum CombatantKind {
     kLeaderType = 1,

@@ -11,6 +11,7 @@
 #include "core/StringTable.h"
 #include "core/TextExport.h"
 #include "data/CUnitType.h"
+#include "export/ArmyExport.h"
 #include "model/CArmy.h"
 #include "widgets/CDragRecord.h"
 #include "widgets/CDragTreeWidget.h"
@@ -338,33 +339,10 @@ void CArmyView::OnDeleteMember() {
 
 // ---- Export
 
-QString CArmyView::ArmyExportText() const {
-    const CArmyHeader& header = CArmy::Instance().GetHeader();
-    QString text =
-        QStringLiteral("%1\t%2\n").arg(LoadResString(170), header.Nom) +
-        QStringLiteral("%1\t%2\n").arg(LoadResString(171), QString::number(header.NombrePointMax)) +
-        QStringLiteral("%1\t%2\n").arg(LoadResString(172), QString::number(header.CoutTotal)) +
-        QStringLiteral("%1\t%2\n\n\n").arg(LoadResString(173), GetRaceName(header.IdRace));
-    // By column index, whatever order the columns were dragged into; no shield, no prices.
-    static const int kColumns[] = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 17};
-    const QTreeWidgetItem* titles = m_pList->headerItem();
-    for (int column : kColumns)
-        text += titles->text(column) + QLatin1Char('\t');
-    text += QLatin1Char('\n');
-    for (int row = 0; row < m_pList->topLevelItemCount(); ++row) {
-        const int indent = m_pList->IndentOf(row);
-        text += QString(indent == 1 ? 4 : indent == 2 ? 8 : 0, QLatin1Char(' '));
-        const QTreeWidgetItem* item = m_pList->topLevelItem(row);
-        for (int column : kColumns)
-            text += item->text(column) + QLatin1Char('\t');
-        text += QLatin1Char('\n');
-    }
-    return text;
-}
-
 void CArmyView::ExportArmy() {
-    if (CArmy::Instance().IsOpen())
-        WriteExportAndView(ExportFileName(CArmy::Instance().GetName()), ArmyExportText());
+    const CArmy& army = CArmy::Instance();
+    if (army.IsOpen())
+        WriteExportAndView(ArmyExportFileName(army.GetName()), ArmyExportText(army));
 }
 
 // ---- Properties

@@ -38,9 +38,7 @@ public:
     CArmyUnit* GetSelectedUnit() const;
     void DeleteItem(QTreeWidgetItem* item);
 
-    // The army as tab-separated text, as its list shows it; and that text written to
-    // "<army name>.txt" and opened.
-    QString ArmyExportText() const;
+    // The army written to "<army name>.txt" and opened.
     void ExportArmy();
 
     // Chooses the dialog for a member and has the army store what it changes.

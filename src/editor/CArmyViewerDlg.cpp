@@ -5,6 +5,7 @@
 #include "core/TextExport.h"
 #include "data/CArmyDatabase.h"
 #include "data/CRace.h"
+#include "export/CatalogueExport.h"
 #include "ui_CArmyViewerDlg.h"
 #include "widgets/CUnitStatsList.h"
 #include "widgets/StatImageList.h"
@@ -18,24 +19,7 @@
 namespace {
 
 constexpr int kImageSize = 16;
-constexpr int kAllRaces = 0;
-const QString kRule = QStringLiteral("-------------------------------------\n");
-
-QString HeaderLine(const CUnitStatsList& list) {
-    QString line;
-    const QTreeWidgetItem* header = list.headerItem();
-    for (int column = 0; column < list.columnCount(); ++column)
-        line += header->text(column) + u'\t';
-    return line + u'\n';
-}
-
-QString RowLine(const CUnitStatsList& list, const QTreeWidgetItem* item) {
-    QString line;
-    for (int column = 0; column < list.columnCount(); ++column)
-        line += item->text(column) + u'\t';
-    return line + u'\n';
-}
-
+constexpr int kAllRacesEntry = 0;
 } // namespace
 
 CArmyViewerDlg::CArmyViewerDlg(QWidget* parent)
@@ -52,7 +36,7 @@ CArmyViewerDlg::CArmyViewerDlg(QWidget* parent)
     filter->addItem(QStringLiteral("All"));
     for (const CRace* race : m_races)
         filter->addItem(GetRaceName(race->IdRace), race->IdRace);
-    filter->setCurrentIndex(kAllRaces);
+    filter->setCurrentIndex(kAllRacesEntry);
 
     InsertStatColumns(*list, true);
     // No column narrower than its title; the rows only ever widen them.
@@ -81,7 +65,7 @@ void CArmyViewerDlg::Fill() {
     list->setUpdatesEnabled(false);
     list->clear();
 
-    const bool allRaces = m_ui->raceFilter->currentIndex() == kAllRaces;
+    const bool allRaces = m_ui->raceFilter->currentIndex() == kAllRacesEntry;
     const int chosenRace = m_ui->raceFilter->currentData().toInt();
     bool anyRaceRow = false;
     int lastRace = 0;
@@ -124,21 +108,13 @@ void CArmyViewerDlg::OnDoubleClick(QTreeWidgetItem* item) {
 }
 
 QString CArmyViewerDlg::ExportText() const {
-    const CUnitStatsList& list = *m_ui->unitList;
-    const QString header = HeaderLine(list);
-    QString text;
-    for (int row = 0; row < list.RowCount(); ++row) {
-        const QTreeWidgetItem* item = list.Row(row);
-        if (CUnitStatsList::ItemKind(item) == CUnitStatsList::kNoRecord)
-            text += QStringLiteral("\n\n") + kRule + RowLine(list, item) + kRule + header;
-        else
-            text += RowLine(list, item);
-    }
-    return text;
+    const bool allRaces = m_ui->raceFilter->currentIndex() == kAllRacesEntry;
+    return CatalogueExportText(m_unitTypes,
+                               allRaces ? kAllRaces : m_ui->raceFilter->currentData().toInt());
 }
 
 void CArmyViewerDlg::OnExport() {
-    WriteExportAndView(QStringLiteral("SkarnholtArmyList.txt"), ExportText());
+    WriteExportAndView(QString::fromLatin1(kCatalogueExportFile), ExportText());
 }
 
 void CArmyViewerDlg::accept() {

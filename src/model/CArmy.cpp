@@ -145,7 +145,7 @@ int CArmy::Create(int raceId, const QString& name, int budget) {
     return 1;
 }
 
-int CArmy::Open(int armyId) {
+int CArmy::Read(int armyId) {
     m_bOpen = 0;
     Clear();
     CArmyDatabase& db = CArmyDatabase::Instance();
@@ -168,9 +168,15 @@ int CArmy::Open(int armyId) {
     MendOrder();
     Renumber();
     m_bOpen = 1;
+    return 1;
+}
+
+int CArmy::Open(int armyId) {
+    if (!Read(armyId))
+        return 0;
     // A damaged order is stored mended; when that fails the army stays open as read, and the
     // next edit stores it.
-    CTransaction mend(db);
+    CTransaction mend(CArmyDatabase::Instance());
     if (StoreOrderAndTotal() && mend.Commit())
         for (const CArmyUnit* unit : m_units)
             MarkStored(*unit);

@@ -45,9 +45,11 @@ public:
     // Whether unit is root, one of root's attached units or something root commands.
     bool IsInSubtree(const CArmyUnit& unit, const CArmyUnit& root) const;
 
-    // Lifecycle. Create stores a new army and leaves it open; Open reads a stored army (0, and
-    // no army open, when it cannot be read) and stores the mended order of a damaged one.
+    // Lifecycle. Create stores a new army and leaves it open; Read loads a stored army (0, and
+    // no army open, when it cannot be read), a damaged order mended in memory only; Open reads
+    // it and stores what was mended.
     int Create(int raceId, const QString& name, int budget);
+    int Read(int armyId);
     int Open(int armyId);
     // Stores every position or leader not stored yet (normally none).
     int SaveOrder();

@@ -17,9 +17,6 @@ constexpr int kNotesWidth = 200;
 constexpr int kNameId = 144;
 constexpr int kRaceId = 145;
 constexpr int kNotesId = 149;
-// Titles of the statistic block, in the order of UnitStatCells.
-constexpr int kStatHeaderIds[kStatColumnCount] = {143, 142, 141, 140, 139, 232, 138, 137,
-                                                  136, 135, 134, 133, 132, 131, 130, 129};
 
 // Where the statistic block starts in each layout.
 constexpr int kUnitStatsOffset = 1;
@@ -39,8 +36,8 @@ void AppendColumn(CUnitStatsList& list, int titleId, int width) {
 }
 
 void AppendStatBlock(CUnitStatsList& list) {
-    for (int id : kStatHeaderIds)
-        AppendColumn(list, id, kColumnWidth);
+    for (const CStatColumn& column : StatColumns())
+        AppendColumn(list, column.titleId, column.listWidth);
 }
 
 QIcon ImageOf(const CUnitStatsList& list, int image) {

@@ -1,0 +1,161 @@
+#include "ExportTool.h"
+
+#include "army/ValueNames.h"
+#include "core/TextExport.h"
+#include "data/CArmyDatabase.h"
+#include "data/CArmyHeader.h"
+#include "data/CBattle.h"
+#include "data/CRace.h"
+#include "data/CUnitType.h"
+#include "export/ArmyExport.h"
+#include "export/BattleReport.h"
+#include "export/CatalogueExport.h"
+#include "model/CArmy.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+enum Status { kWritten = 0, kUsage = 1, kNotFound = 2, kUnreadable = 3, kUnwritable = 4 };
+
+const char* const kUsageText =
+    "usage: skarnholtdb-export [--output DIR] army NAME|ID | battle NAME|ID | catalogue [RACE]";
+
+// The outcome of one run: the status and its one line.
+struct Outcome {
+    int status;
+    QString line;
+};
+
+// By key when the text is a number that is one, else by name.
+template <typename Find, typename FindByName>
+int Lookup(const QString& key, Find byId, FindByName byName) {
+    bool isNumber = false;
+    const int id = key.toInt(&isNumber);
+    const int found = isNumber ? byId(id) : CArmyDatabase::kNotFound;
+    return found == CArmyDatabase::kNotFound ? byName(key) : found;
+}
+
+Outcome Write(const QString& directory, const QString& fileName, const QString& text) {
+    const QString path = WriteExport(directory, fileName, text);
+    if (path.isEmpty())
+        return {kUnwritable,
+                QStringLiteral("cannot write %1").arg(QDir(directory).filePath(fileName))};
+    return {kWritten, QFileInfo(path).absoluteFilePath()};
+}
+
+Outcome ExportArmy(CArmyDatabase& db, const QString& key, const QString& directory) {
+    CArmyHeader header;
+    const int found = Lookup(
+        key, [&](int id) { return db.FindArmyById(id, header); },
+        [&](const QString& name) { return db.FindArmyByName(name, header); });
+    if (found == CArmyDatabase::kReadFailed)
+        return {kUnreadable, QString()};
+    if (found == CArmyDatabase::kNotFound)
+        return {kNotFound, QStringLiteral("no army %1").arg(key)};
+    // Read as the program opens it, but nothing is written back.
+    CArmy army;
+    if (!army.Read(header.IdArmee))
+        return {kUnreadable, QString()};
+    return Write(directory, ArmyExportFileName(army.GetName()), ArmyExportText(army));
+}
+
+Outcome ExportBattle(CArmyDatabase& db, const QString& key, const QString& directory) {
+    CBattle battle;
+    const int found = Lookup(
+        key, [&](int id) { return db.FindBattleById(id, &battle); },
+        [&](const QString& name) { return db.FindBattleByName(name, &battle); });
+    if (found == CArmyDatabase::kReadFailed)
+        return {kUnreadable, QString()};
+    if (found == CArmyDatabase::kNotFound)
+        return {kNotFound, QStringLiteral("no battle %1").arg(key)};
+    QString text;
+    if (!BattleReportText(battle.IdBattle, &text))
+        return {kUnreadable, QString()};
+    return Write(directory, BattleReportFileName(battle.Nom), text);
+}
+
+Outcome ExportCatalogue(CArmyDatabase& db, const QString& race, const QString& directory) {
+    CItemList<CUnitType*> types;
+    CItemList<CRace*> races;
+    if (!db.LoadUnitTypes(types) || !db.LoadRaces(races))
+        return {kUnreadable, QString()};
+    int raceId = kAllRaces;
+    if (!race.isEmpty()) {
+        // A race by its code or by its name in either language, whatever the case.
+        for (const CRace* each : races) {
+            if (QString::number(each->IdRace) == race ||
+                each->RaceFR.compare(race, Qt::CaseInsensitive) == 0 ||
+                each->RaceGB.compare(race, Qt::CaseInsensitive) == 0 ||
+                GetRaceName(each->IdRace).compare(race, Qt::CaseInsensitive) == 0)
+                raceId = each->IdRace;
+        }
+        if (raceId == kAllRaces)
+            return {kNotFound, QStringLiteral("no race %1").arg(race)};
+    }
+    return Write(directory, QString::fromLatin1(kCatalogueExportFile),
+                 CatalogueExportText(types, raceId));
+}
+
+} // namespace
+
+int RunExportTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    // "--output DIR" (or "--output=DIR") may stand anywhere; the rest is the command.
+    QStringList words;
+    QString directory;
+    bool wrongOption = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& word = arguments.at(i);
+        if (word == QLatin1String("--output") && i + 1 < arguments.size())
+            directory = arguments.at(++i);
+        else if (word.startsWith(QLatin1String("--output=")))
+            directory = word.mid(9);
+        else if (word.startsWith(QLatin1String("--")))
+            wrongOption = true;
+        else
+            words << word;
+    }
+    const QString what = words.value(0);
+    const bool named =
+        (what == QLatin1String("army") || what == QLatin1String("battle")) && words.size() == 2;
+    const bool catalogue = what == QLatin1String("catalogue") && words.size() <= 2;
+    if (wrongOption || (!named && !catalogue)) {
+        err << kUsageText << Qt::endl;
+        return kUsage;
+    }
+
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    // The first failure of the data source is the one said; what follows from it is not.
+    QString failure;
+    db.SetErrorSink([&failure](const CDataError& error) {
+        if (failure.isEmpty())
+            failure = error.kind == CDataError::Kind::CannotOpen
+                          ? QStringLiteral("cannot open the data source \"%1\"")
+                                .arg(QLatin1String(CArmyDatabase::kDataSourceName))
+                          : error.text.simplified();
+    });
+    Outcome outcome{kUnreadable, QString()};
+    if (db.OpenDatabase()) {
+        const QStringList missing = db.MissingTables();
+        if (!missing.isEmpty())
+            outcome.line = QStringLiteral("the data source \"%1\" lacks the tables %2")
+                               .arg(QLatin1String(CArmyDatabase::kDataSourceName),
+                                    missing.join(QStringLiteral(", ")));
+        else if (what == QLatin1String("army"))
+            outcome = ExportArmy(db, words.at(1), directory);
+        else if (what == QLatin1String("battle"))
+            outcome = ExportBattle(db, words.at(1), directory);
+        else
+            outcome = ExportCatalogue(db, words.value(1), directory);
+    }
+    db.CloseDatabase();
+    db.SetErrorSink({});
+    if (outcome.status == kWritten) {
+        out << outcome.line << Qt::endl;
+        return kWritten;
+    }
+    err << "skarnholtdb-export: " << (outcome.line.isEmpty() ? failure : outcome.line) << Qt::endl;
+    return outcome.status;
+}

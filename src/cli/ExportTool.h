@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+// skarnholtdb-export: writes the files the program's export commands write, for clubs and
+// scripts, from the same data source.
+//   skarnholtdb-export [--output DIR] army NAME|ID
+//   skarnholtdb-export [--output DIR] battle NAME|ID
+//   skarnholtdb-export [--output DIR] catalogue [RACE]
+// Prints the path of the file written. Exit status: 0 written, 1 wrong usage, 2 no such army,
+// battle or race, 3 the data source cannot be read, 4 the file cannot be written; every
+// failure is one line on err.
+int RunExportTool(const QStringList& arguments, QTextStream& out, QTextStream& err);
