@@ -5,6 +5,7 @@
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CUnitType.h"
+#include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
 #include "editor/CBudgetStrip.h"
 #include "editor/CRenameUnitDlg.h"
@@ -160,8 +161,8 @@ void TestArmyView::commandsAddAsTheCatalogueAndTreeSelectionSay() {
     // A leader type through "Ajouter" becomes a group leader, as a drop would make it.
     SelectType("T3 Orc warlord");
     m_view->OnAddUnit();
-    QCOMPARE(m_view->WarchiefItem()->childCount(), 3);
-    QCOMPARE(CArmyView::UnitOf(m_view->WarchiefItem()->child(2))->Hierarchie, 2);
+    QCOMPARE(m_view->Tree()->WarchiefItem()->childCount(), 3);
+    QCOMPARE(CArmyTree::UnitOf(m_view->Tree()->WarchiefItem()->child(2))->Hierarchie, 2);
 }
 
 void TestArmyView::treeAndListShowTheArmyAfterEveryEdit() {
@@ -189,7 +190,7 @@ void TestArmyView::treeAndListShowTheArmyAfterEveryEdit() {
     QVERIFY(!ItemOf("Chef")->isExpanded());
     QCOMPARE(m_view->GetSelectedUnit()->NomUnitType, QStringLiteral("T3 Orc warlord"));
     m_view->Tree()->setCurrentItem(ItemOf("T2"));
-    army.RenameMember(CArmyView::UnitOf(ItemOf("T5")), QStringLiteral("Gars"));
+    army.RenameMember(CArmyTree::UnitOf(ItemOf("T5")), QStringLiteral("Gars"));
     QCOMPARE(m_view->GetSelectedUnit()->NomUnitType, QStringLiteral("T2 One-eyed brute"));
     QCOMPARE(m_view->List()->currentItem(),
              m_view->List()->topLevelItem(m_view->GetSelectedUnit()->IdVisual));
@@ -216,7 +217,7 @@ void TestArmyView::deletesAskWhereTheyTakeMore() {
 
     // A group leader with units asks first; No keeps everything.
     m_messages->SetNextAnswer(false);
-    m_view->Tree()->setCurrentItem(m_view->WarchiefItem()->child(0));
+    m_view->Tree()->setCurrentItem(m_view->Tree()->WarchiefItem()->child(0));
     QTest::keyClick(m_view->Tree(), Qt::Key_Delete);
     QCOMPARE(m_messages->Ids(), QList<int>{153});
     QCOMPARE(list->topLevelItemCount(), 4);
@@ -226,7 +227,7 @@ void TestArmyView::deletesAskWhereTheyTakeMore() {
 
     // The warchief with members asks too; afterwards the army is open, empty and worth 0.
     m_messages->SetNextAnswer(true);
-    m_view->DeleteItem(m_view->WarchiefItem());
+    m_view->DeleteItem(m_view->Tree()->WarchiefItem());
     QCOMPARE(m_messages->Ids(), (QList<int>{153, 152}));
     QVERIFY(CArmy::Instance().IsOpen() && m_view->Tree()->isVisible());
     QCOMPARE(m_view->Tree()->topLevelItemCount(), 0);
@@ -248,12 +249,12 @@ void TestArmyView::dropsAndDragsReachTheArmy() {
                      "  T5 Warriors - 60 pts 10 fig", "  T2 One-eyed brute - 35 pts"}));
 
     // A unit dragged on the group leader becomes its first unit, and is selected.
-    DragMember(ItemOf("T2"), m_view->WarchiefItem()->child(0));
-    QCOMPARE(ItemOf("T2")->parent(), m_view->WarchiefItem()->child(0));
+    DragMember(ItemOf("T2"), m_view->Tree()->WarchiefItem()->child(0));
+    QCOMPARE(ItemOf("T2")->parent(), m_view->Tree()->WarchiefItem()->child(0));
     QCOMPARE(m_view->GetSelectedUnit()->NomUnitType, QStringLiteral("T2 One-eyed brute"));
     // A leader cannot go under a unit: a warning, and nothing moves.
     const QStringList before = TreeShape();
-    DragMember(m_view->WarchiefItem()->child(0), ItemOf("T5"));
+    DragMember(m_view->Tree()->WarchiefItem()->child(0), ItemOf("T5"));
     QCOMPARE(m_messages->Ids(), (QList<int>{165, 154}));
     QCOMPARE(TreeShape(), before);
     // Releasing on the dragged item itself, or on no item, does nothing.
@@ -291,7 +292,7 @@ void TestArmyView::propertiesAreStoredOrForgotten() {
     SelectType("T3 Orc warlord");
     m_view->OnAddWarchief();
     AddUnder(QStringLiteral("T3"), QStringLiteral("T2 One-eyed brute"));
-    CArmyUnit* brute = CArmyView::UnitOf(ItemOf("T2"));
+    CArmyUnit* brute = CArmyTree::UnitOf(ItemOf("T2"));
 
     // An individual only gets a new name; Cancel leaves everything as it was.
     auto answer = [](const QString& name, bool ok) {

@@ -11,6 +11,7 @@
 #include "data/CBattle.h"
 #include "data/CBattleEntry.h"
 #include "data/CUnitType.h"
+#include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
 #include "export/BattleReport.h"
 #include "model/CArmy.h"
@@ -120,7 +121,7 @@ void TestExports::armyExportWritesWhatTheListShows() {
     QCOMPARE(m_viewer->Opened(), QStringList{m_dir->filePath("Ma_horde.txt")});
 
     // Only the warchief: the headings, the title line and one line without prefix.
-    view->DeleteItem(view->WarchiefItem()->child(0));
+    view->DeleteItem(view->Tree()->WarchiefItem()->child(0));
     view->ExportArmy();
     QVERIFY(Read("Ma_horde.txt")
                 .endsWith(QStringLiteral("Race\tOrc\n\n\nNom\tQua\tType\tFor\tRes\tVal\tArmure\tArm"

@@ -12,6 +12,7 @@
 #include "data/CBattle.h"
 #include "editor/CArmyListDlg.h"
 #include "editor/CArmyParamsDlg.h"
+#include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
 #include "editor/CArmyViewerDlg.h"
 #include "export/BattleReport.h"

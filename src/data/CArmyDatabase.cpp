@@ -55,13 +55,7 @@ const char* const kTables[] = {"Armees",     "Races",  "ArmeeDef",
 
 } // namespace
 
-CArmyDatabase::CArmyDatabase(const QString& connectionName) : m_connectionName(connectionName) {}
-
-CArmyDatabase::~CArmyDatabase() {
-    CloseDatabase();
-    if (QSqlDatabase::contains(m_connectionName))
-        QSqlDatabase::removeDatabase(m_connectionName);
-}
+CArmyDatabase::CArmyDatabase(const QString& connectionName) : CDatabase(connectionName) {}
 
 CArmyDatabase& CArmyDatabase::Instance() {
     // Never destroyed: the connection is closed at exit, before Qt's own globals go away.
@@ -70,40 +64,9 @@ CArmyDatabase& CArmyDatabase::Instance() {
 }
 
 int CArmyDatabase::OpenDatabase() {
-    if (IsOpen())
-        return 1;
-    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
-                          ? QSqlDatabase::database(m_connectionName, false)
-                          : QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connectionName);
-    db.setDatabaseName(QString::fromLatin1(kDataSourceName));
-    db.setUserName(QStringLiteral("admin"));
-    db.setPassword(QStringLiteral("qx"));
-    if (!db.isValid() || !db.open()) {
-        Report(CDataError::Kind::CannotOpen, db.lastError().text());
-        return 0;
-    }
-    // SQLite tells new keys its own way; the ODBC driver does not name it to Qt.
-    QSqlQuery probe(db);
-    m_bSqlite = db.driver()->dbmsType() == QSqlDriver::UnknownDbms &&
-                probe.exec(QStringLiteral("SELECT sqlite_version()"));
-    return 1;
-}
-
-void CArmyDatabase::CloseDatabase() {
-    if (!QSqlDatabase::contains(m_connectionName))
-        return;
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    if (db.isOpen())
-        db.close();
-}
-
-bool CArmyDatabase::IsOpen() const {
-    return QSqlDatabase::contains(m_connectionName) &&
-           QSqlDatabase::database(m_connectionName, false).isOpen();
-}
-
-QSqlDatabase CArmyDatabase::Connection() const {
-    return QSqlDatabase::database(m_connectionName, false);
+    return Open(QString::fromLatin1(kDataSourceName), QStringLiteral("admin"), QStringLiteral("qx"))
+               ? 1
+               : 0;
 }
 
 QStringList CArmyDatabase::MissingTables() const {
@@ -117,41 +80,6 @@ QStringList CArmyDatabase::MissingTables() const {
             missing << QString::fromLatin1(table);
     }
     return missing;
-}
-
-bool CArmyDatabase::FitsTextColumn(const QString& text) {
-    // Characters beyond the first plane take two UTF-16 units but are one character.
-    if (text.size() <= kMaxTextLength)
-        return true;
-    qsizetype characters = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text.at(i).isLowSurrogate() || i == 0 || !text.at(i - 1).isHighSurrogate())
-            ++characters;
-    }
-    return characters <= kMaxTextLength;
-}
-
-bool CArmyDatabase::Offer(const QString& sql, QString* error) const {
-    if (!m_hook || m_hook(sql))
-        return true;
-    if (error)
-        *error = QStringLiteral("Statement refused: ") + sql;
-    return false;
-}
-
-bool CArmyDatabase::Execute(QSqlQuery& query, const QString& sql, const QVariantList& values,
-                            QString* error) {
-    if (!Offer(sql, error))
-        return false;
-    bool done = query.prepare(sql);
-    if (done) {
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        done = query.exec();
-    }
-    if (!done && error)
-        *error = query.lastError().text();
-    return done;
 }
 
 template <typename Set, typename Record>
@@ -199,13 +127,6 @@ bool CArmyDatabase::TextsFit(
     return true;
 }
 
-void CArmyDatabase::Report(CDataError::Kind kind, const QString& text) const {
-    if (m_errorSink)
-        m_errorSink(CDataError{kind, text});
-    else
-        qWarning("%s", qPrintable(text));
-}
-
 int CArmyDatabase::ExecuteOne(const QString& sql, const QVariantList& values) {
     CTransaction work(*this);
     work.Exec(sql, values);
@@ -217,7 +138,7 @@ int CArmyDatabase::ExecuteOne(const QString& sql, const QVariantList& values) {
 int CArmyDatabase::LastInsertedKey(CTransaction& work, const QString& table,
                                    const QString& column) {
     QVariant key = work.DriverLastInsertId();
-    if (!key.isValid() && m_bSqlite)
+    if (!key.isValid() && IsSqlite())
         key = work.Scalar(QStringLiteral("SELECT last_insert_rowid()"));
     // A back end of no known kind: the largest key, read inside the same transaction.
     else if (!key.isValid() && IsPlainName(table) && IsPlainName(column))

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "CDataError.h"
+#include "CDatabase.h"
 #include "CItemList.h"
 
-#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
 
-#include <functional>
 #include <initializer_list>
 #include <utility>
 
@@ -19,42 +17,28 @@ class CBattleEntry;
 class CRace;
 class CUnitType;
 class CTransaction;
-class CRecordset;
-class QSqlQuery;
 
-// The one connection to the data source "Skarnholt", and every statement the program runs.
+// The connection to the data source "Skarnholt", and every statement the program runs.
 // Values are always bound, never written into a statement's text. Writes answer 1 when
 // stored, 0 when not; reads answer 1 when the whole result was read, 0 when it could not be
 // (the list is then left as it was). A statement the data source refuses is rolled back and
 // reported once to the error sink; nothing here shows a window.
-class CArmyDatabase {
+class CArmyDatabase : public CDatabase {
 public:
     static constexpr const char* kDataSourceName = "Skarnholt";
-    // Longest name or description a text column holds, in characters.
-    static constexpr int kMaxTextLength = 255;
     // Lookups: found, not found, or the query failed (its error already shown).
     static constexpr int kFound = 1;
     static constexpr int kNotFound = 0;
     static constexpr int kReadFailed = -1;
 
     explicit CArmyDatabase(const QString& connectionName = QStringLiteral("Skarnholt"));
-    ~CArmyDatabase();
-    CArmyDatabase(const CArmyDatabase&) = delete;
-    CArmyDatabase& operator=(const CArmyDatabase&) = delete;
 
     // The connection every part of the program uses.
     static CArmyDatabase& Instance();
 
     int OpenDatabase();
-    void CloseDatabase();
-    bool IsOpen() const;
-    QSqlDatabase Connection() const;
     // The program's tables that the data source lacks (none when it is set up).
     QStringList MissingTables() const;
-
-    // Whether a text fits a name or description column (counted in characters, whatever their
-    // size in UTF-16).
-    static bool FitsTextColumn(const QString& text);
 
     // Catalogue and races.
     int LoadRaces(CItemList<CRace*>& races);
@@ -99,25 +83,7 @@ public:
     // Keys.
     int GetMaxId(const QString& table, const QString& column);
 
-    // Where failures are reported; the program shows them, a tool prints them.
-    using ErrorSink = std::function<void(const CDataError& error)>;
-    void SetErrorSink(ErrorSink sink) { m_errorSink = std::move(sink); }
-    void Report(CDataError::Kind kind, const QString& text) const;
-
-    // Called with every statement before it runs, and with "COMMIT" before a commit; answering
-    // false makes the data source refuse it. Tests use it to log statements and to break an
-    // operation at any step; an empty function removes it.
-    using StatementHook = std::function<bool(const QString& sql)>;
-    void SetStatementHook(StatementHook hook) { m_hook = std::move(hook); }
-
 private:
-    friend class CTransaction;
-    friend class CRecordset;
-
-    // The one place statements run: prepared, values bound in order, offered to the hook.
-    bool Execute(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error);
-    bool Offer(const QString& sql, QString* error) const;
-
     template <typename Set, typename Record>
     int LoadInto(const QString& sql, const QVariantList& values, CItemList<Record*>& list);
     template <typename Set, typename Record>
@@ -127,10 +93,4 @@ private:
     bool TextsFit(std::initializer_list<std::pair<QString, CDataError::Kind>> texts) const;
     int LastInsertedKey(CTransaction& work, const QString& table, const QString& column);
     bool InsertBattleArmiesIn(CTransaction& work, int battleId, const CIdList& armyIds);
-
-    QString m_connectionName;
-    StatementHook m_hook;
-    ErrorSink m_errorSink;
-    bool m_bSqlite = false;
-    CTransaction* m_pActiveTransaction = nullptr;
 };

@@ -1,12 +1,12 @@
 #include "CRecordset.h"
 
-#include "CArmyDatabase.h"
+#include "CDatabase.h"
 #include "CUnitStats.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
 
-CRecordset::CRecordset(CArmyDatabase& db) : m_db(db), m_query(db.Connection()) {
+CRecordset::CRecordset(CDatabase& db) : m_db(db), m_query(db.Connection()) {
     m_query.setForwardOnly(true);
 }
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVariantList>
 
-class CArmyDatabase;
+class CDatabase;
 struct CUnitStats;
 
 // A forward-only result of one query on the open connection, read column by column by name.
@@ -13,7 +13,7 @@ struct CUnitStats;
 // read until then must not pass for the whole result.
 class CRecordset {
 public:
-    explicit CRecordset(CArmyDatabase& db);
+    explicit CRecordset(CDatabase& db);
     virtual ~CRecordset() = default;
     CRecordset(const CRecordset&) = delete;
     CRecordset& operator=(const CRecordset&) = delete;
@@ -44,7 +44,7 @@ private:
     QVariant Value(const char* column) const;
     void Fetch();
 
-    CArmyDatabase& m_db;
+    CDatabase& m_db;
     QSqlQuery m_query;
     QHash<QString, int> m_columns;
     QString m_error;

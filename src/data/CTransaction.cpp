@@ -1,13 +1,13 @@
 #include "CTransaction.h"
 
-#include "CArmyDatabase.h"
+#include "CDatabase.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
-CTransaction::CTransaction(CArmyDatabase& db) : m_db(db), m_pOuter(db.m_pActiveTransaction) {
+CTransaction::CTransaction(CDatabase& db) : m_db(db), m_pOuter(db.m_pActiveTransaction) {
     if (m_pOuter) {
         m_ok = m_pOuter->m_ok;
         return;

@@ -4,7 +4,7 @@
 #include <QVariant>
 #include <QVariantList>
 
-class CArmyDatabase;
+class CDatabase;
 
 // One transaction on the connection: statements run until one fails; the whole of it is then
 // rolled back and the driver's error shown once. Destroyed without Commit, it rolls back.
@@ -15,7 +15,7 @@ class CArmyDatabase;
 // operations of the data layer is stored whole or not at all.
 class CTransaction {
 public:
-    explicit CTransaction(CArmyDatabase& db);
+    explicit CTransaction(CDatabase& db);
     ~CTransaction();
     CTransaction(const CTransaction&) = delete;
     CTransaction& operator=(const CTransaction&) = delete;
@@ -35,7 +35,7 @@ public:
 private:
     void Fail(const QString& error);
 
-    CArmyDatabase& m_db;
+    CDatabase& m_db;
     CTransaction* m_pOuter = nullptr;
     QVariant m_lastInsertId;
     bool m_ok = false;

@@ -1,5 +1,6 @@
 #include "CArmyView.h"
 
+#include "CArmyTree.h"
 #include "CBudgetStrip.h"
 #include "CCombatUnitDlg.h"
 #include "CLeaderDlg.h"
@@ -36,14 +37,7 @@ constexpr int kStripHeight = 19;
 constexpr int kTop = 20;
 constexpr int kSplitterHalfWidth = 2;
 constexpr int kSplitterMargin = 10;
-constexpr int kTreeIndent = 5;
 constexpr int kKeyboardMenuOffset = 5;
-
-void SetBold(QTreeWidgetItem* item, bool bold) {
-    QFont font = item->font(0);
-    font.setBold(bold);
-    item->setFont(0, font);
-}
 
 } // namespace
 
@@ -58,7 +52,7 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     LoadStatImageList(m_images, kImageSize);
     m_pBudgetStrip = new CBudgetStrip(this);
 
-    m_pTree = new CDragTreeWidget(this);
+    m_pTree = new CArmyTree(&m_images, this);
     m_pTree->setObjectName(QStringLiteral("armyTree"));
     m_pTree->setHeaderHidden(true);
     m_pTree->setIconSize(QSize(kImageSize, kImageSize));
@@ -74,10 +68,6 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     m_pList->installEventFilter(this);
 
     connect(m_pTree, &QTreeWidget::itemSelectionChanged, this, &CArmyView::OnTreeSelectionChanged);
-    connect(m_pTree, &QTreeWidget::itemCollapsed, this,
-            [this](QTreeWidgetItem* item) { m_collapsedKeys.insert(UnitOf(item)->IdUnite); });
-    connect(m_pTree, &QTreeWidget::itemExpanded, this,
-            [this](QTreeWidgetItem* item) { m_collapsedKeys.remove(UnitOf(item)->IdUnite); });
     connect(m_pTree, &CDragTreeWidget::rightClicked, this,
             [this](QTreeWidgetItem* item) { m_pRightClickedItem = item; });
     connect(m_pTree, &CDragTreeWidget::contextMenuRequested, this, &CArmyView::OnContextMenu);
@@ -111,65 +101,17 @@ void CArmyView::SetCatalogueBar(CCatalogueBar* bar) {
     }
 }
 
-// ---- Labels and items
-
-QString CArmyView::UnitLabel(const CArmyUnit& unit) {
-    // All values in one go: a name holding "%1" stays as it is.
-    const QString points = QString::number(unit.CoutTotal);
-    if (unit.IsLeader())
-        return QStringLiteral("%1 - %2 pts / %3 Pc")
-            .arg(unit.Nom, points, QString::number(unit.Pc));
-    QString label;
-    if (unit.Hierarchie == kUncounted || unit.Points == 0)
-        label = unit.Nom;
-    if (unit.Hierarchie == kIndividual)
-        label = QStringLiteral("%1 - %2 pts").arg(unit.Nom, points);
-    // A crew with a price shows it like the troops it is priced as.
-    if (unit.Hierarchie == kCombatUnit || unit.CombatantType == kMachineType ||
-        (unit.Hierarchie == kCrew && unit.Points != 0))
-        label = QStringLiteral("%1 - %2 pts %3 fig")
-                    .arg(unit.Nom, points, QString::number(unit.NombreFig));
-    return label.isEmpty() ? unit.Nom : label;
-}
-
-CArmyUnit* CArmyView::UnitOf(const QTreeWidgetItem* item) {
-    return item ? static_cast<CArmyUnit*>(item->data(0, Qt::UserRole).value<void*>()) : nullptr;
-}
-
-QTreeWidgetItem* CArmyView::NewItem(CArmyUnit* unit) {
-    auto* item = new QTreeWidgetItem(QStringList{UnitLabel(*unit)});
-    item->setIcon(0, m_images.Icon(GetUnitKindImageByHierarchy(unit->Hierarchie)));
-    item->setData(0, Qt::UserRole, QVariant::fromValue<void*>(unit));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
-                   Qt::ItemIsDropEnabled);
-    SetBold(item, unit->IsLeader());
-    return item;
-}
-
-QTreeWidgetItem* CArmyView::FindItem(const CArmyUnit* unit) const {
-    for (QTreeWidgetItemIterator it(m_pTree); *it; ++it) {
-        if (UnitOf(*it) == unit)
-            return *it;
-    }
-    return nullptr;
-}
-
 CArmyUnit* CArmyView::GetSelectedUnit() const {
-    const QList<QTreeWidgetItem*> selected = m_pTree->selectedItems();
-    return selected.isEmpty() ? nullptr : UnitOf(selected.first());
+    return m_pTree->SelectedUnit();
 }
 
 // ---- Showing the army
 
 void CArmyView::ClearArmy() {
-    // The items may already point at members that are gone: nothing may look at them now.
-    const QSignalBlocker treeBlocker(m_pTree);
+    // The rows may already point at members that are gone: nothing may look at them now.
     const QSignalBlocker listBlocker(m_pList);
     m_pList->clear();
-    CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
-    m_pTree->clear();
-    m_pTree->setIndentation(m_pTree->iconSize().width() / 2 + kTreeIndent);
-    m_pWarchiefItem = nullptr;
+    m_pTree->Clear(false);
     m_pRightClickedItem = nullptr;
 }
 
@@ -195,38 +137,10 @@ void CArmyView::HideArmy() {
 }
 
 void CArmyView::ShowOpenArmy() {
-    m_collapsedKeys.clear();
-    m_selectedKey = -1;
+    m_pTree->Clear(true);
     Rebuild(nullptr, false);
     if (CArmy::Instance().IsOpen())
         ShowArmy();
-}
-
-// Each member goes under its leader; the army keeps them in an order where leaders come first.
-void CArmyView::FillTree() {
-    const CArmy& army = CArmy::Instance();
-    if (!army.HasUnits())
-        return;
-    const QSignalBlocker blocker(m_pTree);
-    m_pTree->setUpdatesEnabled(false);
-    QHash<const CArmyUnit*, QTreeWidgetItem*> items;
-    for (CArmyUnit* unit : army.Units()) {
-        if (unit->m_pMainUnit)
-            continue;
-        QTreeWidgetItem* item = NewItem(unit);
-        if (unit == army.GetWarchief()) {
-            m_pWarchiefItem = item;
-            m_pTree->addTopLevelItem(item);
-        } else {
-            items.value(army.LeaderOf(*unit), m_pWarchiefItem)->addChild(item);
-        }
-        items.insert(unit, item);
-    }
-    for (QTreeWidgetItem* item : std::as_const(items)) {
-        if (item->childCount() > 0 && !m_collapsedKeys.contains(UnitOf(item)->IdUnite))
-            item->setExpanded(true);
-    }
-    m_pTree->setUpdatesEnabled(true);
 }
 
 void CArmyView::RefreshList() {
@@ -248,29 +162,14 @@ void CArmyView::RefreshHeader() {
 }
 
 void CArmyView::Rebuild(CArmyUnit* focus, bool select) {
-    const int selectedKey = focus && select ? focus->IdUnite : m_selectedKey;
     ClearArmy();
     if (!CArmy::Instance().IsOpen()) {
         HideArmy();
         return;
     }
-    FillTree();
-    QTreeWidgetItem* selected = nullptr;
-    for (QTreeWidgetItemIterator it(m_pTree); *it && selectedKey != -1; ++it) {
-        if (UnitOf(*it)->IdUnite == selectedKey)
-            selected = *it;
-    }
-    if (!selected)
-        selected = m_pWarchiefItem;
-    if (selected) {
-        const QSignalBlocker blocker(m_pTree);
-        m_pTree->setCurrentItem(selected);
-        m_selectedKey = UnitOf(selected)->IdUnite;
-    }
+    m_pTree->Fill(CArmy::Instance(), focus, select);
     RefreshList();
     RefreshHeader();
-    if (QTreeWidgetItem* shown = focus ? FindItem(focus) : nullptr)
-        m_pTree->scrollToItem(shown);
 }
 
 void CArmyView::OnArmyChanged(CArmyUnit* focus, bool select) {
@@ -330,7 +229,7 @@ void CArmyView::DeleteMember(CArmyUnit* unit) {
 }
 
 void CArmyView::DeleteItem(QTreeWidgetItem* item) {
-    DeleteMember(UnitOf(item));
+    DeleteMember(CArmyTree::UnitOf(item));
 }
 
 void CArmyView::OnDeleteMember() {
@@ -392,7 +291,6 @@ void CArmyView::OnTreeSelectionChanged() {
     const CArmyUnit* unit = GetSelectedUnit();
     if (!unit)
         return;
-    m_selectedKey = unit->IdUnite;
     if (unit->IdVisual < 0 || unit->IdVisual >= m_pList->topLevelItemCount())
         return;
     QTreeWidgetItem* row = m_pList->topLevelItem(unit->IdVisual);
@@ -449,7 +347,7 @@ void CArmyView::OnBeginDrag(const QPoint& viewportPosition) {
     if (!CArmy::Instance().IsOpen())
         return;
     QTreeWidgetItem* item = m_pTree->itemAt(viewportPosition);
-    if (!item || item == m_pWarchiefItem)
+    if (!item || item == m_pTree->WarchiefItem())
         return;
     m_pTree->setCurrentItem(item);
     CDragRecord::Instance().BeginArmyDrag(m_pTree, item);
@@ -478,12 +376,14 @@ void CArmyView::DropFromCatalogue() {
     const CUnitType* type =
         m_pCatalogueBar ? m_pCatalogueBar->UnitTypeOf(record.m_pDraggedItem) : nullptr;
     if (type)
-        CArmy::Instance().DropType(TypeWithAttached(*type), UnitOf(record.m_pTargetItem));
+        CArmy::Instance().DropType(TypeWithAttached(*type),
+                                   CArmyTree::UnitOf(record.m_pTargetItem));
 }
 
 void CArmyView::MoveMember() {
     const CDragRecord& record = CDragRecord::Instance();
-    CArmy::Instance().Move(UnitOf(record.m_pDraggedItem), UnitOf(record.m_pTargetItem));
+    CArmy::Instance().Move(CArmyTree::UnitOf(record.m_pDraggedItem),
+                           CArmyTree::UnitOf(record.m_pTargetItem));
 }
 
 // ---- Layout and the splitter band between tree and list

@@ -2,13 +2,12 @@
 
 #include "widgets/CImageList.h"
 
-#include <QSet>
 #include <QWidget>
 
 class CArmyUnit;
 class CBudgetStrip;
 class CCatalogueBar;
-class CDragTreeWidget;
+class CArmyTree;
 class CTreeDropTarget;
 class CUnitStatsList;
 class CUnitType;
@@ -32,7 +31,6 @@ public:
     void HideArmy();
     // Tree, list and strip filled from the open army, and shown.
     void ShowOpenArmy();
-    void FillTree();
     void RefreshList();
     void RefreshHeader();
     CArmyUnit* GetSelectedUnit() const;
@@ -49,15 +47,9 @@ public:
     void DropFromCatalogue();
     void MoveMember();
 
-    // The tree label of a member.
-    static QString UnitLabel(const CArmyUnit& unit);
-    static CArmyUnit* UnitOf(const QTreeWidgetItem* item);
-    QTreeWidgetItem* FindItem(const CArmyUnit* unit) const;
-
-    CDragTreeWidget* Tree() const { return m_pTree; }
+    CArmyTree* Tree() const { return m_pTree; }
     CUnitStatsList* List() const { return m_pList; }
     CBudgetStrip* BudgetStrip() const { return m_pBudgetStrip; }
-    QTreeWidgetItem* WarchiefItem() const { return m_pWarchiefItem; }
     // The pop-up menu for the tree (102 over an item, else 132); the caller owns it.
     QMenu* CreateContextMenu(bool overItem) const;
 
@@ -85,7 +77,6 @@ private slots:
     void OnCatalogueDragEnded();
 
 private:
-    QTreeWidgetItem* NewItem(CArmyUnit* unit);
     // Fills everything again from the army, keeping what the player had collapsed and
     // selected.
     void Rebuild(CArmyUnit* focus, bool select);
@@ -98,15 +89,11 @@ private:
 
     CImageList m_images;
     CBudgetStrip* m_pBudgetStrip = nullptr;
-    CDragTreeWidget* m_pTree = nullptr;
+    CArmyTree* m_pTree = nullptr;
     CUnitStatsList* m_pList = nullptr;
     CTreeDropTarget* m_pDropTarget = nullptr;
     CCatalogueBar* m_pCatalogueBar = nullptr;
-    QTreeWidgetItem* m_pWarchiefItem = nullptr;
     QTreeWidgetItem* m_pRightClickedItem = nullptr;
-    // Keys of the members the player collapsed, and of the one selected.
-    QSet<int> m_collapsedKeys;
-    int m_selectedKey = -1;
     int m_nSplitter = 0;
     bool m_bSplitterSet = false;
     bool m_bDragging = false;

@@ -1,5 +1,7 @@
 #include "CArmy.h"
 
+#include "ArmyOrder.h"
+
 #include "army/CUnitCostCalculator.h"
 #include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
@@ -164,8 +166,8 @@ int CArmy::Read(int armyId) {
         if (unit->IdUnite != -1)
             m_byKey.insert(unit->IdUnite, unit);
     }
-    LinkAttachedUnits();
-    MendOrder();
+    LinkAttachedUnits(Order());
+    SetOrder(MendedOrder(Order()));
     Renumber();
     m_bOpen = 1;
     return 1;
@@ -181,68 +183,6 @@ int CArmy::Open(int armyId) {
         for (const CArmyUnit* unit : m_units)
             MarkStored(*unit);
     return 1;
-}
-
-// An attached unit follows the main unit whose key it carries; only a main unit can be one.
-void CArmy::LinkAttachedUnits() {
-    for (CArmyUnit* unit : m_units) {
-        if (unit->IdParentUnit == -1)
-            continue;
-        CArmyUnit* main = m_byKey.value(unit->IdParentUnit);
-        if (main && main != unit && main->IdParentUnit == -1) {
-            unit->m_pMainUnit = main;
-            main->m_attached.Append(unit);
-        }
-    }
-}
-
-void CArmy::MendOrder() {
-    if (m_units.IsEmpty())
-        return;
-    const QList<CArmyUnit*> stored = Order();
-    CArmyUnit* warchief = stored.first();
-    for (CArmyUnit* unit : stored) {
-        if (unit->IsWarchief() && !unit->m_pMainUnit) {
-            warchief = unit;
-            break;
-        }
-    }
-    if (warchief->m_pMainUnit) {
-        warchief->m_pMainUnit->m_attached.Remove(warchief);
-        warchief->m_pMainUnit = nullptr;
-    }
-    QHash<int, CArmyUnit*> leaders;
-    for (CArmyUnit* unit : stored) {
-        if ((unit == warchief || unit->IsGroupLeader()) && !unit->m_pMainUnit &&
-            unit->IdUnite != -1)
-            leaders.insert(unit->IdUnite, unit);
-    }
-    // Each member under its leader, in stored order; one whose leader is gone (or is no
-    // leader) under the warchief, and that is what gets stored.
-    QHash<CArmyUnit*, QList<CArmyUnit*>> children;
-    for (CArmyUnit* unit : stored) {
-        if (unit == warchief || unit->m_pMainUnit)
-            continue;
-        CArmyUnit* parent = unit->IsGroupLeader() ? warchief : leaders.value(unit->IdLeader);
-        if (!parent || parent == unit)
-            parent = warchief;
-        children[parent].append(unit);
-        unit->IdLeader = parent->IdUnite;
-    }
-    if (warchief->IdLeader != -1)
-        warchief->IdLeader = -1;
-    QList<CArmyUnit*> order;
-    std::function<void(CArmyUnit*)> place = [&](CArmyUnit* unit) {
-        order << unit;
-        for (CArmyUnit* attached : unit->m_attached) {
-            attached->IdLeader = unit->IdLeader;
-            order << attached;
-        }
-        for (CArmyUnit* child : children.value(unit))
-            place(child);
-    };
-    place(warchief);
-    SetOrder(order);
 }
 
 void CArmy::MarkStored(const CArmyUnit& unit) {

@@ -91,9 +91,6 @@ private:
     int SubtreeEnd(const QList<CArmyUnit*>& order, int index) const;
     void InsertAt(int index, const QList<CArmyUnit*>& members);
     void RemoveUnit(CArmyUnit* unit);
-    void LinkAttachedUnits();
-    // Puts a stored army in display order, with every member under a leader that exists.
-    void MendOrder();
     void Renumber();
     void MarkStored(const CArmyUnit& unit);
     bool NeedsOrderStored(const CArmyUnit& unit) const;

@@ -1,0 +1,92 @@
+#include "CDatabase.h"
+
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+
+CDatabase::CDatabase(const QString& connectionName) : m_connectionName(connectionName) {}
+
+CDatabase::~CDatabase() {
+    CloseDatabase();
+    if (QSqlDatabase::contains(m_connectionName))
+        QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool CDatabase::Open(const QString& dataSource, const QString& user, const QString& password) {
+    if (IsOpen())
+        return true;
+    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
+                          ? QSqlDatabase::database(m_connectionName, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connectionName);
+    db.setDatabaseName(dataSource);
+    db.setUserName(user);
+    db.setPassword(password);
+    if (!db.isValid() || !db.open()) {
+        Report(CDataError::Kind::CannotOpen, db.lastError().text());
+        return false;
+    }
+    // The SQLite ODBC driver does not name its database to Qt.
+    QSqlQuery probe(db);
+    m_bSqlite = db.driver()->dbmsType() == QSqlDriver::UnknownDbms &&
+                probe.exec(QStringLiteral("SELECT sqlite_version()"));
+    return true;
+}
+
+void CDatabase::CloseDatabase() {
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (db.isOpen())
+        db.close();
+}
+
+bool CDatabase::IsOpen() const {
+    return QSqlDatabase::contains(m_connectionName) &&
+           QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+QSqlDatabase CDatabase::Connection() const {
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+bool CDatabase::FitsTextColumn(const QString& text) {
+    // Characters beyond the first plane take two UTF-16 units but are one character.
+    if (text.size() <= kMaxTextLength)
+        return true;
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text.at(i).isLowSurrogate() || i == 0 || !text.at(i - 1).isHighSurrogate())
+            ++characters;
+    }
+    return characters <= kMaxTextLength;
+}
+
+bool CDatabase::Offer(const QString& sql, QString* error) const {
+    if (!m_hook || m_hook(sql))
+        return true;
+    if (error)
+        *error = QStringLiteral("Statement refused: ") + sql;
+    return false;
+}
+
+bool CDatabase::Execute(QSqlQuery& query, const QString& sql, const QVariantList& values,
+                        QString* error) {
+    if (!Offer(sql, error))
+        return false;
+    bool done = query.prepare(sql);
+    if (done) {
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        done = query.exec();
+    }
+    if (!done && error)
+        *error = query.lastError().text();
+    return done;
+}
+
+void CDatabase::Report(CDataError::Kind kind, const QString& text) const {
+    if (m_errorSink)
+        m_errorSink(CDataError{kind, text});
+    else
+        qWarning("%s", qPrintable(text));
+}

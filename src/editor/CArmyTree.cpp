@@ -1,0 +1,126 @@
+#include "CArmyTree.h"
+
+#include "army/ValueNames.h"
+#include "model/CArmy.h"
+#include "widgets/CImageList.h"
+#include "widgets/CTreeDropTarget.h"
+
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int kTreeIndent = 5;
+
+void SetBold(QTreeWidgetItem* item, bool bold) {
+    QFont font = item->font(0);
+    font.setBold(bold);
+    item->setFont(0, font);
+}
+
+} // namespace
+
+CArmyTree::CArmyTree(const CImageList* images, QWidget* parent)
+    : CDragTreeWidget(parent), m_pImages(images) {
+    connect(this, &QTreeWidget::itemCollapsed, this,
+            [this](QTreeWidgetItem* item) { m_collapsedKeys.insert(UnitOf(item)->IdUnite); });
+    connect(this, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* item) { m_collapsedKeys.remove(UnitOf(item)->IdUnite); });
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (const CArmyUnit* unit = SelectedUnit())
+            m_selectedKey = unit->IdUnite;
+    });
+}
+
+QString CArmyTree::UnitLabel(const CArmyUnit& unit) {
+    // All values in one go: a name holding "%1" stays as it is.
+    const QString points = QString::number(unit.CoutTotal);
+    if (unit.IsLeader())
+        return QStringLiteral("%1 - %2 pts / %3 Pc")
+            .arg(unit.Nom, points, QString::number(unit.Pc));
+    QString label;
+    if (unit.Hierarchie == kUncounted || unit.Points == 0)
+        label = unit.Nom;
+    if (unit.Hierarchie == kIndividual)
+        label = QStringLiteral("%1 - %2 pts").arg(unit.Nom, points);
+    // A crew with a price shows it like the troops it is priced as.
+    if (unit.Hierarchie == kCombatUnit || unit.CombatantType == kMachineType ||
+        (unit.Hierarchie == kCrew && unit.Points != 0))
+        label = QStringLiteral("%1 - %2 pts %3 fig")
+                    .arg(unit.Nom, points, QString::number(unit.NombreFig));
+    return label.isEmpty() ? unit.Nom : label;
+}
+
+CArmyUnit* CArmyTree::UnitOf(const QTreeWidgetItem* item) {
+    return item ? static_cast<CArmyUnit*>(item->data(0, Qt::UserRole).value<void*>()) : nullptr;
+}
+
+QTreeWidgetItem* CArmyTree::NewItem(CArmyUnit* unit) const {
+    auto* item = new QTreeWidgetItem(QStringList{UnitLabel(*unit)});
+    item->setIcon(0, m_pImages->Icon(GetUnitKindImageByHierarchy(unit->Hierarchie)));
+    item->setData(0, Qt::UserRole, QVariant::fromValue<void*>(unit));
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
+                   Qt::ItemIsDropEnabled);
+    SetBold(item, unit->IsLeader());
+    return item;
+}
+
+QTreeWidgetItem* CArmyTree::FindItem(const CArmyUnit* unit) const {
+    for (QTreeWidgetItemIterator it(const_cast<CArmyTree*>(this)); *it; ++it) {
+        if (UnitOf(*it) == unit)
+            return *it;
+    }
+    return nullptr;
+}
+
+CArmyUnit* CArmyTree::SelectedUnit() const {
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? nullptr : UnitOf(selected.first());
+}
+
+void CArmyTree::Clear(bool forget) {
+    // The items may already point at members that are gone: nothing may look at them now.
+    const QSignalBlocker blocker(this);
+    CTreeDropTarget::SetDropHighlight(this, nullptr);
+    clear();
+    setIndentation(iconSize().width() / 2 + kTreeIndent);
+    m_pWarchiefItem = nullptr;
+    if (forget) {
+        m_collapsedKeys.clear();
+        m_selectedKey = -1;
+    }
+}
+
+// Each member goes under its leader; the army keeps them in an order where leaders come first.
+void CArmyTree::Fill(const CArmy& army, const CArmyUnit* focus, bool select) {
+    const int selectedKey = focus && select ? focus->IdUnite : m_selectedKey;
+    Clear(false);
+    if (!army.HasUnits())
+        return;
+    const QSignalBlocker blocker(this);
+    setUpdatesEnabled(false);
+    QHash<const CArmyUnit*, QTreeWidgetItem*> items;
+    QTreeWidgetItem* selected = nullptr;
+    for (CArmyUnit* unit : army.Units()) {
+        if (unit->m_pMainUnit)
+            continue;
+        QTreeWidgetItem* item = NewItem(unit);
+        if (unit == army.GetWarchief()) {
+            m_pWarchiefItem = item;
+            addTopLevelItem(item);
+        } else {
+            items.value(army.LeaderOf(*unit), m_pWarchiefItem)->addChild(item);
+        }
+        items.insert(unit, item);
+        if (unit->IdUnite == selectedKey)
+            selected = item;
+    }
+    for (QTreeWidgetItem* item : std::as_const(items)) {
+        if (item->childCount() > 0 && !m_collapsedKeys.contains(UnitOf(item)->IdUnite))
+            item->setExpanded(true);
+    }
+    setCurrentItem(selected ? selected : m_pWarchiefItem);
+    m_selectedKey = UnitOf(currentItem())->IdUnite;
+    setUpdatesEnabled(true);
+    if (QTreeWidgetItem* shown = focus ? items.value(focus) : nullptr)
+        scrollToItem(shown);
+}
