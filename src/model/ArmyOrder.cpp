@@ -69,3 +69,15 @@ QList<CArmyUnit*> MendedOrder(const QList<CArmyUnit*>& stored) {
     place(warchief);
     return order;
 }
+
+CPlacement PlaceDrop(const CArmyUnit& dragged, CArmyUnit& target, CArmyUnit& warchief,
+                     CArmyUnit* targetLeader) {
+    if (&target == &warchief)
+        return {dragged.IsGroupLeader() ? CPlacement::Last : CPlacement::First, &warchief};
+    if (target.IsGroupLeader())
+        return dragged.IsGroupLeader() ? CPlacement{CPlacement::AfterTarget, &warchief}
+                                       : CPlacement{CPlacement::First, &target};
+    if (dragged.IsLeader())
+        return {CPlacement::Refused, nullptr};
+    return {CPlacement::AfterTarget, targetLeader ? targetLeader : &warchief};
+}

@@ -269,13 +269,7 @@ CArmy::Result CArmy::AddWarchief(const CUnitType& type) {
         return Result::Refused;
     }
     CArmyUnit* unit = NewMember(type, kWarchief, -1);
-    InsertAt(0, {unit});
-    Renumber();
-    CTransaction edit(CArmyDatabase::Instance());
-    if (!CArmyDatabase::Instance().InsertUnit(m_header.IdArmee, *unit))
-        return Fail(edit);
-    MarkStored(*unit);
-    return Finish(edit, unit, true);
+    return InsertMembers(0, {unit}, true);
 }
 
 CArmy::Result CArmy::AddGroupLeader(const CUnitType& type) {
@@ -284,13 +278,24 @@ CArmy::Result CArmy::AddGroupLeader(const CUnitType& type) {
         return Result::Refused;
     }
     CArmyUnit* unit = NewMember(type, kGroupLeader, GetWarchief()->IdUnite);
-    InsertAt(m_units.GetCount(), {unit});
+    return InsertMembers(m_units.GetCount(), {unit}, true);
+}
+
+CArmy::Result CArmy::InsertMembers(int at, const QList<CArmyUnit*>& members, bool select) {
+    InsertAt(at, members);
     Renumber();
-    CTransaction edit(CArmyDatabase::Instance());
-    if (!CArmyDatabase::Instance().InsertUnit(m_header.IdArmee, *unit))
-        return Fail(edit);
-    MarkStored(*unit);
-    return Finish(edit, unit, true);
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CTransaction edit(db);
+    // The main unit first, so that the attached ones learn its key.
+    CArmyUnit* main = members.first();
+    for (CArmyUnit* unit : members) {
+        if (unit != main)
+            unit->IdParentUnit = main->IdUnite;
+        if (!db.InsertUnit(m_header.IdArmee, *unit))
+            return Fail(edit);
+        MarkStored(*unit);
+    }
+    return Finish(edit, main, select);
 }
 
 CArmy::Result CArmy::AddUnit(CArmyUnit* leader, const QList<const CUnitType*>& types) {
@@ -326,20 +331,8 @@ CArmy::Result CArmy::AddUnit(CArmyUnit* leader, const QList<const CUnitType*>& t
         created << unit;
     }
     const QList<CArmyUnit*> order = Order();
-    InsertAt(SubtreeEnd(order, static_cast<int>(order.indexOf(leader))), created);
-    Renumber();
-
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    CTransaction edit(db);
-    // The main unit first, so that the attached ones learn its key.
-    for (CArmyUnit* unit : created) {
-        if (unit != main)
-            unit->IdParentUnit = main->IdUnite;
-        if (!db.InsertUnit(m_header.IdArmee, *unit))
-            return Fail(edit);
-        MarkStored(*unit);
-    }
-    return Finish(edit, main, false);
+    return InsertMembers(SubtreeEnd(order, static_cast<int>(order.indexOf(leader))), created,
+                         false);
 }
 
 CArmy::Result CArmy::DropType(const QList<const CUnitType*>& types, CArmyUnit* target) {
@@ -410,24 +403,12 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
     if (IsInSubtree(*target, *dragged))
         return Result::Refused;
 
-    // Where it goes among the new leader's members.
-    enum class Place { First, Last, AfterTarget };
-    CArmyUnit* warchief = GetWarchief();
-    CArmyUnit* leader = warchief;
-    Place place = Place::AfterTarget;
-    if (target == warchief) {
-        place = dragged->IsGroupLeader() ? Place::Last : Place::First;
-    } else if (target->IsGroupLeader()) {
-        if (!dragged->IsGroupLeader()) {
-            leader = target;
-            place = Place::First;
-        }
-    } else if (dragged->IsLeader()) {
+    const CPlacement placement = PlaceDrop(*dragged, *target, *GetWarchief(), LeaderOf(*target));
+    if (placement.place == CPlacement::Refused) {
         ShowWarningMessage(kLeaderUnderUnitId);
         return Result::Refused;
-    } else if (CArmyUnit* targetLeader = LeaderOf(*target)) {
-        leader = targetLeader;
     }
+    CArmyUnit* leader = placement.leader;
 
     QList<CArmyUnit*> order = Order();
     const int first = static_cast<int>(order.indexOf(dragged));
@@ -437,18 +418,12 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
     dragged->IdLeader = leader->IdUnite;
     for (CArmyUnit* attached : dragged->m_attached)
         attached->IdLeader = leader->IdUnite;
-    int at = 0;
-    switch (place) {
-    case Place::First:
-        at = static_cast<int>(order.indexOf(leader)) + 1 + leader->m_attached.GetCount();
-        break;
-    case Place::Last:
-        at = SubtreeEnd(order, static_cast<int>(order.indexOf(leader)));
-        break;
-    case Place::AfterTarget:
-        at = SubtreeEnd(order, static_cast<int>(order.indexOf(target)));
-        break;
-    }
+    const int leaderAt = static_cast<int>(order.indexOf(leader));
+    const int at = placement.place == CPlacement::First
+                       ? leaderAt + 1 + leader->m_attached.GetCount()
+                   : placement.place == CPlacement::Last
+                       ? SubtreeEnd(order, leaderAt)
+                       : SubtreeEnd(order, static_cast<int>(order.indexOf(target)));
     for (int i = 0; i < moved.size(); ++i)
         order.insert(at + i, moved.at(i));
     SetOrder(order);

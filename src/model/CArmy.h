@@ -90,6 +90,8 @@ private:
     // The place after the member's subtree in order.
     int SubtreeEnd(const QList<CArmyUnit*>& order, int index) const;
     void InsertAt(int index, const QList<CArmyUnit*>& members);
+    // Places new members (a main unit and its attached ones) at the index and stores them.
+    Result InsertMembers(int at, const QList<CArmyUnit*>& members, bool select);
     void RemoveUnit(CArmyUnit* unit);
     void Renumber();
     void MarkStored(const CArmyUnit& unit);
