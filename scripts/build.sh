@@ -2,5 +2,7 @@
 # Configures and builds SkarnholtDB into build/ (the program is build/skarnholtdb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+# SKARNHOLT_WERROR=ON (as in continuous integration) makes every warning an error.
+cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
+    -DSKARNHOLT_WERROR="${SKARNHOLT_WERROR:-OFF}" >/dev/null
 cmake --build build -j"$(nproc)"

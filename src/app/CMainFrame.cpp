@@ -33,7 +33,7 @@ namespace {
 void SetPrompts(QAction* action, const QString& prompts) {
     if (prompts.isEmpty())
         return;
-    const int split = prompts.indexOf(QLatin1Char('\n'));
+    const qsizetype split = prompts.indexOf(QLatin1Char('\n'));
     action->setStatusTip(split < 0 ? prompts : prompts.left(split));
     action->setToolTip(split < 0 ? prompts : prompts.mid(split + 1));
 }

@@ -72,8 +72,8 @@ QList<CArmyUnit*> CArmy::ChildrenOf(const CArmyUnit& leader) const {
 
 bool CArmy::IsInSubtree(const CArmyUnit& unit, const CArmyUnit& root) const {
     const QList<CArmyUnit*> order = Order();
-    const int first = order.indexOf(const_cast<CArmyUnit*>(&root));
-    const int at = order.indexOf(const_cast<CArmyUnit*>(&unit));
+    const int first = static_cast<int>(order.indexOf(const_cast<CArmyUnit*>(&root)));
+    const int at = static_cast<int>(order.indexOf(const_cast<CArmyUnit*>(&unit)));
     return first >= 0 && at >= first && at < SubtreeEnd(order, first);
 }
 
