@@ -11,41 +11,23 @@
 #include <QRegularExpressionValidator>
 
 namespace {
-constexpr int kImageSize = 24;
 // Qualities are named without the mount or machine forms, whatever the unit is.
 constexpr int kPlainCombatant = -1;
 } // namespace
 
 CCombatUnitDlg::CCombatUnitDlg(const QList<CArmyUnit*>& units, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CCombatUnitDlg>()) {
+    : CMemberDlg(units.first(), parent), m_ui(std::make_unique<Ui::CCombatUnitDlg>()) {
     m_ui->setupUi(this);
-    if (!units.isEmpty()) {
-        m_pMember = units.first();
-        m_working = *m_pMember;
-    }
-
-    LoadStatImageList(m_images, kImageSize);
-    CUnitStatsList* list = m_ui->statsList;
-    list->SetImageList(&m_images);
-    InsertUnitColumns(*list);
-    // Row 0 shows the copy being edited, the attached units as they are.
-    for (qsizetype i = 0; i < units.size(); ++i) {
-        CArmyUnit* unit = i == 0 ? &m_working : units.at(i);
-        AddUnitRow(*list, unit, GetUnitKindImageByHierarchy(unit->Hierarchie), 0, -1);
-    }
+    SetUp(m_ui->statsList, m_ui->nameEdit, m_ui->totalCostEdit, m_ui->racePicture, units.mid(1));
 
     m_ui->figuresSlider->setRange(m_working.Min, m_working.Max);
     m_ui->figuresSlider->setValue(m_working.NombreFig);
     m_ui->figureCountLabel->setNum(m_ui->figuresSlider->value());
-    m_ui->nameEdit->setText(m_working.Nom);
     m_ui->standardCheck->setChecked(m_working.Etendard == 1);
     m_ui->musiciansEdit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,3}")), m_ui->musiciansEdit));
     m_ui->musiciansEdit->setText(QString::number(m_working.Musicien));
     FillQualities();
-    m_ui->racePicture->SetBitmap(GetRaceBitmapId(m_working.IdRace));
-
-    m_calculator.SetUnit(&m_working);
     Recompute();
 
     connect(m_ui->figuresSlider, &QSlider::valueChanged, this, &CCombatUnitDlg::OnFiguresChanged);
@@ -53,7 +35,6 @@ CCombatUnitDlg::CCombatUnitDlg(const QList<CArmyUnit*>& units, QWidget* parent)
             &CCombatUnitDlg::OnQualityChanged);
     connect(m_ui->standardCheck, &QCheckBox::toggled, this, &CCombatUnitDlg::OnStandardToggled);
     connect(m_ui->musiciansEdit, &QLineEdit::textEdited, this, &CCombatUnitDlg::OnMusiciansEdited);
-    connect(m_ui->nameEdit, &QLineEdit::textChanged, this, &CCombatUnitDlg::OnNameChanged);
     connect(m_ui->okButton, &QPushButton::clicked, this, &CCombatUnitDlg::accept);
 }
 
@@ -134,24 +115,9 @@ void CCombatUnitDlg::OnMusiciansEdited(const QString& text) {
     Recompute();
 }
 
-void CCombatUnitDlg::OnNameChanged(const QString& name) {
-    m_working.Nom = name;
-    UpdateUnitRow(*m_ui->statsList, &m_working, 0);
-}
-
-void CCombatUnitDlg::Recompute() {
-    m_ui->totalCostEdit->setText(QString::number(m_calculator.ComputeCost()));
-    UpdateUnitRow(*m_ui->statsList, &m_working, 0);
-}
-
 void CCombatUnitDlg::accept() {
-    const QString name = m_ui->nameEdit->text();
-    // A name too long for the database is refused rather than cut behind the user's back.
-    if (!CArmyDatabase::FitsTextColumn(name)) {
-        ShowWarningMessage(kNameTooLongId);
-        m_ui->nameEdit->setFocus();
+    if (!TakeName())
         return;
-    }
     bool isNumber = false;
     const int musicians = m_ui->musiciansEdit->text().toInt(&isNumber);
     if (!isNumber) {
@@ -164,8 +130,6 @@ void CCombatUnitDlg::accept() {
     // A quality stored outside the type's two is kept while none is chosen.
     if (m_ui->qualityCombo->currentIndex() >= 0)
         m_working.IdQualite = m_ui->qualityCombo->currentData().toInt();
-    m_working.Nom = name;
-    if (m_pMember)
-        *m_pMember = m_working;
+    CopyBack();
     QDialog::accept();
 }

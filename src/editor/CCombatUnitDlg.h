@@ -1,10 +1,7 @@
 #pragma once
 
-#include "army/CUnitCostCalculator.h"
-#include "data/CArmyUnit.h"
-#include "widgets/CImageList.h"
+#include "CMemberDlg.h"
 
-#include <QDialog>
 #include <QList>
 #include <memory>
 
@@ -21,7 +18,7 @@ class CCombatUnitDlg;
 
 // The choices of a combat unit (figures, quality, musicians, standard, name), priced as they are
 // made. Works on a copy of the unit, written back on OK only; the caller stores it.
-class CCombatUnitDlg : public QDialog {
+class CCombatUnitDlg : public CMemberDlg {
     Q_OBJECT
 public:
     // The unit first, then the units attached to it, which are only shown; none is owned.
@@ -37,7 +34,6 @@ public:
     QLineEdit* NameEdit() const;
     QLineEdit* TotalCost() const;
     CPictureStatic* RacePicture() const;
-    const CArmyUnit& WorkingCopy() const { return m_working; }
 
 public slots:
     void accept() override;
@@ -48,12 +44,6 @@ private:
     void OnQualityChanged(int index);
     void OnStandardToggled(bool checked);
     void OnMusiciansEdited(const QString& text);
-    void OnNameChanged(const QString& name);
-    void Recompute();
 
     std::unique_ptr<Ui::CCombatUnitDlg> m_ui;
-    CArmyUnit* m_pMember = nullptr;
-    CArmyUnit m_working;
-    CUnitCostCalculator m_calculator;
-    CImageList m_images;
 };
