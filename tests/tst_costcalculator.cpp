@@ -48,7 +48,6 @@ void TestCostCalculator::pricesByTheRuleOfEachLevel() {
     QCOMPARE(Price({kCombatUnit, 5, 2, 12, false, 1, 1, 0, 0}), 90);
     QCOMPARE(Price({kCombatUnit, 5, 2, 12, true, 1, 1, 0, 0}), 114);
     QCOMPARE(Price({kCombatUnit, 4, 0, 10, false, 2, 0, 0, 0}), 70);
-    QCOMPARE(Price({kCombatUnit, 4, 500, 10, false, 0, 0, 0, 0}), 50);
     QCOMPARE(Price({kCombatUnit, 5, 0, 2, false, 0, 7, 0, 0}), 20); // only 1 is a standard
     QCOMPARE(Price({kCrew, 4, 0, 3, false, 0, 0, 0, 0}), 22);
     QCOMPARE(Price({kMachine, 40, 0, 1, false, 0, 0, 0, 0}), 50);
@@ -59,11 +58,7 @@ void TestCostCalculator::pricesByTheRuleOfEachLevel() {
     QCOMPARE(Price({kIndividual, 35, 2, 9, true, 1, 1, 0, 35}), 35);
     QCOMPARE(Price({kUncounted, 12, 0, 10, false, 0, 0, 0, 12}), 12);
 
-    // Command points cost more the more there are; out of the range there is no price, and a
-    // count written by another program is priced as the nearest one.
-    QCOMPARE(CUnitCostCalculator::CommandPointCost(4), 50);
-    QCOMPARE(CUnitCostCalculator::CommandPointCost(-1), -1);
-    QCOMPARE(CUnitCostCalculator::CommandPointCost(6), -1);
+    // A count of command points written by another program is priced as the nearest one.
     QCOMPARE(Price({kGroupLeader, 50, 0, 1, false, 0, 0, 0, 0}), 50);
     QCOMPARE(Price({kGroupLeader, 50, 0, 1, false, 0, 0, 9, 0}), 130);
     QCOMPARE(Price({kGroupLeader, 50, 0, 1, false, 0, 0, -3, 0}), 50);
