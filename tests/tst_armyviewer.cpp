@@ -1,7 +1,6 @@
 #include "TestDataSource.h"
 #include "app/FileViewer.h"
 #include "army/CUnitStatsList.h"
-#include "data/CArmyDatabase.h"
 #include "editor/CArmyViewerDlg.h"
 
 #include <QApplication>

@@ -10,8 +10,7 @@ class TestValueNames : public QObject {
 
 private slots:
     void namesAndImagesOfCodes();
-    void rowCells();
-    void notesAndReportLines();
+    void cellsNotesAndReportLines();
 };
 
 namespace {
@@ -32,6 +31,7 @@ CArmyUnit Infantry() {
     unit.IdArmeSecondaire = 13;
     unit.Mouvement = 5.0f;
     unit.JetSauvegarde = 5;
+    unit.Terrible = 1;
     unit.IdEclairage = 1;
     unit.Points = 7;
     unit.UPG = 2;
@@ -62,15 +62,12 @@ QList<int> LookUps(int (*lookUp)(int), const QList<int>& codes) {
 // Each table's last entries and the codes just outside it, where a shared string-table range
 // would leak a neighbour's name.
 void TestValueNames::namesAndImagesOfCodes() {
-    const QString crew = QStringLiteral("As crew");
-    const QString ditto = QStringLiteral("''");
+    // Code 5 is the crew's value.
     const QString none;
     QCOMPARE(Ranked(-1, kCombatUnitType), (QStringList{none, none, none}));
     QCOMPARE(Ranked(4, kCrewType), (QStringList{"Imprévisible", "Mort", none}));
-    QCOMPARE(Ranked(5, kCombatUnitType), (QStringList{crew, crew, none}));
+    QCOMPARE(Ranked(5, kCombatUnitType), (QStringList{"As crew", "As crew", none}));
     QCOMPARE(Ranked(6, kCombatUnitType), (QStringList{none, none, none}));
-    QCOMPARE(Ranked(1, kUncountedType), (QStringList{ditto, ditto, ditto}));
-    QCOMPARE(Ranked(1, kMachineType), (QStringList{crew, crew, none}));
 
     QCOMPARE(GetArmourName(5) + GetWeaponName(14) + GetRaceName(15) + GetRaceName(16),
              QStringLiteral("SpécialePiqueTrollHobbit"));
@@ -86,22 +83,11 @@ void TestValueNames::namesAndImagesOfCodes() {
     QCOMPARE(LookUps(GetArmourImage, {0, 1, 4, 5}), QList<int>({-1, 21, 24, -1}));
 }
 
-void TestValueNames::rowCells() {
+void TestValueNames::cellsNotesAndReportLines() {
     CArmyUnit unit = Infantry();
     QCOMPARE(UnitStatCells(unit),
              QStringList({"Moyen", "Discipliné", "3", "4", "6", "", "Moyenne / Bouclier",
-                          "1 main / Lance", "12.5", "5", "", "Jour", "7", "2", "10", "30"}));
-
-    // A mount shows its own fighting statistics and gear, and "''" for what its rider decides.
-    unit.CombatantType = kUncountedType;
-    unit.Terrible = 1;
-    QCOMPARE(UnitStatCells(unit),
-             QStringList({"''", "''", "3", "4", "6", "", "Moyenne / Bouclier", "1 main / Lance",
-                          "''", "''", "*", "''", "''", "''", "''", "''"}));
-    unit.CombatantType = kMachineType;
-    QCOMPARE(UnitStatCells(unit),
-             QStringList({"As crew", "As crew", "3", "4", "6", "", "Moyenne / Bouclier",
-                          "1 main / Lance", "", "", "*", "", "", "", "", ""}));
+                          "1 main / Lance", "12.5", "5", "*", "Jour", "7", "2", "10", "30"}));
 
     CUnitStats stats;
     stats.IdArmeSecondaire = 5;
@@ -116,12 +102,9 @@ void TestValueNames::rowCells() {
         movements << FormatMovementText(stats);
     }
     QCOMPARE(movements, QStringList({"10", "11", ""}));
-}
 
-void TestValueNames::notesAndReportLines() {
     // A report line is indented under its leader; leaders by their level, whatever their
     // IdLeader says.
-    CArmyUnit unit = Infantry();
     unit.IdLeader = 3;
     QVERIFY(UnitTextLine(unit, 1).startsWith(QStringLiteral("        Lanciers\tMoyen\t")));
     unit.IdLeader = 5;
