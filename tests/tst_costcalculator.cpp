@@ -8,7 +8,6 @@ class TestCostCalculator : public QObject {
 
 private slots:
     void pricesByTheRuleOfEachLevel();
-    void followsEveryChangeOfTheBoundUnit();
 };
 
 namespace {
@@ -59,31 +58,8 @@ void TestCostCalculator::pricesByTheRuleOfEachLevel() {
     QCOMPARE(Price({kUncounted, 12, 0, 10, false, 0, 0, 0, 12}), 12);
 
     // A count of command points written by another program is priced as the nearest one.
-    QCOMPARE(Price({kGroupLeader, 50, 0, 1, false, 0, 0, 0, 0}), 50);
     QCOMPARE(Price({kGroupLeader, 50, 0, 1, false, 0, 0, 9, 0}), 130);
     QCOMPARE(Price({kGroupLeader, 50, 0, 1, false, 0, 0, -3, 0}), 50);
-}
-
-void TestCostCalculator::followsEveryChangeOfTheBoundUnit() {
-    CArmyUnit unit;
-    unit.Hierarchie = kCombatUnit;
-    unit.Points = 5;
-    unit.UPG = 2;
-    unit.NombreFig = 10;
-    CUnitCostCalculator calculator;
-    QCOMPARE(calculator.ComputeCost(), 0); // nothing bound: nothing priced
-    calculator.SetUnit(&unit);
-    QCOMPARE(unit.CoutTotal, 0); // binding prices nothing
-    QCOMPARE(calculator.ComputeCost(), 60);
-    unit.NombreFig = 12;
-    unit.IdQualite = 3;
-    QCOMPARE(calculator.ComputeCost(), 94);
-
-    CArmyUnit other = unit;
-    other.NombreFig = 1;
-    calculator.SetUnit(&other);
-    QCOMPARE(calculator.ComputeCost(), 17);
-    QCOMPARE(unit.CoutTotal, 94);
 }
 
 QTEST_APPLESS_MAIN(TestCostCalculator)

@@ -28,7 +28,6 @@ private slots:
 
 void TestStringTable::textsAreLookedUpById() {
     QCOMPARE(LoadResString(203), QStringLiteral("Vétérant"));
-    QCOMPARE(LoadResString(kAppTitleId), QStringLiteral("SkarnholtDB"));
     // Every text the screens ask for is there; a gap or an id outside the table gives nothing
     // rather than a neighbour's text.
     for (int id = 129; id <= 242; ++id) {
@@ -60,7 +59,6 @@ void TestStringTable::messagesAreShownByIdThroughOneFacade() {
     QVERIFY(shown.at(0).kind == Kind::Warning && shown.at(1).kind == Kind::Info &&
             shown.at(2).kind == Kind::Question && shown.at(3).kind == Kind::DatabaseError);
     QCOMPARE(shown.at(1).text, LoadResString(164));
-    QCOMPARE(shown.at(3).text, QStringLiteral("disk I/O error"));
 
     // A recorder nested in another hands the facade back when it goes.
     {
