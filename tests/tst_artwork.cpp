@@ -33,10 +33,6 @@ int InkExtent(const QImage& image) {
     return std::max(box.width(), box.height());
 }
 
-QImage Grab(CPictureStatic& panel) {
-    return panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 } // namespace
 
 void TestArtwork::iconsAndTheStatImageList() {
@@ -57,7 +53,6 @@ void TestArtwork::iconsAndTheStatImageList() {
     list.Add(LoadIconResource(128)); // reloading must empty the list first
     LoadStatImageList(list, 24);
     QCOMPARE(list.GetImageCount(), 26);
-    QCOMPARE(list.Size(), 24);
     // Row code indexes the list directly: the slots at the ends of each group.
     for (const auto& [slot, id] : std::initializer_list<std::pair<int, int>>{
              {0, 135}, {6, 203}, {7, 172}, {20, 180}, {21, 188}, {24, 191}, {25, 187}})
@@ -83,7 +78,7 @@ void TestArtwork::picturesAndThePicturePanel() {
     CPictureStatic panel;
     panel.resize(300, 300);
     panel.SetBitmap(150);
-    const QImage shot = Grab(panel);
+    const QImage shot = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage picture = panel.Bitmap().toImage();
     const QRect inside = panel.contentsRect();
     const QPoint origin = CPictureStatic::PictureOrigin(inside, picture.size());
@@ -93,15 +88,12 @@ void TestArtwork::picturesAndThePicturePanel() {
     for (const QPoint& corner : {inside.topLeft(), inside.bottomRight()})
         QCOMPARE(shot.pixel(corner), qRgb(255, 255, 255));
 
-    // No picture, or one that does not exist: the panel is plain white.
+    // No picture, or one that does not exist: nothing is left of the last one.
     panel.SetBitmap(-1);
     QVERIFY(panel.Bitmap().isNull());
+    panel.SetBitmap(150);
     panel.SetBitmap(99999);
-    QCOMPARE(panel.BitmapId(), 99999);
-    const QImage blank = Grab(panel).copy(panel.contentsRect());
-    QImage white(blank.size(), blank.format());
-    white.fill(Qt::white);
-    QCOMPARE(blank, white);
+    QVERIFY(panel.BitmapId() == 99999 && panel.Bitmap().isNull());
 }
 
 QTEST_MAIN(TestArtwork)

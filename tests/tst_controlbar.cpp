@@ -87,8 +87,6 @@ void TestControlBar::closeButtonSitsAtTheStripEndAndHidesTheBar() {
     QCOMPARE(strip->size(), QSize(m_bar->width(), m_bar->StripHeight()));
     QVERIFY(strip->rect().contains(button->geometry()) &&
             strip->width() - button->geometry().right() <= 3);
-    // The tree starts right below the strip.
-    QCOMPARE(m_tree->mapTo(m_bar, QPoint(0, 0)).y(), strip->geometry().bottom() + 1);
 
     // Released away from the button: nothing happens.
     QAction* toggle = m_bar->toggleViewAction();
@@ -122,10 +120,8 @@ void TestControlBar::captionIsPaintedInTheStateColours() {
         QCOMPARE(m_bar->IsActive(), active);
         QCOMPARE(changes.count(), active ? 1 : 2);
         QCOMPARE(changes.last().at(0).toBool(), active);
-        const QImage image = strip->grab().toImage();
-        QVERIFY(Near(image.pixelColor(0, strip->height() / 2), m_bar->CaptionColor(active)));
-        // The fade reaches the lighter colour by the far end, behind the close button.
-        QVERIFY(Near(image.pixelColor(strip->width() - 1, 0), m_bar->GradientColor(active), 6));
+        const QColor start = strip->grab().toImage().pixelColor(0, strip->height() / 2);
+        QVERIFY(Near(start, m_bar->CaptionColor(active)));
     }
 
     // However long the title, it stops short of the close button.
