@@ -6,13 +6,11 @@
 #include "catalogue/CCatalogueBar.h"
 #include "catalogue/CUnitTypePropertiesDlg.h"
 #include "catalogue/CVisibleRacesDlg.h"
-#include "data/CArmyDatabase.h"
-#include "data/CRace.h"
 #include "data/CUnitType.h"
 #include "editor/CArmy.h"
 #include "editor/CArmyView.h"
 
-#include <QMenuBar>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
@@ -42,8 +40,7 @@ private slots:
     }
 
     void commandStatesAndTheViewMenu();
-    void treeShowsRacesAndTypesInKindOrder();
-    void shownRacesFollowTheRacesDialog();
+    void treeShowsTheChosenRacesWithTypesInKindOrder();
     void propertiesDialogShowsTypeBesideItsAttachedTypes();
 
 private:
@@ -107,8 +104,9 @@ void TestMainWindow::commandStatesAndTheViewMenu() {
     QCOMPARE(m_frame->dockWidgetArea(m_frame->CatalogueBar()), Qt::LeftDockWidgetArea);
 }
 
-void TestMainWindow::treeShowsRacesAndTypesInKindOrder() {
-    CDragTreeWidget* tree = m_frame->CatalogueBar()->Tree();
+void TestMainWindow::treeShowsTheChosenRacesWithTypesInKindOrder() {
+    CCatalogueBar* bar = m_frame->CatalogueBar();
+    CDragTreeWidget* tree = bar->Tree();
     // Races by English name; the Trolls have no unit type and get no node.
     QCOMPARE(tree->topLevelItemCount(), 2);
     QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Dwarf"));
@@ -117,8 +115,6 @@ void TestMainWindow::treeShowsRacesAndTypesInKindOrder() {
     QCOMPARE(ChildTexts("Orc"), (QStringList{"T3 Orc warlord", "T1 Wolf riders", "T5 Warriors",
                                              "T6 Rock lobber", "T2 One-eyed brute"}));
     QCOMPARE(ChildTexts("Dwarf"), (QStringList{"Dwarf lord", "Iron cannon"}));
-
-    CCatalogueBar* bar = m_frame->CatalogueBar();
     QVERIFY(!TypeNamed("Kindless spirit")); // unknown kind: not in the bar at all
 
     // A right-click selects what is under the mouse, and nothing on empty space. A race node is
@@ -142,10 +138,8 @@ void TestMainWindow::treeShowsRacesAndTypesInKindOrder() {
     CDragRecord::Instance().Reset();
     emit tree->beginDrag(onWarlord);
     QCOMPARE(CDragRecord::Instance().m_nKind, 0);
-}
 
-void TestMainWindow::shownRacesFollowTheRacesDialog() {
-    CCatalogueBar* bar = m_frame->CatalogueBar();
+    // The races shown are those ticked in the races dialog.
     const auto choose = [bar](const std::function<void(CVisibleRacesDlg&)>& pick, bool ok) {
         CVisibleRacesDlg dialog;
         dialog.SetRaces(&bar->Races());
@@ -153,24 +147,20 @@ void TestMainWindow::shownRacesFollowTheRacesDialog() {
         ok ? dialog.accept() : dialog.reject();
         bar->RebuildTree();
     };
-    const auto untick = [](int row) {
-        return [row](CVisibleRacesDlg& d) {
-            d.RaceList()->topLevelItem(row)->setCheckState(0, Qt::Unchecked);
-        };
+    const auto untickOrcs = [](CVisibleRacesDlg& dialog) {
+        dialog.RaceList()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
     };
-    // Unticking one race and cancelling changes nothing.
-    choose(untick(0), false);
-    QCOMPARE(bar->Tree()->topLevelItemCount(), 2);
-    // "Toute" then OK shows the race without unit types, as a node without children.
+    // A race unticked by hand is hidden on OK only.
+    choose(untickOrcs, false);
+    QCOMPARE(tree->topLevelItemCount(), 2);
+    choose(untickOrcs, true);
+    QCOMPARE(ChildTexts("Orc"), QStringList{"<no node>"});
+    // "Toute" then OK shows even the race without unit types, as a node without children.
     choose(&CVisibleRacesDlg::OnAll, true);
     QCOMPARE(ChildTexts("Troll"), QStringList{});
-    // Unticking by hand and OK hides just that race.
-    choose(untick(1), true); // the Orcs
-    QCOMPARE(ChildTexts("Orc"), QStringList{"<no node>"});
-    QCOMPARE(bar->Tree()->topLevelItemCount(), 2);
     // "Aucune" takes effect even when the dialog is then cancelled.
     choose(&CVisibleRacesDlg::OnNone, false);
-    QCOMPARE(bar->Tree()->topLevelItemCount(), 0);
+    QCOMPARE(tree->topLevelItemCount(), 0);
 }
 
 void TestMainWindow::propertiesDialogShowsTypeBesideItsAttachedTypes() {
