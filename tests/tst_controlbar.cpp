@@ -88,14 +88,9 @@ void TestControlBar::closeButtonSitsAtTheStripEndAndHidesTheBar() {
     QVERIFY(strip->rect().contains(button->geometry()) &&
             strip->width() - button->geometry().right() <= 3);
 
-    // Released away from the button: nothing happens.
+    // A click hides the bar like its toggle action, which brings it back docked.
     QAction* toggle = m_bar->toggleViewAction();
     QSignalSpy closeRequests(m_bar, &CSizingControlBarG::closeRequested);
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-30, 5));
-    QVERIFY(m_bar->isVisible() && toggle->isChecked() && closeRequests.isEmpty());
-
-    // A click hides the bar like its toggle action, which brings it back docked.
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!m_bar->isVisible() && !toggle->isChecked());
     QCOMPARE(closeRequests.count(), 1);
