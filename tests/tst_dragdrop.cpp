@@ -66,6 +66,8 @@ void TestDragDrop::validityRules() {
     QVERIFY(!record.m_pTargetItem && !record.m_pTargetWindow && record.m_nDropState == 0);
     record.m_nDropState = CDragRecord::kDroppedOnAcceptingTree;
     QVERIFY(!record.IsValidArmyDrop());
+    record.m_pTargetItem = &dragged;
+    QVERIFY(!record.IsValidArmyDrop());
     record.m_pTargetItem = &other;
     QVERIFY(record.IsValidArmyDrop() && !record.IsValidCatalogueDrop());
 }

@@ -20,7 +20,7 @@ class TestRecords : public QObject {
 private slots:
     void listAppendsFindsAndMovesTheCursorOnRemove();
     void listFreesOnlyWhatItOwns();
-    void armyUnitCopiesOnlyStoredFields();
+    void armyUnitIsMadeFromItsTypeAndCopiesOnlyStoredFields();
 };
 
 void TestRecords::listAppendsFindsAndMovesTheCursorOnRemove() {
@@ -64,16 +64,24 @@ void TestRecords::listFreesOnlyWhatItOwns() {
     QCOMPARE(Tracked::alive, 1);
 }
 
-void TestRecords::armyUnitCopiesOnlyStoredFields() {
+void TestRecords::armyUnitIsMadeFromItsTypeAndCopiesOnlyStoredFields() {
     QVERIFY(!CArmyUnit().m_attached.OwnsItems()); // attached units belong to the army
 
-    // A free type counts as not counted whatever its kind.
+    // A new member starts with the most figures its type allows, under the English name.
     CUnitType type;
-    type.CombatantType = kLeaderType;
+    type.NomFR = QStringLiteral("Lancier");
+    type.NomGB = QStringLiteral("Spearman");
+    type.Max = 12;
+    type.Min = 8;
     type.Points = 7;
     type.Mouvement = 4.5f;
-    QVERIFY(!type.IsUncountedType());
+    type.CombatantType = kLeaderType;
     CArmyUnit unit(type);
+    QCOMPARE((QVariantList{unit.NombreFig, unit.CoutTotal, unit.Nom, unit.NomUnitType,
+                           unit.IdVisual, unit.Mouvement}),
+             (QVariantList{12, 7, "Spearman", "Spearman", -1, 4.5f}));
+    // A free type counts as not counted whatever its kind.
+    QVERIFY(!type.IsUncountedType());
     type.Points = 0;
     QVERIFY(type.IsUncountedType());
 

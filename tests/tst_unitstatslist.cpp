@@ -7,6 +7,7 @@
 #include "data/CUnitType.h"
 
 #include <QPixmap>
+#include <QStyledItemDelegate>
 #include <QtTest>
 
 // Column layouts, rows and icons of the unit statistics list, in the built-in French.
@@ -81,6 +82,15 @@ void TestUnitStatsList::columnsAndUnitRows() {
         QCOMPARE(list.IndentOf(row), indents.at(row));
     }
     QVERIFY(SameIcon(list.topLevelItem(1)->icon(0), m_images.Icon(5)));
+
+    // The first column is drawn shifted by the indent, so its cells ask for more room.
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    option.widget = &list;
+    const QModelIndex nested = list.model()->index(1, 0);
+    QCOMPARE(list.itemDelegateForColumn(0)->sizeHint(option, nested).width() -
+                 QStyledItemDelegate().sizeHint(option, nested).width(),
+             2 * CUnitStatsList::kIndentStep);
 
     // Columns widen to fit a row, and never narrow again.
     const QFontMetrics metrics(list.font());
