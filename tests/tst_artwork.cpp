@@ -4,7 +4,6 @@
 #include "army/StatImageList.h"
 #include "army/ValueNames.h"
 
-#include <QDir>
 #include <QtTest>
 
 // Built-in icons and pictures, the statistic image list and the picture panel.
@@ -36,17 +35,20 @@ int InkExtent(const QImage& image) {
 } // namespace
 
 void TestArtwork::iconsAndTheStatImageList() {
-    // Every icon parses, fills most of even a small button and differs from all the others.
-    const QDir icons(QStringLiteral(":/icons"));
-    QVERIFY(icons.count() >= 34);
-    QHash<QString, QImage> rendered;
-    for (const QString& file : icons.entryList()) {
-        const QIcon icon = LoadIconResource(QFileInfo(file).baseName().toInt());
+    // Every icon the program shows parses, fills most of even a small button and differs from
+    // all the others.
+    QHash<int, QImage> rendered;
+    for (int id : {135, 134, 133, 132, 169, 202,   203,   172,   173,   181,  182, 183,
+                   184, 185, 174, 175, 176, 177,   178,   179,   180,   188,  189, 190,
+                   191, 187, 137, 205, 128, 32772, 32773, 32790, 32776, 57664}) {
+        const QIcon icon = LoadIconResource(id);
         for (int size : {16, 24, 32})
-            QVERIFY2(InkExtent(Render(icon, size)) * 4 >= size * 3, qPrintable(file));
+            QVERIFY2(InkExtent(Render(icon, size)) * 4 >= size * 3,
+                     qPrintable(QString::number(id)));
         for (auto it = rendered.cbegin(); it != rendered.cend(); ++it)
-            QVERIFY2(*it != Render(icon, 32), qPrintable(it.key() + u' ' + file));
-        rendered.insert(file, Render(icon, 32));
+            QVERIFY2(*it != Render(icon, 32),
+                     qPrintable(QStringLiteral("%1 %2").arg(it.key()).arg(id)));
+        rendered.insert(id, Render(icon, 32));
     }
 
     CImageList list;

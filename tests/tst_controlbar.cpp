@@ -103,6 +103,9 @@ void TestControlBar::closeButtonSitsAtTheStripEndAndHidesTheBar() {
 
 // Focus inside the bar makes it active, and the caption is painted in that state's colours.
 void TestControlBar::captionIsPaintedInTheStateColours() {
+    QCOMPARE(CSizingControlBarCF::ChooseCaptionFace({"DejaVu Sans", "tahoma"}) +
+                 CSizingControlBarCF::ChooseCaptionFace({"DejaVu Sans"}),
+             QStringLiteral("TahomaArial"));
     QSignalSpy changes(m_bar, &CSizingControlBarCF::activeChanged);
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -115,8 +118,10 @@ void TestControlBar::captionIsPaintedInTheStateColours() {
         QCOMPARE(m_bar->IsActive(), active);
         QCOMPARE(changes.count(), active ? 1 : 2);
         QCOMPARE(changes.last().at(0).toBool(), active);
-        const QColor start = strip->grab().toImage().pixelColor(0, strip->height() / 2);
-        QVERIFY(Near(start, m_bar->CaptionColor(active)));
+        // The caption fades to the lighter colour by the far end, behind the close button.
+        const QImage image = strip->grab().toImage();
+        QVERIFY(Near(image.pixelColor(0, strip->height() / 2), m_bar->CaptionColor(active)));
+        QVERIFY(Near(image.pixelColor(strip->width() - 1, 0), m_bar->GradientColor(active), 6));
     }
 
     // However long the title, it stops short of the close button.

@@ -155,6 +155,7 @@ void TestMainWindow::treeShowsTheChosenRacesWithTypesInKindOrder() {
     QCOMPARE(tree->topLevelItemCount(), 2);
     choose(untickOrcs, true);
     QCOMPARE(ChildTexts("Orc"), QStringList{"<no node>"});
+    QCOMPARE(tree->topLevelItemCount(), 1); // the Trolls stay unticked
     // "Toute" then OK shows even the race without unit types, as a node without children.
     choose(&CVisibleRacesDlg::OnAll, true);
     QCOMPARE(ChildTexts("Troll"), QStringList{});
