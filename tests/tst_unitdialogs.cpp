@@ -1,4 +1,3 @@
-#include "army/ValueNames.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
 #include "data/CArmyUnit.h"
@@ -57,88 +56,50 @@ class TestUnitDialogs : public QObject {
     Q_OBJECT
 
 private slots:
-    void combatUnitFollowsEveryChoice() {
+    void combatUnitPricesEveryChoiceAndWritesBackOnOk() {
         CArmyUnit unit = CombatUnit();
-        CCombatUnitDlg dialog({&unit});
+        CArmyUnit mount;
+        mount.Hierarchie = kUncounted;
+        const QVariantList before = Edited(unit);
+        MessageRecorder messages;
+        CCombatUnitDlg dialog({&unit, &mount});
+        dialog.show();
+        QCOMPARE(dialog.StatsList()->UnitAt(1), &mount); // attached units beside the unit
         QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("70"));
+        const auto notes = [&dialog] { return dialog.StatsList()->Row(0)->text(kNotesColumn); };
+
+        // 5 points a figure, 10 the musician, 10 the standard and 10 the unit; the figures go
+        // from the type's Min to its Max, and the better quality costs UPG more a figure.
         TypeInto(dialog.Musicians(), QStringLiteral("1x"));
         QCOMPARE(dialog.Musicians()->text(), QStringLiteral("1"));
         dialog.Standard()->setChecked(true);
-
-        // 5 points a figure, 10 for the musician and 20 for the standard.
-        const int prices[] = {80, 85, 90, 95, 100, 105, 110, 115, 120, 125, 130};
-        for (int figures = 10; figures <= 20; ++figures) {
-            dialog.Figures()->setValue(figures);
-            const QString price = QString::number(prices[figures - 10]);
-            QCOMPARE(dialog.TotalCost()->text(), price);
-            QCOMPARE(dialog.StatsList()->Row(0)->text(kNotesColumn),
-                     QStringLiteral("%1 pts - %2 fig, 1 Mus, 1 étendard").arg(price).arg(figures));
-        }
-
-        // The better quality costs UPG more per figure.
+        dialog.Figures()->setValue(1);
+        QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("80"));
+        dialog.Figures()->setValue(99);
         QCOMPARE(dialog.Quality()->count(), 2);
         dialog.Quality()->setCurrentIndex(1);
         QCOMPARE(dialog.TotalCost()->text(), QStringLiteral("170"));
-        // An emptied musicians field is no number: the price keeps the last one, and OK asks
-        // for a number and stays open.
+        QCOMPARE(notes(), QStringLiteral("170 pts - 20 fig, 1 Mus, 1 étendard"));
+
+        // An emptied musicians field is no number: the price keeps the last count, and OK asks
+        // for one; then a name too long is refused. Nothing is written back meanwhile.
         TypeInto(dialog.Musicians(), QString());
         dialog.Standard()->setChecked(false);
-        QCOMPARE(dialog.StatsList()->Row(0)->text(kNotesColumn),
-                 QStringLiteral("160 pts - 20 fig, 1 Mus"));
-        {
-            MessageRecorder messages;
-            dialog.accept();
-            QCOMPARE(messages.Ids(), QList<int>{kNotANumberId});
-            QCOMPARE(unit.Musicien, 0);
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        }
-        TypeInto(dialog.NameEdit(), QStringLiteral("Gardes"));
-        QCOMPARE(dialog.StatsList()->Row(0)->text(0), QStringLiteral("Gardes"));
-
-        unit.IdQualiteMax = unit.IdQualiteMin;
-        CCombatUnitDlg single({&unit});
-        QCOMPARE(single.Quality()->count(), 1);
-        QCOMPARE(single.Quality()->currentText(), GetQualityName(1, -1));
-    }
-
-    void combatUnitWritesBackOnAcceptedOkOnly() {
-        CArmyUnit unit = CombatUnit();
-        CArmyUnit mount;
-        mount.Nom = QStringLiteral("Chevaux");
-        mount.Hierarchie = kUncounted;
-        unit.m_attached.Append(&mount);
-        mount.m_pMainUnit = &unit;
-        const QVariantList before = Edited(unit);
-        const QVariantList mountBefore = Edited(mount);
-        auto change = [](CCombatUnitDlg& dialog) {
-            dialog.show();
-            dialog.Figures()->setValue(18);
-            dialog.Quality()->setCurrentIndex(1);
-            dialog.Standard()->setChecked(true);
-            TypeInto(dialog.Musicians(), QStringLiteral("2"));
-            dialog.NameEdit()->setText(QString(256, u'x'));
-        };
-        {
-            CCombatUnitDlg dialog({&unit, &mount});
-            QCOMPARE(dialog.StatsList()->UnitAt(1), &mount); // shown beside the unit
-            change(dialog);
-            dialog.reject();
-        }
-        QCOMPARE(Edited(unit), before);
-
-        MessageRecorder messages;
-        CCombatUnitDlg dialog({&unit, &mount});
-        change(dialog);
+        QCOMPARE(notes(), QStringLiteral("160 pts - 20 fig, 1 Mus"));
         ClickOk(dialog);
-        QCOMPARE(messages.Ids(), QList<int>{kNameTooLongId});
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(Edited(unit), before);
-
+        TypeInto(dialog.Musicians(), QStringLiteral("2"));
+        dialog.NameEdit()->setText(QString(256, u'x'));
+        QCOMPARE(dialog.StatsList()->Row(0)->text(0), QString(256, u'x'));
+        ClickOk(dialog);
+        QCOMPARE(messages.Ids(), (QList<int>{kNotANumberId, kNameTooLongId}));
+        QVERIFY(dialog.isVisible() && Edited(unit) == before);
         dialog.NameEdit()->setText(QString(255, u'x'));
         ClickOk(dialog);
-        QCOMPARE(Edited(unit), (QVariantList{18, 2, 1, 2, QString(255, u'x'), 18 * 7 + 40}));
-        QCOMPARE(unit.m_attached.GetHead(), &mount);
-        QCOMPARE(Edited(mount), mountBefore);
+        QCOMPARE(Edited(unit), (QVariantList{20, 2, 0, 2, QString(255, u'x'), 20 * 7 + 30}));
+
+        unit.IdQualiteMax = unit.IdQualiteMin; // a single quality offers no choice
+        CCombatUnitDlg single({&unit});
+        QCOMPARE(single.Quality()->count(), 1);
     }
 
     void leaderPricesCommandPoints() {
@@ -167,8 +128,7 @@ private slots:
         QCOMPARE(dialog.Name(), QStringLiteral("Archers"));
         dialog.NameEdit()->clear();
         ClickOk(dialog);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.Name(), QString());
+        QVERIFY(dialog.result() == QDialog::Accepted && dialog.Name().isEmpty());
     }
 };
 
