@@ -126,10 +126,10 @@ void TestMainWindow::treeShowsTheChosenRacesWithTypesInKindOrder() {
         QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, at);
     };
     rightClick(tree->visualItemRect(orc).center());
-    QVERIFY(!m_frame->GetSelectedUnitType() && !bar->CreateContextMenu());
+    QVERIFY(!bar->GetSelectedUnitType() && !bar->CreateContextMenu());
     const QPoint onWarlord = tree->visualItemRect(orc->child(0)).center();
     rightClick(onWarlord);
-    QCOMPARE(m_frame->GetSelectedUnitType(), TypeNamed("T3 Orc warlord"));
+    QCOMPARE(bar->GetSelectedUnitType(), TypeNamed("T3 Orc warlord"));
     std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
     QVERIFY(menu && menu->actions() == QList<QAction*>{m_frame->Action(ID_UNITTYPE_PROPERTIES)});
     rightClick(QPoint(5, tree->viewport()->height() - 2));

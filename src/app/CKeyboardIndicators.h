@@ -17,7 +17,6 @@ public:
     void Refresh();
     // For displays that cannot be asked (and tests): sets the locks as given.
     void SetLocks(bool caps, bool num, bool scroll);
-    bool IsOn(Lock lock) const { return m_on[lock]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

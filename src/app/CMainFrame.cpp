@@ -250,7 +250,7 @@ void CMainFrame::OnOpenArmy() {
 void CMainFrame::OpenArmy(int armyId) {
     CArmy& army = CArmy::Instance();
     if (army.IsOpen() && army.GetHeader().IdArmee == armyId) {
-        ShowWarningMessage(230);
+        ShowWarningMessage(kArmyAlreadyOpenId);
         return;
     }
     m_pArmyView->setUpdatesEnabled(false);
@@ -304,7 +304,7 @@ void CMainFrame::OnAddBattle() {
     if (found == CArmyDatabase::kReadFailed)
         return;
     if (found == CArmyDatabase::kFound) {
-        ShowInfoMessage(168);
+        ShowInfoMessage(kBattleExistsId);
         return;
     }
     db.InsertBattle(dialog.Name(), dialog.Description(), dialog.ArmyIds());
@@ -337,18 +337,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         army.Close();
     }
     QMainWindow::closeEvent(event);
-}
-
-void CMainFrame::RefillCatalogue() {
-    m_pCatalogueBar->RebuildTree();
-}
-
-CUnitType* CMainFrame::GetSelectedUnitType() const {
-    return m_pCatalogueBar->GetSelectedUnitType();
-}
-
-void CMainFrame::CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const {
-    m_pCatalogueBar->CollectSubTypes(type, list);
 }
 
 void CMainFrame::ChooseShownRaces() {

@@ -23,12 +23,8 @@ public:
     CCatalogueBar* CatalogueBar() const { return m_pCatalogueBar; }
     CArmyView* ArmyView() const { return m_pArmyView; }
     QToolBar* ToolBar() const { return m_pToolBar; }
-    CKeyboardIndicators* KeyboardIndicators() const { return m_pIndicators; }
 
-    // Requests of the other parts, passed to the catalogue bar.
-    void RefillCatalogue();
-    CUnitType* GetSelectedUnitType() const;
-    void CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const;
+    // Passed to the catalogue bar.
     void ChooseShownRaces();
 
     // The army commands without their dialogs: each shows the army as stored afterwards.

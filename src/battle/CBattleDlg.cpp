@@ -19,10 +19,6 @@
 
 namespace {
 
-constexpr int kEmptyNameId = 158;
-constexpr int kTooFewArmiesId = 159;
-constexpr int kArmyListedId = 160;
-constexpr int kSelectArmyId = 161;
 constexpr int kMinArmyCount = 2;
 
 int ArmyIdOf(const QTreeWidgetItem* row) {
@@ -115,7 +111,7 @@ bool CBattleDlg::eventFilter(QObject* watched, QEvent* event) {
 bool CBattleDlg::CheckValues(const QString& name, const QString& description) const {
     // A name of blanks alone would look like none in the battle list.
     if (name.trimmed().isEmpty()) {
-        ShowInfoMessage(kEmptyNameId);
+        ShowInfoMessage(kEmptyBattleNameId);
         return false;
     }
     if (m_ui->armyList->topLevelItemCount() < kMinArmyCount) {

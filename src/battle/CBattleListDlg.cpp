@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kSelectBattleId = 162;
 // Characters of the description shown before the ellipsis.
 constexpr int kDescriptionPreview = 50;
 

@@ -66,7 +66,7 @@ void CCatalogueBar::FillCatalogue() {
     m_bLoaded = db.LoadUnitTypes(m_unitTypes) && db.LoadRaces(m_races);
     GroupUnitTypes();
     RebuildTree();
-    m_pDropTarget = new CTreeDropTarget(m_pTree, 1, this);
+    m_pDropTarget = new CTreeDropTarget(m_pTree, CTreeDropTarget::kRefuseDrops, this);
 }
 
 void CCatalogueBar::GroupUnitTypes() {

@@ -34,11 +34,8 @@ public:
     void ChooseShownRaces();
 
     CDragTreeWidget* Tree() const { return m_pTree; }
-    const CImageList& Images() const { return m_images; }
-    int RaceIcon() const { return m_nRaceIcon; }
     CItemList<CUnitType*>& UnitTypes() { return m_unitTypes; }
     CItemList<CRace*>& Races() { return m_races; }
-    const CItemList<CRaceGroup*>& RaceGroups() const { return m_raceGroups; }
 
     // The pop-up menu that the selected item gets (129, 130 or 131), nullptr for none; the
     // caller owns it.

@@ -27,8 +27,6 @@ public:
 
     QTableWidget* PropertyList() const;
     int RaceBitmapId() const;
-    const CItemList<CUnitType*>& AttachedTypes() const { return m_attachedTypes; }
-    const CImageList& Images() const { return m_images; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -19,7 +19,6 @@ public:
     QSize SizeFor(BarState state) const;
     QSize MinimumSizeFor(BarState state) const;
     // Width of the inner edge the user drags to resize the docked bar.
-    int EdgeWidth() const { return 5; }
     // Thickness of the gripper/caption strip across the top (or down the left side).
     int StripHeight() const { return 12; }
 

@@ -20,7 +20,6 @@ public:
     QColor CaptionColor(bool active) const;
     QColor GradientColor(bool active) const;
     QColor CaptionTextColor(bool active) const;
-    QString CaptionFaceName() const { return m_faceName; }
     // The caption face at the pixel size 8.5 points have on a 96-dpi screen.
     QFont CaptionFont() const;
 

@@ -4,6 +4,25 @@
 
 // Id of the application title in the string table.
 constexpr int kAppTitleId = 57344;
+// Messages of the program, by their string-table ids.
+constexpr int kDeleteWarchiefQuestionId = 152;
+constexpr int kDeleteGroupLeaderQuestionId = 153;
+constexpr int kLeaderUnderUnitId = 154;
+constexpr int kEmptyArmyNameId = 155;
+constexpr int kNoBudgetId = 156;
+constexpr int kNoRaceId = 157;
+constexpr int kEmptyBattleNameId = 158;
+constexpr int kTooFewArmiesId = 159;
+constexpr int kArmyListedId = 160;
+constexpr int kSelectArmyId = 161;
+constexpr int kSelectBattleId = 162;
+constexpr int kCannotOpenId = 163;
+constexpr int kWarchiefExistsId = 164;
+constexpr int kNoWarchiefId = 165;
+constexpr int kSelectLeaderId = 166;
+constexpr int kBattleExistsId = 168;
+constexpr int kNoBattleId = 169;
+constexpr int kArmyAlreadyOpenId = 230;
 // Messages of this program's own, beyond the inherited table.
 constexpr int kNameTooLongId = 235;
 constexpr int kDuplicateArmyNameId = 236;

@@ -399,10 +399,6 @@ int CArmyDatabase::LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& heade
     return 1;
 }
 
-int CArmyDatabase::DeleteBattleArmies(int battleId) {
-    return ExecuteOne(QStringLiteral("DELETE FROM BattleCompo WHERE IdBattle = ?"), {battleId});
-}
-
 int CArmyDatabase::ReplaceBattleArmies(int battleId, const CIdList& armyIds) {
     CTransaction work(*this);
     work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdBattle = ?"), {battleId});

@@ -77,7 +77,6 @@ public:
     int DeleteBattle(int battleId);
     int LoadBattleEntries(int battleId, CItemList<CBattleEntry*>& entries);
     int LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& headers);
-    int DeleteBattleArmies(int battleId);
     int ReplaceBattleArmies(int battleId, const CIdList& armyIds);
 
     // Keys.

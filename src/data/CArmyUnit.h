@@ -37,10 +37,6 @@ public:
     bool IsWarchief() const { return Hierarchie == kWarchief; }
     bool IsGroupLeader() const { return Hierarchie == kGroupLeader; }
     bool IsLeader() const { return IsWarchief() || IsGroupLeader(); }
-    bool IsCombatUnit() const { return Hierarchie == kCombatUnit; }
-    bool IsIndividual() const { return Hierarchie == kIndividual; }
-    bool IsUncounted() const { return Hierarchie == kUncounted || Points == 0; }
-    bool IsMachine() const { return CombatantType == kMachineType; }
 
 private:
     void CopyStoredFields(const CArmyUnit& other);

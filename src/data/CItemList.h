@@ -33,16 +33,18 @@ public:
     const_iterator Find(Item item) const { return std::find(m_items.begin(), m_items.end(), item); }
     bool Contains(Item item) const { return Find(item) != m_items.end(); }
 
-    int Remove(Item item) { return Erase(item, true); }
-    // Takes the item out without freeing it: it now belongs to the caller.
-    int Unlink(Item item) { return Erase(item, false); }
-
-    // Places the item before the given position (end() appends).
-    void InsertBefore(const_iterator position, Item item) {
-        const bool wasEmpty = m_items.empty();
-        auto node = m_items.insert(position, item);
-        if (wasEmpty)
-            m_cursor = node;
+    int Remove(Item item) {
+        auto node = Find(item);
+        if (node == m_items.end())
+            return 0;
+        auto next = std::next(node);
+        if (next != m_items.end())
+            m_cursor = next;
+        else
+            m_cursor = node == m_items.begin() ? m_items.end() : std::prev(node);
+        Free(*node);
+        m_items.erase(node);
+        return 1;
     }
 
     // Moves every item of the other list to the end of this one.
@@ -78,21 +80,6 @@ public:
     const_iterator end() const { return m_items.end(); }
 
 private:
-    int Erase(Item item, bool free) {
-        auto node = Find(item);
-        if (node == m_items.end())
-            return 0;
-        auto next = std::next(node);
-        if (next != m_items.end())
-            m_cursor = next;
-        else
-            m_cursor = node == m_items.begin() ? m_items.end() : std::prev(node);
-        if (free)
-            Free(*node);
-        m_items.erase(node);
-        return 1;
-    }
-
     void Free(Item item) {
         if constexpr (std::is_pointer_v<Item>) {
             if (m_bOwnsItems)

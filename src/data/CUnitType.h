@@ -13,9 +13,5 @@ public:
     QString NomGB;
 
     bool IsLeaderType() const { return CombatantType == kLeaderType; }
-    bool IsCombatUnitType() const { return CombatantType == kCombatUnitType; }
-    bool IsIndividualType() const { return CombatantType == kIndividualType; }
     bool IsUncountedType() const { return CombatantType == kUncountedType || Points == 0; }
-    bool IsCrewType() const { return CombatantType == kCrewType; }
-    bool IsMachineType() const { return CombatantType == kMachineType; }
 };

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kSelectArmyId = 161;
-
 CArmyHeader* HeaderOf(const QTreeWidgetItem* item) {
     return static_cast<CArmyHeader*>(item->data(0, Qt::UserRole).value<void*>());
 }

@@ -15,12 +15,6 @@
 #include <utility>
 #include <vector>
 
-namespace {
-constexpr int kEmptyNameId = 155;
-constexpr int kNoBudgetId = 156;
-constexpr int kNoRaceId = 157;
-} // namespace
-
 CArmyParamsDlg::CArmyParamsDlg(CArmyHeader* header, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CArmyParamsDlg>()), m_pHeader(header) {
     m_ui->setupUi(this);
@@ -126,7 +120,7 @@ bool CArmyParamsDlg::CheckValues(const QString& name, int& budget) const {
     }
     // Blanks alone are no name: the army could not be told apart in the list.
     if (name.trimmed().isEmpty()) {
-        ShowInfoMessage(kEmptyNameId);
+        ShowInfoMessage(kEmptyArmyNameId);
         return false;
     }
     if (!CArmyDatabase::FitsTextColumn(name)) {

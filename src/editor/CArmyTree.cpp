@@ -64,14 +64,6 @@ QTreeWidgetItem* CArmyTree::NewItem(CArmyUnit* unit) const {
     return item;
 }
 
-QTreeWidgetItem* CArmyTree::FindItem(const CArmyUnit* unit) const {
-    for (QTreeWidgetItemIterator it(const_cast<CArmyTree*>(this)); *it; ++it) {
-        if (UnitOf(*it) == unit)
-            return *it;
-    }
-    return nullptr;
-}
-
 CArmyUnit* CArmyTree::SelectedUnit() const {
     const QList<QTreeWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? nullptr : UnitOf(selected.first());

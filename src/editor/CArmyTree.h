@@ -24,7 +24,6 @@ public:
 
     static QString UnitLabel(const CArmyUnit& unit);
     static CArmyUnit* UnitOf(const QTreeWidgetItem* item);
-    QTreeWidgetItem* FindItem(const CArmyUnit* unit) const;
     CArmyUnit* SelectedUnit() const;
     QTreeWidgetItem* WarchiefItem() const { return m_pWarchiefItem; }
 

@@ -78,7 +78,7 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     connect(&army, &CArmy::changed, this, &CArmyView::OnArmyChanged);
     connect(&army, &CArmy::reloaded, this, &CArmyView::OnArmyReloaded);
 
-    m_pDropTarget = new CTreeDropTarget(m_pTree, 2, this);
+    m_pDropTarget = new CTreeDropTarget(m_pTree, CTreeDropTarget::kAcceptDrops, this);
     ClearArmy();
     HideArmy();
 }

@@ -85,7 +85,7 @@ void WriteBattleReport(int battleId) {
     CBattle battle;
     const int found = CArmyDatabase::Instance().FindBattleById(battleId, &battle);
     if (found == CArmyDatabase::kNotFound)
-        ShowWarningMessage(169);
+        ShowWarningMessage(kNoBattleId);
     QString text;
     // A report that cannot be read whole is not written at all; the reason was shown.
     if (found != CArmyDatabase::kFound || !BattleReportText(battleId, &text))

@@ -4,6 +4,7 @@
 
 #include "army/CUnitCostCalculator.h"
 #include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CTransaction.h"
 #include "data/CUnitType.h"
@@ -11,13 +12,6 @@
 #include <functional>
 
 namespace {
-
-constexpr int kWarchiefExistsId = 164;
-constexpr int kNoWarchiefId = 165;
-constexpr int kSelectLeaderId = 166;
-constexpr int kLeaderUnderUnitId = 154;
-constexpr int kDeleteWarchiefId = 152;
-constexpr int kDeleteGroupLeaderId = 153;
 
 // A member is never left without a name: blanks give back its type's.
 QString MemberName(const QString& name, const CArmyUnit& unit) {
@@ -361,9 +355,9 @@ CArmy::Result CArmy::DropType(const QList<const CUnitType*>& types, CArmyUnit* t
 
 int CArmy::DeleteQuestion(const CArmyUnit& unit) const {
     if (&unit == GetWarchief())
-        return ChildrenOf(unit).isEmpty() ? 0 : kDeleteWarchiefId;
+        return ChildrenOf(unit).isEmpty() ? 0 : kDeleteWarchiefQuestionId;
     if (unit.IsGroupLeader() && !unit.m_pMainUnit)
-        return ChildrenOf(unit).isEmpty() ? 0 : kDeleteGroupLeaderId;
+        return ChildrenOf(unit).isEmpty() ? 0 : kDeleteGroupLeaderQuestionId;
     return 0;
 }
 

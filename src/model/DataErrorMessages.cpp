@@ -4,10 +4,6 @@
 #include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 
-namespace {
-constexpr int kCannotOpenId = 163;
-} // namespace
-
 void ShowDataErrorsAsMessages(CArmyDatabase& db) {
     db.SetErrorSink([](const CDataError& error) {
         switch (error.kind) {

@@ -9,9 +9,6 @@ class CDragTreeWidget : public QTreeWidget {
 public:
     explicit CDragTreeWidget(QWidget* parent = nullptr);
 
-    // Where the mouse button went down for the drag being started, in viewport coordinates.
-    QPoint PressPosition() const { return m_pressPosition; }
-
 signals:
     void beginDrag(const QPoint& viewportPosition);
     void rightClicked(QTreeWidgetItem* item);

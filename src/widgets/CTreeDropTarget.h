@@ -23,7 +23,6 @@ public:
     CTreeDropTarget(QTreeWidget* tree, int mode, QObject* parent = nullptr);
 
     QTreeWidget* Tree() const { return m_pTree; }
-    int DropMode() const { return m_nMode; }
 
     static QMimeData* CreateDragData();
     // Runs a drag from source until it is released and returns the action taken.
