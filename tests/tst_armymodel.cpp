@@ -1,5 +1,6 @@
 #include "TestDataSource.h"
 #include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CUnitType.h"
@@ -51,6 +52,7 @@ private slots:
     void openingMendsADamagedArmyAndStoresIt();
     void anArmyThatCannotBeReadIsNotOpened();
     void membersAlwaysKeepAName();
+    void movesAndDeletesTakeWhatHangsOnThem();
 
 private:
     const CUnitType* Type(const QString& name) const;
@@ -321,9 +323,8 @@ void TestArmyModel::anArmyThatCannotBeReadIsNotOpened() {
     const int armyId = NewArmy(false, &b);
     CArmy& army = CArmy::Instance();
     army.Close();
-    const QList<int> before = {armyId};
 
-    // The third member cannot be fetched: nothing of the army is kept, nothing is written.
+    // The members cannot be read: nothing of the army is kept, nothing is written.
     CArmyDatabase& db = CArmyDatabase::Instance();
     db.SetStatementHook(
         [](const QString& sql) { return !sql.startsWith("SELECT * FROM ArmeeCompo"); });
@@ -357,7 +358,6 @@ void TestArmyModel::anArmyThatCannotBeReadIsNotOpened() {
     QVERIFY(header.CoutTotal > 0); // no empty total was written over the stored one
     QVERIFY(m_source->ExecOnOtherConnection("DROP VIEW ArmeeCompo"));
     QVERIFY(m_source->ExecOnOtherConnection("ALTER TABLE Stored RENAME TO ArmeeCompo"));
-    Q_UNUSED(before);
 }
 
 void TestArmyModel::membersAlwaysKeepAName() {
@@ -376,6 +376,36 @@ void TestArmyModel::membersAlwaysKeepAName() {
     QVERIFY(StoredArmy(army.GetHeader().IdArmee)
                 .at(b.brute->IdVisual + 1)
                 .startsWith(QStringLiteral("%1  Grok  h4").arg(b.brute->IdVisual)));
+}
+
+void TestArmyModel::movesAndDeletesTakeWhatHangsOnThem() {
+    Baseline b;
+    const int armyId = NewArmy(false, &b);
+    CArmy& army = CArmy::Instance();
+    const auto names = [&army] {
+        QStringList shown;
+        for (const CArmyUnit* unit : army.Units())
+            shown << QString(army.Depth(*unit), QLatin1Char(' ')) + unit->NomUnitType;
+        return shown;
+    };
+    // A unit released on a unit lands right after it (and its mount), under its leader.
+    QCOMPARE(army.Move(b.brute, b.riders), CArmy::Result::Done);
+    QCOMPARE(names().mid(2, 4), (QStringList{"  T1 Wolf riders", "  T4 Wolf", "  T2 One-eyed brute",
+                                             "  T5 Warriors"}));
+    QCOMPARE(b.brute->IdLeader, b.leaderA->IdUnite);
+    // A leader released on a unit is refused, and nothing moves.
+    const QStringList before = names();
+    QCOMPARE(army.Move(b.leaderB, b.warriors), CArmy::Result::Refused);
+    QCOMPARE(m_messages->Ids(), QList<int>{kLeaderUnderUnitId});
+    QCOMPARE(names(), before);
+
+    // A group leader goes with every unit he commands and every unit attached to them.
+    QCOMPARE(army.DeleteQuestion(*b.leaderA), kDeleteGroupLeaderQuestionId);
+    QCOMPARE(army.Delete(b.leaderA), CArmy::Result::Done);
+    QCOMPARE(names(), (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  Iron cannon",
+                                   "  Gunners", "  Draught mule"}));
+    QCOMPARE(StoredArmy(armyId).size(), 6); // the header and the five members left
+    VerifyConsistent(armyId);
 }
 
 QTEST_MAIN(TestArmyModel)

@@ -48,6 +48,11 @@ void TestEnglish::frenchWithoutTheModuleEnglishWithIt() {
     char name[] = "skarnholtdb";
     char* argv[] = {name, nullptr};
     CSkarnholtDBApp app(argc, argv);
+    // Start-up finds the module beside the program (this test stands with one).
+    QVERIFY(app.InitInstance());
+    QVERIFY(app.IsEnglish());
+    QCOMPARE(app.m_pMainFrame->menuBar()->actions().first()->text(), QStringLiteral("&File"));
+    app.ExitInstance();
     QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), 1);
 
     QTemporaryDir empty;

@@ -4,14 +4,20 @@
 #include "catalogue/CUnitTypePropertiesDlg.h"
 #include "catalogue/CVisibleRacesDlg.h"
 #include "core/CommandIds.h"
+#include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CUnitType.h"
+#include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
 #include "model/CArmy.h"
 #include "widgets/CDragRecord.h"
 #include "widgets/CDragTreeWidget.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
@@ -24,6 +30,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void menusAndToolBarDriveTheCommands();
     void initTestCase() {
         QString failure;
         m_source = TestDataSource::OpenSmallCatalogue(&failure);
@@ -193,6 +200,77 @@ void TestMainWindow::propertiesDialogShowsTypeBesideItsAttachedTypes() {
     QVERIFY(hasIcon(8, 1) && !hasIcon(6, 1) && !hasIcon(6, 3));
     QVERIFY(hasIcon(6, 2) && hasIcon(7, 2));
     QCOMPARE(dialog.RaceBitmapId(), 157);
+}
+
+// Menus and pop-up menus by the commands they hold; a session driven by triggering them.
+void TestMainWindow::menusAndToolBarDriveTheCommands() {
+    const auto ids = [](const QList<QAction*>& actions) {
+        QList<int> found;
+        for (const QAction* action : actions)
+            found << (action->isSeparator() ? 0 : action->data().toInt());
+        return found;
+    };
+    QList<QList<int>> menus;
+    for (const QAction* menu : m_frame->menuBar()->actions())
+        menus << ids(menu->menu()->actions());
+    QCOMPARE(menus, (QList<QList<int>>{
+                        {ID_ARMY_NEW, ID_ARMY_OPEN, ID_ARMY_CLOSE, ID_ARMY_SAVE, 0, ID_APP_EXIT},
+                        {ID_CATALOGUE_VIEWER},
+                        {ID_BATTLE_EDIT, ID_BATTLE_NEW, 0, ID_BATTLE_REPORT},
+                        {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_ARMYBAR},
+                        {ID_APP_ABOUT}}));
+    QCOMPARE(ids(m_frame->ToolBar()->actions()),
+             (QList<int>{ID_ARMY_NEW, ID_ARMY_OPEN, 0, ID_CHOOSE_RACES, ID_ARMY_EXPORT, 0,
+                         ID_APP_ABOUT}));
+    const auto trigger = [this](int id) {
+        QAction* action = m_frame->findChild<QAction*>(CommandObjectName(id));
+        QVERIFY(action && action->isEnabled());
+        action->trigger();
+    };
+
+    // A new army through its dialog.
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CArmyParamsDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->NameEdit()->setText(QStringLiteral("Par le menu"));
+        dialog->BudgetEdit()->setText(QStringLiteral("300"));
+        dialog->RaceList()->setCurrentIndex(0);
+        dialog->accept();
+    });
+    trigger(ID_ARMY_NEW);
+    QCOMPARE(CArmy::Instance().GetName(), QStringLiteral("Par le menu"));
+
+    // The catalogue's pop-up menus offer what fits the type chosen, once an army is open.
+    CCatalogueBar* bar = m_frame->CatalogueBar();
+    QTreeWidget* tree = bar->Tree();
+    const auto choose = [tree](const QString& name) {
+        tree->setCurrentItem(tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive).first());
+    };
+    choose(QStringLiteral("T5 Warriors"));
+    std::unique_ptr<QMenu> menu(bar->CreateContextMenu());
+    QCOMPARE(ids(menu->actions()), (QList<int>{ID_ADD_UNIT, 0, ID_UNITTYPE_PROPERTIES}));
+    choose(QStringLiteral("T3 Orc warlord"));
+    menu.reset(bar->CreateContextMenu());
+    QCOMPARE(ids(menu->actions()),
+             (QList<int>{ID_ADD_WARCHIEF, ID_ADD_GROUPLEADER, 0, ID_UNITTYPE_PROPERTIES}));
+    trigger(ID_ADD_WARCHIEF);
+    trigger(ID_ADD_GROUPLEADER);
+    choose(QStringLiteral("T5 Warriors"));
+    trigger(ID_ADD_UNIT); // under the group leader, selected when it came
+    QCOMPARE(ids(m_frame->ArmyView()->CreateContextMenu(true)->actions()),
+             (QList<int>{ID_MEMBER_PROPERTIES, ID_ARMY_PROPERTIES, ID_MEMBER_DELETE}));
+    QCOMPARE(ids(m_frame->ArmyView()->CreateContextMenu(false)->actions()),
+             QList<int>{ID_ARMY_PROPERTIES});
+    QCOMPARE(CArmy::Instance().Units().GetCount(), 3);
+    QCOMPARE(CArmy::Instance().Units().GetTail()->NomUnitType, QStringLiteral("T5 Warriors"));
+
+    // The group leader goes with its unit once the question is answered; then the army closes.
+    MessageRecorder messages;
+    trigger(ID_MEMBER_DELETE);
+    QCOMPARE(messages.Ids(), QList<int>{kDeleteGroupLeaderQuestionId});
+    QCOMPARE(CArmy::Instance().Units().GetCount(), 1);
+    trigger(ID_ARMY_CLOSE);
+    QVERIFY(!CArmy::Instance().IsOpen() && !m_frame->Action(ID_ARMY_CLOSE)->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -181,6 +181,7 @@ void CMainFrame::CreateMenus() {
     QAction* toolBar = m_pToolBar->toggleViewAction();
     toolBar->setText(tr("&Barre d'outils"));
     toolBar->setObjectName(CommandObjectName(ID_VIEW_TOOLBAR));
+    toolBar->setData(int(ID_VIEW_TOOLBAR));
     m_actions.insert(ID_VIEW_TOOLBAR, toolBar);
     view->addAction(toolBar);
     QAction* statusBarAction = AddCommand(ID_VIEW_STATUS_BAR, tr("Barre d'é&tat"));
