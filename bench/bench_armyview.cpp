@@ -24,7 +24,7 @@ struct Fixture {
         for (CUnitType* type : frame->CatalogueBar()->UnitTypes()) {
             if (type->IdRace == 9 && type->IsLeaderType() && !leader)
                 leader = type;
-            if (type->IdRace == 9 && type->IsCombatUnitType() && !troop)
+            if (type->IdRace == 9 && type->CombatantType == kCombatUnitType && !troop)
                 troop = type;
         }
     }
