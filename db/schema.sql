@@ -43,7 +43,9 @@ CREATE TABLE ArmeeDef (
     Nom VARCHAR(255),
     NombrePointMax INTEGER NOT NULL,
     CoutTotal INTEGER NOT NULL,
-    IdRace SMALLINT NOT NULL
+    IdRace SMALLINT NOT NULL,
+    -- Counts the edits of the army, so that a program sees another one's since it read it.
+    Version INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE ArmeeCompo (

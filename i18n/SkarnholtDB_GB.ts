@@ -1064,5 +1064,10 @@ Préparez-la avec le script scripts/setup-datasource.sh, puis relancez Skarnholt
         <translation>The data source “Skarnholt” lacks the tables of the program (%1).
 Set it up with the script scripts/setup-datasource.sh, then start SkarnholtDB again.</translation>
     </message>
+    <message>
+        <source>Cette armée vient d&apos;être modifiée par un autre programme : elle est relue telle qu&apos;elle est enregistrée et votre dernière modification n&apos;a pas été faite.</source>
+        <comment>243</comment>
+        <translation>This army has just been changed by another program: it is read again as it is stored, and your last change was not made.</translation>
+    </message>
 </context>
 </TS>

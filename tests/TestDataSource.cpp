@@ -2,6 +2,7 @@
 
 #include "data/CArmyDatabase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -49,6 +50,8 @@ QString RunOnOwnConnection(const QString& name, const QStringList& statements) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
         db.setDatabaseName(QStringLiteral("Skarnholt"));
+        db.setUserName(QStringLiteral("admin"));
+        db.setPassword(QStringLiteral("qx"));
         if (!db.open() || !db.transaction())
             error = QStringLiteral("cannot open: ") + db.lastError().text();
         QSqlQuery query(db);
@@ -64,11 +67,46 @@ QString RunOnOwnConnection(const QString& name, const QStringList& statements) {
     return error;
 }
 
+// Statements run as the cluster's superuser on its maintenance database, outside any
+// transaction (databases are created and dropped so); the first error, if any.
+QString RunOnServer(const QString& port, const QStringList& statements) {
+    const QString name = QStringLiteral("server");
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
+        db.setDatabaseName(QStringLiteral("DRIVER=%1;SERVER=127.0.0.1;PORT=%2;DATABASE=postgres;"
+                                          "UID=postgres;")
+                               .arg(QStringLiteral(PSQL_ODBC_DRIVER), port));
+        if (!db.open())
+            error = QStringLiteral("cannot reach the test cluster: ") + db.lastError().text();
+        QSqlQuery query(db);
+        for (int i = 0; error.isEmpty() && i < statements.size(); ++i) {
+            if (!query.exec(statements.at(i)))
+                error = statements.at(i) + QStringLiteral(": ") + query.lastError().text();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return error;
+}
+
 } // namespace
+
+bool TestDataSource::OnPostgreSql() {
+    return !qEnvironmentVariableIsEmpty("SKARNHOLT_TEST_POSTGRES");
+}
 
 TestDataSource::TestDataSource(const QString& catalogueFile) {
     if (!m_dir.isValid()) {
         m_error = QStringLiteral("no temporary directory");
+        return;
+    }
+    if (OnPostgreSql()) {
+        m_valid = CreatePostgreSqlDatabase() &&
+                  RunScript(SourcePath(QStringLiteral("db/schema.sql"))) &&
+                  RunScript(SourcePath(QStringLiteral("db/postgresql-keys.sql")));
+        if (m_valid && !catalogueFile.isEmpty())
+            m_valid = RunScript(SourcePath(catalogueFile));
         return;
     }
     WriteIni(m_dir.path(), QStringLiteral("[ODBC Data Sources]\nSkarnholt = SQLite3\n\n"
@@ -80,6 +118,40 @@ TestDataSource::TestDataSource(const QString& catalogueFile) {
     m_valid = RunScript(SourcePath(QStringLiteral("db/schema.sql")));
     if (m_valid && !catalogueFile.isEmpty())
         m_valid = RunScript(SourcePath(catalogueFile));
+}
+
+// A database of its own on the test cluster, and the data source "Skarnholt" on it.
+bool TestDataSource::CreatePostgreSqlDatabase() {
+    QFile state(qEnvironmentVariable("SKARNHOLT_TEST_POSTGRES"));
+    if (!state.open(QIODevice::ReadOnly)) {
+        m_error = QStringLiteral("no PostgreSQL test cluster: ") + state.fileName();
+        return false;
+    }
+    const QStringList lines = QString::fromUtf8(state.readAll()).split(QLatin1Char('\n'));
+    const QString port = lines.value(1).trimmed();
+    // One database name per process, made anew each time: unixODBC keeps the data sources it
+    // has read, so the data source must not change within a process.
+    m_postgresDatabase = QStringLiteral("skarnholt_%1").arg(QCoreApplication::applicationPid());
+    m_error = RunOnServer(
+        port, {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_postgresDatabase),
+               QStringLiteral("CREATE DATABASE %1 OWNER admin").arg(m_postgresDatabase)});
+    if (!m_error.isEmpty())
+        return false;
+    WriteIni(m_dir.path(), QStringLiteral("[ODBC Data Sources]\nSkarnholt = PostgreSQL\n\n"
+                                          "[Skarnholt]\nDriver = %1\nServername = 127.0.0.1\n"
+                                          "Port = %2\nDatabase = %3\n")
+                               .arg(QStringLiteral(PSQL_ODBC_DRIVER), port, m_postgresDatabase));
+    return true;
+}
+
+TestDataSource::~TestDataSource() {
+    if (m_postgresDatabase.isEmpty())
+        return;
+    QFile state(qEnvironmentVariable("SKARNHOLT_TEST_POSTGRES"));
+    if (state.open(QIODevice::ReadOnly))
+        RunOnServer(
+            QString::fromUtf8(state.readAll()).split(QLatin1Char('\n')).value(1).trimmed(),
+            {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_postgresDatabase)});
 }
 
 void TestDataSource::UseNoDataSource(QTemporaryDir& dir) {

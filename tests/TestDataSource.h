@@ -5,8 +5,10 @@
 
 #include <memory>
 
-// A throw-away data source "Skarnholt": an SQLite file with the program's schema, registered
-// in a private odbc.ini that unixODBC is pointed at through ODBCINI.
+// A throw-away data source "Skarnholt" with the program's schema, registered in a private
+// odbc.ini that unixODBC is pointed at through ODBCINI: an SQLite file, or, when the variable
+// SKARNHOLT_TEST_POSTGRES names the state file of a running test cluster
+// (tests/postgres_cluster.sh), a new database of its own on that PostgreSQL server.
 class TestDataSource {
 public:
     // The small catalogue most screen tests work on.
@@ -19,6 +21,12 @@ public:
     // Creates the database file and the data source; loads the given catalogue file (relative
     // to the source tree) when one is named.
     explicit TestDataSource(const QString& catalogueFile = QString());
+    ~TestDataSource();
+    TestDataSource(const TestDataSource&) = delete;
+    TestDataSource& operator=(const TestDataSource&) = delete;
+
+    // Whether the tests run on PostgreSQL (else SQLite).
+    static bool OnPostgreSql();
     // Points unixODBC at an odbc.ini without any data source.
     static void UseNoDataSource(QTemporaryDir& dir);
     // Points unixODBC at a data source "Skarnholt" whose database file does not exist yet.
@@ -36,7 +44,10 @@ public:
     static QString SourcePath(const QString& relative);
 
 private:
+    bool CreatePostgreSqlDatabase();
+
     QTemporaryDir m_dir;
+    QString m_postgresDatabase;
     bool m_valid = false;
     QString m_error;
 };

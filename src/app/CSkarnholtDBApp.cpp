@@ -56,6 +56,9 @@ bool CSkarnholtDBApp::InitInstance() {
                            LoadResString(kMissingTablesId).arg(missing.join(QStringLiteral(", "))));
         return false;
     }
+    // A database made before the army versions gets their column; a refusal was shown.
+    if (!db.UpgradeTables())
+        return false;
 
     m_pMainFrame = new CMainFrame;
     // Without its catalogue the program has nothing to build from; the reason was shown.

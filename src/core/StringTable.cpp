@@ -159,6 +159,11 @@ const Entry kTable[] = {
                              "programme (%1).\nPréparez-la avec le script "
                              "scripts/setup-datasource.sh, puis relancez SkarnholtDB.",
                              "242")},
+    {243, QT_TRANSLATE_NOOP3("StringTable",
+                             "Cette armée vient d'être modifiée par un autre programme : elle est "
+                             "relue telle qu'elle est enregistrée et votre dernière modification "
+                             "n'a pas été faite.",
+                             "243")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},

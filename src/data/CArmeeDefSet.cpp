@@ -12,4 +12,5 @@ void CArmeeDefSet::CopyTo(CArmyHeader& record) const {
     record.NombrePointMax = Long("NombrePointMax");
     record.CoutTotal = Long("CoutTotal");
     record.IdRace = Long("IdRace");
+    record.Version = Long("Version");
 }

@@ -14,10 +14,14 @@
 #include "CTransaction.h"
 #include "CUnitType.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <QRegularExpression>
+
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +52,18 @@ int LeadingInteger(const QString& text) {
 bool IsPlainName(const QString& name) {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
     return plain.match(name).hasMatch();
+}
+
+// Names as a French reader orders them, whatever the database's collation: case and accents
+// matter only between names otherwise equal ("armée" beside "Armée", "Élite" among the E),
+// and equal names keep their key order.
+template <typename Record> void SortByName(CItemList<Record*>& records) {
+    QCollator collator{QLocale(QLocale::French, QLocale::France)};
+    QList<Record*> sorted(records.begin(), records.end());
+    std::stable_sort(sorted.begin(), sorted.end(), [&collator](const Record* a, const Record* b) {
+        return collator.compare(a->Nom, b->Nom) < 0;
+    });
+    records.Reorder(sorted);
 }
 
 const char* const kTables[] = {"Armees",     "Races",  "ArmeeDef",
@@ -165,7 +181,12 @@ int CArmyDatabase::LoadUnitTypesByParent(int parentId, CItemList<CUnitType*>& ty
 // ---- Armies
 
 int CArmyDatabase::LoadArmies(CItemList<CArmyHeader*>& armies) {
-    return LoadInto<CArmeeDefSet>(QString(), {}, armies);
+    CItemList<CArmyHeader*> read;
+    if (!LoadInto<CArmeeDefSet>(QString(), {}, read))
+        return 0;
+    SortByName(read);
+    armies.TakeAll(read);
+    return 1;
 }
 
 int CArmyDatabase::FindArmyById(int armyId, CArmyHeader& header) {
@@ -218,6 +239,33 @@ int CArmyDatabase::DeleteArmyAndContents(int armyId) {
     work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdArmy = ?"), {armyId});
     work.Exec(QStringLiteral("DELETE FROM ArmeeDef WHERE IdArmee = ?"), {armyId});
     return work.Commit();
+}
+
+int CArmyDatabase::TakeArmyVersion(int armyId, int version) {
+    CTransaction work(*this);
+    const int rows = work.ExecCounted(
+        QStringLiteral(
+            "UPDATE ArmeeDef SET Version = Version + 1 WHERE IdArmee = ? AND Version = ?"),
+        {armyId, version});
+    if (!work.Commit())
+        return -1;
+    return rows == 1 ? 1 : 0;
+}
+
+bool CArmyDatabase::UpgradeTables() {
+    // The columns of a result name them as the back end spells them, whatever its catalogue's
+    // case rules.
+    CRecordset columns(*this);
+    if (!columns.Open(QStringLiteral("SELECT * FROM ArmeeDef WHERE 1 = 0"))) {
+        Report(CDataError::Kind::Statement, columns.LastError());
+        return false;
+    }
+    if (columns.HasColumn("Version"))
+        return true;
+    columns.Close();
+    CTransaction work(*this);
+    work.Exec(QStringLiteral("ALTER TABLE ArmeeDef ADD COLUMN Version INTEGER NOT NULL DEFAULT 0"));
+    return work.Commit() == 1;
 }
 
 int CArmyDatabase::CountArmyUnits(int armyId) {
@@ -314,7 +362,12 @@ int CArmyDatabase::DeleteUnit(const CArmyUnit& unit) {
 // ---- Battles
 
 int CArmyDatabase::LoadBattles(CItemList<CBattle*>& battles) {
-    return LoadInto<CBattleSet>(QString(), {}, battles);
+    CItemList<CBattle*> read;
+    if (!LoadInto<CBattleSet>(QString(), {}, read))
+        return 0;
+    SortByName(read);
+    battles.TakeAll(read);
+    return 1;
 }
 
 int CArmyDatabase::FindBattleById(int battleId, CBattle* battle) {

@@ -37,6 +37,9 @@ public:
     static CArmyDatabase& Instance();
 
     int OpenDatabase();
+    // Adds to a database made before it the column this program added since (the version of an
+    // army); true when the tables are as the program needs them.
+    bool UpgradeTables();
     // The program's tables that the data source lacks (none when it is set up).
     QStringList MissingTables() const;
 
@@ -57,6 +60,9 @@ public:
     int DeleteArmyAndContents(int armyId);
     // How many members the army has; -1 when that cannot be read.
     int CountArmyUnits(int armyId);
+    // Counts one more edit of the army, when it still has the version read: 1 counted, 0 when
+    // another program edited or deleted it since (nothing is written then), -1 refused.
+    int TakeArmyVersion(int armyId, int version);
 
     // Units.
     int LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units);

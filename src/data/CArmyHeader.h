@@ -10,4 +10,6 @@ public:
     int NombrePointMax = 0;
     int CoutTotal = 0;
     int IdRace = -1;
+    // How many edits the army has had: each editing transaction adds one.
+    int Version = 0;
 };

@@ -56,6 +56,12 @@ public:
             m_cursor = m_items.begin();
     }
 
+    // The same items in another order: the list keeps owning them; the cursor goes to the head.
+    template <typename Items> void Reorder(const Items& order) {
+        m_items.assign(order.begin(), order.end());
+        m_cursor = m_items.begin();
+    }
+
     void RemoveAll() {
         for (Item item : m_items)
             Free(item);

@@ -34,6 +34,9 @@ public:
     QString Text(const char* column) const;
     int Bool(const char* column) const;
     float Single(const char* column) const;
+    bool HasColumn(const char* column) const {
+        return m_columns.contains(QString::fromLatin1(column).toLower());
+    }
     // The field as text, empty for a null value.
     QString FieldText(const char* column) const;
 

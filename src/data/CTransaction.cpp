@@ -34,10 +34,15 @@ CTransaction::~CTransaction() {
         m_db.m_pActiveTransaction = nullptr;
 }
 
+int CTransaction::ExecCounted(const QString& sql, const QVariantList& values) {
+    return Exec(sql, values) ? m_rowsAffected : -1;
+}
+
 bool CTransaction::Exec(const QString& sql, const QVariantList& values) {
     if (m_pOuter) {
         m_ok = m_ok && m_pOuter->Exec(sql, values);
         m_lastInsertId = m_pOuter->m_lastInsertId;
+        m_rowsAffected = m_pOuter->m_rowsAffected;
         return m_ok;
     }
     if (!m_ok || m_finished)
@@ -48,6 +53,7 @@ bool CTransaction::Exec(const QString& sql, const QVariantList& values) {
         Fail(error);
         return false;
     }
+    m_rowsAffected = query.numRowsAffected();
     const QSqlDriver::DbmsType dbms = m_db.Connection().driver()->dbmsType();
     m_lastInsertId = dbms == QSqlDriver::PostgreSQL || dbms == QSqlDriver::MySqlServer ||
                              dbms == QSqlDriver::MSSqlServer || dbms == QSqlDriver::Sybase

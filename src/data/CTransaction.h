@@ -22,6 +22,8 @@ public:
 
     bool Ok() const { return m_ok; }
     bool Exec(const QString& sql, const QVariantList& values = {});
+    // The rows the statement changed; -1, the transaction failed, when it was refused.
+    int ExecCounted(const QString& sql, const QVariantList& values = {});
     // The first column of the first row of a query run inside the transaction; invalid, with
     // the transaction failed, when the query fails or gives no row.
     QVariant Scalar(const QString& sql, const QVariantList& values = {});
@@ -38,6 +40,7 @@ private:
     CDatabase& m_db;
     CTransaction* m_pOuter = nullptr;
     QVariant m_lastInsertId;
+    int m_rowsAffected = -1;
     bool m_ok = false;
     bool m_begun = false;
     bool m_finished = false;

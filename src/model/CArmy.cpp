@@ -20,7 +20,7 @@ QString MemberName(const QString& name, const CArmyUnit& unit) {
 
 } // namespace
 
-CArmy::CArmy() {
+CArmy::CArmy(CArmyDatabase& db) : m_db(db) {
     m_header.IdArmee = -1;
 }
 
@@ -76,12 +76,7 @@ QList<CArmyUnit*> CArmy::Order() const {
 }
 
 void CArmy::SetOrder(const QList<CArmyUnit*>& order) {
-    // The same members in another order: let go of them without freeing, then take them back.
-    m_units.SetOwnsItems(false);
-    m_units.RemoveAll();
-    m_units.SetOwnsItems(true);
-    for (CArmyUnit* unit : order)
-        m_units.Append(unit);
+    m_units.Reorder(order);
 }
 
 int CArmy::SubtreeEnd(const QList<CArmyUnit*>& order, int index) const {
@@ -134,7 +129,7 @@ int CArmy::Create(int raceId, const QString& name, int budget) {
     Clear();
     m_bOpen = 0;
     CArmyHeader header;
-    if (!CArmyDatabase::Instance().InsertArmy(raceId, name, budget, &header))
+    if (!m_db.InsertArmy(raceId, name, budget, &header))
         return 0;
     m_header = header;
     m_bOpen = 1;
@@ -144,7 +139,7 @@ int CArmy::Create(int raceId, const QString& name, int budget) {
 int CArmy::Read(int armyId) {
     m_bOpen = 0;
     Clear();
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = m_db;
     CArmyHeader header;
     CItemList<CArmyUnit*> units;
     // Nothing is kept of an army that cannot be read whole.
@@ -172,10 +167,15 @@ int CArmy::Open(int armyId) {
         return 0;
     // A damaged order is stored mended; when that fails the army stays open as read, and the
     // next edit stores it.
-    CTransaction mend(CArmyDatabase::Instance());
-    if (StoreOrderAndTotal() && mend.Commit())
-        for (const CArmyUnit* unit : m_units)
-            MarkStored(*unit);
+    if (NeedsStoring()) {
+        CTransaction mend(m_db);
+        if (m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version) == 1 && StoreOrderAndTotal() &&
+            mend.Commit()) {
+            ++m_header.Version;
+            for (const CArmyUnit* unit : m_units)
+                MarkStored(*unit);
+        }
+    }
     return 1;
 }
 
@@ -190,7 +190,7 @@ bool CArmy::NeedsOrderStored(const CArmyUnit& unit) const {
 }
 
 bool CArmy::StoreOrderAndTotal() {
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = m_db;
     CItemList<CArmyUnit*> moved(false);
     for (CArmyUnit* unit : m_units) {
         if (unit->IdUnite != -1 && NeedsOrderStored(*unit))
@@ -209,12 +209,22 @@ bool CArmy::StoreOrderAndTotal() {
     return true;
 }
 
+bool CArmy::NeedsStoring() const {
+    for (const CArmyUnit* unit : m_units) {
+        if (unit->IdUnite != -1 && NeedsOrderStored(*unit))
+            return true;
+    }
+    return ComputeTotal() != m_header.CoutTotal;
+}
+
 int CArmy::SaveOrder() {
-    if (!IsOpen())
+    if (!IsOpen() || !NeedsStoring())
         return 1;
-    CTransaction work(CArmyDatabase::Instance());
-    if (!StoreOrderAndTotal() || !work.Commit())
+    CTransaction work(m_db);
+    if (m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version) != 1 || !StoreOrderAndTotal() ||
+        !work.Commit())
         return 0;
+    ++m_header.Version;
     for (const CArmyUnit* unit : m_units)
         MarkStored(*unit);
     return 1;
@@ -236,10 +246,26 @@ CArmy::Result CArmy::Finish(CTransaction& edit, CArmyUnit* focus, bool select) {
         m_header.CoutTotal = storedTotal;
         return Fail(edit);
     }
+    ++m_header.Version;
     for (const CArmyUnit* unit : m_units)
         MarkStored(*unit);
     emit changed(focus, select);
     return Result::Done;
+}
+
+// The first statement of every edit: the army must be as this program last read it. Another
+// program's edit since then (or its delete) has the army read again instead of overwritten.
+CArmy::Result CArmy::TakeVersion(CTransaction& edit) {
+    const int taken = m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version);
+    if (taken == 1)
+        return Result::Done;
+    if (taken < 0)
+        return Fail(edit);
+    edit.Rollback();
+    ShowInfoMessage(kArmyChangedElsewhereId);
+    Open(m_header.IdArmee);
+    emit reloaded();
+    return Result::Failed;
 }
 
 CArmy::Result CArmy::Fail(CTransaction& edit) {
@@ -278,8 +304,10 @@ CArmy::Result CArmy::AddGroupLeader(const CUnitType& type) {
 CArmy::Result CArmy::InsertMembers(int at, const QList<CArmyUnit*>& members, bool select) {
     InsertAt(at, members);
     Renumber();
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = m_db;
     CTransaction edit(db);
+    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+        return taken;
     // The main unit first, so that the attached ones learn its key.
     CArmyUnit* main = members.first();
     for (CArmyUnit* unit : members) {
@@ -364,8 +392,10 @@ int CArmy::DeleteQuestion(const CArmyUnit& unit) const {
 CArmy::Result CArmy::Delete(CArmyUnit* unit) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = m_db;
     CTransaction edit(db);
+    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+        return taken;
     if (unit == GetWarchief()) {
         // The army stays, open and empty.
         if (!db.DeleteArmyUnits(m_header.IdArmee))
@@ -421,7 +451,9 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
     for (int i = 0; i < moved.size(); ++i)
         order.insert(at + i, moved.at(i));
     SetOrder(order);
-    CTransaction edit(CArmyDatabase::Instance());
+    CTransaction edit(m_db);
+    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+        return taken;
     return Finish(edit, dragged, true);
 }
 
@@ -435,8 +467,10 @@ CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
     unit->Pc = edited.Pc;
     unit->CoutTotal = edited.CoutTotal;
     unit->IdQualite = edited.IdQualite;
-    CTransaction edit(CArmyDatabase::Instance());
-    if (!CArmyDatabase::Instance().UpdateUnit(*unit))
+    CTransaction edit(m_db);
+    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+        return taken;
+    if (!m_db.UpdateUnit(*unit))
         return Fail(edit);
     return Finish(edit, unit, false);
 }
@@ -445,8 +479,10 @@ CArmy::Result CArmy::RenameMember(CArmyUnit* unit, const QString& name) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
     unit->Nom = MemberName(name, *unit);
-    CTransaction edit(CArmyDatabase::Instance());
-    if (!CArmyDatabase::Instance().RenameUnit(*unit))
+    CTransaction edit(m_db);
+    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+        return taken;
+    if (!m_db.RenameUnit(*unit))
         return Fail(edit);
     return Finish(edit, unit, false);
 }
@@ -458,9 +494,12 @@ CArmy::Result CArmy::SetProperties(const QString& name, int budget) {
     header.Nom = name;
     header.NombrePointMax = budget;
     header.CoutTotal = ComputeTotal();
-    CTransaction edit(CArmyDatabase::Instance());
-    if (!CArmyDatabase::Instance().UpdateArmy(header) || !edit.Commit())
+    CTransaction edit(m_db);
+    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+        return taken;
+    if (!m_db.UpdateArmy(header) || !edit.Commit())
         return Fail(edit);
+    header.Version = m_header.Version + 1;
     m_header = header;
     emit changed(nullptr, false);
     return Result::Done;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CArmyUnit.h"
 #include "data/CItemList.h"
@@ -22,7 +23,9 @@ class CArmy : public QObject {
 public:
     enum class Result { Done, Refused, Failed };
 
-    CArmy();
+    // The army edited through a connection: the program's, or another (a second program in a
+    // test, say).
+    explicit CArmy(CArmyDatabase& db = CArmyDatabase::Instance());
     ~CArmy() override;
     static CArmy& Instance();
 
@@ -100,8 +103,12 @@ private:
     bool StoreOrderAndTotal();
     Result Finish(CTransaction& edit, CArmyUnit* focus, bool select);
     Result Fail(CTransaction& edit);
+    Result TakeVersion(CTransaction& edit);
+    // Whether a position, a leader or the total differs from what is stored.
+    bool NeedsStoring() const;
     void Clear();
 
+    CArmyDatabase& m_db;
     int m_bOpen = 0;
     int m_bModified = 0;
     CArmyHeader m_header;

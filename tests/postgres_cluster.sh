@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# A throwaway PostgreSQL cluster for the tests: initdb in a temporary folder, a free port on
+# the loopback, trust for local connections, a role "admin" (password "qx") that may create
+# databases. The folder's path goes into the state file; stop removes the cluster.
+#   postgres_cluster.sh start STATE_FILE
+#   postgres_cluster.sh stop STATE_FILE
+set -euo pipefail
+action=${1:-}; state=${2:-}
+[[ ($action == start || $action == stop) && -n $state ]] || { sed -n 2,6p "$0"; exit 2; }
+fail() { echo "postgres_cluster: $*" >&2; exit 1; }
+
+bindir=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1 || true)
+[[ -x $bindir/initdb && -x $bindir/pg_ctl ]] || fail "PostgreSQL's server is not installed (package postgresql)"
+# The server refuses to run as root: then it runs as the postgres user.
+as_server() { if [[ $(id -u) -eq 0 ]]; then runuser -u postgres -- "$@"; else "$@"; fi; }
+
+if [[ $action == stop ]]; then
+    [[ -f $state ]] || exit 0
+    dir=$(head -n 1 "$state")
+    as_server "$bindir/pg_ctl" -D "$dir/data" -m immediate -s stop || true
+    rm -rf "$dir" "$state"
+    exit 0
+fi
+
+dir=$(mktemp -d /tmp/skarnholt-postgres.XXXXXX)
+[[ $(id -u) -ne 0 ]] || chown postgres "$dir"
+as_server "$bindir/initdb" -D "$dir/data" -U postgres -A trust --no-sync -E UTF8 \
+    --locale=C.UTF-8 >"$dir/initdb.log" 2>&1 || fail "initdb failed: $(tail -n 3 "$dir/initdb.log")"
+# A free port: the first one from a random start that nothing answers on.
+port=$((20000 + RANDOM % 20000))
+for ((tries = 0; tries < 50; tries++)); do
+    if ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+        if as_server "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -s \
+            -o "-p $port -k $dir -c listen_addresses=127.0.0.1 -c fsync=off -c synchronous_commit=off -c full_page_writes=off" start; then
+            printf '%s\n%s\n' "$dir" "$port" > "$state"
+            "$bindir/psql" -q -h 127.0.0.1 -p "$port" -U postgres -d postgres -v ON_ERROR_STOP=1 \
+                -c "CREATE ROLE admin LOGIN CREATEDB PASSWORD 'qx'" >/dev/null ||
+                fail "cannot create the role admin"
+            echo "PostgreSQL cluster on port $port in $dir"
+            exit 0
+        fi
+    fi
+    port=$((port + 1))
+done
+fail "no port to start PostgreSQL on: $(tail -n 3 "$dir/server.log" 2>/dev/null)"
