@@ -1,22 +1,32 @@
 #!/usr/bin/env bash
 # Creates the SkarnholtDB database (schema and sample catalogue) and registers the user ODBC
-# data source "Skarnholt" on the SQLite3 driver. Never overwrites an existing database or an
-# existing "Skarnholt" data source; a database without the program's tables (one the driver
-# made empty, say) gets them.
-#   setup-datasource.sh [--database PATH]
+# data source "Skarnholt". Never overwrites an existing database or an existing "Skarnholt"
+# data source; a database without the program's tables (one the driver made empty, say) gets
+# them.
+#   setup-datasource.sh [--database PATH]     an SQLite file (the default)
+#   setup-datasource.sh --postgresql [--host HOST] [--port PORT] [--dbname NAME] [--user USER]
+#                                             a club's existing PostgreSQL database; the password
+#                                             comes from PGPASSWORD or ~/.pgpass, never from here
 # The data source goes into the odbc.ini unixODBC reads for the user: $ODBCINI, else ~/.odbc.ini.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 database="${XDG_DATA_HOME:-$HOME/.local/share}/SkarnholtDB/skarnholt.db"
+postgresql=false
+host=localhost port=5432 dbname=skarnholt user=${USER:-$(id -un)}
 
 fail() { echo "setup-datasource: $*" >&2; exit 1; }
 
 while (($#)); do
     case $1 in
-        --database) [[ $# -ge 2 ]] || fail "--database needs a path"; database=$2; shift 2 ;;
-        --database=*) database=${1#--database=}; shift ;;
-        -h|--help) sed -n 2,6p "$0"; exit 0 ;;
+        --database|--host|--port|--dbname|--user)
+            [[ $# -ge 2 ]] || fail "$1 needs a value"
+            declare "${1#--}=$2"; shift 2 ;;
+        --database=*|--host=*|--port=*|--dbname=*|--user=*)
+            option=${1%%=*}; declare "${option#--}=${1#*=}"; shift ;;
+        --postgresql) postgresql=true; shift ;;
+        --password*) fail "no password here: use PGPASSWORD or ~/.pgpass" ;;
+        -h|--help) sed -n 2,10p "$0"; exit 0 ;;
         *) fail "unknown option $1 (see --help)" ;;
     esac
 done
@@ -24,7 +34,6 @@ done
 # unixODBC itself looks in the passwd entry's home; naming the file keeps HOME meaningful.
 export ODBCINI="${ODBCINI:-$HOME/.odbc.ini}"
 
-command -v sqlite3 >/dev/null || fail "sqlite3 is not installed (package sqlite3)."
 command -v odbcinst >/dev/null || fail "odbcinst is not installed (package odbcinst)."
 
 tables="'Armees','Races','ArmeeDef','ArmeeCompo','Battle','BattleCompo'"
@@ -33,6 +42,7 @@ tables="'Armees','Races','ArmeeDef','ArmeeCompo','Battle','BattleCompo'"
 # program's tables (an empty file, say), used as it is when it has them all.
 prepare_database() {
     local db=$1 present
+    command -v sqlite3 >/dev/null || fail "sqlite3 is not installed (package sqlite3)."
     if [[ ! -e $db ]]; then
         mkdir -p "$(dirname "$db")" || fail "cannot create the folder of $db"
         # Built beside its final place and moved in whole, so a failure leaves no half database.
@@ -59,6 +69,42 @@ prepare_database() {
     esac
 }
 
+# Registers the user data source "Skarnholt" from the lines given.
+register() {
+    template=$(mktemp)
+    trap 'rm -f "$template"' EXIT
+    { echo "[Skarnholt]"; echo "Description = SkarnholtDB army lists"; printf '%s\n' "$@"; } > "$template"
+    odbcinst -i -s -h -f "$template" >/dev/null || fail "cannot register the data source \"Skarnholt\"."
+    odbcinst -q -s -n Skarnholt >/dev/null 2>&1 || fail "the data source \"Skarnholt\" was not registered."
+    echo "Registered the user data source \"Skarnholt\" in $ODBCINI."
+}
+
+# A club's server: the tables and the sample catalogue go into its existing database when it
+# has none of them, in one transaction; then this player's data source points at it.
+setup_postgresql() {
+    command -v psql >/dev/null || fail "psql is not installed (package postgresql-client)."
+    local driver present
+    if odbcinst -q -d -n "PostgreSQL Unicode" >/dev/null 2>&1; then
+        driver="PostgreSQL Unicode"
+    else
+        driver=$(ls /usr/lib/*/odbc/psqlodbcw.so /usr/lib/odbc/psqlodbcw.so 2>/dev/null | head -n 1 || true)
+        [[ -n $driver ]] || fail "the PostgreSQL ODBC driver is not installed (package odbc-postgresql)."
+    fi
+    local psql=(psql -X -w -q -h "$host" -p "$port" -U "$user" -d "$dbname" -v ON_ERROR_STOP=1)
+    present=$("${psql[@]}" -At -c "SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema() AND lower(table_name) IN (lower('Armees'), lower('Races'), lower('ArmeeDef'), lower('ArmeeCompo'), lower('Battle'), lower('BattleCompo'))" 2>&1) ||
+        fail "cannot reach the database $dbname on $host:$port as $user: ${present//$'\n'/ }"
+    case $present in
+        6) echo "Using the existing tables of $dbname on $host:$port (left as they are)." ;;
+        0)
+            "${psql[@]}" --single-transaction -f "$here/db/schema.sql" -f "$here/db/postgresql-keys.sql" \
+                -f "$here/db/catalogue.sql" >/dev/null ||
+                fail "cannot load the tables into $dbname; it was left as it was"
+            echo "Loaded the tables and the sample catalogue into $dbname on $host:$port." ;;
+        *) fail "$dbname has only some of the tables of SkarnholtDB; left it as it is" ;;
+    esac
+    register "Driver = $driver" "Servername = $host" "Port = $port" "Database = $dbname" "Username = $user"
+}
+
 if odbcinst -q -s -n Skarnholt >/dev/null 2>&1; then
     echo "The data source \"Skarnholt\" already exists; it stays as it is."
     odbcinst -q -s -n Skarnholt | sed 's/^/    /'
@@ -68,6 +114,11 @@ if odbcinst -q -s -n Skarnholt >/dev/null 2>&1; then
     if [[ -n $existing && ${driver_line,,} == *sqlite* ]]; then
         prepare_database "$(realpath -m "$existing")"
     fi
+    exit 0
+fi
+
+if $postgresql; then
+    setup_postgresql
     exit 0
 fi
 
@@ -82,15 +133,4 @@ fi
 database=$(realpath -m "$database")
 prepare_database "$database"
 
-template=$(mktemp)
-trap 'rm -f "$template"' EXIT
-cat > "$template" <<INI
-[Skarnholt]
-Description = SkarnholtDB army lists
-Driver = $driver
-Database = $database
-Timeout = 5000
-INI
-odbcinst -i -s -h -f "$template" >/dev/null || fail "cannot register the data source \"Skarnholt\"."
-odbcinst -q -s -n Skarnholt >/dev/null 2>&1 || fail "the data source \"Skarnholt\" was not registered."
-echo "Registered the user data source \"Skarnholt\" in $ODBCINI."
+register "Driver = $driver" "Database = $database" "Timeout = 5000"

@@ -75,7 +75,7 @@ QString RunOnServer(const QString& port, const QStringList& statements) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
         db.setDatabaseName(QStringLiteral("DRIVER=%1;SERVER=127.0.0.1;PORT=%2;DATABASE=postgres;"
-                                          "UID=postgres;")
+                                          "UID=postgres;PWD=postgres;")
                                .arg(QStringLiteral(PSQL_ODBC_DRIVER), port));
         if (!db.open())
             error = QStringLiteral("cannot reach the test cluster: ") + db.lastError().text();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A throwaway PostgreSQL cluster for the tests: initdb in a temporary folder, a free port on
-# the loopback, trust for local connections, a role "admin" (password "qx") that may create
-# databases. The folder's path goes into the state file; stop removes the cluster.
+# the loopback where every login needs its password (the superuser's is "postgres"), a role
+# "admin" (password "qx") that may create databases. The folder's path and the port go into
+# the state file; stop removes the cluster.
 #   postgres_cluster.sh start STATE_FILE
 #   postgres_cluster.sh stop STATE_FILE
 set -euo pipefail
@@ -24,8 +25,11 @@ fi
 
 dir=$(mktemp -d /tmp/skarnholt-postgres.XXXXXX)
 [[ $(id -u) -ne 0 ]] || chown postgres "$dir"
-as_server "$bindir/initdb" -D "$dir/data" -U postgres -A trust --no-sync -E UTF8 \
-    --locale=C.UTF-8 >"$dir/initdb.log" 2>&1 || fail "initdb failed: $(tail -n 3 "$dir/initdb.log")"
+echo postgres > "$dir/password"
+[[ $(id -u) -ne 0 ]] || chown postgres "$dir/password"
+as_server "$bindir/initdb" -D "$dir/data" -U postgres --pwfile="$dir/password" \
+    --auth-local=trust --auth-host=scram-sha-256 --no-sync -E UTF8 --locale=C.UTF-8 \
+    >"$dir/initdb.log" 2>&1 || fail "initdb failed: $(tail -n 3 "$dir/initdb.log")"
 # A free port: the first one from a random start that nothing answers on.
 port=$((20000 + RANDOM % 20000))
 for ((tries = 0; tries < 50; tries++)); do
@@ -33,7 +37,7 @@ for ((tries = 0; tries < 50; tries++)); do
         if as_server "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -s \
             -o "-p $port -k $dir -c listen_addresses=127.0.0.1 -c fsync=off -c synchronous_commit=off -c full_page_writes=off" start; then
             printf '%s\n%s\n' "$dir" "$port" > "$state"
-            "$bindir/psql" -q -h 127.0.0.1 -p "$port" -U postgres -d postgres -v ON_ERROR_STOP=1 \
+            PGPASSWORD=postgres "$bindir/psql" -q -h 127.0.0.1 -p "$port" -U postgres -d postgres -v ON_ERROR_STOP=1 \
                 -c "CREATE ROLE admin LOGIN CREATEDB PASSWORD 'qx'" >/dev/null ||
                 fail "cannot create the role admin"
             echo "PostgreSQL cluster on port $port in $dir"

@@ -80,7 +80,10 @@ CArmyDatabase& CArmyDatabase::Instance() {
 }
 
 int CArmyDatabase::OpenDatabase() {
-    return Open(QString::fromLatin1(kDataSourceName), QStringLiteral("admin"), QStringLiteral("qx"))
+    // The program's own login first; then the data source's (a club server names its player's
+    // user there, and the password comes from the environment or ~/.pgpass).
+    return Open(QString::fromLatin1(kDataSourceName),
+                {{QStringLiteral("admin"), QStringLiteral("qx")}, {QString(), QString()}})
                ? 1
                : 0;
 }

@@ -12,16 +12,22 @@ CDatabase::~CDatabase() {
         QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-bool CDatabase::Open(const QString& dataSource, const QString& user, const QString& password) {
+bool CDatabase::Open(const QString& dataSource, const QList<QPair<QString, QString>>& logins) {
     if (IsOpen())
         return true;
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
                           ? QSqlDatabase::database(m_connectionName, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connectionName);
     db.setDatabaseName(dataSource);
-    db.setUserName(user);
-    db.setPassword(password);
-    if (!db.isValid() || !db.open()) {
+    bool opened = false;
+    for (const auto& [user, password] : logins) {
+        db.setUserName(user);
+        db.setPassword(password);
+        opened = db.isValid() && db.open();
+        if (opened)
+            break;
+    }
+    if (!opened) {
         Report(CDataError::Kind::CannotOpen, db.lastError().text());
         return false;
     }

@@ -2,6 +2,8 @@
 
 #include "CDataError.h"
 
+#include <QList>
+#include <QPair>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
@@ -25,7 +27,8 @@ public:
     CDatabase(const CDatabase&) = delete;
     CDatabase& operator=(const CDatabase&) = delete;
 
-    bool Open(const QString& dataSource, const QString& user, const QString& password);
+    // Opens the data source with the first of the logins (user, password) that it accepts.
+    bool Open(const QString& dataSource, const QList<QPair<QString, QString>>& logins);
     void CloseDatabase();
     bool IsOpen() const;
     QSqlDatabase Connection() const;
