@@ -206,9 +206,9 @@ int CArmyDatabase::InsertArmy(int raceId, const QString& name, int budget, CArmy
     if (!TextsFit({{name, CDataError::Kind::NameTooLong}}))
         return 0;
     CTransaction work(*this);
-    work.Exec(QStringLiteral(
-                  "INSERT INTO ArmeeDef (Nom,NombrePointMax,CoutTotal,IdRace) VALUES (?,?,0,?)"),
-              {Text(name), budget, raceId});
+    work.Insert(QStringLiteral(
+                    "INSERT INTO ArmeeDef (Nom,NombrePointMax,CoutTotal,IdRace) VALUES (?,?,0,?)"),
+                {Text(name), budget, raceId});
     const int key =
         work.Ok() ? LastInsertedKey(work, QStringLiteral("ArmeeDef"), QStringLiteral("IdArmee"))
                   : -1;
@@ -312,7 +312,7 @@ int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
     const QString kInsert =
         QStringLiteral("INSERT INTO ArmeeCompo (%1) VALUES (%2)").arg(columns, marks);
     CTransaction work(*this);
-    work.Exec(kInsert, values);
+    work.Insert(kInsert, values);
     const int key =
         work.Ok() ? LastInsertedKey(work, QStringLiteral("ArmeeCompo"), QStringLiteral("IdUnite"))
                   : -1;
@@ -400,8 +400,8 @@ int CArmyDatabase::InsertBattle(const QString& name, const QString& description,
                    {description, CDataError::Kind::DescriptionTooLong}}))
         return 0;
     CTransaction work(*this);
-    work.Exec(QStringLiteral("INSERT INTO Battle (Nom,Description) VALUES (?,?)"),
-              {Text(name), Text(description)});
+    work.Insert(QStringLiteral("INSERT INTO Battle (Nom,Description) VALUES (?,?)"),
+                {Text(name), Text(description)});
     if (work.Ok()) {
         const int battleId =
             LastInsertedKey(work, QStringLiteral("Battle"), QStringLiteral("IdBattle"));

@@ -38,9 +38,17 @@ int CTransaction::ExecCounted(const QString& sql, const QVariantList& values) {
     return Exec(sql, values) ? m_rowsAffected : -1;
 }
 
+bool CTransaction::Insert(const QString& sql, const QVariantList& values) {
+    return Run(sql, values, true);
+}
+
 bool CTransaction::Exec(const QString& sql, const QVariantList& values) {
+    return Run(sql, values, false);
+}
+
+bool CTransaction::Run(const QString& sql, const QVariantList& values, bool insert) {
     if (m_pOuter) {
-        m_ok = m_ok && m_pOuter->Exec(sql, values);
+        m_ok = m_ok && m_pOuter->Run(sql, values, insert);
         m_lastInsertId = m_pOuter->m_lastInsertId;
         m_rowsAffected = m_pOuter->m_rowsAffected;
         return m_ok;
@@ -54,9 +62,10 @@ bool CTransaction::Exec(const QString& sql, const QVariantList& values) {
         return false;
     }
     m_rowsAffected = query.numRowsAffected();
+    // Only after an insert, and only where the driver knows how to ask its back end.
     const QSqlDriver::DbmsType dbms = m_db.Connection().driver()->dbmsType();
-    m_lastInsertId = dbms == QSqlDriver::PostgreSQL || dbms == QSqlDriver::MySqlServer ||
-                             dbms == QSqlDriver::MSSqlServer || dbms == QSqlDriver::Sybase
+    m_lastInsertId = insert && (dbms == QSqlDriver::PostgreSQL || dbms == QSqlDriver::MySqlServer ||
+                                dbms == QSqlDriver::MSSqlServer || dbms == QSqlDriver::Sybase)
                          ? query.lastInsertId()
                          : QVariant();
     return true;

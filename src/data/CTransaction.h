@@ -22,12 +22,14 @@ public:
 
     bool Ok() const { return m_ok; }
     bool Exec(const QString& sql, const QVariantList& values = {});
+    // An insert whose new key is wanted: DriverLastInsertId() then tells it.
+    bool Insert(const QString& sql, const QVariantList& values);
     // The rows the statement changed; -1, the transaction failed, when it was refused.
     int ExecCounted(const QString& sql, const QVariantList& values = {});
     // The first column of the first row of a query run inside the transaction; invalid, with
     // the transaction failed, when the query fails or gives no row.
     QVariant Scalar(const QString& sql, const QVariantList& values = {});
-    // The key the backend gave the row of the last Exec, when the driver can tell it.
+    // The key the backend gave the row of the last Insert, when the driver can tell it.
     QVariant DriverLastInsertId() const { return m_lastInsertId; }
     // 1 when everything ran and was committed (or, joined, runs well so far), else 0.
     int Commit();
@@ -35,6 +37,7 @@ public:
     void Rollback();
 
 private:
+    bool Run(const QString& sql, const QVariantList& values, bool insert);
     void Fail(const QString& error);
 
     CDatabase& m_db;
