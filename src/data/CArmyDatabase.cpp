@@ -135,6 +135,16 @@ int CArmyDatabase::FindOne(const QString& sql, const QVariantList& values, Recor
     return kFound;
 }
 
+template <typename Set, typename Record>
+int CArmyDatabase::LoadSortedByName(CItemList<Record*>& list) {
+    CItemList<Record*> read;
+    if (!LoadInto<Set>(QString(), {}, read))
+        return 0;
+    SortByName(read);
+    list.TakeAll(read);
+    return 1;
+}
+
 bool CArmyDatabase::TextsFit(
     std::initializer_list<std::pair<QString, CDataError::Kind>> texts) const {
     for (const auto& [text, kind] : texts) {
@@ -184,12 +194,7 @@ int CArmyDatabase::LoadUnitTypesByParent(int parentId, CItemList<CUnitType*>& ty
 // ---- Armies
 
 int CArmyDatabase::LoadArmies(CItemList<CArmyHeader*>& armies) {
-    CItemList<CArmyHeader*> read;
-    if (!LoadInto<CArmeeDefSet>(QString(), {}, read))
-        return 0;
-    SortByName(read);
-    armies.TakeAll(read);
-    return 1;
+    return LoadSortedByName<CArmeeDefSet>(armies);
 }
 
 int CArmyDatabase::FindArmyById(int armyId, CArmyHeader& header) {
@@ -365,12 +370,7 @@ int CArmyDatabase::DeleteUnit(const CArmyUnit& unit) {
 // ---- Battles
 
 int CArmyDatabase::LoadBattles(CItemList<CBattle*>& battles) {
-    CItemList<CBattle*> read;
-    if (!LoadInto<CBattleSet>(QString(), {}, read))
-        return 0;
-    SortByName(read);
-    battles.TakeAll(read);
-    return 1;
+    return LoadSortedByName<CBattleSet>(battles);
 }
 
 int CArmyDatabase::FindBattleById(int battleId, CBattle* battle) {

@@ -91,6 +91,8 @@ public:
 private:
     template <typename Set, typename Record>
     int LoadInto(const QString& sql, const QVariantList& values, CItemList<Record*>& list);
+    // All rows of the set's default statement, in French reading order of their names.
+    template <typename Set, typename Record> int LoadSortedByName(CItemList<Record*>& list);
     template <typename Set, typename Record>
     int FindOne(const QString& sql, const QVariantList& values, Record* record);
     int ExecuteOne(const QString& sql, const QVariantList& values);
