@@ -251,10 +251,8 @@ void CArmyView::ShowUnitProperties(CArmyUnit* unit) {
     if (!unit)
         return;
     CArmy& army = CArmy::Instance();
-    const bool renameOnly =
-        unit->Hierarchie == kIndividual || unit->Hierarchie == kUncounted || unit->Points == 0 ||
-        (!unit->IsLeader() && unit->Min == 1 && unit->Max == 1 && unit->UPG == 0);
-    if (renameOnly) {
+    const CArmy::Choices choices = CArmy::ChoicesOf(*unit);
+    if (choices == CArmy::Choices::NameOnly) {
         CRenameUnitDlg dialog(window());
         dialog.SetName(unit->Nom);
         if (dialog.exec() == QDialog::Accepted)
@@ -262,7 +260,7 @@ void CArmyView::ShowUnitProperties(CArmyUnit* unit) {
         return;
     }
     CArmyUnit edited = *unit;
-    if (unit->IsLeader()) {
+    if (choices == CArmy::Choices::CommandPoints) {
         CLeaderDlg dialog(&edited, window());
         if (dialog.exec() != QDialog::Accepted)
             return;

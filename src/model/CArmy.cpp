@@ -381,6 +381,13 @@ CArmy::Result CArmy::DropType(const QList<const CUnitType*>& types, CArmyUnit* t
     return AddUnit(target, types);
 }
 
+CArmy::Choices CArmy::ChoicesOf(const CArmyUnit& unit) {
+    if (unit.Hierarchie == kIndividual || unit.Hierarchie == kUncounted || unit.Points == 0 ||
+        (!unit.IsLeader() && unit.Min == 1 && unit.Max == 1 && unit.UPG == 0))
+        return Choices::NameOnly;
+    return unit.IsLeader() ? Choices::CommandPoints : Choices::Troops;
+}
+
 int CArmy::DeleteQuestion(const CArmyUnit& unit) const {
     if (&unit == GetWarchief())
         return ChildrenOf(unit).isEmpty() ? 0 : kDeleteWarchiefQuestionId;

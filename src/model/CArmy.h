@@ -67,6 +67,11 @@ public:
     Result AddUnit(CArmyUnit* leader, const QList<const CUnitType*>& types);
     // Catalogue types released on the army tree over target (none: on empty space).
     Result DropType(const QList<const CUnitType*>& types, CArmyUnit* target);
+    // Which choices a member has, and so which dialog shows them: a name alone (individuals,
+    // mounts, members without price, and single figures without upgrade), command points
+    // (leaders), or figures, quality, musicians and standard.
+    enum class Choices { NameOnly, CommandPoints, Troops };
+    static Choices ChoicesOf(const CArmyUnit& unit);
     // The question to ask before deleting the member; 0 when none is needed.
     int DeleteQuestion(const CArmyUnit& unit) const;
     // The member with its attached units and all it commands.
