@@ -54,6 +54,7 @@ private slots:
     void anArmyThatCannotBeReadIsNotOpened();
     void membersAlwaysKeepAName();
     void movesAndDeletesTakeWhatHangsOnThem();
+    void eachMemberHasItsChoices();
 
 private:
     const CUnitType* Type(const QString& name) const;
@@ -378,6 +379,21 @@ void TestArmyModel::movesAndDeletesTakeWhatHangsOnThem() {
                                    "  Gunners", "  Draught mule"}));
     QCOMPARE(StoredArmy(armyId).size(), 6); // the header and the five members left
     VerifyConsistent(armyId);
+}
+
+void TestArmyModel::eachMemberHasItsChoices() {
+    Baseline b;
+    NewArmy(false, &b);
+    using Choices = CArmy::Choices;
+    QList<Choices> choices;
+    for (const CArmyUnit* unit : CArmy::Instance().Units())
+        choices << CArmy::ChoicesOf(*unit);
+    // Warchief, leader A, riders, wolf (a mount), warriors, spirit and cannon (one figure, no
+    // upgrade), leader B, its gunners, the mule (no price), the brute (an individual).
+    QCOMPARE(choices, (QList<Choices>{Choices::CommandPoints, Choices::CommandPoints,
+                                      Choices::Troops, Choices::NameOnly, Choices::Troops,
+                                      Choices::NameOnly, Choices::CommandPoints, Choices::NameOnly,
+                                      Choices::Troops, Choices::NameOnly, Choices::NameOnly}));
 }
 
 QTEST_MAIN(TestArmyModel)
