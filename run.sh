@@ -17,4 +17,5 @@ elif [[ $language == --french ]]; then
     rm -f "$module"
 fi
 odbcinst -q -s -n Skarnholt >/dev/null 2>&1 || scripts/setup-datasource.sh
-exec build/skarnholtdb "$@"
+# In the documents folder, so that exports never land among the sources.
+exec scripts/start-in-documents.sh build/skarnholtdb "$@"

@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-svg-dev libqt6svg6 libgl-dev libx11-dev qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev desktop-file-utils appstream
+    xdg-user-dirs xdg-utils qt6-svg-dev libqt6svg6 libgl-dev libx11-dev qt6-translations-l10n
     fonts-liberation fonts-dejavu-core
     libqt6sql6-odbc unixodbc odbcinst libsqliteodbc sqlite3
     postgresql odbc-postgresql

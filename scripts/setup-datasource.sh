@@ -10,7 +10,7 @@
 # The data source goes into the odbc.ini unixODBC reads for the user: $ODBCINI, else ~/.odbc.ini.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")/.." && pwd)
+here=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
 database="${XDG_DATA_HOME:-$HOME/.local/share}/SkarnholtDB/skarnholt.db"
 postgresql=false
 host=localhost port=5432 dbname=skarnholt user=${USER:-$(id -un)}

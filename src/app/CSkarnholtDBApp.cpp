@@ -4,6 +4,7 @@
 #include "CMainFrame.h"
 #include "catalogue/CCatalogueBar.h"
 #include "core/CommandIds.h"
+#include "core/LanguageModule.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
@@ -31,7 +32,8 @@ CSkarnholtDBApp* CSkarnholtDBApp::Instance() {
 }
 
 bool CSkarnholtDBApp::LoadLanguageModule(const QString& directory) {
-    m_english = m_module.load(QDir(directory).filePath(QLatin1String(kLanguageModule)));
+    const QString module = EnglishModulePath(directory, QLocale::system());
+    m_english = !module.isEmpty() && m_module.load(module);
     if (m_english) {
         installTranslator(&m_module);
         return true;

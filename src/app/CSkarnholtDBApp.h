@@ -13,8 +13,6 @@ class CMainFrame;
 class CSkarnholtDBApp : public QApplication {
     Q_OBJECT
 public:
-    static constexpr const char* kLanguageModule = "SkarnholtDB_GB.qm";
-
     CSkarnholtDBApp(int& argc, char** argv);
     ~CSkarnholtDBApp() override;
 
@@ -27,7 +25,8 @@ public:
     // Start-up, the event loop, exit; the process's exit status.
     int Run();
 
-    // Loads the English module when it stands beside the program; French otherwise.
+    // Loads the English module when it stands beside the program, or when installed where the
+    // desktop does not speak French; French otherwise.
     bool LoadLanguageModule(const QString& directory);
     bool IsEnglish() const { return m_english; }
 

@@ -1,4 +1,5 @@
 #include "ExportTool.h"
+#include "core/LanguageModule.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,8 +10,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     // The same language as the program beside it: English when its module stands here.
     QTranslator english;
-    if (english.load(QDir(QCoreApplication::applicationDirPath())
-                         .filePath(QStringLiteral("SkarnholtDB_GB.qm"))))
+    const QString module =
+        EnglishModulePath(QCoreApplication::applicationDirPath(), QLocale::system());
+    if (!module.isEmpty() && english.load(module))
         QCoreApplication::installTranslator(&english);
     QTextStream out(stdout);
     QTextStream err(stderr);

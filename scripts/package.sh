@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the Debian package of SkarnholtDB (Release, without the tests) into build-package/
+# and prints its path. Install it with: sudo apt install ./build-package/skarnholtdb_*.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-packages.sh
+cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-package -j"$(nproc)"
+(cd build-package && cpack -G DEB >/dev/null)
+ls "$PWD"/build-package/skarnholtdb_*.deb

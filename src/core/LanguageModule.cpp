@@ -1,0 +1,16 @@
+#include "LanguageModule.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString EnglishModulePath(const QString& programDirectory, const QLocale& desktop) {
+    const QDir program(programDirectory);
+    const QString beside = program.filePath(QLatin1String(kLanguageModule));
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QDir::cleanPath(program.filePath(
+        QLatin1String(kInstalledModuleFolder) + QLatin1Char('/') + QLatin1String(kLanguageModule)));
+    if (desktop.language() != QLocale::French && QFileInfo::exists(installed))
+        return installed;
+    return QString();
+}

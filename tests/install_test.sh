@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installed like any desktop program: into a temporary prefix, validated, then used from there
+# (the data-source set-up with its db/, the exporter speaking the desktop's language through
+# the installed English module); and as a Debian package, whose files are where the desktop
+# entry says.
+#   install_test.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work ODBCINI=$work/odbc.ini
+unset XDG_DATA_HOME
+
+failures=0
+passes=0
+check() { # description, then the command
+    local what=$1; shift
+    if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+id=org.skarnholtdb.SkarnholtDB
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+check "desktop entry valid" desktop-file-validate "$prefix/share/applications/$id.desktop"
+check "AppStream description valid" appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+check "icon in every size" test "$(ls "$prefix"/share/icons/hicolor/*/apps/$id.* | wc -l)" -ge 9
+
+# The installed set-up finds its db/; the installed exporter its English module, unless the
+# desktop speaks French.
+"$prefix/bin/skarnholtdb-setup-datasource" --database "$work/armies.db" >/dev/null
+check "set up from the installed script" test -s "$work/armies.db"
+cd "$work"
+titles() { LANG=$1 LC_ALL=$1 "$prefix/bin/skarnholtdb-export" catalogue >/dev/null && sed -n 6p SkarnholtArmyList.txt | cut -f2; }
+check "English where the desktop speaks English" test "$(titles C.UTF-8)" = Name
+check "French where the desktop speaks French" test "$(titles fr_FR.UTF-8)" = Nom
+
+# The Debian package: built from the same build, unpacked into a scratch root.
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
+package=$(ls "$work"/package/skarnholtdb_*.deb)
+root=$work/root
+dpkg -x "$package" "$root"
+entry=$root/usr/share/applications/$id.desktop
+key() { sed -n "s/^$1=//p" "$entry" | head -n 1; }
+check "the desktop entry's command is installed" test -x "$root/usr/bin/$(key Exec | cut -d' ' -f1)"
+check "the program it tries is installed" test -x "$root/usr/bin/$(key TryExec)"
+check "the icon it names is installed" test -f "$root/usr/share/icons/hicolor/48x48/apps/$(key Icon).png"
+check "the English module is installed" test -f "$root/usr/share/skarnholtdb/translations/SkarnholtDB_GB.qm"
+depends=$(dpkg-deb -f "$package" Depends)
+check "it depends on what runs it" grep -q "libqt6sql6-odbc" <<< "$depends"
+check "and on nothing to build it" bash -c "! grep -q -- '-dev' <<< '$depends'"
+
+echo "$passes passed, $failures failed"
+exit $((failures > 0))
