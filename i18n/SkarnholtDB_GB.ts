@@ -1069,5 +1069,17 @@ Set it up with the script scripts/setup-datasource.sh, then start SkarnholtDB ag
         <comment>243</comment>
         <translation>This army has just been changed by another program: it is read again as it is stored, and your last change was not made.</translation>
     </message>
+    <message>
+        <source>Fichier écrit : %1</source>
+        <comment>244</comment>
+        <translation>File written: %1</translation>
+    </message>
+    <message>
+        <source>Aucun programme n&apos;a pu afficher le fichier ; il est enregistré ici :
+%1</source>
+        <comment>245</comment>
+        <translation>No program could show the file; it is saved here:
+%1</translation>
+    </message>
 </context>
 </TS>

@@ -3,7 +3,14 @@
 #include "core/StringTable.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
+
+namespace {
+// How long a status line stays before the idle text comes back.
+constexpr int kStatusMilliseconds = 15000;
+} // namespace
 
 bool DialogMessageSink::Show(const MessageBox::Shown& message) {
     const QString title = LoadResString(kAppTitleId);
@@ -24,6 +31,12 @@ bool DialogMessageSink::Show(const MessageBox::Shown& message) {
                                      QMessageBox::No) == QMessageBox::Yes;
     case MessageBox::Kind::DatabaseError:
         QMessageBox::critical(parent, title, message.text);
+        return true;
+    case MessageBox::Kind::Status:
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* main = qobject_cast<QMainWindow*>(window))
+                main->statusBar()->showMessage(message.text, kStatusMilliseconds);
+        }
         return true;
     }
     return false;

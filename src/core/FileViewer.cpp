@@ -8,13 +8,11 @@ namespace {
 FileViewerRecorder* g_recorder = nullptr;
 }
 
-void OpenInViewer(const QString& path) {
+bool OpenInViewer(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (g_recorder) {
-        g_recorder->Record(absolute);
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(absolute));
+    if (g_recorder)
+        return g_recorder->Record(absolute);
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(absolute));
 }
 
 FileViewerRecorder::FileViewerRecorder() : m_previous(g_recorder) {

@@ -65,6 +65,14 @@ void ShowWarningMessage(int id, const QString& text) {
     MessageBox::Show(MessageBox::Kind::Warning, id, text);
 }
 
+void ShowInfoMessage(int id, const QString& text) {
+    MessageBox::Show(MessageBox::Kind::Info, id, text);
+}
+
+void ShowStatusMessage(int id, const QString& text) {
+    MessageBox::Show(MessageBox::Kind::Status, id, text);
+}
+
 void ShowInfoMessage(int id) {
     MessageBox::Show(MessageBox::Kind::Info, id, LoadResString(id));
 }

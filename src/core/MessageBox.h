@@ -8,7 +8,8 @@
 class MessageBox {
 public:
     // A question whose default answer is No, for what cannot be undone.
-    enum class Kind { Warning, Info, Question, QuestionDefaultNo, DatabaseError };
+    // A status is a passing line in the window's status bar, not a box.
+    enum class Kind { Warning, Info, Question, QuestionDefaultNo, DatabaseError, Status };
 
     struct Shown {
         Kind kind;
@@ -57,6 +58,8 @@ void ShowWarningMessage(int id);
 // A message whose text has been filled in (its placeholders replaced) by the caller.
 void ShowWarningMessage(int id, const QString& text);
 void ShowInfoMessage(int id);
+void ShowInfoMessage(int id, const QString& text);
+void ShowStatusMessage(int id, const QString& text);
 bool AskYesNoMessage(int id);
 bool AskYesNoMessage(int id, const QString& text, bool defaultNo);
 // A statement the data source refused: the driver's own text.

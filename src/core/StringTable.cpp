@@ -164,6 +164,11 @@ const Entry kTable[] = {
                              "relue telle qu'elle est enregistrée et votre dernière modification "
                              "n'a pas été faite.",
                              "243")},
+    {244, QT_TRANSLATE_NOOP3("StringTable", "Fichier écrit : %1", "244")},
+    {245, QT_TRANSLATE_NOOP3("StringTable",
+                             "Aucun programme n'a pu afficher le fichier ; il est enregistré "
+                             "ici :\n%1",
+                             "245")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},

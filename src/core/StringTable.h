@@ -33,6 +33,8 @@ constexpr int kDeleteArmyQuestionId = 240;
 constexpr int kOpenArmyNotDeletedId = 241;
 constexpr int kMissingTablesId = 242;
 constexpr int kArmyChangedElsewhereId = 243;
+constexpr int kFileWrittenId = 244;
+constexpr int kNoViewerId = 245;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.

@@ -5,15 +5,21 @@
 #include "StringTable.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 QString ExportFileName(const QString& name) {
+    // Separators, blanks and what common systems refuse or shells mistake become "_"; a
+    // leading dot would hide the file.
+    static const QString kAwkward = QStringLiteral("'/\\ *?:\"<>|");
     QString file = name;
     for (QChar& c : file) {
-        if (c == u'\'' || c == u' ' || c == u'/' || c == u'\\' || c == QChar(0))
+        if (kAwkward.contains(c) || c.category() == QChar::Other_Control)
             c = u'_';
     }
-    return file + QStringLiteral(".txt");
+    while (file.startsWith(QLatin1Char('.')))
+        file.remove(0, 1);
+    return (file.isEmpty() ? QStringLiteral("_") : file) + QStringLiteral(".txt");
 }
 
 QString TabbedLine(const QStringList& cells) {
@@ -37,6 +43,9 @@ bool WriteExportAndView(const QString& fileName, const QString& text) {
         ShowWarningMessage(kCannotWriteFileId, LoadResString(kCannotWriteFileId).arg(fileName));
         return false;
     }
-    OpenInViewer(fileName);
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    ShowStatusMessage(kFileWrittenId, LoadResString(kFileWrittenId).arg(path));
+    if (!OpenInViewer(fileName))
+        ShowInfoMessage(kNoViewerId, LoadResString(kNoViewerId).arg(path));
     return true;
 }

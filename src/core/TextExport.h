@@ -3,8 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// The file name an export takes from a name the player typed: apostrophes and blanks become
-// "_", and so do path separators, so that the file always lands in the current directory.
+// The file name an export takes from a name the player typed: apostrophes, blanks, path
+// separators and the characters common systems refuse in names become "_", leading dots go,
+// so that the file always lands, visible, in the current directory.
 QString ExportFileName(const QString& name);
 
 // A line of an export: every cell followed by a tab, the last one too.
@@ -14,6 +15,7 @@ QString TabbedLine(const QStringList& cells);
 // all. The path written; empty when the file could not be written.
 QString WriteExport(const QString& directory, const QString& fileName, const QString& text);
 
-// Writes the text into the current directory, then opens it in the viewer. When the file
-// cannot be written, says so and opens nothing; returns whether it was written.
+// Writes the text into the current directory, says where in the status bar, then opens it in
+// the viewer (or says that none could). When the file cannot be written, says so and opens
+// nothing; returns whether it was written.
 bool WriteExportAndView(const QString& fileName, const QString& text);
