@@ -355,12 +355,12 @@ Exit</translation>
         <translation>Battle report ...</translation>
     </message>
     <message>
-        <source>Armée</source>
-        <translation>Army</translation>
+        <source>A&amp;rmée</source>
+        <translation>A&amp;rmy</translation>
     </message>
     <message>
-        <source>Batailles</source>
-        <translation>Battles</translation>
+        <source>&amp;Batailles</source>
+        <translation>&amp;Battles</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "model/CArmy.h"
 #include "widgets/CDragRecord.h"
 #include "widgets/CDragTreeWidget.h"
+#include "widgets/CUnitStatsList.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -31,6 +32,7 @@ class TestMainWindow : public QObject {
 
 private slots:
     void menusAndToolBarDriveTheCommands();
+    void keysReachTheCommands();
     void initTestCase() {
         QString failure;
         m_source = TestDataSource::OpenSmallCatalogue(&failure);
@@ -213,12 +215,12 @@ void TestMainWindow::menusAndToolBarDriveTheCommands() {
     QList<QList<int>> menus;
     for (const QAction* menu : m_frame->menuBar()->actions())
         menus << ids(menu->menu()->actions());
-    QCOMPARE(menus, (QList<QList<int>>{
-                        {ID_ARMY_NEW, ID_ARMY_OPEN, ID_ARMY_CLOSE, ID_ARMY_SAVE, 0, ID_APP_EXIT},
-                        {ID_CATALOGUE_VIEWER},
-                        {ID_BATTLE_EDIT, ID_BATTLE_NEW, 0, ID_BATTLE_REPORT},
-                        {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_ARMYBAR},
-                        {ID_APP_ABOUT}}));
+    QCOMPARE(menus, (QList<QList<int>>{{ID_ARMY_NEW, ID_ARMY_OPEN, ID_ARMY_CLOSE, ID_ARMY_SAVE,
+                                        ID_ARMY_EXPORT, 0, ID_APP_EXIT},
+                                       {ID_CATALOGUE_VIEWER},
+                                       {ID_BATTLE_EDIT, ID_BATTLE_NEW, 0, ID_BATTLE_REPORT},
+                                       {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_ARMYBAR},
+                                       {ID_APP_ABOUT}}));
     QCOMPARE(ids(m_frame->ToolBar()->actions()),
              (QList<int>{ID_ARMY_NEW, ID_ARMY_OPEN, 0, ID_CHOOSE_RACES, ID_ARMY_EXPORT, 0,
                          ID_APP_ABOUT}));
@@ -271,6 +273,77 @@ void TestMainWindow::menusAndToolBarDriveTheCommands() {
     QCOMPARE(CArmy::Instance().Units().GetCount(), 1);
     trigger(ID_ARMY_CLOSE);
     QVERIFY(!CArmy::Instance().IsOpen() && !m_frame->Action(ID_ARMY_CLOSE)->isEnabled());
+}
+
+// The desktop's usual keys: shortcuts shown in the menus and working, mnemonics on every menu,
+// Enter and F2 for a member's properties, the menu key and Shift+F10 at the selected item.
+void TestMainWindow::keysReachTheCommands() {
+    for (const QAction* menu : m_frame->menuBar()->actions())
+        QVERIFY2(menu->text().contains(QLatin1Char('&')), qPrintable(menu->text()));
+    QCOMPARE(m_frame->Action(ID_ARMY_EXPORT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    const auto press = [this](QKeyCombination key) {
+        QApplication::setActiveWindow(m_frame.get());
+        QTest::keyClick(m_frame.get(), key.key(), key.keyboardModifiers());
+    };
+
+    // Ctrl+N asks for a new army; the army list opened by Ctrl+O has its first army chosen, so
+    // that Enter opens it.
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CArmyParamsDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->NameEdit()->setText(QStringLiteral("Au clavier"));
+        dialog->BudgetEdit()->setText(QStringLiteral("300"));
+        dialog->RaceList()->setCurrentIndex(0);
+        dialog->accept();
+    });
+    press(Qt::CTRL | Qt::Key_N);
+    QCOMPARE(CArmy::Instance().GetName(), QStringLiteral("Au clavier"));
+    press(Qt::CTRL | Qt::Key_W);
+    QVERIFY(!CArmy::Instance().IsOpen());
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    press(Qt::CTRL | Qt::Key_O);
+    QCOMPARE(CArmy::Instance().GetName(), QStringLiteral("Au clavier"));
+    CArmy::Instance().AddWarchief(*TypeNamed("T3 Orc warlord"));
+
+    // F2 and Enter in the tree and the list open the selected member's dialog.
+    CArmyView* view = m_frame->ArmyView();
+    int opened = 0;
+    const auto closeDialog = [&opened] {
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                ++opened;
+                dialog->close();
+            }
+        });
+    };
+    view->List()->setCurrentItem(view->List()->topLevelItem(0));
+    for (QWidget* where :
+         {static_cast<QWidget*>(view->Tree()), static_cast<QWidget*>(view->List())}) {
+        for (Qt::Key key : {Qt::Key_F2, Qt::Key_Return}) {
+            closeDialog();
+            QTest::keyClick(where, key);
+        }
+    }
+    QCOMPARE(opened, 4);
+
+    // The menu key and Shift+F10 open the member's menu at its item.
+    QPoint shownAt;
+    QTimer::singleShot(0, [&shownAt] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            shownAt = menu->pos();
+            menu->close();
+        }
+    });
+    QTest::keyClick(view->Tree(), Qt::Key_F10, Qt::ShiftModifier);
+    const QRect item = view->Tree()->visualItemRect(view->Tree()->WarchiefItem());
+    QVERIFY2(QRect(view->Tree()->viewport()->mapToGlobal(item.topLeft()), item.size())
+                 .adjusted(-2, -2, 2, 2)
+                 .contains(shownAt),
+             "the menu opens at the selected item");
 }
 
 QTEST_MAIN(TestMainWindow)

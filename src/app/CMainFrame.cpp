@@ -93,6 +93,11 @@ void CMainFrame::CreateArmyCommands() {
             &CMainFrame::OnAddBattle);
     connect(AddCommand(ID_BATTLE_REPORT, tr("Rapport de bataille ...")), &QAction::triggered, this,
             &CMainFrame::OnBattleReport);
+    // The desktop's usual keys, shown beside the commands in the menus.
+    Action(ID_ARMY_NEW)->setShortcut(QKeySequence::New);
+    Action(ID_ARMY_OPEN)->setShortcut(QKeySequence::Open);
+    Action(ID_ARMY_CLOSE)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    Action(ID_ARMY_EXPORT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 }
 
 void CMainFrame::UpdateCommandStates() {
@@ -158,18 +163,20 @@ void CMainFrame::CreateMenus() {
     file->addAction(Action(ID_ARMY_OPEN));
     file->addAction(Action(ID_ARMY_CLOSE));
     file->addAction(Action(ID_ARMY_SAVE));
+    file->addAction(Action(ID_ARMY_EXPORT));
     file->addSeparator();
     connect(file, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     QAction* exit = AddCommand(ID_APP_EXIT, tr("&Quitter"));
     SetPrompts(exit, tr("Quitter l'application\nQuitter"));
+    exit->setShortcut(QKeySequence::Quit);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     file->addAction(exit);
 
-    QMenu* armyMenu = menuBar()->addMenu(tr("Armée"));
+    QMenu* armyMenu = menuBar()->addMenu(tr("A&rmée"));
     armyMenu->setObjectName(QStringLiteral("menuArmy"));
     armyMenu->addAction(Action(ID_CATALOGUE_VIEWER));
 
-    QMenu* battles = menuBar()->addMenu(tr("Batailles"));
+    QMenu* battles = menuBar()->addMenu(tr("&Batailles"));
     battles->setObjectName(QStringLiteral("menuBattles"));
     battles->addAction(Action(ID_BATTLE_EDIT));
     battles->addAction(Action(ID_BATTLE_NEW));

@@ -72,6 +72,9 @@ bool CArmyListDlg::Load() {
         // Each army goes on top: the list reads from the last name to the first.
         list->insertTopLevelItem(0, row);
     }
+    // The first army chosen already, so that Enter alone opens it.
+    if (list->topLevelItemCount() > 0)
+        list->setCurrentItem(list->topLevelItem(0));
     UpdateButtons();
     return read;
 }

@@ -321,8 +321,15 @@ void CArmyView::OnContextMenu(const QPoint& globalPosition) {
 }
 
 bool CArmyView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+    // Enter and F2 give the properties of the member selected, in the tree or the list.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
+        (watched == m_pTree || watched == m_pList)) {
+        const int row = m_pList->indexOfTopLevelItem(m_pList->currentItem());
+        ShowUnitProperties(watched == m_pTree ? GetSelectedUnit() : m_pList->UnitAt(row));
+        return true;
+    }
+    if (key == Qt::Key_Delete) {
         if (watched == m_pTree) {
             OnDeleteMember();
             return true;

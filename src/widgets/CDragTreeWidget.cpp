@@ -1,6 +1,7 @@
 #include "CDragTreeWidget.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 CDragTreeWidget::CDragTreeWidget(QWidget* parent) : QTreeWidget(parent) {
@@ -29,9 +30,29 @@ void CDragTreeWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void CDragTreeWidget::contextMenuEvent(QContextMenuEvent* event) {
-    emit contextMenuRequested(event->reason() == QContextMenuEvent::Keyboard ? QPoint(-1, -1)
-                                                                             : event->globalPos());
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        emit contextMenuRequested(event->globalPos());
+    } else if (QTreeWidgetItem* item = currentItem()) {
+        // From the keyboard the menu opens at the selected item, as if right-clicked there.
+        const QRect rect = visualItemRect(item);
+        emit contextMenuRequested(
+            viewport()->mapToGlobal(QPoint(rect.left() + rect.height() / 2, rect.center().y())));
+    } else {
+        emit contextMenuRequested(QPoint(-1, -1));
+    }
     event->accept();
+}
+
+void CDragTreeWidget::keyPressEvent(QKeyEvent* event) {
+    // The menu key and Shift+F10 both ask for the menu, as on every desktop.
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        contextMenuEvent(&menu);
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 void CDragTreeWidget::startDrag(Qt::DropActions) {

@@ -12,12 +12,13 @@ public:
 signals:
     void beginDrag(const QPoint& viewportPosition);
     void rightClicked(QTreeWidgetItem* item);
-    // globalPosition is (-1, -1) when the menu was asked for from the keyboard.
+    // At the selected item when asked for from the keyboard; (-1, -1) when none is selected.
     void contextMenuRequested(const QPoint& globalPosition);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     // Drops are decided by the tree's drop target alone; the view itself never moves items.
     void dragEnterEvent(QDragEnterEvent*) override {}
