@@ -3,7 +3,6 @@
 #include "catalogue/CCatalogueBar.h"
 #include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
-#include "data/CArmyHeader.h"
 #include "data/CUnitType.h"
 #include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
@@ -11,7 +10,6 @@
 #include "editor/CRenameUnitDlg.h"
 #include "model/CArmy.h"
 #include "widgets/CDragRecord.h"
-#include "widgets/CDragTreeWidget.h"
 #include "widgets/CUnitStatsList.h"
 
 #include <QLineEdit>
@@ -38,6 +36,8 @@ private:
     // The tree as indented labels, and the list as indented names.
     QStringList TreeShape() const;
     QStringList ListShape() const;
+    // Releases a drag on the army tree, over the target item (nullptr: empty space).
+    void Release(QTreeWidgetItem* target);
     void DragMember(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
     void DropType(const QString& type, QTreeWidgetItem* target);
     void AddUnder(const QString& leaderPrefix, const QString& type);
@@ -108,24 +108,24 @@ QStringList TestArmyView::ListShape() const {
     return lines;
 }
 
-void TestArmyView::DragMember(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
+void TestArmyView::Release(QTreeWidgetItem* target) {
     CDragRecord& record = CDragRecord::Instance();
-    record.BeginArmyDrag(m_view->Tree(), dragged);
     record.m_nDropState = CDragRecord::kDroppedOnAcceptingTree;
     record.m_pTargetItem = target;
     record.m_pTargetWindow = m_view->Tree();
     m_view->FinishDrop();
 }
 
+void TestArmyView::DragMember(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
+    CDragRecord::Instance().BeginArmyDrag(m_view->Tree(), dragged);
+    Release(target);
+}
+
 void TestArmyView::DropType(const QString& name, QTreeWidgetItem* target) {
     QTreeWidget* catalogue = m_frame->CatalogueBar()->Tree();
     SelectType(name);
-    CDragRecord& record = CDragRecord::Instance();
-    record.BeginCatalogueDrag(catalogue, catalogue->currentItem());
-    record.m_nDropState = CDragRecord::kDroppedOnAcceptingTree;
-    record.m_pTargetItem = target;
-    record.m_pTargetWindow = m_view->Tree();
-    m_view->FinishDrop();
+    CDragRecord::Instance().BeginCatalogueDrag(catalogue, catalogue->currentItem());
+    Release(target);
 }
 
 void TestArmyView::AddUnder(const QString& leaderPrefix, const QString& type) {
@@ -257,10 +257,6 @@ void TestArmyView::dropsAndDragsReachTheArmy() {
     DragMember(m_view->Tree()->WarchiefItem()->child(0), ItemOf("T5"));
     QCOMPARE(m_messages->Ids(), (QList<int>{165, 154}));
     QCOMPARE(TreeShape(), before);
-    // Releasing on the dragged item itself, or on no item, does nothing.
-    DragMember(ItemOf("T5"), ItemOf("T5"));
-    DragMember(ItemOf("T5"), nullptr);
-    QCOMPARE(TreeShape(), before);
 }
 
 void TestArmyView::aFailedStoreShowsTheArmyAsStored() {
@@ -309,9 +305,6 @@ void TestArmyView::propertiesAreStoredOrForgotten() {
     answer(QStringLiteral("Grok l'Ancien"), true);
     m_view->ShowUnitProperties(brute);
     QCOMPARE(ItemOf("Grok")->text(0), QStringLiteral("Grok l'Ancien - 35 pts"));
-    CItemList<CArmyUnit*> stored;
-    CArmyDatabase::Instance().LoadArmyUnits(CArmy::Instance().GetHeader().IdArmee, stored);
-    QCOMPARE(stored.GetTail()->Nom, QStringLiteral("Grok l'Ancien"));
 }
 
 QTEST_MAIN(TestArmyView)
