@@ -219,15 +219,16 @@ void TestDatabase::failedWritesAreRolledBackAndReported() {
     QVERIFY(m_errors.first().text.contains("BattleCompo"));
     QCOMPARE(Scalar("SELECT COUNT(*) FROM Battle").toInt(), 0);
 
-    // A unit that cannot be stored keeps no key, and a read that fails says so.
+    // A unit that cannot be stored keeps no key; failed writes and reads answer 0.
     QVERIFY(m_source->ExecOnOtherConnection("DROP TABLE ArmeeCompo"));
     m_errors.clear();
     CArmyUnit unit = MakeUnit(QStringLiteral("Lost"), 0);
     QCOMPARE(m_db->InsertUnit(1, unit), 0);
     QCOMPARE(unit.IdUnite, -1);
+    QCOMPARE(m_db->UpdateUnit(unit), 0);
     CItemList<CArmyUnit*> units;
     QCOMPARE(m_db->LoadArmyUnits(1, units), 0);
-    QCOMPARE(m_errors.size(), 2);
+    QCOMPARE(m_errors.size(), 3);
 
     // With the connection closed nothing is written, and the failure is said.
     m_db->CloseDatabase();
