@@ -178,25 +178,14 @@ void TestExports::battleReportListsEachArmyWithItsUnits() {
 void TestExports::failuresWriteNothingAndOpenNothing() {
     WriteBattleReport(999);
     QCOMPARE(m_messages->Ids(), QList<int>{169});
-    QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
-
-    // A directory that cannot be written to: a clear message, no file, no viewer.
-    const QString locked = m_dir->filePath("locked");
-    QVERIFY(QDir().mkdir(locked));
-    QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
-    QVERIFY(QDir::setCurrent(locked));
-    const bool writable = QFileInfo(locked).isWritable(); // root writes anywhere
-    if (!writable) {
-        QVERIFY(!WriteExportAndView(QStringLiteral("x.txt"), QStringLiteral("text")));
-        QCOMPARE(m_messages->Ids(), (QList<int>{169, 237}));
-        QVERIFY(m_messages->Messages().last().text.contains("x.txt"));
-    }
-    // A name the file system cannot take at all fails the same way, even for root.
-    QVERIFY(!WriteExportAndView(QString(300, QLatin1Char('n')) + ".txt", QStringLiteral("t")));
-    QCOMPARE(m_messages->Ids().last(), 237);
+    // A file that cannot be written (a name too long for the file system, whoever runs this):
+    // a message naming it, no file, no viewer.
+    const QString name = QString(300, QLatin1Char('n')) + ".txt";
+    QVERIFY(!WriteExportAndView(name, QStringLiteral("t")));
+    QCOMPARE(m_messages->Ids(), (QList<int>{169, 237}));
+    QVERIFY(m_messages->Messages().last().text.contains(name));
     QVERIFY(m_viewer->Opened().isEmpty());
-    QVERIFY(QDir(locked).entryList(QDir::Files).isEmpty());
-    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
 }
 
 void TestExports::aBattleNameAlreadyTakenIsRefusedAfterTheDialog() {
