@@ -160,20 +160,11 @@ void TestArmyDialogs::listShowsArmiesLastNameFirstWithoutTheOpenOne() {
         QCOMPARE((QList<int>{dialog.ChosenArmy(), dialog.ChosenRace()}), (QList<int>{beta, 11}));
     }
 
-    // The open army is left out, unless asked for.
+    // The open army is left out.
     QCOMPARE(CArmy::Instance().Open(alpha), 1);
     CArmyListDlg excluding;
     excluding.Load();
     QCOMPARE(Names(excluding), (QStringList{"Gamma", "Beta"}));
-    excluding.SetExcludeOpen(false);
-    excluding.Load();
-    QCOMPARE(Names(excluding).size(), 3);
-
-    ClearTables();
-    QCOMPARE(CArmy::Instance().Open(AddArmy(QStringLiteral("Seule"))), 1);
-    CArmyListDlg alone;
-    alone.show();
-    QVERIFY(Names(alone).isEmpty() && !alone.OkButton()->isEnabled());
 }
 
 void TestArmyDialogs::deleteRemovesArmyWithUnitsAndBattlePlaces() {
