@@ -148,7 +148,9 @@ void TestArmyDialogs::listShowsArmiesLastNameFirstWithoutTheOpenOne() {
         QCOMPARE((QStringList{item->text(1), item->text(2), item->text(3)}),
                  (QStringList{GetRaceName(11), "750", "0"}));
 
-        // OK with nothing chosen is a cancel; a double click chooses.
+        // The first row comes chosen; OK with nothing chosen is a cancel; a double click chooses.
+        QVERIFY(list->topLevelItem(0)->isSelected());
+        list->clearSelection();
         dialog.accept();
         QVERIFY(dialog.result() == QDialog::Rejected && dialog.ChosenArmy() == -1);
         dialog.show();
@@ -184,6 +186,7 @@ void TestArmyDialogs::deleteRemovesArmyWithUnitsAndBattlePlaces() {
     // Nothing chosen: the user is told to choose.
     CArmyListDlg dialog;
     dialog.Load();
+    dialog.ArmyList()->clearSelection();
     QVERIFY(!dialog.DeleteButton()->isEnabled());
     dialog.OnDelete();
     QCOMPARE(messages.Ids(), QList<int>{161});

@@ -77,10 +77,15 @@ CUnitType* TestExports::Type(CMainFrame& frame, const QString& name) const {
     return nullptr;
 }
 
+// Names stay in the current directory, visible, and free of what common systems refuse.
 void TestExports::fileNamesStayInTheCurrentDirectory() {
     QCOMPARE(ExportFileName(QStringLiteral("a/b")), QStringLiteral("a_b.txt"));
-    QCOMPARE(ExportFileName(QStringLiteral("../x")), QStringLiteral(".._x.txt"));
-    QCOMPARE(ExportFileName(QStringLiteral("..\\..\\x")), QStringLiteral(".._.._x.txt"));
+    QCOMPARE(ExportFileName(QStringLiteral("../x")), QStringLiteral("_x.txt"));
+    QCOMPARE(ExportFileName(QStringLiteral("..\\..\\x")), QStringLiteral("_.._x.txt"));
+    QCOMPARE(ExportFileName(QStringLiteral("Gué*?:\"<>|\t\x01é")),
+             QStringLiteral("Gué_________é.txt"));
+    QCOMPARE(ExportFileName(QStringLiteral(".cachée")), QStringLiteral("cachée.txt"));
+    QCOMPARE(ExportFileName(QStringLiteral("..")), QStringLiteral("_.txt"));
 }
 
 void TestExports::armyExportWritesWhatTheListShows() {
@@ -172,7 +177,20 @@ void TestExports::battleReportListsEachArmyWithItsUnits() {
 
     WriteBattleReport(battle.IdBattle);
     QCOMPARE(Read("Col_du_nord.txt"), expected);
-    QVERIFY(m_messages->Ids().isEmpty());
+    // The status bar says where it went; the viewer shows it.
+    const QString path = m_dir->filePath("Col_du_nord.txt");
+    QCOMPARE(m_messages->Ids(), QList<int>{244});
+    QCOMPARE(m_messages->Messages().first().kind, MessageBox::Kind::Status);
+    QVERIFY2(m_messages->Messages().first().text.contains(path),
+             qPrintable(m_messages->Messages().first().text));
+    QCOMPARE(m_viewer->Opened(), QStringList{path});
+
+    // Where nothing can show it, a message gives the path.
+    m_messages->Clear();
+    m_viewer->SetNoViewer();
+    WriteBattleReport(battle.IdBattle);
+    QCOMPARE(m_messages->Ids(), (QList<int>{244, 245}));
+    QVERIFY(m_messages->Messages().last().text.contains(path));
 }
 
 void TestExports::failuresWriteNothingAndOpenNothing() {

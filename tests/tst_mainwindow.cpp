@@ -286,18 +286,18 @@ void TestMainWindow::keysReachTheCommands() {
         QTest::keyClick(m_frame.get(), key.key(), key.keyboardModifiers());
     };
 
-    // Ctrl+N asks for a new army; the army list opened by Ctrl+O has its first army chosen, so
-    // that Enter opens it.
+    // Ctrl+N asks for a new army; the army list opened by Ctrl+O has its first army (the last
+    // name) chosen, so that Enter opens it.
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<CArmyParamsDlg*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        dialog->NameEdit()->setText(QStringLiteral("Au clavier"));
+        dialog->NameEdit()->setText(QStringLiteral("Zèle au clavier"));
         dialog->BudgetEdit()->setText(QStringLiteral("300"));
         dialog->RaceList()->setCurrentIndex(0);
         dialog->accept();
     });
     press(Qt::CTRL | Qt::Key_N);
-    QCOMPARE(CArmy::Instance().GetName(), QStringLiteral("Au clavier"));
+    QCOMPARE(CArmy::Instance().GetName(), QStringLiteral("Zèle au clavier"));
     press(Qt::CTRL | Qt::Key_W);
     QVERIFY(!CArmy::Instance().IsOpen());
     QTimer::singleShot(0, [] {
@@ -306,7 +306,7 @@ void TestMainWindow::keysReachTheCommands() {
         QTest::keyClick(dialog, Qt::Key_Return);
     });
     press(Qt::CTRL | Qt::Key_O);
-    QCOMPARE(CArmy::Instance().GetName(), QStringLiteral("Au clavier"));
+    QCOMPARE(CArmy::Instance().GetName(), QStringLiteral("Zèle au clavier"));
     CArmy::Instance().AddWarchief(*TypeNamed("T3 Orc warlord"));
 
     // F2 and Enter in the tree and the list open the selected member's dialog.
