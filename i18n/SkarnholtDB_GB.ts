@@ -1081,5 +1081,54 @@ Set it up with the script scripts/setup-datasource.sh, then start SkarnholtDB ag
         <translation>No program could show the file; it is saved here:
 %1</translation>
     </message>
+    <message>
+        <source>Qualité</source>
+        <comment>246</comment>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <comment>247</comment>
+        <translation>Strength</translation>
+    </message>
+    <message>
+        <source>Résistance</source>
+        <comment>248</comment>
+        <translation>Resistance</translation>
+    </message>
+    <message>
+        <source>Valeur</source>
+        <comment>249</comment>
+        <translation>Valour</translation>
+    </message>
+    <message>
+        <source>Jet de protection</source>
+        <comment>250</comment>
+        <translation>Save roll</translation>
+    </message>
+    <message>
+        <source>Terrible</source>
+        <comment>251</comment>
+        <translation>Terror</translation>
+    </message>
+    <message>
+        <source>Éclairage</source>
+        <comment>252</comment>
+        <translation>Lighting</translation>
+    </message>
+    <message>
+        <source>Mouvement (cm)</source>
+        <comment>253</comment>
+        <translation>Movement (cm)</translation>
+    </message>
+    <message>
+        <source>%1
+Français : %2
+Anglais : %3</source>
+        <comment>254</comment>
+        <translation>%1
+French: %2
+English: %3</translation>
+    </message>
 </context>
 </TS>

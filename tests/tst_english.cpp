@@ -2,6 +2,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CSkarnholtDBApp.h"
+#include "army/CellFormats.h"
 #include "catalogue/CCatalogueBar.h"
 #include "catalogue/CUnitTypePropertiesDlg.h"
 #include "catalogue/CVisibleRacesDlg.h"
@@ -9,6 +10,8 @@
 #include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CUnitType.h"
+#include "editor/CArmyView.h"
+#include "widgets/CUnitStatsList.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -84,6 +87,8 @@ void TestEnglish::frenchWithoutTheModuleEnglishWithIt() {
     QCOMPARE(menus, (QStringList{"&File", "A&rmy", "&Battles", "&View", "&Help"}));
     QCOMPARE(frame.Action(ID_VIEW_ARMYBAR)->text(), QStringLiteral("Army bar"));
     QCOMPARE(frame.Action(ID_CHOOSE_RACES)->toolTip(), QStringLiteral("Select the races shown"));
+    QCOMPARE(frame.ArmyView()->List()->headerItem()->toolTip(1 + kSaveColumn),
+             QStringLiteral("Save roll"));
     QCOMPARE(frame.Action(ID_APP_EXIT)->text(), QStringLiteral("E&xit"));
     QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("messagePane"))->text(),
              QStringLiteral("Ready"));

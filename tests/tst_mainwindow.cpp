@@ -126,6 +126,9 @@ void TestMainWindow::treeShowsTheChosenRacesWithTypesInKindOrder() {
                                              "T6 Rock lobber", "T2 One-eyed brute"}));
     QCOMPARE(ChildTexts("Dwarf"), (QStringList{"Dwarf lord", "Iron cannon"}));
     QVERIFY(!TypeNamed("Kindless spirit")); // unknown kind: not in the bar at all
+    // A name cut off by the narrow bar shows whole, in both languages, on hovering.
+    QCOMPARE(tree->topLevelItem(1)->child(0)->toolTip(0),
+             QStringLiteral("T3 Orc warlord\nFrançais : Chef d'orcs\nAnglais : T3 Orc warlord"));
 
     // A right-click selects what is under the mouse, and nothing on empty space. A race node is
     // no type and has no menu; without an army a type's menu only shows its properties.

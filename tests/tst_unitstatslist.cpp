@@ -67,6 +67,13 @@ void TestUnitStatsList::columnsAndUnitRows() {
     list.SetImageList(&m_images);
     InsertUnitColumns(list);
     QCOMPARE(Titles(list), QStringList{"Nom"} + stats + QStringList{"Notes"});
+    // Abbreviated titles tell their full name on hovering; the others need none.
+    QStringList tips;
+    for (int column = 1; column <= kStatColumnCount; ++column)
+        tips << list.headerItem()->toolTip(column);
+    QCOMPARE(tips, (QStringList{"Qualité", "", "Force", "Résistance", "Valeur", "", "", "",
+                                "Mouvement (cm)", "Jet de protection", "Terrible", "Éclairage", "",
+                                "", "", ""}));
 
     // Each row with its unit, its kind's icon and its indent.
     CArmyUnit c = Infantry("C");

@@ -108,23 +108,23 @@ QString FormatReportNotesText(const CArmyUnit& unit) {
 const CStatColumn (&StatColumns())[kStatColumnCount] {
     // clang-format off
     static const CStatColumn columns[kStatColumnCount] = {
-        {143, kStatWidth, [](const CUnitStats& s) { return GetQualityName(s.IdQualite, s.CombatantType); }, true},
-        {142, kStatWidth, [](const CUnitStats& s) { return GetDisciplineName(s.IdType, s.CombatantType); }, true},
-        {141, kStatWidth, [](const CUnitStats& s) { return FormatStatValue(s.Force); }, true},
-        {140, kStatWidth, [](const CUnitStats& s) { return FormatStatValue(s.Resistance); }, true},
-        {139, kStatWidth, [](const CUnitStats& s) { return FormatStatValue(s.Valeur); }, true},
+        {143, 246, kStatWidth, [](const CUnitStats& s) { return GetQualityName(s.IdQualite, s.CombatantType); }, true},
+        {142, 0, kStatWidth, [](const CUnitStats& s) { return GetDisciplineName(s.IdType, s.CombatantType); }, true},
+        {141, 247, kStatWidth, [](const CUnitStats& s) { return FormatStatValue(s.Force); }, true},
+        {140, 248, kStatWidth, [](const CUnitStats& s) { return FormatStatValue(s.Resistance); }, true},
+        {139, 249, kStatWidth, [](const CUnitStats& s) { return FormatStatValue(s.Valeur); }, true},
         // The shield shows as a picture only.
-        {232, kStatWidth, [](const CUnitStats&) { return QString(); }, false},
-        {138, kStatWidth, FormatArmourText, true},
-        {137, kStatWidth, FormatWeaponsText, true},
-        {136, kStatWidth, FormatMovementText, true},
-        {135, kStatWidth, [](const CUnitStats& s) { return FormatSaveText(s.JetSauvegarde, s.CombatantType); }, true},
-        {134, kStatWidth, [](const CUnitStats& s) { return FormatTerribleText(s.Terrible); }, true},
-        {133, kStatWidth, [](const CUnitStats& s) { return GetLightingName(s.IdEclairage, s.CombatantType); }, true},
-        {132, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.Points, s.CombatantType); }, false},
-        {131, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.UPG, s.CombatantType); }, false},
-        {130, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.Min, s.CombatantType); }, false},
-        {129, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.Max, s.CombatantType); }, false},
+        {232, 0, kStatWidth, [](const CUnitStats&) { return QString(); }, false},
+        {138, 0, kStatWidth, FormatArmourText, true},
+        {137, 0, kStatWidth, FormatWeaponsText, true},
+        {136, 253, kStatWidth, FormatMovementText, true},
+        {135, 250, kStatWidth, [](const CUnitStats& s) { return FormatSaveText(s.JetSauvegarde, s.CombatantType); }, true},
+        {134, 251, kStatWidth, [](const CUnitStats& s) { return FormatTerribleText(s.Terrible); }, true},
+        {133, 252, kStatWidth, [](const CUnitStats& s) { return GetLightingName(s.IdEclairage, s.CombatantType); }, true},
+        {132, 0, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.Points, s.CombatantType); }, false},
+        {131, 0, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.UPG, s.CombatantType); }, false},
+        {130, 0, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.Min, s.CombatantType); }, false},
+        {129, 0, kStatWidth, [](const CUnitStats& s) { return FormatPointsText(s.Max, s.CombatantType); }, false},
     };
     // clang-format on
     return columns;

@@ -45,11 +45,13 @@ QString FormatNotesText(const CArmyUnit& unit);
 // The notes of the report line; a leader shows its command points even as a mount.
 QString FormatReportNotesText(const CArmyUnit& unit);
 
-// One statistic column: its title, its width in the lists, its text, and whether the army
-// export and the battle report print it (they leave out the shield, which the armour text
-// names, and the prices). A new statistic is one more line of StatColumns().
+// One statistic column: its title, the full name behind an abbreviated title (0 when the
+// title says it all), its width in the lists, its text, and whether the army export and the
+// battle report print it (they leave out the shield, which the armour text names, and the
+// prices). A new statistic is one more line of StatColumns().
 struct CStatColumn {
     int titleId;
+    int fullNameId;
     int listWidth;
     QString (*text)(const CUnitStats& stats);
     bool printed;

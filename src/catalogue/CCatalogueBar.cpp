@@ -5,6 +5,7 @@
 #include "army/ValueNames.h"
 #include "core/CommandIds.h"
 #include "core/Resources.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CRace.h"
 #include "data/CUnitType.h"
@@ -139,6 +140,9 @@ void CCatalogueBar::RebuildTree() {
                 continue;
             auto* node = new QTreeWidgetItem(raceNode, QStringList{type->NomGB});
             node->setIcon(0, m_images.Icon(GetUnitKindImageByCombatantType(type->CombatantType)));
+            // The bar is narrow: the whole name, in both languages, on hovering.
+            node->setToolTip(
+                0, LoadResString(kUnitTypeTipId).arg(type->NomGB, type->NomFR, type->NomGB));
             node->setData(0, Qt::UserRole, QVariant::fromValue<void*>(type));
             node->setData(0, Qt::UserRole + 1, kUnitTypeNode);
             node->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);

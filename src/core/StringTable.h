@@ -35,6 +35,8 @@ constexpr int kMissingTablesId = 242;
 constexpr int kArmyChangedElsewhereId = 243;
 constexpr int kFileWrittenId = 244;
 constexpr int kNoViewerId = 245;
+// A catalogue entry's tooltip: its name, then its French and English names.
+constexpr int kUnitTypeTipId = 254;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.

@@ -26,18 +26,20 @@ constexpr int kTypeStatsOffset = 2;
 constexpr int kFirstColumnMargin = 96;
 constexpr int kColumnMargin = 24;
 
-void AppendColumn(CUnitStatsList& list, int titleId, int width) {
+void AppendColumn(CUnitStatsList& list, int titleId, int width, int fullNameId = 0) {
     const int column = list.columnCount();
     list.setColumnCount(column + 1);
     QTreeWidgetItem* header = list.headerItem();
     header->setText(column, LoadResString(titleId));
+    if (fullNameId != 0)
+        header->setToolTip(column, LoadResString(fullNameId));
     header->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
     list.setColumnWidth(column, width);
 }
 
 void AppendStatBlock(CUnitStatsList& list) {
     for (const CStatColumn& column : StatColumns())
-        AppendColumn(list, column.titleId, column.listWidth);
+        AppendColumn(list, column.titleId, column.listWidth, column.fullNameId);
 }
 
 QIcon ImageOf(const CUnitStatsList& list, int image) {
