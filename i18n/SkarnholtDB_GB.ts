@@ -1058,13 +1058,6 @@ Select the races shown</translation>
         <translation>This army is open in the editor: close it before deleting it.</translation>
     </message>
     <message>
-        <source>La source de données « Skarnholt » ne contient pas les tables du programme (%1).
-Préparez-la avec le script scripts/setup-datasource.sh, puis relancez SkarnholtDB.</source>
-        <comment>242</comment>
-        <translation>The data source “Skarnholt” lacks the tables of the program (%1).
-Set it up with the script scripts/setup-datasource.sh, then start SkarnholtDB again.</translation>
-    </message>
-    <message>
         <source>Cette armée vient d&apos;être modifiée par un autre programme : elle est relue telle qu&apos;elle est enregistrée et votre dernière modification n&apos;a pas été faite.</source>
         <comment>243</comment>
         <translation>This army has just been changed by another program: it is read again as it is stored, and your last change was not made.</translation>
@@ -1129,6 +1122,13 @@ Anglais : %3</source>
         <translation>%1
 French: %2
 English: %3</translation>
+    </message>
+    <message>
+        <source>La source de données « Skarnholt » ne contient pas les tables du programme (%1).
+Préparez-la avec la commande skarnholtdb-setup-datasource (ou, dans les sources, le script scripts/setup-datasource.sh), puis relancez SkarnholtDB.</source>
+        <comment>242</comment>
+        <translation>The data source “Skarnholt” lacks the tables of the program (%1).
+Set it up with the command skarnholtdb-setup-datasource (or, in the sources, the script scripts/setup-datasource.sh), then start SkarnholtDB again.</translation>
     </message>
 </context>
 </TS>

@@ -156,8 +156,9 @@ const Entry kTable[] = {
                              "241")},
     {242, QT_TRANSLATE_NOOP3("StringTable",
                              "La source de données « Skarnholt » ne contient pas les tables du "
-                             "programme (%1).\nPréparez-la avec le script "
-                             "scripts/setup-datasource.sh, puis relancez SkarnholtDB.",
+                             "programme (%1).\nPréparez-la avec la commande "
+                             "skarnholtdb-setup-datasource (ou, dans les sources, le script "
+                             "scripts/setup-datasource.sh), puis relancez SkarnholtDB.",
                              "242")},
     {243, QT_TRANSLATE_NOOP3("StringTable",
                              "Cette armée vient d'être modifiée par un autre programme : elle est "
