@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installed like any desktop program: into a temporary prefix, validated, then used from there
 # (the data-source set-up with its db/, the exporter speaking the desktop's language through
-# the installed English module); and as a Debian package, whose files are where the desktop
+# the installed English module, the start-up in the documents folder); and as a Debian package, whose files are where the desktop
 # entry says.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
@@ -33,6 +33,15 @@ cd "$work"
 titles() { LANG=$1 LC_ALL=$1 "$prefix/bin/skarnholtdb-export" catalogue >/dev/null && sed -n 6p SkarnholtArmyList.txt | cut -f2; }
 check "English where the desktop speaks English" test "$(titles C.UTF-8)" = Name
 check "French where the desktop speaks French" test "$(titles fr_FR.UTF-8)" = Nom
+
+# Started as the desktop entry and ./run.sh start it, a program works in the player's documents
+# folder for it, made when missing: exports land there, whatever folder it was started from.
+mkdir -p "$HOME/.config"
+echo 'XDG_DOCUMENTS_DIR="$HOME/Mes documents"' > "$HOME/.config/user-dirs.dirs"
+rm -f SkarnholtArmyList.txt
+"$prefix/bin/skarnholtdb-start" "$prefix/bin/skarnholtdb-export" catalogue >/dev/null
+check "exports land in the documents folder" test -s "$work/Mes documents/SkarnholtDB/SkarnholtArmyList.txt"
+check "and not where it was started" test ! -e SkarnholtArmyList.txt
 
 # The Debian package: built from the same build, unpacked into a scratch root.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
