@@ -114,6 +114,28 @@ void TestDatabase::loadsInTheirOrderAndReadsArmiesBackByKey() {
                     .arg(army->NombrePointMax)
                     .arg(army->CoutTotal);
     QCOMPARE(rows, (QStringList{"Aube 500 0", "Horde d'Ork 1200 345", "L'armée d'Urk 1500 0"}));
+
+    // Lists come in a French reader's order whatever the back end's collation: case and accents
+    // only part names otherwise equal, and the same name keeps its key order.
+    const QStringList names{"zèbre", "Élite", "armée", "Ours", "Armée", "elite", "Epée", "Ébène"};
+    for (const QString& name : names)
+        QCOMPARE(m_db->InsertArmy(9, name, 100, nullptr), 1);
+    const CIdList none;
+    for (const char* name : {"Écluse", "Zone", "éclat"})
+        QCOMPARE(m_db->InsertBattle(QString::fromUtf8(name), QString(), none), 1);
+    armies.RemoveAll();
+    m_db->LoadArmies(armies);
+    QStringList sorted;
+    for (const CArmyHeader* army : armies)
+        sorted << army->Nom;
+    QCOMPARE(sorted, (QStringList{"armée", "Armée", "Aube", "Ébène", "elite", "Élite", "Epée",
+                                  "Horde d'Ork", "L'armée d'Urk", "Ours", "zèbre"}));
+    CItemList<CBattle*> battles;
+    m_db->LoadBattles(battles);
+    QStringList battleNames;
+    for (const CBattle* battle : battles)
+        battleNames << battle->Nom;
+    QCOMPARE(battleNames, (QStringList{"éclat", "Écluse", "Zone"}));
 }
 
 void TestDatabase::unitsKeepEveryFieldInItsColumn() {
