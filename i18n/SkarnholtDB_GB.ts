@@ -1130,5 +1130,131 @@ Préparez-la avec la commande skarnholtdb-setup-datasource (ou, dans les sources
         <translation>The data source “Skarnholt” lacks the tables of the program (%1).
 Set it up with the command skarnholtdb-setup-datasource (or, in the sources, the script scripts/setup-datasource.sh), then start SkarnholtDB again.</translation>
     </message>
+    <message>
+        <source>ajouter %1</source>
+        <comment>255</comment>
+        <translation>add %1</translation>
+    </message>
+    <message>
+        <source>supprimer %1</source>
+        <comment>256</comment>
+        <translation>delete %1</translation>
+    </message>
+    <message>
+        <source>déplacer %1</source>
+        <comment>257</comment>
+        <translation>move %1</translation>
+    </message>
+    <message>
+        <source>modifier %1</source>
+        <comment>258</comment>
+        <translation>change %1</translation>
+    </message>
+    <message>
+        <source>renommer %1</source>
+        <comment>259</comment>
+        <translation>rename %1</translation>
+    </message>
+    <message>
+        <source>modifier les paramètres de l&apos;armée</source>
+        <comment>260</comment>
+        <translation>change the army&apos;s settings</translation>
+    </message>
+    <message>
+        <source>Annuler : %1</source>
+        <comment>261</comment>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>Rétablir : %1</source>
+        <comment>262</comment>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <source>É&amp;dition</source>
+        <comment>263</comment>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <comment>264</comment>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Rétablir</source>
+        <comment>265</comment>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>L&apos;armée dépasse son budget de %1 points.</source>
+        <comment>266</comment>
+        <translation>The army is %1 points over its budget.</translation>
+    </message>
+    <message>
+        <source>L&apos;armée n&apos;a pas de chef de guerre.</source>
+        <comment>267</comment>
+        <translation>The army has no warchief.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas de la race de l&apos;armée (%2).</source>
+        <comment>268</comment>
+        <translation>%1 is not of the army&apos;s race (%2).</translation>
+    </message>
+    <message>
+        <source>%1 a %2 musiciens pour %3 figurines : il en faut moins que de figurines.</source>
+        <comment>269</comment>
+        <translation>%1 has %2 musicians for %3 figures: there must be fewer musicians than figures.</translation>
+    </message>
+    <message>
+        <source>%1 a %2 figurines ; son type en permet de %3 à %4.</source>
+        <comment>270</comment>
+        <translation>%1 has %2 figures; its type allows %3 to %4.</translation>
+    </message>
+    <message>
+        <source>%1 est de qualité %2 ; son type permet de %3 à %4.</source>
+        <comment>271</comment>
+        <translation>%1 is of quality %2; its type allows %3 to %4.</translation>
+    </message>
+    <message>
+        <source>Le chef de groupe %1 ne commande aucune unité.</source>
+        <comment>272</comment>
+        <translation>Group leader %1 commands no unit.</translation>
+    </message>
+    <message>
+        <source>%1 membres s&apos;appellent « %2 ».</source>
+        <comment>273</comment>
+        <translation>%1 members are called “%2”.</translation>
+    </message>
+    <message>
+        <source>&amp;Problèmes de l&apos;armée</source>
+        <comment>274</comment>
+        <translation>Army &amp;problems</translation>
+    </message>
+    <message>
+        <source>Aucun problème.</source>
+        <comment>275</comment>
+        <translation>No problem.</translation>
+    </message>
+    <message>
+        <source>Afficher ou masquer les problèmes de l&apos;armée
+Problèmes de l&apos;armée</source>
+        <comment>32791</comment>
+        <translation>Show or hide the problems of the army
+Army problems</translation>
+    </message>
+    <message>
+        <source>Annuler la dernière modification
+Annuler</source>
+        <comment>57643</comment>
+        <translation>Undo the last change
+Undo</translation>
+    </message>
+    <message>
+        <source>Rétablir la modification annulée
+Rétablir</source>
+        <comment>57644</comment>
+        <translation>Redo the change undone
+Redo</translation>
+    </message>
 </context>
 </TS>

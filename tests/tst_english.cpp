@@ -84,7 +84,7 @@ void TestEnglish::frenchWithoutTheModuleEnglishWithIt() {
     QStringList menus;
     for (QAction* menu : frame.menuBar()->actions())
         menus << menu->text();
-    QCOMPARE(menus, (QStringList{"&File", "A&rmy", "&Battles", "&View", "&Help"}));
+    QCOMPARE(menus, (QStringList{"&File", "&Edit", "A&rmy", "&Battles", "&View", "&Help"}));
     QCOMPARE(frame.Action(ID_VIEW_ARMYBAR)->text(), QStringLiteral("Army bar"));
     QCOMPARE(frame.Action(ID_CHOOSE_RACES)->toolTip(), QStringLiteral("Select the races shown"));
     QCOMPARE(frame.ArmyView()->List()->headerItem()->toolTip(1 + kSaveColumn),

@@ -10,11 +10,13 @@
 #include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CBattle.h"
+#include "editor/CArmyHistory.h"
 #include "editor/CArmyListDlg.h"
 #include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
 #include "editor/CArmyViewerDlg.h"
+#include "editor/CProblemsPanel.h"
 #include "export/BattleReport.h"
 #include "model/CArmy.h"
 
@@ -50,6 +52,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
 
     CreateCatalogueBar();
     CreateArmyCommands();
+    CreateEditCommands();
     CreateToolBar();
     CreateMenus();
     CreateStatusBar();
@@ -98,6 +101,43 @@ void CMainFrame::CreateArmyCommands() {
     Action(ID_ARMY_OPEN)->setShortcut(QKeySequence::Open);
     Action(ID_ARMY_CLOSE)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     Action(ID_ARMY_EXPORT)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+}
+
+void CMainFrame::CreateEditCommands() {
+    m_pHistory = new CArmyHistory(CArmy::Instance(), this);
+    QAction* undo = AddCommand(ID_EDIT_UNDO, LoadResString(kUndoId));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undo, &QAction::triggered, m_pHistory, &CArmyHistory::Undo);
+    QAction* redo = AddCommand(ID_EDIT_REDO, LoadResString(kRedoId));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                        QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(redo, &QAction::triggered, m_pHistory, &CArmyHistory::Redo);
+    connect(m_pHistory, &CArmyHistory::stateChanged, this, &CMainFrame::UpdateUndoCommands);
+
+    // Under the army view only: the catalogue bar keeps the whole left side.
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    m_pProblems = new CProblemsPanel(CArmy::Instance(), this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_pProblems);
+    m_pProblems->hide();
+    QAction* toggle = m_pProblems->toggleViewAction();
+    toggle->setText(LoadResString(kProblemsPanelId));
+    toggle->setObjectName(CommandObjectName(ID_VIEW_PROBLEMS));
+    toggle->setData(int(ID_VIEW_PROBLEMS));
+    SetPrompts(toggle, LoadResString(ID_VIEW_PROBLEMS));
+    m_actions.insert(ID_VIEW_PROBLEMS, toggle);
+    connect(m_pProblems, &CProblemsPanel::memberChosen, m_pArmyView, &CArmyView::SelectMember);
+    UpdateUndoCommands();
+}
+
+void CMainFrame::UpdateUndoCommands() {
+    // A member's name may hold "&": it is no mnemonic.
+    const auto set = [](QAction* action, const QString& text, bool enabled) {
+        action->setText(QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        action->setToolTip(text);
+        action->setEnabled(enabled);
+    };
+    set(Action(ID_EDIT_UNDO), m_pHistory->UndoText(), m_pHistory->Stack().canUndo());
+    set(Action(ID_EDIT_REDO), m_pHistory->RedoText(), m_pHistory->Stack().canRedo());
 }
 
 void CMainFrame::UpdateCommandStates() {
@@ -150,6 +190,9 @@ void CMainFrame::CreateToolBar() {
     m_pToolBar->addAction(Action(ID_ARMY_NEW));
     m_pToolBar->addAction(Action(ID_ARMY_OPEN));
     m_pToolBar->addSeparator();
+    m_pToolBar->addAction(Action(ID_EDIT_UNDO));
+    m_pToolBar->addAction(Action(ID_EDIT_REDO));
+    m_pToolBar->addSeparator();
     m_pToolBar->addAction(Action(ID_CHOOSE_RACES));
     m_pToolBar->addAction(Action(ID_ARMY_EXPORT));
     m_pToolBar->addSeparator();
@@ -171,6 +214,11 @@ void CMainFrame::CreateMenus() {
     exit->setShortcut(QKeySequence::Quit);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     file->addAction(exit);
+
+    QMenu* edit = menuBar()->addMenu(LoadResString(kEditMenuId));
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    edit->addAction(Action(ID_EDIT_UNDO));
+    edit->addAction(Action(ID_EDIT_REDO));
 
     QMenu* armyMenu = menuBar()->addMenu(tr("A&rmée"));
     armyMenu->setObjectName(QStringLiteral("menuArmy"));
@@ -198,6 +246,7 @@ void CMainFrame::CreateMenus() {
             [this](bool shown) { statusBar()->setVisible(shown); });
     view->addAction(statusBarAction);
     view->addAction(Action(ID_VIEW_ARMYBAR));
+    view->addAction(Action(ID_VIEW_PROBLEMS));
 
     QMenu* help = menuBar()->addMenu(tr("&?"));
     help->setObjectName(QStringLiteral("menuHelp"));

@@ -5,8 +5,10 @@
 #include <QHash>
 #include <QMainWindow>
 
+class CArmyHistory;
 class CArmyView;
 class CCatalogueBar;
+class CProblemsPanel;
 class CKeyboardIndicators;
 class CUnitType;
 class QAction;
@@ -23,6 +25,8 @@ public:
     CCatalogueBar* CatalogueBar() const { return m_pCatalogueBar; }
     CArmyView* ArmyView() const { return m_pArmyView; }
     QToolBar* ToolBar() const { return m_pToolBar; }
+    CArmyHistory* History() const { return m_pHistory; }
+    CProblemsPanel* ProblemsPanel() const { return m_pProblems; }
 
     // Passed to the catalogue bar.
     void ChooseShownRaces();
@@ -57,10 +61,14 @@ private:
     void CreateStatusBar();
     void CreateCatalogueBar();
     void CreateArmyCommands();
+    void CreateEditCommands();
+    void UpdateUndoCommands();
 
     QHash<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
     CCatalogueBar* m_pCatalogueBar = nullptr;
     CArmyView* m_pArmyView = nullptr;
     CKeyboardIndicators* m_pIndicators = nullptr;
+    CArmyHistory* m_pHistory = nullptr;
+    CProblemsPanel* m_pProblems = nullptr;
 };

@@ -37,6 +37,29 @@ constexpr int kFileWrittenId = 244;
 constexpr int kNoViewerId = 245;
 // A catalogue entry's tooltip: its name, then its French and English names.
 constexpr int kUnitTypeTipId = 254;
+// What undo and redo name each operation ("supprimer %1"), and their commands' texts.
+constexpr int kUndoAddId = 255;
+constexpr int kUndoDeleteId = 256;
+constexpr int kUndoMoveId = 257;
+constexpr int kUndoChangeId = 258;
+constexpr int kUndoRenameId = 259;
+constexpr int kUndoArmyPropertiesId = 260;
+constexpr int kUndoTextId = 261;
+constexpr int kRedoTextId = 262;
+constexpr int kEditMenuId = 263;
+constexpr int kUndoId = 264;
+constexpr int kRedoId = 265;
+// The army's problems, and their panel.
+constexpr int kOverBudgetId = 266;
+constexpr int kNoWarchiefProblemId = 267;
+constexpr int kOtherRaceId = 268;
+constexpr int kTooManyMusiciansId = 269;
+constexpr int kFiguresOutOfRangeId = 270;
+constexpr int kQualityOutOfRangeId = 271;
+constexpr int kLeaderWithoutUnitId = 272;
+constexpr int kSameNameId = 273;
+constexpr int kProblemsPanelId = 274;
+constexpr int kNoProblemId = 275;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.

@@ -6,6 +6,7 @@
 #include "widgets/CTreeDropTarget.h"
 
 #include <QSignalBlocker>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -67,6 +68,18 @@ QTreeWidgetItem* CArmyTree::NewItem(CArmyUnit* unit) const {
 CArmyUnit* CArmyTree::SelectedUnit() const {
     const QList<QTreeWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? nullptr : UnitOf(selected.first());
+}
+
+void CArmyTree::SelectUnit(const CArmyUnit& unit) {
+    // An attached unit has no item of its own: its main unit stands for it.
+    const CArmyUnit* shown = unit.m_pMainUnit ? unit.m_pMainUnit : &unit;
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        if (UnitOf(*it) == shown) {
+            setCurrentItem(*it);
+            scrollToItem(*it);
+            return;
+        }
+    }
 }
 
 void CArmyTree::Clear(bool forget) {

@@ -25,6 +25,8 @@ public:
     static QString UnitLabel(const CArmyUnit& unit);
     static CArmyUnit* UnitOf(const QTreeWidgetItem* item);
     CArmyUnit* SelectedUnit() const;
+    // Selects the member's item and brings it into view.
+    void SelectUnit(const CArmyUnit& unit);
     QTreeWidgetItem* WarchiefItem() const { return m_pWarchiefItem; }
 
 private:

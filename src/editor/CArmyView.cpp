@@ -172,6 +172,15 @@ void CArmyView::Rebuild(CArmyUnit* focus, bool select) {
     RefreshHeader();
 }
 
+void CArmyView::SelectMember(int key) {
+    for (const CArmyUnit* unit : CArmy::Instance().Units()) {
+        if (unit->IdUnite == key) {
+            m_pTree->SelectUnit(*unit);
+            return;
+        }
+    }
+}
+
 void CArmyView::OnArmyChanged(CArmyUnit* focus, bool select) {
     Rebuild(focus, select);
 }

@@ -54,6 +54,8 @@ public:
     QMenu* CreateContextMenu(bool overItem) const;
 
 public slots:
+    // Selects the member of the key in the tree, and so in the list.
+    void SelectMember(int key);
     void OnAddWarchief();
     void OnAddGroupLeader();
     void OnAddUnit();

@@ -126,17 +126,21 @@ void CArmy::Clear() {
 }
 
 int CArmy::Create(int raceId, const QString& name, int budget) {
+    Forget();
     Clear();
     m_bOpen = 0;
     CArmyHeader header;
-    if (!m_db.InsertArmy(raceId, name, budget, &header))
-        return 0;
-    m_header = header;
-    m_bOpen = 1;
-    return 1;
+    const int created = m_db.InsertArmy(raceId, name, budget, &header);
+    if (created) {
+        m_header = header;
+        m_bOpen = 1;
+    }
+    emit replaced();
+    return created;
 }
 
 int CArmy::Read(int armyId) {
+    Forget();
     m_bOpen = 0;
     Clear();
     CArmyDatabase& db = m_db;
@@ -146,6 +150,7 @@ int CArmy::Read(int armyId) {
     if (db.FindArmyById(armyId, header) != CArmyDatabase::kFound ||
         !db.LoadArmyUnits(armyId, units)) {
         m_header.IdArmee = -1;
+        emit replaced();
         return 0;
     }
     m_header = header;
@@ -159,6 +164,7 @@ int CArmy::Read(int armyId) {
     SetOrder(MendedOrder(Order()));
     Renumber();
     m_bOpen = 1;
+    emit replaced();
     return 1;
 }
 
@@ -232,9 +238,11 @@ int CArmy::SaveOrder() {
 
 void CArmy::Close() {
     SaveOrder();
+    Forget();
     m_header.IdArmee = -1;
     m_bOpen = 0;
     Clear();
+    emit replaced();
 }
 
 // ---- Editing
@@ -249,7 +257,7 @@ CArmy::Result CArmy::Finish(CTransaction& edit, CArmyUnit* focus, bool select) {
     ++m_header.Version;
     for (const CArmyUnit* unit : m_units)
         MarkStored(*unit);
-    emit changed(focus, select);
+    Stored(focus, select);
     return Result::Done;
 }
 
@@ -284,6 +292,7 @@ CArmyUnit* CArmy::NewMember(const CUnitType& type, int hierarchy, int leaderId) 
 }
 
 CArmy::Result CArmy::AddWarchief(const CUnitType& type) {
+    const EditScope scope(*this, LoadResString(kUndoAddId).arg(type.NomGB));
     if (HasUnits()) {
         ShowInfoMessage(kWarchiefExistsId);
         return Result::Refused;
@@ -293,6 +302,7 @@ CArmy::Result CArmy::AddWarchief(const CUnitType& type) {
 }
 
 CArmy::Result CArmy::AddGroupLeader(const CUnitType& type) {
+    const EditScope scope(*this, LoadResString(kUndoAddId).arg(type.NomGB));
     if (!HasUnits()) {
         ShowInfoMessage(kNoWarchiefId);
         return Result::Refused;
@@ -323,6 +333,7 @@ CArmy::Result CArmy::InsertMembers(int at, const QList<CArmyUnit*>& members, boo
 CArmy::Result CArmy::AddUnit(CArmyUnit* leader, const QList<const CUnitType*>& types) {
     if (types.isEmpty())
         return Result::Refused;
+    const EditScope scope(*this, LoadResString(kUndoAddId).arg(types.first()->NomGB));
     if (types.first()->IsLeaderType())
         return HasUnits() ? AddGroupLeader(*types.first()) : AddWarchief(*types.first());
     if (!leader || !leader->IsLeader() || leader->m_pMainUnit || !m_units.Contains(leader)) {
@@ -361,6 +372,7 @@ CArmy::Result CArmy::DropType(const QList<const CUnitType*>& types, CArmyUnit* t
     if (types.isEmpty())
         return Result::Refused;
     const CUnitType& type = *types.first();
+    const EditScope scope(*this, LoadResString(kUndoAddId).arg(type.NomGB));
     if (type.IsLeaderType() && !HasUnits())
         return AddWarchief(type);
     if (!target) {
@@ -399,6 +411,9 @@ int CArmy::DeleteQuestion(const CArmyUnit& unit) const {
 CArmy::Result CArmy::Delete(CArmyUnit* unit) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
+    const EditScope scope(*this,
+                          LoadResString(kUndoDeleteId)
+                              .arg(unit->m_pMainUnit ? unit->m_pMainUnit->Nom : unit->Nom));
     CArmyDatabase& db = m_db;
     CTransaction edit(db);
     if (const Result taken = TakeVersion(edit); taken != Result::Done)
@@ -433,6 +448,7 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
         target = target->m_pMainUnit;
     if (IsInSubtree(*target, *dragged))
         return Result::Refused;
+    const EditScope scope(*this, LoadResString(kUndoMoveId).arg(dragged->Nom));
 
     const CPlacement placement = PlaceDrop(*dragged, *target, *GetWarchief(), LeaderOf(*target));
     if (placement.place == CPlacement::Refused) {
@@ -467,6 +483,7 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
 CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
+    const EditScope scope(*this, LoadResString(kUndoChangeId).arg(unit->Nom));
     unit->NombreFig = edited.NombreFig;
     unit->Nom = MemberName(edited.Nom, *unit);
     unit->Etendard = edited.Etendard;
@@ -485,6 +502,7 @@ CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
 CArmy::Result CArmy::RenameMember(CArmyUnit* unit, const QString& name) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
+    const EditScope scope(*this, LoadResString(kUndoRenameId).arg(unit->Nom));
     unit->Nom = MemberName(name, *unit);
     CTransaction edit(m_db);
     if (const Result taken = TakeVersion(edit); taken != Result::Done)
@@ -497,6 +515,7 @@ CArmy::Result CArmy::RenameMember(CArmyUnit* unit, const QString& name) {
 CArmy::Result CArmy::SetProperties(const QString& name, int budget) {
     if (!IsOpen())
         return Result::Refused;
+    const EditScope scope(*this, LoadResString(kUndoArmyPropertiesId));
     CArmyHeader header = m_header;
     header.Nom = name;
     header.NombrePointMax = budget;
@@ -508,6 +527,6 @@ CArmy::Result CArmy::SetProperties(const QString& name, int budget) {
         return Fail(edit);
     header.Version = m_header.Version + 1;
     m_header = header;
-    emit changed(nullptr, false);
+    Stored(nullptr, false);
     return Result::Done;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ArmyEdit.h"
+
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CArmyUnit.h"
@@ -84,14 +86,52 @@ public:
     Result RenameMember(CArmyUnit* unit, const QString& name);
     Result SetProperties(const QString& name, int budget);
 
+    // Brings the army back to one side of an edit it went through (undo and redo), stored in
+    // one transaction like any edit. Members put back get new keys; the army remembers which,
+    // so that every later state naming the old key finds the member.
+    Result Restore(const CArmyState& state);
+
 signals:
     // An operation was stored; focus is the member it is about (none after a delete), to be
     // selected when select is true, else only brought into view.
     void changed(CArmyUnit* focus, bool select);
     // A store failed and the army was read back as stored, or closed when it could not be read.
     void reloaded();
+    // An editing operation was stored: how to undo and redo it.
+    void edited(const CArmyEdit& edit);
+    // Another army was created, opened or closed, or this one read again: the edits before
+    // no longer apply.
+    void replaced();
 
 private:
+    struct Snapshot {
+        QString name;
+        int budget = 0;
+        QList<CArmyUnit> units;
+    };
+    // Names the player's operation under way and keeps the army as it was before it; an
+    // operation another one calls is part of the outer one.
+    class EditScope {
+    public:
+        EditScope(CArmy& army, const QString& name);
+        ~EditScope();
+        EditScope(const EditScope&) = delete;
+        EditScope& operator=(const EditScope&) = delete;
+
+        QString label;
+        Snapshot before;
+
+    private:
+        CArmy& m_army;
+        bool m_outer;
+    };
+    Snapshot TakeSnapshot() const;
+    // Tells the views of an edit just stored, with what undoes it when it is a player's.
+    void Stored(CArmyUnit* focus, bool select);
+    int ResolveKey(int key) const;
+    CArmyUnit* RestoredMember(int key, int place, const CArmyState& state, bool* ok);
+    void Forget();
+
     CArmyUnit* NewMember(const CUnitType& type, int hierarchy, int leaderId) const;
     QList<CArmyUnit*> Order() const;
     void SetOrder(const QList<CArmyUnit*>& order);
@@ -121,4 +161,8 @@ private:
     QHash<int, CArmyUnit*> m_byKey;
     // What the database holds of each member's place: key IdUnite, value (IdVisual, IdLeader).
     QHash<int, QPair<int, int>> m_storedOrder;
+    // The edit being made: its name and the army before it (none outside an operation).
+    EditScope* m_pEdit = nullptr;
+    // Keys of members removed and put back by undo or redo: old key to new.
+    QHash<int, int> m_keyAliases;
 };

@@ -1,0 +1,52 @@
+#include "CProblemsPanel.h"
+
+#include "core/StringTable.h"
+#include "model/ArmyProblems.h"
+#include "model/CArmy.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QStyle>
+
+namespace {
+constexpr int kKeyRole = Qt::UserRole;
+} // namespace
+
+CProblemsPanel::CProblemsPanel(const CArmy& army, QWidget* parent)
+    : QDockWidget(parent), m_army(army), m_pList(new QListWidget(this)) {
+    setObjectName(QStringLiteral("problemsPanel"));
+    setWindowTitle(LoadResString(kProblemsPanelId).remove(QLatin1Char('&')));
+    m_pList->setObjectName(QStringLiteral("problemList"));
+    setWidget(m_pList);
+    connect(&army, &CArmy::changed, this, &CProblemsPanel::Refresh);
+    connect(&army, &CArmy::reloaded, this, &CProblemsPanel::Refresh);
+    connect(&army, &CArmy::replaced, this, &CProblemsPanel::Refresh);
+    connect(m_pList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        const QVariant key = item->data(kKeyRole);
+        if (key.isValid())
+            emit memberChosen(key.toInt());
+    });
+}
+
+void CProblemsPanel::Refresh() {
+    const QList<CArmyProblem> problems = FindProblems(m_army);
+    const QIcon army = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const QIcon member = style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    m_pList->clear();
+    QSet<QString> shown;
+    bool appeared = false;
+    for (const CArmyProblem& problem : problems) {
+        auto* line = new QListWidgetItem(problem.member ? member : army, problem.text, m_pList);
+        if (problem.member)
+            line->setData(kKeyRole, problem.member->IdUnite);
+        shown.insert(problem.text);
+        appeared = appeared || !m_shown.contains(problem.text);
+    }
+    if (problems.isEmpty() && m_army.IsOpen()) {
+        auto* none = new QListWidgetItem(LoadResString(kNoProblemId), m_pList);
+        none->setFlags(Qt::NoItemFlags);
+    }
+    m_shown = shown;
+    if (appeared)
+        show();
+}
