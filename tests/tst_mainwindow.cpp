@@ -11,6 +11,7 @@
 #include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
+#include "editor/CProblemsPanel.h"
 #include "model/CArmy.h"
 #include "widgets/CDragRecord.h"
 #include "widgets/CDragTreeWidget.h"
@@ -18,6 +19,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -51,6 +53,7 @@ private slots:
     }
 
     void commandStatesAndTheViewMenu();
+    void undoKeysAndTheProblemsPanel();
     void treeShowsTheChosenRacesWithTypesInKindOrder();
     void propertiesDialogShowsTypeBesideItsAttachedTypes();
 
@@ -218,14 +221,14 @@ void TestMainWindow::menusAndToolBarDriveTheCommands() {
     QList<QList<int>> menus;
     for (const QAction* menu : m_frame->menuBar()->actions())
         menus << ids(menu->menu()->actions());
-    QCOMPARE(menus, (QList<QList<int>>{{ID_ARMY_NEW, ID_ARMY_OPEN, ID_ARMY_CLOSE, ID_ARMY_SAVE,
-                                        ID_ARMY_EXPORT, 0, ID_APP_EXIT},
-                                       {ID_EDIT_UNDO, ID_EDIT_REDO},
-                                       {ID_CATALOGUE_VIEWER},
-                                       {ID_BATTLE_EDIT, ID_BATTLE_NEW, 0, ID_BATTLE_REPORT},
-                                       {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_ARMYBAR,
-                                        ID_VIEW_PROBLEMS},
-                                       {ID_APP_ABOUT}}));
+    QCOMPARE(menus, (QList<QList<int>>{
+                        {ID_ARMY_NEW, ID_ARMY_OPEN, ID_ARMY_CLOSE, ID_ARMY_SAVE, ID_ARMY_EXPORT, 0,
+                         ID_APP_EXIT},
+                        {ID_EDIT_UNDO, ID_EDIT_REDO},
+                        {ID_CATALOGUE_VIEWER},
+                        {ID_BATTLE_EDIT, ID_BATTLE_NEW, 0, ID_BATTLE_REPORT},
+                        {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_ARMYBAR, ID_VIEW_PROBLEMS},
+                        {ID_APP_ABOUT}}));
     QCOMPARE(ids(m_frame->ToolBar()->actions()),
              (QList<int>{ID_ARMY_NEW, ID_ARMY_OPEN, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0,
                          ID_CHOOSE_RACES, ID_ARMY_EXPORT, 0, ID_APP_ABOUT}));
@@ -349,6 +352,52 @@ void TestMainWindow::keysReachTheCommands() {
                  .adjusted(-2, -2, 2, 2)
                  .contains(shownAt),
              "the menu opens at the selected item");
+}
+
+// Undo and redo by their keys, their texts naming the operation; the problems panel hidden
+// until a problem comes, a line leading to its member.
+void TestMainWindow::undoKeysAndTheProblemsPanel() {
+    CProblemsPanel* panel = m_frame->ProblemsPanel();
+    QAction* undo = m_frame->Action(ID_EDIT_UNDO);
+    QAction* redo = m_frame->Action(ID_EDIT_REDO);
+    const auto press = [this](QKeyCombination key) {
+        QApplication::setActiveWindow(m_frame.get());
+        QTest::keyClick(m_frame.get(), key.key(), key.keyboardModifiers());
+    };
+    QVERIFY(!panel->isVisible() && !undo->isEnabled() && !redo->isEnabled());
+    m_frame->CreateArmy(13, QStringLiteral("Annulée"), 500);
+    CArmy& army = CArmy::Instance();
+    army.AddWarchief(*TypeNamed("T3 Orc warlord"));
+    army.AddGroupLeader(*TypeNamed("Dwarf lord"));
+    army.RenameMember(army.Units().GetTail(), QStringLiteral("Nain & fils"));
+    QCOMPARE(undo->text(), QStringLiteral("Annuler : renommer Dwarf lord"));
+    press(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(army.Units().GetTail()->Nom, QStringLiteral("Dwarf lord"));
+    QCOMPARE(redo->text(), QStringLiteral("Rétablir : renommer Dwarf lord"));
+    press(Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(undo->text(), QStringLiteral("Annuler : renommer Dwarf lord"));
+    press(Qt::CTRL | Qt::Key_Z);
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    QCOMPARE(army.Units().GetTail()->Nom, QStringLiteral("Nain & fils"));
+
+    // The dwarf and his empty command showed the panel; a line selects him.
+    QVERIFY(panel->isVisible());
+    QListWidget* lines = panel->List();
+    QCOMPARE(lines->count(), 2);
+    m_frame->ArmyView()->Tree()->clearSelection();
+    const QRect line = lines->visualItemRect(lines->item(0));
+    const QPoint at(20, line.center().y());
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(lines->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(m_frame->ArmyView()->GetSelectedUnit(), army.Units().GetTail());
+    // Hidden by the player, it stays hidden until a new problem comes.
+    m_frame->Action(ID_VIEW_PROBLEMS)->trigger();
+    army.RenameMember(army.GetWarchief(), QStringLiteral("Urk"));
+    QVERIFY(!panel->isVisible());
+    army.SetProperties(army.GetName(), 50);
+    QVERIFY(panel->isVisible());
+    m_frame->OnCloseArmy();
+    QVERIFY(!undo->isEnabled() && lines->count() == 0);
 }
 
 QTEST_MAIN(TestMainWindow)

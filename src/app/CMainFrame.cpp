@@ -10,7 +10,6 @@
 #include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CBattle.h"
-#include "editor/CArmyHistory.h"
 #include "editor/CArmyListDlg.h"
 #include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyTree.h"
@@ -19,6 +18,7 @@
 #include "editor/CProblemsPanel.h"
 #include "export/BattleReport.h"
 #include "model/CArmy.h"
+#include "model/CArmyHistory.h"
 
 #include "widgets/CDragTreeWidget.h"
 #include <QAction>
@@ -109,8 +109,8 @@ void CMainFrame::CreateEditCommands() {
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(undo, &QAction::triggered, m_pHistory, &CArmyHistory::Undo);
     QAction* redo = AddCommand(ID_EDIT_REDO, LoadResString(kRedoId));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                        QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(redo, &QAction::triggered, m_pHistory, &CArmyHistory::Redo);
     connect(m_pHistory, &CArmyHistory::stateChanged, this, &CMainFrame::UpdateUndoCommands);
 

@@ -26,16 +26,15 @@ QList<CArmyProblem> FindProblems(const CArmy& army) {
         if (!unit->m_pMainUnit) {
             byName[name.trimmed()].append(unit);
             if (unit->IdRace != header.IdRace)
-                problems.append({Kind::OtherRace, unit,
-                                 LoadResString(kOtherRaceId)
-                                     .arg(name, GetRaceName(header.IdRace))});
+                problems.append(
+                    {Kind::OtherRace, unit,
+                     LoadResString(kOtherRaceId).arg(name, GetRaceName(header.IdRace))});
         }
         if (unit->Musicien > 0 && unit->Musicien >= unit->NombreFig)
-            problems.append(
-                {Kind::TooManyMusicians, unit,
-                 LoadResString(kTooManyMusiciansId)
-                     .arg(name, QString::number(unit->Musicien),
-                          QString::number(unit->NombreFig))});
+            problems.append({Kind::TooManyMusicians, unit,
+                             LoadResString(kTooManyMusiciansId)
+                                 .arg(name, QString::number(unit->Musicien),
+                                      QString::number(unit->NombreFig))});
         if (CArmy::ChoicesOf(*unit) == CArmy::Choices::Troops &&
             (unit->NombreFig < unit->Min || unit->NombreFig > unit->Max))
             problems.append({Kind::FiguresOutOfRange, unit,
@@ -48,13 +47,12 @@ QList<CArmyProblem> FindProblems(const CArmy& army) {
             };
             problems.append({Kind::QualityOutOfRange, unit,
                              LoadResString(kQualityOutOfRangeId)
-                                 .arg(name, quality(unit->IdQualite),
-                                      quality(unit->IdQualiteMin),
+                                 .arg(name, quality(unit->IdQualite), quality(unit->IdQualiteMin),
                                       quality(unit->IdQualiteMax))});
         }
         if (unit->IsGroupLeader() && !unit->m_pMainUnit && army.ChildrenOf(*unit).isEmpty())
-            problems.append({Kind::LeaderWithoutUnit, unit,
-                             LoadResString(kLeaderWithoutUnitId).arg(name)});
+            problems.append(
+                {Kind::LeaderWithoutUnit, unit, LoadResString(kLeaderWithoutUnitId).arg(name)});
     }
     for (const CArmyUnit* unit : army.Units()) {
         const auto same = byName.constFind(unit->Nom.trimmed());

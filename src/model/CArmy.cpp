@@ -104,6 +104,7 @@ void CArmy::RemoveUnit(CArmyUnit* unit) {
         attached->m_pMainUnit = nullptr;
     m_storedOrder.remove(unit->IdUnite);
     m_byKey.remove(unit->IdUnite);
+    ForgetSerial(*unit);
     m_units.Remove(unit);
 }
 
@@ -120,13 +121,14 @@ void CArmy::Renumber() {
 // ---- Lifecycle
 
 void CArmy::Clear() {
+    m_serialOf.clear();
+    m_bySerial.clear();
     m_units.RemoveAll();
     m_byKey.clear();
     m_storedOrder.clear();
 }
 
 int CArmy::Create(int raceId, const QString& name, int budget) {
-    Forget();
     Clear();
     m_bOpen = 0;
     CArmyHeader header;
@@ -140,7 +142,6 @@ int CArmy::Create(int raceId, const QString& name, int budget) {
 }
 
 int CArmy::Read(int armyId) {
-    Forget();
     m_bOpen = 0;
     Clear();
     CArmyDatabase& db = m_db;
@@ -238,7 +239,6 @@ int CArmy::SaveOrder() {
 
 void CArmy::Close() {
     SaveOrder();
-    Forget();
     m_header.IdArmee = -1;
     m_bOpen = 0;
     Clear();
@@ -411,9 +411,9 @@ int CArmy::DeleteQuestion(const CArmyUnit& unit) const {
 CArmy::Result CArmy::Delete(CArmyUnit* unit) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
-    const EditScope scope(*this,
-                          LoadResString(kUndoDeleteId)
-                              .arg(unit->m_pMainUnit ? unit->m_pMainUnit->Nom : unit->Nom));
+    const EditScope scope(
+        *this,
+        LoadResString(kUndoDeleteId).arg(unit->m_pMainUnit ? unit->m_pMainUnit->Nom : unit->Nom));
     CArmyDatabase& db = m_db;
     CTransaction edit(db);
     if (const Result taken = TakeVersion(edit); taken != Result::Done)

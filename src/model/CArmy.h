@@ -87,8 +87,8 @@ public:
     Result SetProperties(const QString& name, int budget);
 
     // Brings the army back to one side of an edit it went through (undo and redo), stored in
-    // one transaction like any edit. Members put back get new keys; the army remembers which,
-    // so that every later state naming the old key finds the member.
+    // one transaction like any edit. Members put back get new keys, and whatever hangs on
+    // them follows.
     Result Restore(const CArmyState& state);
 
 signals:
@@ -104,10 +104,12 @@ signals:
     void replaced();
 
 private:
+    // The whole army as an edit sees it: every member's record, in order.
     struct Snapshot {
         QString name;
         int budget = 0;
-        QList<CArmyUnit> units;
+        QList<int> order;
+        QHash<int, CMemberRecord> members;
     };
     // Names the player's operation under way and keeps the army as it was before it; an
     // operation another one calls is part of the outer one.
@@ -128,9 +130,11 @@ private:
     Snapshot TakeSnapshot() const;
     // Tells the views of an edit just stored, with what undoes it when it is a player's.
     void Stored(CArmyUnit* focus, bool select);
-    int ResolveKey(int key) const;
-    CArmyUnit* RestoredMember(int key, int place, const CArmyState& state, bool* ok);
-    void Forget();
+    // The number naming a member in edits, given on first asking.
+    int SerialOf(const CArmyUnit& unit) const;
+    int KeyOfSerial(int serial) const;
+    CArmyUnit* RestoredMember(int serial, int place, const CArmyState& state, bool* ok);
+    void ForgetSerial(const CArmyUnit& unit);
 
     CArmyUnit* NewMember(const CUnitType& type, int hierarchy, int leaderId) const;
     QList<CArmyUnit*> Order() const;
@@ -163,6 +167,8 @@ private:
     QHash<int, QPair<int, int>> m_storedOrder;
     // The edit being made: its name and the army before it (none outside an operation).
     EditScope* m_pEdit = nullptr;
-    // Keys of members removed and put back by undo or redo: old key to new.
-    QHash<int, int> m_keyAliases;
+    // Each member's number in edits, both ways; numbers are never given twice.
+    mutable QHash<const CArmyUnit*, int> m_serialOf;
+    mutable QHash<int, CArmyUnit*> m_bySerial;
+    mutable int m_nLastSerial = 0;
 };

@@ -17,8 +17,8 @@ bool SameRow(const CArmyUnit& a, const CArmyUnit& b) {
 }
 
 // Whether they agree on all an edit can change; the member's place shows in the order.
-bool SameMember(const CArmyUnit& a, const CArmyUnit& b) {
-    return SameRow(a, b) && a.IdLeader == b.IdLeader && a.IdParentUnit == b.IdParentUnit;
+bool SameMember(const CMemberRecord& a, const CMemberRecord& b) {
+    return SameRow(a.row, b.row) && a.leader == b.leader && a.main == b.main;
 }
 
 } // namespace
@@ -36,79 +36,88 @@ CArmy::EditScope::~EditScope() {
         m_army.m_pEdit = nullptr;
 }
 
+int CArmy::SerialOf(const CArmyUnit& unit) const {
+    int& serial = m_serialOf[&unit];
+    if (serial == 0) {
+        serial = ++m_nLastSerial;
+        m_bySerial.insert(serial, const_cast<CArmyUnit*>(&unit));
+    }
+    return serial;
+}
+
+void CArmy::ForgetSerial(const CArmyUnit& unit) {
+    // The address may be given to another member next: it must not inherit the number.
+    if (const auto found = m_serialOf.constFind(&unit); found != m_serialOf.constEnd()) {
+        m_bySerial.remove(*found);
+        m_serialOf.erase(found);
+    }
+}
+
+int CArmy::KeyOfSerial(int serial) const {
+    const CArmyUnit* unit = serial == 0 ? nullptr : m_bySerial.value(serial);
+    return unit ? unit->IdUnite : -1;
+}
+
 CArmy::Snapshot CArmy::TakeSnapshot() const {
-    Snapshot snapshot{m_header.Nom, m_header.NombrePointMax, {}};
-    snapshot.units.reserve(m_units.GetCount());
-    for (const CArmyUnit* unit : m_units)
-        snapshot.units.append(*unit);
+    Snapshot snapshot{m_header.Nom, m_header.NombrePointMax, {}, {}};
+    snapshot.order.reserve(m_units.GetCount());
+    snapshot.members.reserve(m_units.GetCount());
+    for (const CArmyUnit* unit : m_units) {
+        const CArmyUnit* leader = LeaderOf(*unit);
+        const int serial = SerialOf(*unit);
+        snapshot.order << serial;
+        snapshot.members.insert(serial, {*unit, leader ? SerialOf(*leader) : 0,
+                                         unit->m_pMainUnit ? SerialOf(*unit->m_pMainUnit) : 0});
+    }
     return snapshot;
 }
 
 void CArmy::Stored(CArmyUnit* focus, bool select) {
     if (m_pEdit) {
         // Only what differs is kept: an edit of one member in a big army stays small.
-        CArmyEdit edit;
-        edit.label = m_pEdit->label;
         const Snapshot& before = m_pEdit->before;
-        edit.before.name = before.name;
-        edit.before.budget = before.budget;
-        edit.after.name = m_header.Nom;
-        edit.after.budget = m_header.NombrePointMax;
-        QHash<int, const CArmyUnit*> was;
-        for (const CArmyUnit& unit : before.units) {
-            edit.before.order << unit.IdUnite;
-            was.insert(unit.IdUnite, &unit);
+        const Snapshot after = TakeSnapshot();
+        CArmyEdit edit{m_pEdit->label,
+                       {before.name, before.budget, before.order, {}},
+                       {after.name, after.budget, after.order, {}}};
+        for (auto it = after.members.cbegin(); it != after.members.cend(); ++it) {
+            const auto old = before.members.constFind(it.key());
+            if (old == before.members.cend() || !SameMember(*old, *it)) {
+                edit.after.members.insert(it.key(), *it);
+                if (old != before.members.cend())
+                    edit.before.members.insert(it.key(), *old);
+            }
         }
-        QSet<int> present;
-        for (const CArmyUnit* unit : m_units) {
-            edit.after.order << unit->IdUnite;
-            present.insert(unit->IdUnite);
-            const CArmyUnit* old = was.value(unit->IdUnite);
-            if (!old || !SameMember(*old, *unit))
-                edit.after.members.insert(unit->IdUnite, *unit);
-            if (old && !SameMember(*old, *unit))
-                edit.before.members.insert(old->IdUnite, *old);
-        }
-        for (const CArmyUnit& unit : before.units) {
-            if (!present.contains(unit.IdUnite))
-                edit.before.members.insert(unit.IdUnite, unit);
+        for (auto it = before.members.cbegin(); it != before.members.cend(); ++it) {
+            if (!after.members.contains(it.key()))
+                edit.before.members.insert(it.key(), *it);
         }
         m_pEdit = nullptr; // told once, even when a caller goes on
-        const bool same = edit.before.members.isEmpty() && edit.after.members.isEmpty() &&
-                          edit.before.order == edit.after.order &&
-                          edit.before.name == edit.after.name &&
-                          edit.before.budget == edit.after.budget;
+        const bool same = edit.after.members.isEmpty() && edit.before.members.isEmpty() &&
+                          before.order == after.order && before.name == after.name &&
+                          before.budget == after.budget;
         if (!same)
             emit edited(edit);
     }
     emit changed(focus, select);
 }
 
-void CArmy::Forget() {
-    m_keyAliases.clear();
-}
-
-int CArmy::ResolveKey(int key) const {
-    // Each time a member is put back it gets a new key: follow the chain to the last one.
-    for (auto next = m_keyAliases.constFind(key); next != m_keyAliases.constEnd();
-         next = m_keyAliases.constFind(key))
-        key = *next;
-    return key;
-}
-
-// The member of the state's key at its place, stored as the state has it: the one in memory,
+// The member of the serial at its place, stored as the state has it: the one in memory,
 // changed back where the state holds it otherwise, or put back under a new key.
-CArmyUnit* CArmy::RestoredMember(int key, int place, const CArmyState& state, bool* ok) {
-    const auto record = state.members.constFind(key);
-    CArmyUnit* unit = m_byKey.value(ResolveKey(key));
+CArmyUnit* CArmy::RestoredMember(int serial, int place, const CArmyState& state, bool* ok) {
+    const auto record = state.members.constFind(serial);
+    CArmyUnit* unit = m_bySerial.value(serial);
     if (unit) {
         if (record != state.members.constEnd()) {
-            CArmyUnit changed = *record;
-            changed.IdUnite = unit->IdUnite;
-            changed.IdParentUnit = unit->IdParentUnit; // an attached unit never changes hands
-            changed.IdLeader = ResolveKey(record->IdLeader);
-            const bool rowChanged = !SameRow(changed, *unit);
-            *unit = changed;
+            const bool rowChanged = !SameRow(record->row, *unit);
+            // The record's keys are those of its day: the member keeps its own, and an
+            // attached unit never changes hands.
+            const int key = unit->IdUnite;
+            const int parent = unit->IdParentUnit;
+            *unit = record->row;
+            unit->IdUnite = key;
+            unit->IdParentUnit = parent;
+            unit->IdLeader = KeyOfSerial(record->leader);
             // The leader is stored with the positions, the rest of the row here.
             if (rowChanged && !m_db.UpdateUnit(*unit))
                 *ok = false;
@@ -117,15 +126,17 @@ CArmyUnit* CArmy::RestoredMember(int key, int place, const CArmyState& state, bo
         return unit;
     }
     if (record == state.members.constEnd()) {
-        // The state names a member this army never had: it is not this army's state.
+        // The state names a member this army does not have: it is not this army's state.
         *ok = false;
         return nullptr;
     }
-    auto* added = new CArmyUnit(*record);
+    auto* added = new CArmyUnit(record->row);
     m_units.Append(added); // owned at once, whatever happens next
+    m_serialOf.insert(added, serial);
+    m_bySerial.insert(serial, added);
     // Leaders and main units come first in the order, so theirs are back already.
-    added->IdLeader = ResolveKey(record->IdLeader);
-    added->IdParentUnit = ResolveKey(record->IdParentUnit);
+    added->IdLeader = KeyOfSerial(record->leader);
+    added->IdParentUnit = KeyOfSerial(record->main);
     added->IdArmee = m_header.IdArmee;
     added->IdVisual = place;
     added->IdUnite = -1;
@@ -135,7 +146,6 @@ CArmyUnit* CArmy::RestoredMember(int key, int place, const CArmyState& state, bo
     }
     MarkStored(*added);
     m_byKey.insert(added->IdUnite, added);
-    m_keyAliases.insert(ResolveKey(key), added->IdUnite);
     return added;
 }
 
@@ -147,12 +157,10 @@ CArmy::Result CArmy::Restore(const CArmyState& state) {
         return taken;
 
     // Members the state does not hold go first, with their rows.
-    QSet<int> wanted;
-    for (int key : state.order)
-        wanted.insert(ResolveKey(key));
+    const QSet<int> wanted(state.order.cbegin(), state.order.cend());
     const QList<CArmyUnit*> current = Order();
     for (CArmyUnit* unit : current) {
-        if (!wanted.contains(unit->IdUnite)) {
+        if (!wanted.contains(SerialOf(*unit))) {
             if (!m_db.DeleteUnit(*unit))
                 return Fail(edit);
             RemoveUnit(unit);
@@ -162,13 +170,11 @@ CArmy::Result CArmy::Restore(const CArmyState& state) {
     bool ok = true;
     QList<CArmyUnit*> order;
     CArmyUnit* focus = nullptr;
-    for (qsizetype i = 0; i < state.order.size(); ++i) {
-        const int key = state.order.at(i);
-        CArmyUnit* unit = RestoredMember(key, static_cast<int>(i), state, &ok);
-        if (!ok)
-            break;
+    for (qsizetype i = 0; i < state.order.size() && ok; ++i) {
+        const int serial = state.order.at(i);
+        CArmyUnit* unit = RestoredMember(serial, static_cast<int>(i), state, &ok);
         order << unit;
-        if (!focus && state.members.contains(key))
+        if (!focus && state.members.contains(serial))
             focus = unit;
     }
     if (!ok)

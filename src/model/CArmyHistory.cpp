@@ -1,7 +1,7 @@
 #include "CArmyHistory.h"
 
+#include "CArmy.h"
 #include "core/StringTable.h"
-#include "model/CArmy.h"
 
 #include <QUndoCommand>
 
