@@ -1,5 +1,6 @@
-// Costs a player feels on a large army: opening it (tree and list filled) and adding one more
-// unit near the top, which renumbers and stores the positions of every member below it.
+// Costs a player feels on a large army: opening it (tree and list filled), adding one more
+// unit near the top, which renumbers and stores the positions of every member below it, and
+// undoing the delete of a group leader with his fifty units.
 #include "../tests/TestDataSource.h"
 #include "app/CMainFrame.h"
 #include "catalogue/CCatalogueBar.h"
@@ -8,6 +9,7 @@
 #include "data/CUnitType.h"
 #include "editor/CArmyView.h"
 #include "model/CArmy.h"
+#include "model/CArmyHistory.h"
 
 #include <QApplication>
 #include <QTreeWidgetItem>
@@ -76,6 +78,31 @@ void AddUnitAtTheTop(benchmark::State& state) {
     f.frame->OnCloseArmy();
 }
 BENCHMARK(AddUnitAtTheTop)->Arg(30)->Arg(300)->Unit(benchmark::kMillisecond);
+
+// 300 members: the warchief, a group leader with 50 units, another with the other 248.
+void UndoDeleteOfALeaderWithFiftyUnits(benchmark::State& state) {
+    Fixture& f = Shared();
+    static int serial = 0;
+    f.frame->CreateArmy(9, QStringLiteral("Undo %1").arg(++serial), 100000);
+    CArmy& army = CArmy::Instance();
+    army.AddWarchief(*f.leader);
+    army.AddGroupLeader(*f.leader);
+    CArmyUnit* fifty = army.Units().GetTail();
+    army.AddGroupLeader(*f.leader);
+    CArmyUnit* rest = army.Units().GetTail();
+    for (int i = 0; i < 297; ++i)
+        army.AddUnit(i < 50 ? fifty : rest, {f.troop});
+    CArmyHistory& history = *f.frame->History();
+    for (auto _ : state) {
+        state.PauseTiming();
+        army.Delete(army.ChildrenOf(*army.GetWarchief()).first());
+        state.ResumeTiming();
+        history.Undo();
+    }
+    state.counters["members"] = army.Units().GetCount();
+    f.frame->OnCloseArmy();
+}
+BENCHMARK(UndoDeleteOfALeaderWithFiftyUnits)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

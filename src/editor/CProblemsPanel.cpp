@@ -10,10 +10,20 @@
 
 namespace {
 constexpr int kKeyRole = Qt::UserRole;
+
+// A few lines high at first: the army view keeps the room.
+class CProblemList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    QSize sizeHint() const override {
+        return {QListWidget::sizeHint().width(),
+                5 * fontMetrics().lineSpacing() + 2 * frameWidth()};
+    }
+};
 } // namespace
 
 CProblemsPanel::CProblemsPanel(const CArmy& army, QWidget* parent)
-    : QDockWidget(parent), m_army(army), m_pList(new QListWidget(this)) {
+    : QDockWidget(parent), m_army(army), m_pList(new CProblemList(this)) {
     setObjectName(QStringLiteral("problemsPanel"));
     setWindowTitle(LoadResString(kProblemsPanelId).remove(QLatin1Char('&')));
     m_pList->setObjectName(QStringLiteral("problemList"));
@@ -46,6 +56,8 @@ void CProblemsPanel::Refresh() {
         auto* none = new QListWidgetItem(LoadResString(kNoProblemId), m_pList);
         none->setFlags(Qt::NoItemFlags);
     }
+    // A list of warnings, nothing chosen until the player picks a line.
+    m_pList->setCurrentItem(nullptr);
     m_shown = shown;
     if (appeared)
         show();
