@@ -1256,5 +1256,27 @@ Rétablir</source>
         <translation>Redo the change undone
 Redo</translation>
     </message>
+    <message>
+        <source>Rechercher un type d&apos;unité</source>
+        <comment>276</comment>
+        <translation>Find a unit type</translation>
+    </message>
+    <message>
+        <source>Une partie du nom français ou anglais, sans souci des majuscules ni des accents (Ctrl+F ; Échap efface)</source>
+        <comment>277</comment>
+        <translation>Part of the French or English name, case and accents aside (Ctrl+F; Esc clears)</translation>
+    </message>
+    <message>
+        <source>&amp;Rechercher un type d&apos;unité</source>
+        <comment>278</comment>
+        <translation>&amp;Find a unit type</translation>
+    </message>
+    <message>
+        <source>Rechercher un type d&apos;unité dans le catalogue
+Rechercher</source>
+        <comment>57636</comment>
+        <translation>Find a unit type in the catalogue
+Find</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "core/CommandIds.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
+#include "data/CRace.h"
 #include "data/CUnitType.h"
 #include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyTree.h"
@@ -54,6 +55,7 @@ private slots:
 
     void commandStatesAndTheViewMenu();
     void undoKeysAndTheProblemsPanel();
+    void theCatalogueFindsTypesByEitherName();
     void treeShowsTheChosenRacesWithTypesInKindOrder();
     void propertiesDialogShowsTypeBesideItsAttachedTypes();
 
@@ -224,7 +226,7 @@ void TestMainWindow::menusAndToolBarDriveTheCommands() {
     QCOMPARE(menus, (QList<QList<int>>{
                         {ID_ARMY_NEW, ID_ARMY_OPEN, ID_ARMY_CLOSE, ID_ARMY_SAVE, ID_ARMY_EXPORT, 0,
                          ID_APP_EXIT},
-                        {ID_EDIT_UNDO, ID_EDIT_REDO},
+                        {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_FIND},
                         {ID_CATALOGUE_VIEWER},
                         {ID_BATTLE_EDIT, ID_BATTLE_NEW, 0, ID_BATTLE_REPORT},
                         {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_ARMYBAR, ID_VIEW_PROBLEMS},
@@ -398,6 +400,62 @@ void TestMainWindow::undoKeysAndTheProblemsPanel() {
     QVERIFY(panel->isVisible());
     m_frame->OnCloseArmy();
     QVERIFY(!undo->isEnabled() && lines->count() == 0);
+}
+
+// The search above the catalogue: either language, case and accents aside, every race; the
+// tree comes back as it was, and what it finds drags like any entry.
+void TestMainWindow::theCatalogueFindsTypesByEitherName() {
+    CCatalogueBar* bar = m_frame->CatalogueBar();
+    QTreeWidget* tree = bar->Tree();
+    const auto shown = [tree] {
+        QStringList lines;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* race = tree->topLevelItem(i);
+            QString line = race->text(0) + (race->isExpanded() ? ":" : "");
+            for (int j = 0; race->isExpanded() && j < race->childCount(); ++j)
+                line += QLatin1Char(' ') + race->child(j)->text(0);
+            lines << line;
+        }
+        return lines;
+    };
+    // The player shows only the dwarves, opened.
+    for (CRace* race : bar->Races())
+        race->m_bShown = race->RaceGB == QLatin1String("Dwarf");
+    bar->RebuildTree();
+    tree->topLevelItem(0)->setExpanded(true);
+    const QStringList before = shown();
+    QCOMPARE(before, QStringList{"Dwarf: Dwarf lord Iron cannon"});
+
+    QApplication::setActiveWindow(m_frame.get());
+    QTest::keyClick(m_frame.get(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(bar->Filter()->hasFocus());
+    QTest::keyClicks(bar->Filter(), QStringLiteral("GEANT"));
+    QCOMPARE(shown(), QStringList{"Orc: T2 One-eyed brute"}); // "Géant borgne"
+    const auto search = [&](const QString& text) {
+        bar->Filter()->setText(text);
+        return shown();
+    };
+    QCOMPARE(search("loup"), QStringList{"Orc: T1 Wolf riders"}); // not the mount
+    QCOMPARE(search("canon"), QStringList{"Dwarf: Iron cannon"});
+    QCOMPARE(search(" lord"), (QStringList{"Dwarf: Dwarf lord", "Orc: T3 Orc warlord"}));
+    QCOMPARE(search("cHeF d'"), QStringList{"Orc: T3 Orc warlord"}); // "Chef d'orcs"
+    QVERIFY(search("zzz").isEmpty());
+    QTest::keyClick(bar->Filter(), Qt::Key_Escape);
+    QCOMPARE(bar->Filter()->text(), QString());
+    QCOMPARE(shown(), before);
+
+    // An entry found is dragged like any other.
+    m_frame->CreateArmy(13, QStringLiteral("Trouvée"), 500);
+    CArmy::Instance().AddWarchief(*TypeNamed("T3 Orc warlord"));
+    search("borgne");
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+    CDragRecord& record = CDragRecord::Instance();
+    record.BeginCatalogueDrag(tree, tree->currentItem());
+    record.m_nDropState = CDragRecord::kDroppedOnAcceptingTree;
+    record.m_pTargetItem = m_frame->ArmyView()->Tree()->WarchiefItem();
+    record.m_pTargetWindow = m_frame->ArmyView()->Tree();
+    m_frame->ArmyView()->FinishDrop();
+    QCOMPARE(CArmy::Instance().Units().GetTail()->NomUnitType, QStringLiteral("T2 One-eyed brute"));
 }
 
 QTEST_MAIN(TestMainWindow)

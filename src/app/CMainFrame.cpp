@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -113,6 +114,15 @@ void CMainFrame::CreateEditCommands() {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(redo, &QAction::triggered, m_pHistory, &CArmyHistory::Redo);
     connect(m_pHistory, &CArmyHistory::stateChanged, this, &CMainFrame::UpdateUndoCommands);
+
+    // The search in the catalogue, brought into view when the bar was hidden.
+    QAction* find = AddCommand(ID_EDIT_FIND, LoadResString(kFindCommandId));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] {
+        m_pCatalogueBar->show();
+        m_pCatalogueBar->Filter()->setFocus(Qt::ShortcutFocusReason);
+        m_pCatalogueBar->Filter()->selectAll();
+    });
 
     // Under the army view only: the catalogue bar keeps the whole left side.
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
@@ -219,6 +229,8 @@ void CMainFrame::CreateMenus() {
     edit->setObjectName(QStringLiteral("menuEdit"));
     edit->addAction(Action(ID_EDIT_UNDO));
     edit->addAction(Action(ID_EDIT_REDO));
+    edit->addSeparator();
+    edit->addAction(Action(ID_EDIT_FIND));
 
     QMenu* armyMenu = menuBar()->addMenu(tr("A&rmée"));
     armyMenu->setObjectName(QStringLiteral("menuArmy"));

@@ -15,8 +15,11 @@
 #include "widgets/CommandActions.h"
 #include "widgets/StatImageList.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -25,6 +28,17 @@ constexpr int kRaceIconId = 137;
 constexpr int kKeyboardMenuOffset = 5;
 
 enum ItemKind { kRaceNode = 1, kUnitTypeNode = 2 };
+
+// Case and accents aside: "Élite" reads as "elite".
+QString Folded(const QString& text) {
+    QString folded;
+    folded.reserve(text.size());
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded += c;
+    }
+    return folded.toCaseFolded();
+}
 
 CUnitType* TypeOf(const QTreeWidgetItem* item) {
     return item && item->data(0, Qt::UserRole + 1).toInt() == kUnitTypeNode
@@ -43,7 +57,21 @@ CCatalogueBar::CCatalogueBar(const QString& title, QWidget* parent)
     m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pTree->setExpandsOnDoubleClick(true);
     m_pTree->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setWidget(m_pTree);
+
+    m_pFilter = new QLineEdit(this);
+    m_pFilter->setObjectName(QStringLiteral("catalogueFilter"));
+    m_pFilter->setPlaceholderText(LoadResString(kCatalogueFilterId));
+    m_pFilter->setToolTip(LoadResString(kCatalogueFilterTipId));
+    m_pFilter->setClearButtonEnabled(true);
+    m_pFilter->installEventFilter(this);
+    connect(m_pFilter, &QLineEdit::textChanged, this, &CCatalogueBar::SetFilter);
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_pFilter);
+    layout->addWidget(m_pTree);
+    setWidget(content);
 
     connect(m_pTree, &CDragTreeWidget::contextMenuRequested, this, &CCatalogueBar::OnContextMenu);
     connect(m_pTree, &QTreeWidget::itemDoubleClicked, this, &CCatalogueBar::OnDoubleClick);
@@ -118,37 +146,107 @@ void CCatalogueBar::GroupUnitTypes() {
     }
 }
 
+QTreeWidgetItem* CCatalogueBar::AddRaceNode(const CRace& race) {
+    auto* raceNode = new QTreeWidgetItem(m_pTree, QStringList{race.RaceGB});
+    raceNode->setIcon(0, m_images.Icon(m_nRaceIcon));
+    QFont bold = raceNode->font(0);
+    bold.setBold(true);
+    raceNode->setFont(0, bold);
+    raceNode->setData(0, Qt::UserRole, QVariant::fromValue<void*>(const_cast<CRace*>(&race)));
+    raceNode->setData(0, Qt::UserRole + 1, kRaceNode);
+    // A race's types can only be dragged, never dropped on.
+    raceNode->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return raceNode;
+}
+
+void CCatalogueBar::AddTypeNode(QTreeWidgetItem* raceNode, CUnitType* type) {
+    auto* node = new QTreeWidgetItem(raceNode, QStringList{type->NomGB});
+    node->setIcon(0, m_images.Icon(GetUnitKindImageByCombatantType(type->CombatantType)));
+    // The bar is narrow: the whole name, in both languages, on hovering.
+    node->setToolTip(0, LoadResString(kUnitTypeTipId).arg(type->NomGB, type->NomFR, type->NomGB));
+    node->setData(0, Qt::UserRole, QVariant::fromValue<void*>(type));
+    node->setData(0, Qt::UserRole + 1, kUnitTypeNode);
+    node->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
+}
+
+bool CCatalogueBar::NameMatches(const QString& name, const QString& text) {
+    return Folded(name).contains(Folded(text));
+}
+
 void CCatalogueBar::RebuildTree() {
     m_pTree->setUpdatesEnabled(false);
     CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
     m_pTree->clear();
+    const QString text = m_filter.trimmed();
     for (const CRaceGroup* group : m_raceGroups) {
         CRace* race = group->m_pRace;
-        if (!race->m_bShown)
+        // A search looks through every race, shown or not.
+        if (text.isEmpty() && !race->m_bShown)
             continue;
-        auto* raceNode = new QTreeWidgetItem(m_pTree, QStringList{race->RaceGB});
-        raceNode->setIcon(0, m_images.Icon(m_nRaceIcon));
-        QFont bold = raceNode->font(0);
-        bold.setBold(true);
-        raceNode->setFont(0, bold);
-        raceNode->setData(0, Qt::UserRole, QVariant::fromValue<void*>(race));
-        raceNode->setData(0, Qt::UserRole + 1, kRaceNode);
-        // A race's types can only be dragged, never dropped on.
-        raceNode->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        QTreeWidgetItem* raceNode = nullptr;
         for (CUnitType* type : group->m_unitTypes) {
             if (type->CombatantType == kUncountedType || type->ArmyTypeIdParent != -1)
                 continue;
-            auto* node = new QTreeWidgetItem(raceNode, QStringList{type->NomGB});
-            node->setIcon(0, m_images.Icon(GetUnitKindImageByCombatantType(type->CombatantType)));
-            // The bar is narrow: the whole name, in both languages, on hovering.
-            node->setToolTip(
-                0, LoadResString(kUnitTypeTipId).arg(type->NomGB, type->NomFR, type->NomGB));
-            node->setData(0, Qt::UserRole, QVariant::fromValue<void*>(type));
-            node->setData(0, Qt::UserRole + 1, kUnitTypeNode);
-            node->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
+            if (!text.isEmpty() && !NameMatches(type->NomFR, text) &&
+                !NameMatches(type->NomGB, text))
+                continue;
+            if (!raceNode)
+                raceNode = AddRaceNode(*race);
+            AddTypeNode(raceNode, type);
         }
+        if (!raceNode && text.isEmpty())
+            AddRaceNode(*race); // a race shown without types still has its node
+        if (raceNode && !text.isEmpty())
+            raceNode->setExpanded(true);
     }
     m_pTree->setUpdatesEnabled(true);
+}
+
+void CCatalogueBar::SetFilter(const QString& text) {
+    const bool wasFiltered = !m_filter.trimmed().isEmpty();
+    const bool filtered = !text.trimmed().isEmpty();
+    if (!wasFiltered && filtered) {
+        m_expandedRaces.clear();
+        for (int i = 0; i < m_pTree->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* node = m_pTree->topLevelItem(i);
+            if (node->isExpanded())
+                m_expandedRaces << static_cast<const CRace*>(
+                                       node->data(0, Qt::UserRole).value<void*>())
+                                       ->IdRace;
+        }
+    }
+    m_filter = text;
+    if (m_pFilter->text() != text)
+        m_pFilter->setText(text);
+    if (!wasFiltered && !filtered)
+        return;
+    RebuildTree();
+    if (!filtered) {
+        for (int i = 0; i < m_pTree->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* node = m_pTree->topLevelItem(i);
+            const auto* race =
+                static_cast<const CRace*>(node->data(0, Qt::UserRole).value<void*>());
+            node->setExpanded(m_expandedRaces.contains(race->IdRace));
+        }
+    }
+}
+
+bool CCatalogueBar::eventFilter(QObject* watched, QEvent* event) {
+    // Escape empties the search; Down goes on to the first type found.
+    if (watched == m_pFilter && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape && !m_pFilter->text().isEmpty()) {
+            m_pFilter->clear();
+            return true;
+        }
+        if (key == Qt::Key_Down && m_pTree->topLevelItemCount() > 0) {
+            QTreeWidgetItem* first = m_pTree->topLevelItem(0);
+            m_pTree->setCurrentItem(first->childCount() > 0 ? first->child(0) : first);
+            m_pTree->setFocus();
+            return true;
+        }
+    }
+    return CSizingControlBarCF::eventFilter(watched, event);
 }
 
 CUnitType* CCatalogueBar::GetSelectedUnitType() const {

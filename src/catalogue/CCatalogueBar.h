@@ -7,6 +7,7 @@
 
 class CDragTreeWidget;
 class CRace;
+class QLineEdit;
 class CTreeDropTarget;
 class CUnitType;
 class QTreeWidgetItem;
@@ -34,6 +35,12 @@ public:
     void ChooseShownRaces();
 
     CDragTreeWidget* Tree() const { return m_pTree; }
+    QLineEdit* Filter() const { return m_pFilter; }
+    // Narrows the tree to the unit types whose French or English name holds the text, case
+    // and accents aside, in every race; an empty text gives the tree back as it was.
+    void SetFilter(const QString& text);
+    // Whether a name holds the text as a reader means it: "elite" is in "Garde d'Élite".
+    static bool NameMatches(const QString& name, const QString& text);
     CItemList<CUnitType*>& UnitTypes() { return m_unitTypes; }
     CItemList<CRace*>& Races() { return m_races; }
 
@@ -56,11 +63,20 @@ private slots:
     void OnDoubleClick(QTreeWidgetItem* item);
     void OnBeginDrag(const QPoint& viewportPosition);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FillCatalogue();
     void GroupUnitTypes();
+    QTreeWidgetItem* AddRaceNode(const CRace& race);
+    void AddTypeNode(QTreeWidgetItem* raceNode, CUnitType* type);
 
     CDragTreeWidget* m_pTree = nullptr;
+    QLineEdit* m_pFilter = nullptr;
+    QString m_filter;
+    // The races the player had expanded before a filter took the tree over.
+    QList<int> m_expandedRaces;
     CImageList m_images;
     int m_nRaceIcon = -1;
     CItemList<CUnitType*> m_unitTypes;

@@ -60,6 +60,10 @@ constexpr int kLeaderWithoutUnitId = 272;
 constexpr int kSameNameId = 273;
 constexpr int kProblemsPanelId = 274;
 constexpr int kNoProblemId = 275;
+// The catalogue's search field.
+constexpr int kCatalogueFilterId = 276;
+constexpr int kCatalogueFilterTipId = 277;
+constexpr int kFindCommandId = 278;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.
