@@ -1278,5 +1278,81 @@ Rechercher</source>
         <translation>Find a unit type in the catalogue
 Find</translation>
     </message>
+    <message>
+        <source>%1 pts</source>
+        <comment>279</comment>
+        <translation>%1 pts</translation>
+    </message>
+    <message>
+        <source>Reste</source>
+        <comment>280</comment>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Sous-total de %1 : %2</source>
+        <comment>281</comment>
+        <translation>Subtotal of %1: %2</translation>
+    </message>
+    <message>
+        <source>SkarnholtDB, imprimé le %1</source>
+        <comment>282</comment>
+        <translation>SkarnholtDB, printed on %1</translation>
+    </message>
+    <message>
+        <source>Page %1 sur %2</source>
+        <comment>283</comment>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>fr_FR</source>
+        <comment>284</comment>
+        <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer l&apos;armée…</source>
+        <comment>285</comment>
+        <translation>&amp;Print the army…</translation>
+    </message>
+    <message>
+        <source>Exporter en P&amp;DF…</source>
+        <comment>286</comment>
+        <translation>Export as P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Im&amp;primer le rapport de bataille…</source>
+        <comment>287</comment>
+        <translation>&amp;Print the battle report…</translation>
+    </message>
+    <message>
+        <source>Exporter l&apos;armée en PDF</source>
+        <comment>288</comment>
+        <translation>Export the army as PDF</translation>
+    </message>
+    <message>
+        <source>Documents PDF (*.pdf)</source>
+        <comment>289</comment>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Imprimer la feuille d&apos;armée, après un aperçu
+Imprimer l&apos;armée</source>
+        <comment>32792</comment>
+        <translation>Print the army sheet, after a preview
+Print the army</translation>
+    </message>
+    <message>
+        <source>Enregistrer la feuille d&apos;armée en PDF
+Exporter en PDF</source>
+        <comment>32793</comment>
+        <translation>Save the army sheet as PDF
+Export as PDF</translation>
+    </message>
+    <message>
+        <source>Imprimer les feuilles des armées d&apos;une bataille
+Imprimer le rapport de bataille</source>
+        <comment>32794</comment>
+        <translation>Print the sheets of a battle&apos;s armies
+Print the battle report</translation>
+    </message>
 </context>
 </TS>

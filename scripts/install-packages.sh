@@ -9,6 +9,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     libqt6sql6-odbc unixodbc odbcinst libsqliteodbc sqlite3
     postgresql odbc-postgresql
+    poppler-utils
 )
 
 missing=()

@@ -225,10 +225,10 @@ void TestMainWindow::menusAndToolBarDriveTheCommands() {
         menus << ids(menu->menu()->actions());
     QCOMPARE(menus, (QList<QList<int>>{
                         {ID_ARMY_NEW, ID_ARMY_OPEN, ID_ARMY_CLOSE, ID_ARMY_SAVE, ID_ARMY_EXPORT, 0,
-                         ID_APP_EXIT},
+                         ID_ARMY_PRINT, ID_ARMY_PDF, 0, ID_APP_EXIT},
                         {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_FIND},
                         {ID_CATALOGUE_VIEWER},
-                        {ID_BATTLE_EDIT, ID_BATTLE_NEW, 0, ID_BATTLE_REPORT},
+                        {ID_BATTLE_EDIT, ID_BATTLE_NEW, 0, ID_BATTLE_REPORT, ID_BATTLE_PRINT},
                         {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_ARMYBAR, ID_VIEW_PROBLEMS},
                         {ID_APP_ABOUT}}));
     QCOMPARE(ids(m_frame->ToolBar()->actions()),

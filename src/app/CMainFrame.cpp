@@ -16,6 +16,8 @@
 #include "editor/CArmyView.h"
 #include "editor/CArmyViewerDlg.h"
 #include "editor/CProblemsPanel.h"
+#include "editor/SheetPrinter.h"
+#include "export/ArmySheet.h"
 #include "export/BattleReport.h"
 #include "model/CArmy.h"
 #include "model/CArmyHistory.h"
@@ -24,6 +26,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -97,6 +101,13 @@ void CMainFrame::CreateArmyCommands() {
             &CMainFrame::OnAddBattle);
     connect(AddCommand(ID_BATTLE_REPORT, tr("Rapport de bataille ...")), &QAction::triggered, this,
             &CMainFrame::OnBattleReport);
+    connect(AddCommand(ID_ARMY_PRINT, LoadResString(kPrintArmyId)), &QAction::triggered, this,
+            &CMainFrame::OnPrintArmy);
+    connect(AddCommand(ID_ARMY_PDF, LoadResString(kArmyPdfId)), &QAction::triggered, this,
+            &CMainFrame::OnArmyPdf);
+    connect(AddCommand(ID_BATTLE_PRINT, LoadResString(kPrintBattleId)), &QAction::triggered, this,
+            &CMainFrame::OnPrintBattle);
+    Action(ID_ARMY_PRINT)->setShortcut(QKeySequence::Print);
     // The desktop's usual keys, shown beside the commands in the menus.
     Action(ID_ARMY_NEW)->setShortcut(QKeySequence::New);
     Action(ID_ARMY_OPEN)->setShortcut(QKeySequence::Open);
@@ -155,6 +166,8 @@ void CMainFrame::UpdateCommandStates() {
     m_pCatalogueBar->SetArmyOpen(army.IsOpen());
     Action(ID_ARMY_CLOSE)->setEnabled(army.IsOpen());
     Action(ID_ARMY_EXPORT)->setEnabled(army.IsOpen());
+    Action(ID_ARMY_PRINT)->setEnabled(army.IsOpen());
+    Action(ID_ARMY_PDF)->setEnabled(army.IsOpen());
     Action(ID_ARMY_SAVE)->setEnabled(army.IsOpen() && army.IsModified());
     const bool selected = army.IsOpen() && m_pArmyView->GetSelectedUnit() != nullptr;
     Action(ID_MEMBER_DELETE)->setEnabled(selected);
@@ -218,6 +231,9 @@ void CMainFrame::CreateMenus() {
     file->addAction(Action(ID_ARMY_SAVE));
     file->addAction(Action(ID_ARMY_EXPORT));
     file->addSeparator();
+    file->addAction(Action(ID_ARMY_PRINT));
+    file->addAction(Action(ID_ARMY_PDF));
+    file->addSeparator();
     connect(file, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     QAction* exit = AddCommand(ID_APP_EXIT, tr("&Quitter"));
     SetPrompts(exit, tr("Quitter l'application\nQuitter"));
@@ -242,6 +258,7 @@ void CMainFrame::CreateMenus() {
     battles->addAction(Action(ID_BATTLE_NEW));
     battles->addSeparator();
     battles->addAction(Action(ID_BATTLE_REPORT));
+    battles->addAction(Action(ID_BATTLE_PRINT));
 
     QMenu* view = menuBar()->addMenu(tr("&Affichage"));
     view->setObjectName(QStringLiteral("menuView"));
@@ -395,6 +412,38 @@ void CMainFrame::OnBattleReport() {
     CBattleListDlg list(this);
     if (list.IsLoaded() && list.exec() == QDialog::Accepted && list.Selected())
         WriteBattleReport(list.Selected()->IdBattle);
+}
+
+void CMainFrame::OnPrintArmy() {
+    const CArmy& army = CArmy::Instance();
+    if (army.IsOpen())
+        PreviewSheet(ArmySheetHtml(army), army.GetName(), this);
+}
+
+void CMainFrame::OnArmyPdf() {
+    const CArmy& army = CArmy::Instance();
+    if (!army.IsOpen())
+        return;
+    const QString path = QFileDialog::getSaveFileName(
+        this, LoadResString(kPdfDialogTitleId),
+        QDir::current().filePath(SheetFileName(army.GetName())), LoadResString(kPdfFilterId));
+    if (path.isEmpty())
+        return;
+    if (WriteSheetPdf(ArmySheetHtml(army), path))
+        ShowStatusMessage(kFileWrittenId, LoadResString(kFileWrittenId).arg(path));
+    else
+        ShowWarningMessage(kCannotWriteFileId, LoadResString(kCannotWriteFileId).arg(path));
+}
+
+void CMainFrame::OnPrintBattle() {
+    CBattleListDlg list(this);
+    if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
+        return;
+    QString html;
+    if (BattleSheetHtml(list.Selected()->IdBattle, &html))
+        PreviewSheet(html, list.Selected()->Nom, this);
+    else
+        ShowInfoMessage(kNoBattleId);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -47,6 +47,10 @@ public slots:
     void OnAddBattle();
     void OnModifyBattle();
     void OnBattleReport();
+    // The army sheet: a print preview, or a PDF file; the sheets of a battle's armies.
+    void OnPrintArmy();
+    void OnArmyPdf();
+    void OnPrintBattle();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -64,6 +64,18 @@ constexpr int kNoProblemId = 275;
 constexpr int kCatalogueFilterId = 276;
 constexpr int kCatalogueFilterTipId = 277;
 constexpr int kFindCommandId = 278;
+// The printed army sheet, and its commands.
+constexpr int kSheetPointsId = 279;
+constexpr int kSheetRestId = 280;
+constexpr int kSheetSubtotalId = 281;
+constexpr int kSheetFooterId = 282;
+constexpr int kSheetPageId = 283;
+constexpr int kSheetLocaleId = 284;
+constexpr int kPrintArmyId = 285;
+constexpr int kArmyPdfId = 286;
+constexpr int kPrintBattleId = 287;
+constexpr int kPdfDialogTitleId = 288;
+constexpr int kPdfFilterId = 289;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.
