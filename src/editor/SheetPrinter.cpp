@@ -109,6 +109,9 @@ void PreviewSheet(const QString& html, const QString& title, QWidget* parent) {
     printer.setDocName(title);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(title);
+    // Large enough to read a page without zooming.
+    if (parent)
+        preview.resize(parent->window()->size() * 0.9);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&html](QPrinter* target) { PrintSheet(html, *target); });
     preview.exec();
