@@ -42,6 +42,16 @@ inline int CountRows(const QString& table, CArmyDatabase& db = CArmyDatabase::In
                : -1;
 }
 
+// Empties the army and battle tables, catalogue kept.
+inline bool ClearTables(CArmyDatabase& db = CArmyDatabase::Instance()) {
+    QSqlQuery query(db.Connection());
+    for (const char* table : {"BattleCompo", "Battle", "ArmeeCompo", "ArmeeDef"}) {
+        if (!query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))))
+            return false;
+    }
+    return true;
+}
+
 // The type of that English name first, then the types attached to it; empty when there is none.
 template <typename Types>
 QList<const CUnitType*> WithAttached(const Types& types, const QString& name) {
@@ -61,17 +71,8 @@ template <typename Types> const CUnitType* TypeNamed(const Types& types, const Q
     return WithAttached(types, name).value(0);
 }
 
+// A file's bytes; when it cannot be read, a text naming it, so that two missing files differ.
 inline QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing " + path.toUtf8() + ">";
-}
-
-// Empties the army and battle tables, catalogue kept.
-inline bool ClearTables(CArmyDatabase& db = CArmyDatabase::Instance()) {
-    QSqlQuery query(db.Connection());
-    for (const char* table : {"BattleCompo", "Battle", "ArmeeCompo", "ArmeeDef"}) {
-        if (!query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))))
-            return false;
-    }
-    return true;
 }
