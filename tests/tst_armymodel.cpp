@@ -40,7 +40,7 @@ struct Operation {
 
 } // namespace
 
-// The army model against a real SQLite data source, without any window: its rules, and that
+// The army model against a real data source, without any window: its rules, and that
 // every editing operation is stored whole or not at all, however it is cut short.
 class TestArmyModel : public QObject {
     Q_OBJECT
@@ -110,6 +110,7 @@ int TestArmyModel::NewArmy(bool empty, Baseline* b) {
     army.AddUnit(b->leaderA, WithAttached("T5 Warriors"));
     army.AddUnit(b->leaderB, WithAttached("Iron cannon"));
     army.AddUnit(b->warchief, WithAttached("T2 One-eyed brute"));
+    // The members in the order drawn above.
     const QList<CArmyUnit*> units(army.Units().begin(), army.Units().end());
     b->riders = units.value(2);
     b->warriors = units.value(4);
