@@ -44,46 +44,31 @@ QStringList Statements(const QString& script) {
     return statements;
 }
 
-// Runs the statements in one transaction on a connection of their own; the first error, if any.
-QString RunOnOwnConnection(const QString& name, const QStringList& statements) {
+// Runs the statements on a connection of their own; the first error, if any. On the data source
+// they run in one transaction; on the cluster's maintenance database (port given), as its
+// superuser outside any, as databases are created and dropped.
+QString Run(const QString& name, const QStringList& statements, const QString& port = QString()) {
     QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
-        db.setDatabaseName(QStringLiteral("Skarnholt"));
-        db.setUserName(QStringLiteral("admin"));
-        db.setPassword(QStringLiteral("qx"));
-        if (!db.open() || !db.transaction())
-            error = QStringLiteral("cannot open: ") + db.lastError().text();
+        if (port.isEmpty()) {
+            db.setDatabaseName(QStringLiteral("Skarnholt"));
+            db.setUserName(QStringLiteral("admin"));
+            db.setPassword(QStringLiteral("qx"));
+        } else {
+            db.setDatabaseName(QStringLiteral("DRIVER=%1;SERVER=127.0.0.1;PORT=%2;"
+                                              "DATABASE=postgres;UID=postgres;PWD=postgres;")
+                                   .arg(QStringLiteral(PSQL_ODBC_DRIVER), port));
+        }
+        if (!db.open() || (port.isEmpty() && !db.transaction()))
+            error = QStringLiteral("cannot open %1: ").arg(name) + db.lastError().text();
         QSqlQuery query(db);
         for (int i = 0; error.isEmpty() && i < statements.size(); ++i) {
             if (!query.exec(statements.at(i)))
                 error = statements.at(i).left(80) + QStringLiteral(": ") + query.lastError().text();
         }
-        if (error.isEmpty() && !db.commit())
+        if (error.isEmpty() && port.isEmpty() && !db.commit())
             error = QStringLiteral("cannot commit: ") + db.lastError().text();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return error;
-}
-
-// Statements run as the cluster's superuser on its maintenance database, outside any
-// transaction (databases are created and dropped so); the first error, if any.
-QString RunOnServer(const QString& port, const QStringList& statements) {
-    const QString name = QStringLiteral("server");
-    QString error;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
-        db.setDatabaseName(QStringLiteral("DRIVER=%1;SERVER=127.0.0.1;PORT=%2;DATABASE=postgres;"
-                                          "UID=postgres;PWD=postgres;")
-                               .arg(QStringLiteral(PSQL_ODBC_DRIVER), port));
-        if (!db.open())
-            error = QStringLiteral("cannot reach the test cluster: ") + db.lastError().text();
-        QSqlQuery query(db);
-        for (int i = 0; error.isEmpty() && i < statements.size(); ++i) {
-            if (!query.exec(statements.at(i)))
-                error = statements.at(i) + QStringLiteral(": ") + query.lastError().text();
-        }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
@@ -127,31 +112,29 @@ bool TestDataSource::CreatePostgreSqlDatabase() {
         m_error = QStringLiteral("no PostgreSQL test cluster: ") + state.fileName();
         return false;
     }
-    const QStringList lines = QString::fromUtf8(state.readAll()).split(QLatin1Char('\n'));
-    const QString port = lines.value(1).trimmed();
+    m_port = QString::fromUtf8(state.readAll()).split(QLatin1Char('\n')).value(1).trimmed();
     // One database name per process, made anew each time: unixODBC keeps the data sources it
     // has read, so the data source must not change within a process.
     m_postgresDatabase = QStringLiteral("skarnholt_%1").arg(QCoreApplication::applicationPid());
-    m_error = RunOnServer(
-        port, {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_postgresDatabase),
-               QStringLiteral("CREATE DATABASE %1 OWNER admin").arg(m_postgresDatabase)});
+    m_error =
+        Run(QStringLiteral("server"),
+            {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_postgresDatabase),
+             QStringLiteral("CREATE DATABASE %1 OWNER admin").arg(m_postgresDatabase)},
+            m_port);
     if (!m_error.isEmpty())
         return false;
     WriteIni(m_dir.path(), QStringLiteral("[ODBC Data Sources]\nSkarnholt = PostgreSQL\n\n"
                                           "[Skarnholt]\nDriver = %1\nServername = 127.0.0.1\n"
                                           "Port = %2\nDatabase = %3\n")
-                               .arg(QStringLiteral(PSQL_ODBC_DRIVER), port, m_postgresDatabase));
+                               .arg(QStringLiteral(PSQL_ODBC_DRIVER), m_port, m_postgresDatabase));
     return true;
 }
 
 TestDataSource::~TestDataSource() {
-    if (m_postgresDatabase.isEmpty())
-        return;
-    QFile state(qEnvironmentVariable("SKARNHOLT_TEST_POSTGRES"));
-    if (state.open(QIODevice::ReadOnly))
-        RunOnServer(
-            QString::fromUtf8(state.readAll()).split(QLatin1Char('\n')).value(1).trimmed(),
-            {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_postgresDatabase)});
+    if (!m_postgresDatabase.isEmpty())
+        Run(QStringLiteral("server"),
+            {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_postgresDatabase)},
+            m_port);
 }
 
 void TestDataSource::UseNoDataSource(QTemporaryDir& dir) {
@@ -175,13 +158,12 @@ QString TestDataSource::SourcePath(const QString& relative) {
 bool TestDataSource::RunScript(const QString& path) {
     QFile file(path);
     m_error = file.open(QIODevice::ReadOnly)
-                  ? RunOnOwnConnection(QStringLiteral("setup"),
-                                       Statements(QString::fromUtf8(file.readAll())))
+                  ? Run(QStringLiteral("setup"), Statements(QString::fromUtf8(file.readAll())))
                   : QStringLiteral("cannot read ") + path;
     return m_error.isEmpty();
 }
 
 bool TestDataSource::ExecOnOtherConnection(const QString& sql) {
-    m_error = RunOnOwnConnection(QStringLiteral("other"), {sql});
+    m_error = Run(QStringLiteral("other"), {sql});
     return m_error.isEmpty();
 }

@@ -48,6 +48,7 @@ private:
 
     QTemporaryDir m_dir;
     QString m_postgresDatabase;
+    QString m_port;
     bool m_valid = false;
     QString m_error;
 };

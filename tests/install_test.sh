@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Installed like any desktop program: into a temporary prefix, validated, then used from there
-# (the data-source set-up with its db/, the exporter speaking the desktop's language through
-# the installed English module, the start-up in the documents folder); and as a Debian package, whose files are where the desktop
-# entry says.
+# (the set-up with its db/, the exporter in the desktop's language, the start-up in the
+# documents folder); and as a Debian package, whose files are where the desktop entry says.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)

@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "core/FileViewer.h"
 #include "editor/CArmyViewerDlg.h"
@@ -6,7 +7,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -38,11 +38,6 @@ QStringList Column(const CUnitStatsList& list, int column) {
     for (int row = 0; row < list.RowCount(); ++row)
         texts << list.Row(row)->text(column);
     return texts;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 // Runs the double-click and answers which modal dialog, if any, it opened.
@@ -125,7 +120,7 @@ void TestArmyViewer::exportWritesTheListAsShown() {
     CArmyViewerDlg dialog;
     const QString path = m_dir.filePath(QStringLiteral("SkarnholtArmyList.txt"));
     dialog.OnExport();
-    const QByteArray all = ReadAll(path);
+    const QByteArray all = ReadFile(path);
     QVERIFY(all.startsWith(Section("Nain", kDwarfRows) + Section("Orc", "")));
     QCOMPARE(all.count('\n'), 2 * 6 + 4 + 7); // two headed sections, four and seven rows
     QCOMPARE(viewer.Opened(), QStringList{path});
@@ -133,7 +128,7 @@ void TestArmyViewer::exportWritesTheListAsShown() {
     // One race alone has neither rule nor titles; the file is replaced whole.
     dialog.RaceFilter()->setCurrentIndex(1);
     dialog.OnExport();
-    QCOMPARE(ReadAll(path), kDwarfRows);
+    QCOMPARE(ReadFile(path), kDwarfRows);
     QCOMPARE(viewer.Opened(), QStringList({path, path}));
 }
 

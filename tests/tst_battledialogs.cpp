@@ -1,38 +1,19 @@
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "battle/CBattleDlg.h"
 #include "battle/CBattleListDlg.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
-#include "data/CArmyDatabase.h"
-#include "data/CArmyHeader.h"
-#include "data/CBattle.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSqlQuery>
 #include <QTreeWidget>
 #include <QtTest>
 
 namespace {
 
-int AddArmy(const QString& name) {
-    CArmyHeader header;
-    return CArmyDatabase::Instance().InsertArmy(13, name, 1000, &header) ? header.IdArmee : -1;
-}
-
-int AddBattle(const QString& name, const QString& description, std::initializer_list<int> armies) {
-    CIdList ids;
-    for (int id : armies)
-        ids.Append(id);
-    CBattle battle;
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    return db.InsertBattle(name, description, ids) && db.FindBattleByName(name, &battle)
-               ? battle.IdBattle
-               : -1;
-}
-
 // The army ids of the dialog's rows.
-QList<int> Ids(const CBattleDlg& dialog) {
+QList<int> RowIds(const CBattleDlg& dialog) {
     QList<int> ids;
     for (int row = 0; row < dialog.ArmyList()->topLevelItemCount(); ++row)
         ids << dialog.ArmyList()->topLevelItem(row)->data(0, Qt::UserRole).toInt();
@@ -59,9 +40,7 @@ private slots:
     }
 
     void init() {
-        QSqlQuery query(CArmyDatabase::Instance().Connection());
-        for (const char* table : {"BattleCompo", "Battle", "ArmeeCompo", "ArmeeDef"})
-            QVERIFY(query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))));
+        QVERIFY(ClearTables());
         m_alpha = AddArmy(QStringLiteral("Alpha"));
         m_beta = AddArmy(QStringLiteral("Beta"));
     }
@@ -98,7 +77,7 @@ void TestBattleDialogs::okChecksTheArmiesAndTexts() {
     dialog.ArmyList()->topLevelItem(0)->setSelected(true);
     QTest::keyClick(dialog.ArmyList(), Qt::Key_Delete);
     QVERIFY(dialog.AddArmy(m_alpha));
-    QCOMPARE(Ids(dialog), (QList<int>{m_beta, m_alpha}));
+    QCOMPARE(RowIds(dialog), (QList<int>{m_beta, m_alpha}));
 
     QCOMPARE(refusal(QStringLiteral(" \t ")), 158); // blanks alone are no name
     QCOMPARE(refusal(QString(256, u'x')), kNameTooLongId);
@@ -117,13 +96,13 @@ void TestBattleDialogs::okChecksTheArmiesAndTexts() {
 }
 
 void TestBattleDialogs::editingLoadsTheBattleAndOverwritesIt() {
-    const int id = AddBattle(QStringLiteral("Gué"), QStringLiteral("Brume"), {m_beta, m_alpha});
+    const int id = AddBattle(QStringLiteral("Gué"), QStringLiteral("Brume"), Ids{m_beta, m_alpha});
     CBattle battle;
     QCOMPARE(CArmyDatabase::Instance().FindBattleById(id, &battle), 1);
     CBattleDlg dialog(&battle);
     QCOMPARE((QStringList{dialog.NameEdit()->text(), dialog.DescriptionEdit()->toPlainText()}),
              (QStringList{"Gué", "Brume"}));
-    QCOMPARE(Ids(dialog), (QList<int>{m_beta, m_alpha}));
+    QCOMPARE(RowIds(dialog), (QList<int>{m_beta, m_alpha}));
 
     dialog.NameEdit()->setText(QStringLiteral("Pont"));
     dialog.DescriptionEdit()->setPlainText(QStringLiteral("Pluie"));
@@ -134,10 +113,10 @@ void TestBattleDialogs::editingLoadsTheBattleAndOverwritesIt() {
 // The list shows the start of each description; a deletion is stored at once.
 void TestBattleDialogs::listShowsPreviewsDeletesAtOnceAndNeedsASelection() {
     MessageRecorder messages;
-    AddBattle(QStringLiteral("Court"), QStringLiteral("Brume"), {m_alpha, m_beta});
-    AddBattle(QStringLiteral("Vide"), QString(), {m_alpha, m_beta});
+    AddBattle(QStringLiteral("Court"), QStringLiteral("Brume"), Ids{m_alpha, m_beta});
+    AddBattle(QStringLiteral("Vide"), QString(), Ids{m_alpha, m_beta});
     const int longId =
-        AddBattle(QStringLiteral("Long"), QString(50, u'a') + "bcdef", {m_alpha, m_beta});
+        AddBattle(QStringLiteral("Long"), QString(50, u'a') + "bcdef", Ids{m_alpha, m_beta});
     CBattleListDlg dialog;
     dialog.show();
     QTreeWidget* list = dialog.BattleList();

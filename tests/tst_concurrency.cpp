@@ -1,9 +1,9 @@
 #include "StoredArmy.h"
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
-#include "data/CUnitType.h"
 #include "model/CArmy.h"
 #include "model/DataErrorMessages.h"
 
@@ -23,8 +23,12 @@ private slots:
     void anExistingDatabaseGetsTheVersionColumn();
 
 private:
-    QList<const CUnitType*> Types(const QString& name) const;
-    void VerifyWhole(int armyId);
+    QList<const CUnitType*> Types(const QString& name) const { return WithAttached(m_types, name); }
+    const CUnitType& Warlord() const { return *TypeNamed(m_types, "T3 Orc warlord"); }
+    void VerifyWhole(int armyId) {
+        const QString fault = StoredArmyFault(*m_first, armyId);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
 
     std::unique_ptr<TestDataSource> m_source;
     std::unique_ptr<CArmyDatabase> m_first;
@@ -46,31 +50,13 @@ void TestConcurrency::initTestCase() {
     QVERIFY(m_first->LoadUnitTypes(m_types));
 }
 
-QList<const CUnitType*> TestConcurrency::Types(const QString& name) const {
-    QList<const CUnitType*> types;
-    for (const CUnitType* type : m_types) {
-        if (type->NomGB == name)
-            types.prepend(type);
-    }
-    for (const CUnitType* type : m_types) {
-        if (!types.isEmpty() && type->ArmyTypeIdParent == types.first()->ArmyTypeId)
-            types << type;
-    }
-    return types;
-}
-
-void TestConcurrency::VerifyWhole(int armyId) {
-    const QString fault = StoredArmyFault(*m_first, armyId);
-    QVERIFY2(fault.isEmpty(), qPrintable(fault));
-}
-
 void TestConcurrency::theSecondWriterIsToldAndReadsAgain() {
     CArmy one(*m_first), two(*m_second);
     QVERIFY(one.Create(13, QStringLiteral("Partagée"), 1000));
     const int armyId = one.GetHeader().IdArmee;
     QVERIFY(one.Open(armyId));
-    one.AddWarchief(*Types("T3 Orc warlord").first());
-    one.AddGroupLeader(*Types("T3 Orc warlord").first());
+    one.AddWarchief(Warlord());
+    one.AddGroupLeader(Warlord());
     QVERIFY(two.Open(armyId));
 
     // The first adds riders under the group leader; the second, who has not seen them,
@@ -87,11 +73,8 @@ void TestConcurrency::theSecondWriterIsToldAndReadsAgain() {
     VerifyWhole(armyId);
 
     // Told once, it may do it now; the first is then told in turn when it renames the gone.
-    CArmyUnit* leaderSeen = nullptr;
-    for (CArmyUnit* unit : two.Units()) {
-        if (unit->IsGroupLeader())
-            leaderSeen = unit;
-    }
+    CArmyUnit* leaderSeen = *std::next(two.Units().begin());
+    QVERIFY(leaderSeen->IsGroupLeader());
     QCOMPARE(two.Delete(leaderSeen), CArmy::Result::Done);
     m_messages.Clear();
     QCOMPARE(one.RenameMember(one.Units().GetTail(), QStringLiteral("Perdu")),
@@ -111,7 +94,7 @@ void TestConcurrency::interleavedEditsKeepTheArmyWhole() {
     QVERIFY(one.Create(13, QStringLiteral("Mêlée"), 5000));
     const int armyId = one.GetHeader().IdArmee;
     QVERIFY(one.Open(armyId));
-    one.AddWarchief(*Types("T3 Orc warlord").first());
+    one.AddWarchief(Warlord());
     QVERIFY(two.Open(armyId));
 
     // Each turn one of the two programs makes a random edit on what it last read; a fixed
@@ -123,7 +106,7 @@ void TestConcurrency::interleavedEditsKeepTheArmyWhole() {
         CArmy& army = random.bounded(2) ? one : two;
         const QList<CArmyUnit*> members(army.Units().begin(), army.Units().end());
         if (members.isEmpty()) {
-            army.AddWarchief(*Types("T3 Orc warlord").first());
+            army.AddWarchief(Warlord());
             continue;
         }
         CArmyUnit* any = members.at(random.bounded(int(members.size())));
@@ -131,7 +114,7 @@ void TestConcurrency::interleavedEditsKeepTheArmyWhole() {
         CArmy::Result result = CArmy::Result::Refused;
         switch (random.bounded(6)) {
         case 0:
-            result = army.AddGroupLeader(*Types("T3 Orc warlord").first());
+            result = army.AddGroupLeader(Warlord());
             break;
         case 1:
         case 2:
@@ -171,7 +154,7 @@ void TestConcurrency::anExistingDatabaseGetsTheVersionColumn() {
     CArmy army(older);
     QVERIFY(army.Create(13, QStringLiteral("Ancienne"), 100) &&
             army.Open(army.GetHeader().IdArmee));
-    QCOMPARE(army.AddWarchief(*Types("T3 Orc warlord").first()), CArmy::Result::Done);
+    QCOMPARE(army.AddWarchief(Warlord()), CArmy::Result::Done);
     QCOMPARE(army.GetHeader().Version, 1);
 }
 

@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
@@ -25,8 +26,6 @@ private slots:
     void textLimitsCountCharacters();
 
 private:
-    // A value of one row, read with plain SQL on the program's own connection.
-    QVariant Scalar(const QString& sql);
     // Every row of the user tables, as text, by table and key.
     QMap<QString, QString> Rows();
     QList<int> BattleArmyIds(int battleId);
@@ -53,13 +52,6 @@ void TestDatabase::cleanup() {
     m_source.reset();
     if (QTest::currentTestFunction() != QByteArray("failedWritesAreRolledBackAndReported"))
         QCOMPARE(reported, 0);
-}
-
-QVariant TestDatabase::Scalar(const QString& sql) {
-    QSqlQuery query(m_db->Connection());
-    if (!query.exec(sql) || !query.next())
-        return QVariant();
-    return query.value(0);
 }
 
 QList<int> TestDatabase::BattleArmyIds(int battleId) {
@@ -96,15 +88,19 @@ void TestDatabase::loadsInTheirOrderAndReadsArmiesBackByKey() {
     QCOMPARE((QVariantList{second.Nom, second.NombrePointMax, second.CoutTotal, second.IdRace}),
              (QVariantList{"L'armée d'Urk", 800, 0, 11}));
     QCOMPARE(m_db->InsertArmy(9, QStringLiteral("Aube"), 500, nullptr), 1);
-    CArmyHeader untouched;
-    untouched.Nom = QStringLiteral("kept");
-    QCOMPARE(m_db->FindArmyByName(QStringLiteral("Nobody"), untouched), 0);
-    QCOMPARE(untouched.Nom, QStringLiteral("kept"));
+    QCOMPARE(m_db->FindArmyByName(QStringLiteral("Nobody"), first), 0);
 
     second.Nom = QStringLiteral("Horde d'Ork");
     second.NombrePointMax = 1200;
     second.CoutTotal = 345;
     QCOMPARE(m_db->UpdateArmy(second), 1);
+
+    // Lists come in a French reader's order whatever the back end's collation: case and accents
+    // only part names otherwise equal, and the same name keeps its key order.
+    for (const char* name : {"zèbre", "Élite", "armée", "Ours", "Armée", "elite", "Epée", "Ébène"})
+        QCOMPARE(m_db->InsertArmy(9, QString::fromUtf8(name), 100, nullptr), 1);
+    for (const char* name : {"Écluse", "Zone", "éclat"})
+        QCOMPARE(m_db->InsertBattle(QString::fromUtf8(name), QString(), Ids{}), 1);
     CItemList<CArmyHeader*> armies;
     m_db->LoadArmies(armies);
     QStringList rows;
@@ -113,23 +109,9 @@ void TestDatabase::loadsInTheirOrderAndReadsArmiesBackByKey() {
                     .arg(army->Nom)
                     .arg(army->NombrePointMax)
                     .arg(army->CoutTotal);
-    QCOMPARE(rows, (QStringList{"Aube 500 0", "Horde d'Ork 1200 345", "L'armée d'Urk 1500 0"}));
-
-    // Lists come in a French reader's order whatever the back end's collation: case and accents
-    // only part names otherwise equal, and the same name keeps its key order.
-    const QStringList names{"zèbre", "Élite", "armée", "Ours", "Armée", "elite", "Epée", "Ébène"};
-    for (const QString& name : names)
-        QCOMPARE(m_db->InsertArmy(9, name, 100, nullptr), 1);
-    const CIdList none;
-    for (const char* name : {"Écluse", "Zone", "éclat"})
-        QCOMPARE(m_db->InsertBattle(QString::fromUtf8(name), QString(), none), 1);
-    armies.RemoveAll();
-    m_db->LoadArmies(armies);
-    QStringList sorted;
-    for (const CArmyHeader* army : armies)
-        sorted << army->Nom;
-    QCOMPARE(sorted, (QStringList{"armée", "Armée", "Aube", "Ébène", "elite", "Élite", "Epée",
-                                  "Horde d'Ork", "L'armée d'Urk", "Ours", "zèbre"}));
+    QCOMPARE(rows, (QStringList{"armée 100 0", "Armée 100 0", "Aube 500 0", "Ébène 100 0",
+                                "elite 100 0", "Élite 100 0", "Epée 100 0", "Horde d'Ork 1200 345",
+                                "L'armée d'Urk 1500 0", "Ours 100 0", "zèbre 100 0"}));
     CItemList<CBattle*> battles;
     m_db->LoadBattles(battles);
     QStringList battleNames;
@@ -192,54 +174,42 @@ void TestDatabase::unitsKeepEveryFieldInItsColumn() {
 }
 
 void TestDatabase::battlesKeepTheirArmiesInOrder() {
-    CArmyHeader kept, gone;
-    QCOMPARE(m_db->InsertArmy(1, QStringLiteral("Kept"), 100, &kept), 1);
-    QCOMPARE(m_db->InsertArmy(2, QStringLiteral("Gone"), 200, &gone), 1);
-    CIdList armies;
-    armies.Append(gone.IdArmee);
-    armies.Append(kept.IdArmee);
-    QCOMPARE(
-        m_db->InsertBattle(QStringLiteral("L'assaut"), QStringLiteral("Au pont d'Arn"), armies), 1);
-    CBattle battle;
-    QCOMPARE(m_db->FindBattleByName(QStringLiteral("L'assaut"), &battle), 1);
-    QCOMPARE(BattleArmyIds(battle.IdBattle), (QList<int>{gone.IdArmee, kept.IdArmee}));
+    const int kept = AddArmy(QStringLiteral("Kept"), 1, 100, *m_db);
+    const int gone = AddArmy(QStringLiteral("Gone"), 2, 200, *m_db);
+    const int battle = AddBattle(QStringLiteral("L'assaut"), QStringLiteral("Au pont d'Arn"),
+                                 Ids{gone, kept}, *m_db);
+    QCOMPARE(BattleArmyIds(battle), (QList<int>{gone, kept}));
 
     // An army deleted since is left out of the battle's armies.
-    QCOMPARE(m_db->DeleteArmy(gone.IdArmee), 1);
+    QCOMPARE(m_db->DeleteArmy(gone), 1);
     CItemList<CArmyHeader*> headers;
-    m_db->LoadBattleArmies(battle.IdBattle, headers);
+    m_db->LoadBattleArmies(battle, headers);
     QCOMPARE(headers.GetCount(), 1);
     QCOMPARE(headers.GetHead()->NombrePointMax, 100);
 
-    CIdList changed;
-    changed.Append(7);
-    changed.Append(4);
-    QCOMPARE(m_db->UpdateBattle(battle.IdBattle, QStringLiteral("Le siège"),
-                                QStringLiteral("Deux lignes\nd'assaut"), changed),
+    QCOMPARE(m_db->UpdateBattle(battle, QStringLiteral("Le siège"),
+                                QStringLiteral("Deux lignes\nd'assaut"), Ids{7, 4}),
              1);
     CBattle byId;
-    QCOMPARE(m_db->FindBattleById(battle.IdBattle, &byId), 1);
+    QCOMPARE(m_db->FindBattleById(battle, &byId), 1);
     QCOMPARE((QStringList{byId.Nom, byId.Description}),
              (QStringList{"Le siège", "Deux lignes\nd'assaut"}));
-    QCOMPARE(BattleArmyIds(battle.IdBattle), (QList<int>{7, 4}));
+    QCOMPARE(BattleArmyIds(battle), (QList<int>{7, 4}));
 
-    QCOMPARE(m_db->InsertBattle(QStringLiteral("Second"), QString(), changed), 1);
-    QCOMPARE(m_db->DeleteBattle(battle.IdBattle), 1);
-    QCOMPARE(m_db->FindBattleById(battle.IdBattle, nullptr), 0);
-    QCOMPARE(Scalar("SELECT COUNT(*) FROM BattleCompo").toInt(), 2); // the other battle's rows
+    QCOMPARE(m_db->InsertBattle(QStringLiteral("Second"), QString(), Ids{7, 4}), 1);
+    QCOMPARE(m_db->DeleteBattle(battle), 1);
+    QCOMPARE(m_db->FindBattleById(battle, nullptr), 0);
+    QCOMPARE(CountRows("BattleCompo", *m_db), 2); // the other battle's rows
 }
 
 void TestDatabase::failedWritesAreRolledBackAndReported() {
     // A battle whose army rows cannot be stored is not stored either.
     QVERIFY(m_source->ExecOnOtherConnection("DROP TABLE BattleCompo"));
-    CIdList armies;
-    armies.Append(1);
-    armies.Append(2);
-    QCOMPARE(m_db->InsertBattle(QStringLiteral("Half"), QString(), armies), 0);
+    QCOMPARE(m_db->InsertBattle(QStringLiteral("Half"), QString(), Ids{1, 2}), 0);
     QCOMPARE(m_errors.size(), 1);
     QCOMPARE(m_errors.first().kind, CDataError::Kind::Statement);
     QVERIFY(m_errors.first().text.contains("BattleCompo", Qt::CaseInsensitive));
-    QCOMPARE(Scalar("SELECT COUNT(*) FROM Battle").toInt(), 0);
+    QCOMPARE(CountRows("Battle", *m_db), 0);
 
     // A unit that cannot be stored keeps no key; failed writes and reads answer 0.
     QVERIFY(m_source->ExecOnOtherConnection("DROP TABLE ArmeeCompo"));
@@ -299,12 +269,8 @@ void TestDatabase::everyTextRoundTripsAndTouchesNoOtherRow() {
     CArmyUnit unit = MakeUnit(QStringLiteral("Unité"), 1);
     CArmyUnit bystander = MakeUnit(QStringLiteral("Voisin"), 0);
     QVERIFY(m_db->InsertUnit(army.IdArmee, unit) && m_db->InsertUnit(other.IdArmee, bystander));
-    CIdList ids;
-    ids.Append(army.IdArmee);
-    ids.Append(other.IdArmee);
-    QVERIFY(m_db->InsertBattle(QStringLiteral("Bataille"), QStringLiteral("Ici"), ids));
-    CBattle battle;
-    QCOMPARE(m_db->FindBattleByName(QStringLiteral("Bataille"), &battle), 1);
+    const Ids ids{army.IdArmee, other.IdArmee};
+    const int battle = AddBattle(QStringLiteral("Bataille"), QStringLiteral("Ici"), ids, *m_db);
 
     // Each operation that takes a text: the text read back is the text given, and no row but
     // the one it names (or adds) has changed.
@@ -351,9 +317,9 @@ void TestDatabase::everyTextRoundTripsAndTouchesNoOtherRow() {
         QVERIFY(m_db->DeleteUnit(added));
         verifyOnly(QStringLiteral("ArmeeCompo %1").arg(added.IdUnite));
 
-        QVERIFY(m_db->UpdateBattle(battle.IdBattle, text, text, ids));
+        QVERIFY(m_db->UpdateBattle(battle, text, text, ids));
         CBattle read;
-        QCOMPARE(m_db->FindBattleById(battle.IdBattle, &read), 1);
+        QCOMPARE(m_db->FindBattleById(battle, &read), 1);
         QCOMPARE((QStringList{read.Nom, read.Description}), (QStringList{text, text}));
         QCOMPARE(m_db->FindBattleByName(text, nullptr), 1);
     }
@@ -366,12 +332,11 @@ void TestDatabase::textLimitsCountCharacters() {
     QVERIFY(!CArmyDatabase::FitsTextColumn(dragons + QStringLiteral("x")));
     CArmyUnit unit = MakeUnit(QString(256, u'x'), 0);
     QCOMPARE(m_db->InsertUnit(1, unit), 0);
-    CIdList none;
-    QCOMPARE(m_db->InsertBattle(QStringLiteral("Nom"), QString(256, u'd'), none), 0);
+    QCOMPARE(m_db->InsertBattle(QStringLiteral("Nom"), QString(256, u'd'), Ids{}), 0);
     QCOMPARE(m_errors.size(), 2);
     QCOMPARE(m_errors.at(0).kind, CDataError::Kind::NameTooLong);
     QCOMPARE(m_errors.at(1).kind, CDataError::Kind::DescriptionTooLong);
-    QCOMPARE(Scalar("SELECT COUNT(*) FROM ArmeeCompo").toInt(), 0);
+    QCOMPARE(CountRows("ArmeeCompo", *m_db), 0);
     m_errors.clear();
 }
 

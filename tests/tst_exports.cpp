@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "app/CMainFrame.h"
 #include "battle/CBattleDlg.h"
@@ -5,12 +6,8 @@
 #include "core/FileViewer.h"
 #include "core/MessageBox.h"
 #include "core/TextExport.h"
-#include "data/CArmyDatabase.h"
-#include "data/CArmyHeader.h"
 #include "data/CArmyUnit.h"
-#include "data/CBattle.h"
 #include "data/CBattleEntry.h"
-#include "data/CUnitType.h"
 #include "editor/CArmyView.h"
 #include "export/BattleReport.h"
 #include "model/CArmy.h"
@@ -32,9 +29,6 @@ private slots:
     void aBattleNameAlreadyTakenIsRefusedAfterTheDialog();
 
 private:
-    QString Read(const QString& fileName) const;
-    CUnitType* Type(CMainFrame& frame, const QString& name) const;
-
     std::unique_ptr<TestDataSource> m_source;
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<FileViewerRecorder> m_viewer;
@@ -62,21 +56,6 @@ void TestExports::cleanup() {
     m_source.reset();
 }
 
-QString TestExports::Read(const QString& fileName) const {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("<missing %1>").arg(fileName);
-    return QString::fromUtf8(file.readAll());
-}
-
-CUnitType* TestExports::Type(CMainFrame& frame, const QString& name) const {
-    for (CUnitType* type : frame.CatalogueBar()->UnitTypes()) {
-        if (type->NomGB == name)
-            return type;
-    }
-    return nullptr;
-}
-
 // Names stay in the current directory, visible, and free of what common systems refuse.
 void TestExports::fileNamesStayInTheCurrentDirectory() {
     QCOMPARE(ExportFileName(QStringLiteral("a/b")), QStringLiteral("a_b.txt"));
@@ -93,9 +72,10 @@ void TestExports::armyExportWritesWhatTheListShows() {
     CArmyView* view = frame.ArmyView();
     frame.CreateArmy(13, QStringLiteral("Ma horde"), 1000);
     CArmy& army = CArmy::Instance();
-    army.AddWarchief(*Type(frame, "T3 Orc warlord"));
-    army.AddGroupLeader(*Type(frame, "T3 Orc warlord"));
-    army.AddUnit(army.Units().GetTail(), {Type(frame, "T1 Wolf riders"), Type(frame, "T4 Wolf")});
+    const CItemList<CUnitType*>& types = frame.CatalogueBar()->UnitTypes();
+    army.AddWarchief(*TypeNamed(types, "T3 Orc warlord"));
+    army.AddGroupLeader(*TypeNamed(types, "T3 Orc warlord"));
+    army.AddUnit(army.Units().GetTail(), WithAttached(types, "T1 Wolf riders"));
     view->ExportArmy();
 
     const QString expected = QStringLiteral(
@@ -112,7 +92,7 @@ void TestExports::armyExportWritesWhatTheListShows() {
         "Bouclier\tLance\t10\t5\t\tJour\t"
         "55 pts - 5 fig\t\n"
         "        T4 Wolf\t''\t''\t3\t2\t3\tAucune\tGriffes et crocs\t''\t''\t\t''\t\t\n");
-    QCOMPARE(Read("Ma_horde.txt"), expected);
+    QCOMPARE(QString::fromUtf8(ReadFile("Ma_horde.txt")), expected);
     QCOMPARE(m_viewer->Opened(), QStringList{m_dir->filePath("Ma_horde.txt")});
     frame.OnCloseArmy();
 }
@@ -127,15 +107,9 @@ void TestExports::battleReportListsEachArmyWithItsUnits() {
     db.UpdateArmy(nordmen);
     db.UpdateArmy(empty);
 
-    CItemList<CUnitType*> dwarves;
-    db.LoadUnitTypes(dwarves);
-    CArmyUnit lord, gunners;
-    for (const CUnitType* type : dwarves) {
-        if (type->ArmyTypeId == 23)
-            lord = CArmyUnit(*type);
-        if (type->ArmyTypeId == 21)
-            gunners = CArmyUnit(*type);
-    }
+    CItemList<CUnitType*> types;
+    db.LoadUnitTypes(types);
+    CArmyUnit lord(*TypeNamed(types, "Dwarf lord")), gunners(*TypeNamed(types, "Gunners"));
     lord.Hierarchie = 1;
     lord.IdVisual = 0;
     lord.CoutTotal = 70;
@@ -148,17 +122,12 @@ void TestExports::battleReportListsEachArmyWithItsUnits() {
     gunners.CoutTotal = 36;
     QCOMPARE(db.InsertUnit(nordmen.IdArmee, gunners), 1);
 
-    CIdList armies;
-    armies.Append(nordmen.IdArmee);
-    armies.Append(empty.IdArmee);
-    QCOMPARE(db.InsertBattle(QStringLiteral("first"), QString(), armies), 1);
-    QCOMPARE(db.InsertBattle(QStringLiteral("second"), QString(), armies), 1);
-    QCOMPARE(db.InsertBattle(QStringLiteral("Col du nord"), QStringLiteral("Deux lignes\nde front"),
-                             armies),
-             1);
-    CBattle battle;
-    QCOMPARE(db.FindBattleByName(QStringLiteral("Col du nord"), &battle), 1);
-    QCOMPARE(battle.IdBattle, 3);
+    // The third battle: the report must show its own key.
+    const Ids armies{nordmen.IdArmee, empty.IdArmee};
+    AddBattle(QStringLiteral("first"), QString(), armies);
+    AddBattle(QStringLiteral("second"), QString(), armies);
+    const int battle =
+        AddBattle(QStringLiteral("Col du nord"), QStringLiteral("Deux lignes\nde front"), armies);
 
     const QString rule = QStringLiteral("--------------------------------------------\n");
     const QString titles =
@@ -175,8 +144,8 @@ void TestExports::battleReportListsEachArmyWithItsUnits() {
         "\n\n" + rule + "Armée:\t\tUrk\n" + rule + "Race:\t\tOrc\n" + "Budget:\t\t1200\n" +
         "Coût:\t\t1150\n\n" + titles;
 
-    WriteBattleReport(battle.IdBattle);
-    QCOMPARE(Read("Col_du_nord.txt"), expected);
+    WriteBattleReport(battle);
+    QCOMPARE(QString::fromUtf8(ReadFile("Col_du_nord.txt")), expected);
     // The status bar says where it went; the viewer shows it.
     const QString path = m_dir->filePath("Col_du_nord.txt");
     QCOMPARE(m_messages->Ids(), QList<int>{244});
@@ -188,7 +157,7 @@ void TestExports::battleReportListsEachArmyWithItsUnits() {
     // Where nothing can show it, a message gives the path.
     m_messages->Clear();
     m_viewer->SetNoViewer();
-    WriteBattleReport(battle.IdBattle);
+    WriteBattleReport(battle);
     QCOMPARE(m_messages->Ids(), (QList<int>{244, 245}));
     QVERIFY(m_messages->Messages().last().text.contains(path));
 }
@@ -208,13 +177,9 @@ void TestExports::failuresWriteNothingAndOpenNothing() {
 
 void TestExports::aBattleNameAlreadyTakenIsRefusedAfterTheDialog() {
     CArmyDatabase& db = CArmyDatabase::Instance();
-    CArmyHeader first, second;
-    db.InsertArmy(11, QStringLiteral("A"), 100, &first);
-    db.InsertArmy(13, QStringLiteral("B"), 100, &second);
-    CIdList armies;
-    armies.Append(first.IdArmee);
-    armies.Append(second.IdArmee);
-    QCOMPARE(db.InsertBattle(QStringLiteral("Pont"), QStringLiteral("old"), armies), 1);
+    const int first = AddArmy(QStringLiteral("A"), 11);
+    const int second = AddArmy(QStringLiteral("B"));
+    QVERIFY(AddBattle(QStringLiteral("Pont"), QStringLiteral("old"), Ids{first, second}) > 0);
 
     CMainFrame frame;
     auto enterBattle = [&](const QString& name) {
@@ -222,8 +187,8 @@ void TestExports::aBattleNameAlreadyTakenIsRefusedAfterTheDialog() {
             auto* dialog = qobject_cast<CBattleDlg*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             dialog->NameEdit()->setText(name);
-            dialog->AddArmy(second.IdArmee);
-            dialog->AddArmy(first.IdArmee);
+            dialog->AddArmy(second);
+            dialog->AddArmy(first);
             dialog->accept();
         });
         frame.OnAddBattle();
@@ -241,7 +206,7 @@ void TestExports::aBattleNameAlreadyTakenIsRefusedAfterTheDialog() {
     CItemList<CBattleEntry*> entries;
     db.LoadBattleEntries(added.IdBattle, entries);
     QCOMPARE(entries.GetCount(), 2);
-    QCOMPARE(entries.GetHead()->IdArmy, second.IdArmee); // in the order of the list
+    QCOMPARE(entries.GetHead()->IdArmy, second); // in the order of the list
 }
 
 QTEST_MAIN(TestExports)

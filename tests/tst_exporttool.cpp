@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "app/CMainFrame.h"
 #include "catalogue/CCatalogueBar.h"
@@ -5,9 +6,6 @@
 #include "core/FileViewer.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
-#include "data/CArmyDatabase.h"
-#include "data/CBattle.h"
-#include "data/CUnitType.h"
 #include "editor/CArmyView.h"
 #include "editor/CArmyViewerDlg.h"
 #include "export/BattleReport.h"
@@ -29,20 +27,11 @@ private slots:
 
 private:
     // Runs the tool in this process; its output lines and status.
-    int Run(const QStringList& arguments, QString* out, QString* err);
-    static QByteArray Bytes(const QString& path);
+    static int Run(const QStringList& arguments, QString* out, QString* err) {
+        QTextStream outStream(out), errStream(err);
+        return RunExportTool(arguments, outStream, errStream);
+    }
 };
-
-int TestExportTool::Run(const QStringList& arguments, QString* out, QString* err) {
-    QTextStream outStream(out);
-    QTextStream errStream(err);
-    return RunExportTool(arguments, outStream, errStream);
-}
-
-QByteArray TestExportTool::Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 void TestExportTool::writesWhatTheProgramWrites() {
     TestDataSource source(QStringLiteral("db/catalogue.sql"));
@@ -59,8 +48,9 @@ void TestExportTool::writesWhatTheProgramWrites() {
     CMainFrame frame;
     frame.CreateArmy(13, QStringLiteral("Horde d'Urk 🐗"), 900);
     CArmy& army = CArmy::Instance();
+    const CItemList<CUnitType*>& types = frame.CatalogueBar()->UnitTypes();
     QList<const CUnitType*> orcs;
-    for (const CUnitType* type : frame.CatalogueBar()->UnitTypes()) {
+    for (const CUnitType* type : types) {
         if (type->IdRace == 13)
             orcs << type;
     }
@@ -68,14 +58,8 @@ void TestExportTool::writesWhatTheProgramWrites() {
     army.AddGroupLeader(*orcs.first());
     CArmyUnit* leader = army.Units().GetTail();
     for (const CUnitType* type : orcs) {
-        if (type->ArmyTypeIdParent != -1 || type->IsLeaderType())
-            continue;
-        QList<const CUnitType*> withAttached{type};
-        for (const CUnitType* attached : frame.CatalogueBar()->UnitTypes()) {
-            if (attached->ArmyTypeIdParent == type->ArmyTypeId)
-                withAttached << attached;
-        }
-        army.AddUnit(leader, withAttached);
+        if (type->ArmyTypeIdParent == -1 && !type->IsLeaderType())
+            army.AddUnit(leader, WithAttached(types, type->NomGB));
     }
     QVERIFY(army.Units().GetCount() > 4);
     frame.ArmyView()->ExportArmy();
@@ -85,16 +69,9 @@ void TestExportTool::writesWhatTheProgramWrites() {
     QVERIFY(QFile::rename(QStringLiteral("SkarnholtArmyList.txt"), QStringLiteral("all.txt")));
     viewerDialog.RaceFilter()->setCurrentIndex(viewerDialog.RaceFilter()->findData(13));
     viewerDialog.OnExport();
-    CArmyHeader other;
-    QVERIFY(CArmyDatabase::Instance().InsertArmy(9, QStringLiteral("Autre"), 300, &other));
-    CIdList ids;
-    ids.Append(armyId);
-    ids.Append(other.IdArmee);
-    QVERIFY(CArmyDatabase::Instance().InsertBattle(QStringLiteral("Le gué"),
-                                                   QStringLiteral("À l'aube"), ids));
-    CBattle battle;
-    QVERIFY(CArmyDatabase::Instance().FindBattleByName(QStringLiteral("Le gué"), &battle));
-    WriteBattleReport(battle.IdBattle);
+    const int battle = AddBattle(QStringLiteral("Le gué"), QStringLiteral("À l'aube"),
+                                 Ids{armyId, AddArmy(QStringLiteral("Autre"), 9, 300)});
+    WriteBattleReport(battle);
     frame.OnCloseArmy();
     QCOMPARE(viewer.Opened().size(), 4);
     // Each file said where it went, and nothing else was said.
@@ -104,7 +81,7 @@ void TestExportTool::writesWhatTheProgramWrites() {
     const QDir out(tool.path());
     const QList<QPair<QStringList, QString>> runs{
         {{"army", QStringLiteral("Horde d'Urk 🐗")}, "Horde_d_Urk_🐗.txt"},
-        {{"battle", QString::number(battle.IdBattle)}, "Le_gué.txt"},
+        {{"battle", QString::number(battle)}, "Le_gué.txt"},
         {{"catalogue"}, "SkarnholtArmyList.txt"},
     };
     for (const auto& [arguments, file] : runs) {
@@ -113,15 +90,15 @@ void TestExportTool::writesWhatTheProgramWrites() {
         QCOMPARE(printed, out.filePath(file) + QLatin1Char('\n'));
         QVERIFY(said.isEmpty());
     }
-    QCOMPARE(Bytes(out.filePath("Horde_d_Urk_🐗.txt")), Bytes("Horde_d_Urk_🐗.txt"));
-    QCOMPARE(Bytes(out.filePath("Le_gué.txt")), Bytes("Le_gué.txt"));
-    QCOMPARE(Bytes(out.filePath("SkarnholtArmyList.txt")), Bytes("all.txt"));
+    QCOMPARE(ReadFile(out.filePath("Horde_d_Urk_🐗.txt")), ReadFile("Horde_d_Urk_🐗.txt"));
+    QCOMPARE(ReadFile(out.filePath("Le_gué.txt")), ReadFile("Le_gué.txt"));
+    QCOMPARE(ReadFile(out.filePath("SkarnholtArmyList.txt")), ReadFile("all.txt"));
     // One race, by its English name in any case, into the current directory.
     QVERIFY(QDir::setCurrent(tool.path()));
     QString printed, said;
     QCOMPARE(Run({"catalogue", "oRC"}, &printed, &said), 0);
-    QCOMPARE(Bytes(out.filePath("SkarnholtArmyList.txt")),
-             Bytes(QDir(program.path()).filePath("SkarnholtArmyList.txt")));
+    QCOMPARE(ReadFile(out.filePath("SkarnholtArmyList.txt")),
+             ReadFile(QDir(program.path()).filePath("SkarnholtArmyList.txt")));
     QCOMPARE(Run({"army", QString::number(armyId)}, &printed, &said), 0);
     QVERIFY(QDir::setCurrent(previous));
 }

@@ -52,8 +52,6 @@ void TestRecords::listRemovesTheFirstMatchAndFreesOnlyWhatItOwns() {
 }
 
 void TestRecords::armyUnitIsMadeFromItsTypeAndCopiesOnlyStoredFields() {
-    QVERIFY(!CArmyUnit().m_attached.OwnsItems()); // attached units belong to the army
-
     // A new member starts with the most figures its type allows, under the English name.
     CUnitType type;
     type.NomFR = QStringLiteral("Lancier");

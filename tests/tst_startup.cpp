@@ -23,12 +23,12 @@ void TestStartup::failsWithoutDataSource() {
     CArmyDatabase unopened(QStringLiteral("unopened"));
     ShowDataErrorsAsMessages(unopened);
     QCOMPARE(unopened.OpenDatabase(), 0);
+    QVERIFY(!unopened.IsOpen());
+    unopened.CloseDatabase(); // never opened: nothing to close, nothing shown
     QCOMPARE(messages.Ids(), QList<int>{163});
     QCOMPARE(messages.Messages().first().kind, MessageBox::Kind::Warning);
     QCOMPARE(messages.Messages().first().text,
              QStringLiteral("Impossible d'ouvrir la source de données : Skarnholt, see ODBC."));
-    QVERIFY(!unopened.IsOpen());
-    unopened.CloseDatabase(); // never opened: nothing to close, nothing shown
     messages.Clear();
 
     int argc = 1;

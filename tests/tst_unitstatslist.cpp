@@ -16,8 +16,8 @@ class TestUnitStatsList : public QObject {
 
 private slots:
     void initTestCase();
-    void columnsAndUnitRows();
-    void iconsAndUnitTypeRows();
+    void columnsAndRows();
+    void iconsWhereTheyAreWorn();
 
 private:
     CImageList m_images; // 26 distinct icons standing in for the statistic images
@@ -55,14 +55,22 @@ void TestUnitStatsList::initTestCase() {
         m_images.Add(QIcon(QPixmap(16, 16)));
 }
 
-void TestUnitStatsList::columnsAndUnitRows() {
+void TestUnitStatsList::columnsAndRows() {
     // The titles stand over the cells in the order the rows fill them.
     const QStringList stats = QStringLiteral("Qua Type For Res Val Bouclier Armure Arme Mvt Jp Ter "
                                              "Ecl Pts Upg Min Max")
                                   .split(u' ');
     CUnitStatsList catalogue;
+    catalogue.SetImageList(&m_images);
     InsertStatColumns(catalogue, true);
     QCOMPARE(Titles(catalogue), QStringList({"Race", "Nom"}) + stats);
+    // A unit type's icons sit two columns further, after its race and name.
+    CUnitType type;
+    type.Bouclier = 1;
+    AddUnitTypeRow(catalogue, &type, 6);
+    QVERIFY(SameIcon(catalogue.topLevelItem(0)->icon(0), m_images.Icon(6)));
+    QVERIFY(
+        SameIcon(catalogue.topLevelItem(0)->icon(2 + kShieldColumn), m_images.Icon(kShieldImage)));
     CUnitStatsList list;
     list.SetImageList(&m_images);
     InsertUnitColumns(list);
@@ -107,7 +115,7 @@ void TestUnitStatsList::columnsAndUnitRows() {
 }
 
 // The weapon icon whatever the kind; armour and shield icons only where they are worn.
-void TestUnitStatsList::iconsAndUnitTypeRows() {
+void TestUnitStatsList::iconsWhereTheyAreWorn() {
     CUnitStatsList list;
     list.SetImageList(&m_images);
     InsertUnitColumns(list);
@@ -130,17 +138,6 @@ void TestUnitStatsList::iconsAndUnitTypeRows() {
     shielded.Bouclier = 0;
     UpdateUnitRow(list, &shielded, 0);
     QVERIFY(icon(0, kShieldColumn).isNull());
-
-    // A unit type's icons sit two columns further, after its race and name.
-    CUnitStatsList catalogue;
-    catalogue.SetImageList(&m_images);
-    InsertStatColumns(catalogue, true);
-    CUnitType type;
-    type.Bouclier = 1;
-    AddUnitTypeRow(catalogue, &type, 6);
-    const QTreeWidgetItem* item = catalogue.topLevelItem(0);
-    QVERIFY(SameIcon(item->icon(0), m_images.Icon(6)));
-    QVERIFY(SameIcon(item->icon(2 + kShieldColumn), m_images.Icon(kShieldImage)));
 }
 
 QTEST_MAIN(TestUnitStatsList)

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "data/CArmyDatabase.h"
+#include "data/CArmyHeader.h"
+#include "data/CBattle.h"
+#include "data/CUnitType.h"
+
+#include <QFile>
+#include <QSqlQuery>
+
+// Records the tests start from, made in a line each.
+
+// Army keys written in place: InsertBattle(name, text, Ids{first, second}).
+struct Ids : CIdList {
+    Ids(std::initializer_list<int> ids) {
+        for (int id : ids)
+            Append(id);
+    }
+};
+
+// The key of a new army, or -1.
+inline int AddArmy(const QString& name, int raceId = 13, int budget = 1000,
+                   CArmyDatabase& db = CArmyDatabase::Instance()) {
+    CArmyHeader header;
+    return db.InsertArmy(raceId, name, budget, &header) ? header.IdArmee : -1;
+}
+
+// The key of a new battle, or -1.
+inline int AddBattle(const QString& name, const QString& description, const CIdList& armies,
+                     CArmyDatabase& db = CArmyDatabase::Instance()) {
+    CBattle battle;
+    return db.InsertBattle(name, description, armies) && db.FindBattleByName(name, &battle)
+               ? battle.IdBattle
+               : -1;
+}
+
+// The rows of a table, read with plain SQL; -1 when it cannot be read.
+inline int CountRows(const QString& table, CArmyDatabase& db = CArmyDatabase::Instance()) {
+    QSqlQuery query(db.Connection());
+    return query.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) && query.next()
+               ? query.value(0).toInt()
+               : -1;
+}
+
+// Empties the army and battle tables, catalogue kept.
+inline bool ClearTables(CArmyDatabase& db = CArmyDatabase::Instance()) {
+    QSqlQuery query(db.Connection());
+    for (const char* table : {"BattleCompo", "Battle", "ArmeeCompo", "ArmeeDef"}) {
+        if (!query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))))
+            return false;
+    }
+    return true;
+}
+
+// The type of that English name first, then the types attached to it; empty when there is none.
+template <typename Types>
+QList<const CUnitType*> WithAttached(const Types& types, const QString& name) {
+    QList<const CUnitType*> found;
+    for (const CUnitType* type : types) {
+        if (found.isEmpty() && type->NomGB == name)
+            found << type;
+    }
+    for (const CUnitType* type : types) {
+        if (!found.isEmpty() && type->ArmyTypeIdParent == found.first()->ArmyTypeId)
+            found << type;
+    }
+    return found;
+}
+
+template <typename Types> const CUnitType* TypeNamed(const Types& types, const QString& name) {
+    return WithAttached(types, name).value(0);
+}
+
+// A file's bytes; when it cannot be read, a text naming it, so that two missing files differ.
+inline QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing " + path.toUtf8() + ">";
+}
