@@ -1354,5 +1354,10 @@ Imprimer le rapport de bataille</source>
         <translation>Print the sheets of a battle&apos;s armies
 Print the battle report</translation>
     </message>
+    <message>
+        <source>Dépassement</source>
+        <comment>290</comment>
+        <translation>Over</translation>
+    </message>
 </context>
 </TS>

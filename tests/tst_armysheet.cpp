@@ -91,7 +91,7 @@ void TestArmySheet::theSheetHoldsEveryMemberAndTheTotals() {
     for (const QString& expected :
          {QStringLiteral("Horde <du> « Croc »"), QStringLiteral("Budget : 200 pts"),
           QStringLiteral("Coût : %1 pts").arg(cost),
-          QStringLiteral("Reste : %1 pts").arg(200 - cost),
+          QStringLiteral("Dépassement : %1 pts").arg(cost - 200),
           QStringLiteral("Sous-total de Grok : %1 pts").arg(60 + 55),
           QStringLiteral("Page 1 sur 1"), QStringLiteral("55 pts - 5 fig")})
         QVERIFY2(text.contains(expected), qPrintable(expected + "\n" + text));

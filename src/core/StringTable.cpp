@@ -223,6 +223,7 @@ const Entry kTable[] = {
     {287, QT_TRANSLATE_NOOP3("StringTable", "Im&primer le rapport de bataille…", "287")},
     {288, QT_TRANSLATE_NOOP3("StringTable", "Exporter l'armée en PDF", "288")},
     {289, QT_TRANSLATE_NOOP3("StringTable", "Documents PDF (*.pdf)", "289")},
+    {290, QT_TRANSLATE_NOOP3("StringTable", "Dépassement", "290")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},

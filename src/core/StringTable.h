@@ -76,6 +76,7 @@ constexpr int kArmyPdfId = 286;
 constexpr int kPrintBattleId = 287;
 constexpr int kPdfDialogTitleId = 288;
 constexpr int kPdfFilterId = 289;
+constexpr int kSheetOverId = 290;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.

@@ -11,6 +11,8 @@
 
 #include <QHash>
 
+#include <cstdlib>
+
 namespace {
 
 enum Label {
@@ -45,6 +47,7 @@ const CArmyUnit* GroupOf(const CArmy& army, const CArmyUnit& unit) {
 QString ArmyBody(const CArmy& army) {
     const CArmyHeader& header = army.GetHeader();
     const int cost = army.ComputeTotal();
+    const bool over = cost > header.NombrePointMax;
     const auto points = [](int value) { return LoadResString(kSheetPointsId).arg(value); };
     QString html =
         QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>"
@@ -53,7 +56,8 @@ QString ArmyBody(const CArmy& army) {
             .arg(Escaped(header.Nom), LoadResString(kRaceLabel),
                  Escaped(GetRaceName(header.IdRace)), LoadResString(kBudgetLabel),
                  points(header.NombrePointMax), LoadResString(kCostLabel), points(cost),
-                 LoadResString(kSheetRestId), points(header.NombrePointMax - cost));
+                 LoadResString(over ? kSheetOverId : kSheetRestId),
+                 points(std::abs(header.NombrePointMax - cost)));
     const int picture = GetRaceBitmapId(header.IdRace);
     if (picture > 0)
         html += QStringLiteral("<td align=\"right\"><img src=\"bitmap:%1\" height=\"90\"></td>")
