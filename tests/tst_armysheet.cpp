@@ -1,7 +1,7 @@
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
-#include "data/CBattle.h"
 #include "data/CUnitType.h"
 #include "editor/SheetPrinter.h"
 #include "export/ArmySheet.h"
@@ -21,7 +21,7 @@ private slots:
     void aBattlePrintsEachArmy();
 
 private:
-    const CUnitType* Type(const QString& name) const;
+    const CUnitType* Type(const QString& name) const { return TypeNamed(m_types, name); }
     // The PDF's text, of one page or of all (page 0).
     QString PdfText(const QString& path, int page = 0) const;
     int PdfPages(const QString& path) const;
@@ -38,14 +38,6 @@ void TestArmySheet::initTestCase() {
     QVERIFY2(m_source, qPrintable(failure));
     QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
     m_messages = std::make_unique<MessageRecorder>();
-}
-
-const CUnitType* TestArmySheet::Type(const QString& name) const {
-    for (const CUnitType* type : m_types) {
-        if (type->NomGB == name)
-            return type;
-    }
-    return nullptr;
 }
 
 QString TestArmySheet::PdfText(const QString& path, int page) const {
@@ -127,7 +119,6 @@ void TestArmySheet::aLargeArmyRunsOverPagesWithItsHeaderOnEach() {
 }
 
 void TestArmySheet::aBattlePrintsEachArmy() {
-    CArmyDatabase& db = CArmyDatabase::Instance();
     CArmy& army = CArmy::Instance();
     CIdList armies;
     for (const char* name : {"Nord", "Sud"}) {
@@ -139,18 +130,16 @@ void TestArmySheet::aBattlePrintsEachArmy() {
         armies.Append(army.GetHeader().IdArmee);
         army.Close();
     }
-    QCOMPARE(db.InsertBattle(QStringLiteral("Gué"), QStringLiteral("À l'aube"), armies), 1);
-    CBattle battle;
-    QCOMPARE(db.FindBattleByName(QStringLiteral("Gué"), &battle), 1);
+    const int battle = AddBattle(QStringLiteral("Gué"), QStringLiteral("À l'aube"), armies);
     QString html;
-    QVERIFY(BattleSheetHtml(battle.IdBattle, &html));
+    QVERIFY(BattleSheetHtml(battle, &html));
     const QString path = m_dir.filePath(QStringLiteral("gue.pdf"));
     QVERIFY(WriteSheetPdf(html, path));
     QCOMPARE(PdfPages(path), 3); // the battle, then each army from a new page
     QVERIFY(PdfText(path, 1).contains(QStringLiteral("Budget total : 1000 pts")));
     QVERIFY(PdfText(path, 2).contains(QStringLiteral("Chef Nord")));
     QVERIFY(PdfText(path, 3).contains(QStringLiteral("Chef Sud")));
-    QVERIFY(!BattleSheetHtml(battle.IdBattle + 100, &html) && html.isEmpty());
+    QVERIFY(!BattleSheetHtml(battle + 100, &html) && html.isEmpty());
 }
 
 QTEST_MAIN(TestArmySheet)

@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
@@ -18,7 +19,7 @@ private slots:
     void anArmyStoredWithoutWarchiefSaysSo();
 
 private:
-    const CUnitType* Type(const QString& name) const;
+    const CUnitType* Type(const QString& name) const { return TypeNamed(m_types, name); }
     // The problems as "kind: member: text" lines.
     static QStringList Lines();
 
@@ -33,14 +34,6 @@ void TestProblems::initTestCase() {
     QVERIFY2(m_source, qPrintable(failure));
     QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
     m_messages = std::make_unique<MessageRecorder>();
-}
-
-const CUnitType* TestProblems::Type(const QString& name) const {
-    for (const CUnitType* type : m_types) {
-        if (type->NomGB == name)
-            return type;
-    }
-    return nullptr;
 }
 
 QStringList TestProblems::Lines() {

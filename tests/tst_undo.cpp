@@ -1,4 +1,5 @@
 #include "StoredArmy.h"
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
@@ -24,8 +25,10 @@ private slots:
     void theHistoryEndsWithWhatItSaw();
 
 private:
-    const CUnitType* Type(const QString& name) const;
-    QList<const CUnitType*> WithAttached(const QString& name) const;
+    const CUnitType* Type(const QString& name) const { return TypeNamed(m_types, name); }
+    QList<const CUnitType*> WithAttached(const QString& name) const {
+        return ::WithAttached(m_types, name);
+    }
     CArmyUnit* Member(const QString& typeName) const;
     int NewArmy(const QString& name = QString());
     // The stored army, and the army in memory in the same form: both must agree.
@@ -52,23 +55,6 @@ void TestUndo::cleanup() {
     CArmyDatabase::Instance().SetStatementHook({});
     CArmy::Instance().Close();
     m_messages->Clear();
-}
-
-const CUnitType* TestUndo::Type(const QString& name) const {
-    for (const CUnitType* type : m_types) {
-        if (type->NomGB == name)
-            return type;
-    }
-    return nullptr;
-}
-
-QList<const CUnitType*> TestUndo::WithAttached(const QString& name) const {
-    QList<const CUnitType*> types{Type(name)};
-    for (const CUnitType* type : m_types) {
-        if (type->ArmyTypeIdParent == types.first()->ArmyTypeId)
-            types << type;
-    }
-    return types;
 }
 
 CArmyUnit* TestUndo::Member(const QString& typeName) const {
