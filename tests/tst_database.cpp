@@ -5,6 +5,7 @@
 #include "data/CArmyUnit.h"
 #include "data/CBattle.h"
 #include "data/CBattleEntry.h"
+#include "data/CRecordset.h"
 #include "data/CUnitType.h"
 
 #include <QSqlQuery>
@@ -24,6 +25,7 @@ private slots:
     void failedWritesAreRolledBackAndReported();
     void everyTextRoundTripsAndTouchesNoOtherRow();
     void textLimitsCountCharacters();
+    void repeatedStatementsAndColumnNamesKeepTheirValues();
 
 private:
     // Every row of the user tables, as text, by table and key.
@@ -338,6 +340,45 @@ void TestDatabase::textLimitsCountCharacters() {
     QCOMPARE(m_errors.at(1).kind, CDataError::Kind::DescriptionTooLong);
     QCOMPARE(CountRows("ArmeeCompo", *m_db), 0);
     m_errors.clear();
+}
+
+void TestDatabase::repeatedStatementsAndColumnNamesKeepTheirValues() {
+    // A column named through a buffer that then names another one, in another case.
+    CRecordset set(*m_db);
+    QVERIFY(set.Open(QStringLiteral("SELECT 7 AS First, 9 AS Second")));
+    char name[16] = "First";
+    QCOMPARE(set.Long(name), 7);
+    qstrcpy(name, "SECOND");
+    QCOMPARE(set.Long(name), 9);
+    QCOMPARE(set.Long("second"), 9);
+    set.Close();
+
+    // One statement run for each member with its own values; refused part-way, none is kept,
+    // and the next transaction stores them all.
+    CItemList<CArmyUnit*> units;
+    for (int i = 0; i < 4; ++i) {
+        auto* unit = new CArmyUnit(MakeUnit(QStringLiteral("U%1").arg(i), i));
+        QCOMPARE(m_db->InsertUnit(1, *unit), 1);
+        unit->IdVisual = 10 + i;
+        unit->IdLeader = 20 + i;
+        units.Append(unit);
+    }
+    int updates = 0;
+    m_db->SetStatementHook([&updates](const QString& sql) {
+        return !sql.startsWith(QLatin1String("UPDATE")) || ++updates < 3;
+    });
+    QCOMPARE(m_db->UpdateAllUnitOrders(units), 0);
+    QCOMPARE(m_errors.size(), 1);
+    m_errors.clear();
+    QCOMPARE(Scalar("SELECT SUM(IdVisual) FROM ArmeeCompo").toInt(), 0 + 1 + 2 + 3);
+    m_db->SetStatementHook({});
+    QCOMPARE(m_db->UpdateAllUnitOrders(units), 1);
+    CItemList<CArmyUnit*> stored;
+    QCOMPARE(m_db->LoadArmyUnits(1, stored), 1);
+    QStringList places;
+    for (const CArmyUnit* unit : stored)
+        places << QStringLiteral("%1:%2:%3").arg(unit->Nom).arg(unit->IdVisual).arg(unit->IdLeader);
+    QCOMPARE(places.join(' '), QStringLiteral("U0:10:20 U1:11:21 U2:12:22 U3:13:23"));
 }
 
 QTEST_MAIN(TestDatabase)

@@ -76,10 +76,10 @@ bool CDatabase::Offer(const QString& sql, QString* error) const {
 }
 
 bool CDatabase::Execute(QSqlQuery& query, const QString& sql, const QVariantList& values,
-                        QString* error) {
+                        QString* error, bool prepared) {
     if (!Offer(sql, error))
         return false;
-    bool done = query.prepare(sql);
+    bool done = prepared || query.prepare(sql);
     if (done) {
         for (const QVariant& value : values)
             query.addBindValue(value);

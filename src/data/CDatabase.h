@@ -54,7 +54,9 @@ protected:
     friend class CTransaction;
     friend class CRecordset;
 
-    bool Execute(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error);
+    // prepared: the query already holds this statement, prepared; only the values are new.
+    bool Execute(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error,
+                 bool prepared = false);
     bool Offer(const QString& sql, QString* error) const;
 
 private:

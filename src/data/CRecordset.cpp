@@ -17,8 +17,10 @@ bool CRecordset::Open(const QString& sql, const QVariantList& values) {
         return false;
     // Column names are matched without regard to case: some databases fold unquoted names.
     const QSqlRecord record = m_query.record();
-    for (int i = 0; i < record.count(); ++i)
+    for (int i = 0; i < record.count(); ++i) {
         m_columns.insert(record.fieldName(i).toLower(), i);
+        m_names.append(record.fieldName(i).toLatin1());
+    }
     m_open = true;
     m_eof = false;
     Fetch();
@@ -29,6 +31,8 @@ void CRecordset::Close() {
     if (m_open)
         m_query.finish();
     m_columns.clear();
+    m_names.clear();
+    m_byPointer.clear();
     m_open = false;
     m_eof = true;
 }
@@ -49,8 +53,20 @@ void CRecordset::Fetch() {
     }
 }
 
-QVariant CRecordset::Value(const char* column) const {
+// Folding the name for every field of every row cost more than reading the field; the
+// pointer finds it again, and one comparison makes sure it still names that column.
+int CRecordset::ColumnIndex(const char* column) const {
+    const auto cached = m_byPointer.constFind(column);
+    if (cached != m_byPointer.constEnd() && qstricmp(column, m_names.at(*cached).constData()) == 0)
+        return *cached;
     const int index = m_columns.value(QString::fromLatin1(column).toLower(), -1);
+    if (index >= 0)
+        m_byPointer.insert(column, index);
+    return index;
+}
+
+QVariant CRecordset::Value(const char* column) const {
+    const int index = ColumnIndex(column);
     return index < 0 ? QVariant() : m_query.value(index);
 }
 

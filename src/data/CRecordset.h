@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
@@ -45,11 +47,16 @@ protected:
 
 private:
     QVariant Value(const char* column) const;
+    int ColumnIndex(const char* column) const;
     void Fetch();
 
     CDatabase& m_db;
     QSqlQuery m_query;
     QHash<QString, int> m_columns;
+    // The names as the driver gave them, and the index each name pointer asked for last:
+    // rows are read column by column with the same literals, row after row.
+    QList<QByteArray> m_names;
+    mutable QHash<const char*, int> m_byPointer;
     QString m_error;
     bool m_open = false;
     bool m_eof = true;

@@ -28,6 +28,7 @@ CTransaction::~CTransaction() {
             m_pOuter->Rollback();
         return;
     }
+    ReleaseStatement();
     if (m_begun)
         m_db.Connection().rollback();
     if (m_db.m_pActiveTransaction == this)
@@ -55,20 +56,32 @@ bool CTransaction::Run(const QString& sql, const QVariantList& values, bool inse
     }
     if (!m_ok || m_finished)
         return false;
-    QSqlQuery query(m_db.Connection());
+    const bool prepared = m_statement && sql == m_preparedSql;
+    if (!prepared) {
+        m_statement.emplace(m_db.Connection());
+        m_preparedSql = sql;
+    }
     QString error;
-    if (!m_db.Execute(query, sql, values, &error)) {
+    if (!m_db.Execute(*m_statement, sql, values, &error, prepared)) {
+        ReleaseStatement();
         Fail(error);
         return false;
     }
-    m_rowsAffected = query.numRowsAffected();
+    m_rowsAffected = m_statement->numRowsAffected();
     // Only after an insert, and only where the driver knows how to ask its back end.
-    const QSqlDriver::DbmsType dbms = m_db.Connection().driver()->dbmsType();
-    m_lastInsertId = insert && (dbms == QSqlDriver::PostgreSQL || dbms == QSqlDriver::MySqlServer ||
-                                dbms == QSqlDriver::MSSqlServer || dbms == QSqlDriver::Sybase)
-                         ? query.lastInsertId()
-                         : QVariant();
+    m_lastInsertId = QVariant();
+    if (insert) {
+        const QSqlDriver::DbmsType dbms = m_statement->driver()->dbmsType();
+        if (dbms == QSqlDriver::PostgreSQL || dbms == QSqlDriver::MySqlServer ||
+            dbms == QSqlDriver::MSSqlServer || dbms == QSqlDriver::Sybase)
+            m_lastInsertId = m_statement->lastInsertId();
+    }
     return true;
+}
+
+void CTransaction::ReleaseStatement() {
+    m_statement.reset();
+    m_preparedSql.clear();
 }
 
 QVariant CTransaction::Scalar(const QString& sql, const QVariantList& values) {
@@ -98,6 +111,7 @@ int CTransaction::Commit() {
     m_finished = true;
     if (m_pOuter)
         return m_ok && m_pOuter->m_ok ? 1 : 0;
+    ReleaseStatement();
     if (!m_ok)
         return 0;
     QString error;
@@ -125,6 +139,7 @@ void CTransaction::Rollback() {
         m_pOuter->Rollback();
         return;
     }
+    ReleaseStatement();
     if (m_begun) {
         m_db.Connection().rollback();
         m_begun = false;
@@ -136,6 +151,7 @@ void CTransaction::Rollback() {
 
 void CTransaction::Fail(const QString& error) {
     m_ok = false;
+    ReleaseStatement();
     if (m_begun) {
         m_db.Connection().rollback();
         m_begun = false;

@@ -9,6 +9,7 @@
 #include "data/CUnitType.h"
 
 #include <QFontMetrics>
+#include <QHash>
 
 namespace {
 
@@ -25,6 +26,23 @@ constexpr int kTypeStatsOffset = 2;
 // The first column leaves room for its icon and indent, the others for their margins.
 constexpr int kFirstColumnMargin = 96;
 constexpr int kColumnMargin = 24;
+
+// The width of a cell's text in the list's font. Shaping a text costs more than the rest of a
+// row, and an army's cells repeat the same few values, so each is measured once per font.
+int TextWidth(const QFont& font, const QString& text) {
+    static QFont measured;
+    static QHash<QString, int> widths;
+    if (font != measured || widths.size() > 20000) {
+        measured = font;
+        widths.clear();
+    }
+    const auto found = widths.constFind(text);
+    if (found != widths.constEnd())
+        return *found;
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    widths.insert(text, width);
+    return width;
+}
 
 void AppendColumn(CUnitStatsList& list, int titleId, int width, int fullNameId = 0) {
     const int column = list.columnCount();
@@ -126,12 +144,12 @@ void FitColumnsToRow(CUnitStatsList& list, int row) {
     const QTreeWidgetItem* item = list.topLevelItem(row);
     if (!item)
         return;
-    const QFontMetrics metrics(list.font());
+    const QFont font = list.font();
     for (int column = 0; column < list.columnCount(); ++column) {
         const int margin = column == 0 ? kFirstColumnMargin : kColumnMargin;
         // A cell's own icon takes room beside its text (the first column's is in its margin).
         const bool icon = column > 0 && !item->icon(column).isNull();
-        const int needed = metrics.horizontalAdvance(item->text(column)) + margin +
+        const int needed = TextWidth(font, item->text(column)) + margin +
                            (icon ? list.iconSize().width() + kColumnMargin / 4 : 0);
         if (list.columnWidth(column) < needed)
             list.setColumnWidth(column, needed);
