@@ -370,15 +370,18 @@ void TestDatabase::repeatedStatementsAndColumnNamesKeepTheirValues() {
     QCOMPARE(m_db->UpdateAllUnitOrders(units), 0);
     QCOMPARE(m_errors.size(), 1);
     m_errors.clear();
-    QCOMPARE(Scalar("SELECT SUM(IdVisual) FROM ArmeeCompo").toInt(), 0 + 1 + 2 + 3);
+    const auto places = [this] {
+        CItemList<CArmyUnit*> stored;
+        QStringList found;
+        m_db->LoadArmyUnits(1, stored);
+        for (const CArmyUnit* unit : stored)
+            found << QStringLiteral("%1:%2").arg(unit->Nom).arg(unit->IdVisual);
+        return found.join(' ');
+    };
+    QCOMPARE(places(), QStringLiteral("U0:0 U1:1 U2:2 U3:3"));
     m_db->SetStatementHook({});
     QCOMPARE(m_db->UpdateAllUnitOrders(units), 1);
-    CItemList<CArmyUnit*> stored;
-    QCOMPARE(m_db->LoadArmyUnits(1, stored), 1);
-    QStringList places;
-    for (const CArmyUnit* unit : stored)
-        places << QStringLiteral("%1:%2:%3").arg(unit->Nom).arg(unit->IdVisual).arg(unit->IdLeader);
-    QCOMPARE(places.join(' '), QStringLiteral("U0:10:20 U1:11:21 U2:12:22 U3:13:23"));
+    QCOMPARE(places(), QStringLiteral("U0:10 U1:11 U2:12 U3:13"));
 }
 
 QTEST_MAIN(TestDatabase)
