@@ -10,12 +10,7 @@ trap 'rm -rf "$work"' EXIT
 export HOME=$work ODBCINI=$work/odbc.ini
 unset XDG_DATA_HOME
 
-failures=0
-passes=0
-check() { # description, then the command
-    local what=$1; shift
-    if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/check.sh"
 id=org.skarnholtdb.SkarnholtDB
 
 prefix=$work/prefix
@@ -57,5 +52,4 @@ depends=$(dpkg-deb -f "$package" Depends)
 check "it depends on what runs it" grep -q "libqt6sql6-odbc" <<< "$depends"
 check "and on nothing to build it" bash -c "! grep -q -- '-dev' <<< '$depends'"
 
-echo "$passes passed, $failures failed"
-exit $((failures > 0))
+finish

@@ -8,12 +8,7 @@ trap 'rm -rf "$home"' EXIT
 export HOME=$home XDG_DATA_HOME= ODBCINI=
 unset XDG_DATA_HOME ODBCINI
 
-failures=0
-passes=0
-check() { # description, then the command
-    local what=$1; shift
-    if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/check.sh"
 
 first=$("$root/scripts/setup-datasource.sh")
 echo "$first"
@@ -71,5 +66,4 @@ check "a type without points" test "$(q 'SELECT COUNT(*) FROM Armees WHERE Point
 check "half and odd movements" test "$(q 'SELECT COUNT(*) FROM Armees WHERE Mouvement <> CAST(Mouvement AS INTEGER) OR CAST(Mouvement AS INTEGER) % 2 = 1')" -ge 1
 check "every race with units has a leader" test "$(q 'SELECT COUNT(*) FROM (SELECT IdRace FROM Armees GROUP BY IdRace HAVING SUM(CombatantType = 1) = 0)')" = 0
 
-echo "$passes passed, $failures failed"
-exit $((failures > 0))
+finish

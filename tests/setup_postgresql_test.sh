@@ -13,12 +13,7 @@ trap 'rm -rf "$home"' EXIT
 export HOME=$home ODBCINI=$home/.odbc.ini
 unset XDG_DATA_HOME
 
-failures=0
-passes=0
-check() { # description, then the command
-    local what=$1; shift
-    if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/check.sh"
 as_postgres() { PGPASSWORD=postgres psql -X -q -h 127.0.0.1 -p "$port" -U postgres -d postgres -v ON_ERROR_STOP=1 "$@"; }
 
 # The administrator's part: a database of the club, and a role of the player's that alone
@@ -54,5 +49,4 @@ check "the exporter reads the catalogue through the club's server" "$exporter" c
 check "and writes it" grep -q "Orc" "$home/SkarnholtArmyList.txt"
 
 as_postgres -c "DROP DATABASE IF EXISTS $club WITH (FORCE)" -c "DROP ROLE IF EXISTS alice_$$"
-echo "$passes passed, $failures failed"
-exit $((failures > 0))
+finish

@@ -1,5 +1,7 @@
 #include "ArmyExport.h"
 
+#include "ExportLabels.h"
+
 #include "army/CellFormats.h"
 #include "army/ValueNames.h"
 #include "core/StringTable.h"
@@ -8,7 +10,6 @@
 
 namespace {
 
-enum Label { kArmyLabel = 170, kBudgetLabel = 171, kCostLabel = 172, kRaceLabel = 173 };
 constexpr int kNameTitleId = 144;
 constexpr int kNotesTitleId = 149;
 constexpr int kIndentPerLevel = 4;

@@ -1,5 +1,7 @@
 #include "ArmySheet.h"
 
+#include "ExportLabels.h"
+
 #include "army/CellFormats.h"
 #include "army/ValueNames.h"
 #include "core/StringTable.h"
@@ -15,17 +17,8 @@
 
 namespace {
 
-enum Label {
-    kArmyLabel = 170,
-    kBudgetLabel = 171,
-    kCostLabel = 172,
-    kRaceLabel = 173,
-    kBattleLabel = 174,
-    kTotalBudgetLabel = 175,
-    kTotalCostLabel = 176,
-    kNameTitle = 144,
-    kNotesTitle = 149,
-};
+constexpr int kNameTitle = 144;
+constexpr int kNotesTitle = 149;
 
 QString Escaped(const QString& text) {
     return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
@@ -79,13 +72,16 @@ QString ArmyBody(const CArmy& army) {
 
     // Each group leader's subtotal closes his last member.
     QHash<const CArmyUnit*, int> subtotal;
-    QHash<const CArmyUnit*, const CArmyUnit*> last;
+    QHash<const CArmyUnit*, const CArmyUnit*> lastOf;
     for (const CArmyUnit* unit : army.Units()) {
         if (const CArmyUnit* group = GroupOf(army, *unit)) {
             subtotal[group] += unit->CoutTotal;
-            last[group] = unit;
+            lastOf[group] = unit;
         }
     }
+    QHash<const CArmyUnit*, const CArmyUnit*> closes; // last member -> his group leader
+    for (auto it = lastOf.cbegin(); it != lastOf.cend(); ++it)
+        closes.insert(it.value(), it.key());
     for (const CArmyUnit* unit : army.Units()) {
         const bool leader = unit->IsLeader() && !unit->m_pMainUnit;
         const QString indent = QStringLiteral("&nbsp;").repeated(4 * army.Depth(*unit));
@@ -97,14 +93,11 @@ QString ArmyBody(const CArmy& army) {
                 html += Cell(column.text(*unit));
         }
         html += Cell(FormatReportNotesText(*unit)) + QStringLiteral("</tr>");
-        for (auto it = last.cbegin(); it != last.cend(); ++it) {
-            if (it.value() == unit)
-                html +=
-                    QStringLiteral("<tr><td colspan=\"%1\" align=\"right\"><i>%2</i></td></tr>")
+        if (const CArmyUnit* group = closes.value(unit))
+            html += QStringLiteral("<tr><td colspan=\"%1\" align=\"right\"><i>%2</i></td></tr>")
                         .arg(titles.size())
                         .arg(Escaped(LoadResString(kSheetSubtotalId)
-                                         .arg(it.key()->Nom, points(subtotal.value(it.key())))));
-        }
+                                         .arg(group->Nom, points(subtotal.value(group)))));
     }
     return html + QStringLiteral("</table>");
 }

@@ -1,5 +1,7 @@
 #include "BattleReport.h"
 
+#include "ExportLabels.h"
+
 #include "army/CellFormats.h"
 #include "army/ValueNames.h"
 #include "core/MessageBox.h"
@@ -11,16 +13,6 @@
 #include "data/CBattle.h"
 
 namespace {
-
-enum Label {
-    kBattleLabel = 174,
-    kTotalBudgetLabel = 175,
-    kTotalCostLabel = 176,
-    kArmyLabel = 170,
-    kRaceLabel = 173,
-    kBudgetLabel = 171,
-    kCostLabel = 172,
-};
 
 const QString kRule = QString(44, QLatin1Char('-')) + QLatin1Char('\n');
 
