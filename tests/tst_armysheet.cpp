@@ -14,133 +14,124 @@
 class TestArmySheet : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void theSheetHoldsEveryMemberAndTheTotals();
-    void aLargeArmyRunsOverPagesWithItsHeaderOnEach();
-    void aBattlePrintsEachArmy();
-
-private:
-    const CUnitType* Type(const QString& name) const { return TypeNamed(m_types, name); }
-    // The PDF's text, of one page or of all (page 0).
-    QString PdfText(const QString& path, int page = 0) const;
-    int PdfPages(const QString& path) const;
-
     std::unique_ptr<TestDataSource> m_source;
     CItemList<CUnitType*> m_types;
     std::unique_ptr<MessageRecorder> m_messages;
     QTemporaryDir m_dir;
+
+    const CUnitType* Type(const QString& name) const { return TypeNamed(m_types, name); }
+    // The PDF's text, of one page or of all (page 0).
+    static QString PdfText(const QString& path, int page = 0) {
+        QProcess extract;
+        QStringList arguments{QStringLiteral("-layout")};
+        if (page > 0)
+            arguments << "-f" << QString::number(page) << "-l" << QString::number(page);
+        extract.start(QStringLiteral("pdftotext"), arguments << path << QStringLiteral("-"));
+        extract.waitForFinished(60000);
+        return QString::fromUtf8(extract.readAllStandardOutput());
+    }
+    static int PdfPages(const QString& path) {
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {path});
+        info.waitForFinished(60000);
+        const QRegularExpressionMatch pages =
+            QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                .match(QString::fromUtf8(info.readAllStandardOutput()));
+        return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+    }
+    // A new army, open, with its warchief.
+    static CArmy& NewArmy(const QString& name, int budget, const CUnitType* warchief) {
+        CArmy& army = CArmy::Instance();
+        if (army.Create(13, name, budget))
+            army.Open(army.GetHeader().IdArmee);
+        army.AddWarchief(*warchief);
+        return army;
+    }
+
+private slots:
+    void initTestCase() {
+        QString failure;
+        m_source = TestDataSource::OpenSmallCatalogue(&failure);
+        QVERIFY2(m_source, qPrintable(failure));
+        QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
+        m_messages = std::make_unique<MessageRecorder>();
+    }
+    void cleanup() {
+        if (CArmy::Instance().IsOpen())
+            CArmy::Instance().Close();
+    }
+
+    void theSheetHoldsEveryMemberAndTheTotals() {
+        CArmy& army = NewArmy(QStringLiteral("Horde <du> « Croc »"), 200, Type("T3 Orc warlord"));
+        QVERIFY(army.GetWarchief());
+        army.AddUnit(army.GetWarchief(), {Type("T5 Warriors")});
+        army.AddGroupLeader(*Type("T3 Orc warlord"));
+        army.RenameMember(army.Units().GetTail(), QStringLiteral("Grok"));
+        army.AddUnit(army.Units().GetTail(), {Type("T1 Wolf riders"), Type("T4 Wolf")});
+        army.AddUnit(army.GetWarchief(), {Type("T6 Rock lobber")});
+
+        const QString path = m_dir.filePath(SheetFileName(army.GetName()));
+        QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("Horde__du__«_Croc_».pdf"));
+        QVERIFY(WriteSheetPdf(ArmySheetHtml(army), path));
+        const QString text = PdfText(path);
+        // Every member, the army's figures and the group leader's subtotal with the wolf mount.
+        for (const CArmyUnit* unit : army.Units())
+            QVERIFY2(text.contains(unit->Nom), qPrintable(unit->Nom + "\n" + text));
+        const int cost = army.ComputeTotal();
+        QVERIFY2(cost > 200, "the army runs over its budget");
+        for (const QString& expected :
+             {QStringLiteral("Horde <du> « Croc »"), QStringLiteral("Budget : 200 pts"),
+              QStringLiteral("Coût : %1 pts").arg(cost),
+              QStringLiteral("Dépassement : %1 pts").arg(cost - 200),
+              QStringLiteral("Sous-total de Grok : %1 pts").arg(60 + 55),
+              QStringLiteral("Page 1 sur 1"), QStringLiteral("55 pts - 5 fig")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + "\n" + text));
+        QCOMPARE(text.count(QStringLiteral("Sous-total")), 1); // the warchief's own units have none
+
+        // A file that cannot be written says so.
+        QVERIFY(!WriteSheetPdf(ArmySheetHtml(army), m_dir.filePath("missing/dir/x.pdf")));
+    }
+
+    void aLargeArmyRunsOverPagesWithItsHeaderOnEach() {
+        CArmy& army = NewArmy(QStringLiteral("Grande"), 100000, Type("T3 Orc warlord"));
+        army.AddGroupLeader(*Type("T3 Orc warlord"));
+        CArmyUnit* leader = army.Units().GetTail();
+        for (int i = 0; i < 298; ++i)
+            army.AddUnit(leader, {Type("T5 Warriors")});
+        army.RenameMember(army.Units().GetTail(), QStringLiteral("Derniers"));
+        const QString path = m_dir.filePath(QStringLiteral("grande.pdf"));
+        QVERIFY(WriteSheetPdf(ArmySheetHtml(army), path));
+        const int pages = PdfPages(path);
+        QVERIFY2(pages > 3, qPrintable(QString::number(pages)));
+        for (int page = 1; page <= pages; ++page) {
+            const QString text = PdfText(path, page);
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Nom\\s+Qua\\s+Type\\s+For"))),
+                     qPrintable(QString::number(page) + "\n" + text));
+            QVERIFY(text.contains(QStringLiteral("Page %1 sur %2").arg(page).arg(pages)));
+        }
+        QVERIFY(PdfText(path, pages).contains(QStringLiteral("Derniers")));
+    }
+
+    void aBattlePrintsEachArmy() {
+        CIdList armies;
+        for (const QString name : {"Nord", "Sud"}) {
+            CArmy& army = NewArmy(name, 500, Type("T3 Orc warlord"));
+            army.RenameMember(army.GetWarchief(), "Chef " + name);
+            armies.Append(army.GetHeader().IdArmee);
+            army.Close();
+        }
+        const int battle = AddBattle(QStringLiteral("Gué"), QStringLiteral("À l'aube"), armies);
+        QString html;
+        QVERIFY(BattleSheetHtml(battle, &html));
+        const QString path = m_dir.filePath(QStringLiteral("gue.pdf"));
+        QVERIFY(WriteSheetPdf(html, path));
+        QCOMPARE(PdfPages(path), 3); // the battle, then each army from a new page
+        QVERIFY(PdfText(path, 1).contains(QStringLiteral("Budget total : 1000 pts")));
+        QVERIFY(PdfText(path, 2).contains(QStringLiteral("Chef Nord")));
+        QVERIFY(PdfText(path, 3).contains(QStringLiteral("Chef Sud")));
+        QVERIFY(!BattleSheetHtml(battle + 100, &html) && html.isEmpty());
+    }
 };
-
-void TestArmySheet::initTestCase() {
-    QString failure;
-    m_source = TestDataSource::OpenSmallCatalogue(&failure);
-    QVERIFY2(m_source, qPrintable(failure));
-    QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
-    m_messages = std::make_unique<MessageRecorder>();
-}
-
-QString TestArmySheet::PdfText(const QString& path, int page) const {
-    QProcess extract;
-    QStringList arguments{QStringLiteral("-layout")};
-    if (page > 0)
-        arguments << "-f" << QString::number(page) << "-l" << QString::number(page);
-    extract.start(QStringLiteral("pdftotext"), arguments << path << QStringLiteral("-"));
-    extract.waitForFinished(60000);
-    return QString::fromUtf8(extract.readAllStandardOutput());
-}
-
-int TestArmySheet::PdfPages(const QString& path) const {
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    info.waitForFinished(60000);
-    const QRegularExpressionMatch pages =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-            .match(QString::fromUtf8(info.readAllStandardOutput()));
-    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
-}
-
-void TestArmySheet::theSheetHoldsEveryMemberAndTheTotals() {
-    CArmy& army = CArmy::Instance();
-    QVERIFY(army.Create(13, QStringLiteral("Horde <du> « Croc »"), 200) &&
-            army.Open(army.GetHeader().IdArmee));
-    army.AddWarchief(*Type("T3 Orc warlord"));
-    army.AddUnit(army.GetWarchief(), {Type("T5 Warriors")});
-    army.AddGroupLeader(*Type("T3 Orc warlord"));
-    army.RenameMember(army.Units().GetTail(), QStringLiteral("Grok"));
-    army.AddUnit(army.Units().GetTail(), {Type("T1 Wolf riders"), Type("T4 Wolf")});
-    army.AddUnit(army.GetWarchief(), {Type("T6 Rock lobber")});
-
-    const QString path = m_dir.filePath(SheetFileName(army.GetName()));
-    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("Horde__du__«_Croc_».pdf"));
-    QVERIFY(WriteSheetPdf(ArmySheetHtml(army), path));
-    const QString text = PdfText(path);
-    // Every member, the army's figures and the group leader's subtotal with the wolf mount.
-    for (const CArmyUnit* unit : army.Units())
-        QVERIFY2(text.contains(unit->Nom), qPrintable(unit->Nom + "\n" + text));
-    const int cost = army.ComputeTotal();
-    QVERIFY2(cost > 200, "the army runs over its budget");
-    for (const QString& expected :
-         {QStringLiteral("Horde <du> « Croc »"), QStringLiteral("Budget : 200 pts"),
-          QStringLiteral("Coût : %1 pts").arg(cost),
-          QStringLiteral("Dépassement : %1 pts").arg(cost - 200),
-          QStringLiteral("Sous-total de Grok : %1 pts").arg(60 + 55),
-          QStringLiteral("Page 1 sur 1"), QStringLiteral("55 pts - 5 fig")})
-        QVERIFY2(text.contains(expected), qPrintable(expected + "\n" + text));
-    QCOMPARE(text.count(QStringLiteral("Sous-total")), 1); // the warchief's own units have none
-
-    // A file that cannot be written says so.
-    QVERIFY(!WriteSheetPdf(ArmySheetHtml(army), m_dir.filePath("missing/dir/x.pdf")));
-    army.Close();
-}
-
-void TestArmySheet::aLargeArmyRunsOverPagesWithItsHeaderOnEach() {
-    CArmy& army = CArmy::Instance();
-    QVERIFY(army.Create(13, QStringLiteral("Grande"), 100000) &&
-            army.Open(army.GetHeader().IdArmee));
-    army.AddWarchief(*Type("T3 Orc warlord"));
-    army.AddGroupLeader(*Type("T3 Orc warlord"));
-    CArmyUnit* leader = army.Units().GetTail();
-    for (int i = 0; i < 298; ++i)
-        army.AddUnit(leader, {Type("T5 Warriors")});
-    army.RenameMember(army.Units().GetTail(), QStringLiteral("Derniers"));
-    const QString path = m_dir.filePath(QStringLiteral("grande.pdf"));
-    QVERIFY(WriteSheetPdf(ArmySheetHtml(army), path));
-    const int pages = PdfPages(path);
-    QVERIFY2(pages > 3, qPrintable(QString::number(pages)));
-    for (int page = 1; page <= pages; ++page) {
-        const QString text = PdfText(path, page);
-        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Nom\\s+Qua\\s+Type\\s+For"))),
-                 qPrintable(QString::number(page) + "\n" + text));
-        QVERIFY(text.contains(QStringLiteral("Page %1 sur %2").arg(page).arg(pages)));
-    }
-    QVERIFY(PdfText(path, pages).contains(QStringLiteral("Derniers")));
-    army.Close();
-}
-
-void TestArmySheet::aBattlePrintsEachArmy() {
-    CArmy& army = CArmy::Instance();
-    CIdList armies;
-    for (const char* name : {"Nord", "Sud"}) {
-        QVERIFY(army.Create(13, QString::fromUtf8(name), 500) &&
-                army.Open(army.GetHeader().IdArmee));
-        army.AddWarchief(*Type("T3 Orc warlord"));
-        army.RenameMember(army.GetWarchief(),
-                          QStringLiteral("Chef %1").arg(QString::fromUtf8(name)));
-        armies.Append(army.GetHeader().IdArmee);
-        army.Close();
-    }
-    const int battle = AddBattle(QStringLiteral("Gué"), QStringLiteral("À l'aube"), armies);
-    QString html;
-    QVERIFY(BattleSheetHtml(battle, &html));
-    const QString path = m_dir.filePath(QStringLiteral("gue.pdf"));
-    QVERIFY(WriteSheetPdf(html, path));
-    QCOMPARE(PdfPages(path), 3); // the battle, then each army from a new page
-    QVERIFY(PdfText(path, 1).contains(QStringLiteral("Budget total : 1000 pts")));
-    QVERIFY(PdfText(path, 2).contains(QStringLiteral("Chef Nord")));
-    QVERIFY(PdfText(path, 3).contains(QStringLiteral("Chef Sud")));
-    QVERIFY(!BattleSheetHtml(battle + 100, &html) && html.isEmpty());
-}
 
 QTEST_MAIN(TestArmySheet)
 #include "tst_armysheet.moc"

@@ -19,195 +19,181 @@
 class TestExports : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void fileNamesStayInTheCurrentDirectory();
-    void armyExportWritesWhatTheListShows();
-    void battleReportListsEachArmyWithItsUnits();
-    void failuresWriteNothingAndOpenNothing();
-    void aBattleNameAlreadyTakenIsRefusedAfterTheDialog();
-
-private:
     std::unique_ptr<TestDataSource> m_source;
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<FileViewerRecorder> m_viewer;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_previousDir;
+
+private slots:
+    void init() {
+        QString failure;
+        m_source = TestDataSource::OpenSmallCatalogue(&failure);
+        QVERIFY2(m_source, qPrintable(failure));
+        m_messages = std::make_unique<MessageRecorder>();
+        m_viewer = std::make_unique<FileViewerRecorder>();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_previousDir = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+    }
+    void cleanup() {
+        QDir::setCurrent(m_previousDir);
+        m_dir.reset();
+        m_viewer.reset();
+        m_messages.reset();
+        CArmyDatabase::Instance().CloseDatabase();
+        m_source.reset();
+    }
+
+    // Names stay in the current directory, visible, and free of what common systems refuse.
+    void fileNamesStayInTheCurrentDirectory() {
+        QCOMPARE(ExportFileName(QStringLiteral("a/b")), QStringLiteral("a_b.txt"));
+        QCOMPARE(ExportFileName(QStringLiteral("../x")), QStringLiteral("_x.txt"));
+        QCOMPARE(ExportFileName(QStringLiteral("..\\..\\x")), QStringLiteral("_.._x.txt"));
+        QCOMPARE(ExportFileName(QStringLiteral("Gué*?:\"<>|\t\x01é")),
+                 QStringLiteral("Gué_________é.txt"));
+        QCOMPARE(ExportFileName(QStringLiteral(".cachée")), QStringLiteral("cachée.txt"));
+        QCOMPARE(ExportFileName(QStringLiteral("..")), QStringLiteral("_.txt"));
+    }
+
+    void armyExportWritesWhatTheListShows() {
+        CMainFrame frame;
+        CArmyView* view = frame.ArmyView();
+        frame.CreateArmy(13, QStringLiteral("Ma horde"), 1000);
+        CArmy& army = CArmy::Instance();
+        const CItemList<CUnitType*>& types = frame.CatalogueBar()->UnitTypes();
+        army.AddWarchief(*TypeNamed(types, "T3 Orc warlord"));
+        army.AddGroupLeader(*TypeNamed(types, "T3 Orc warlord"));
+        army.AddUnit(army.Units().GetTail(), WithAttached(types, "T1 Wolf riders"));
+        view->ExportArmy();
+
+        const QString expected = QStringLiteral(
+            "Armée\tMa horde\n"
+            "Budget\t1000\n"
+            "Coût\t175\n"
+            "Race\tOrc\n\n\n"
+            "Nom\tQua\tType\tFor\tRes\tVal\tArmure\tArme\tMvt\tJp\tTer\tEcl\tNotes\t\n"
+            "T3 Orc warlord\tElite\tTribale\t5\t5\t8\tLourde / Bouclier\t1 main\t12.5\t4\t\tAucun\t"
+            "60 pts - 0 Pc\t\n"
+            "    T3 Orc warlord\tElite\tTribale\t5\t5\t8\tLourde / Bouclier\t1 "
+            "main\t12.5\t4\t\tAucun\t"
+            "60 pts - 0 Pc\t\n"
+            "        T1 Wolf riders\tMoyen\tTribale\t3\t3\t4\tMoyenne / "
+            "Bouclier\tLance\t10\t5\t\tJour\t"
+            "55 pts - 5 fig\t\n"
+            "        T4 Wolf\t''\t''\t3\t2\t3\tAucune\tGriffes et crocs\t''\t''\t\t''\t\t\n");
+        QCOMPARE(QString::fromUtf8(ReadFile("Ma_horde.txt")), expected);
+        QCOMPARE(m_viewer->Opened(), QStringList{m_dir->filePath("Ma_horde.txt")});
+        frame.OnCloseArmy();
+    }
+
+    void battleReportListsEachArmyWithItsUnits() {
+        CArmyDatabase& db = CArmyDatabase::Instance();
+        CArmyHeader nordmen, empty;
+        QCOMPARE(db.InsertArmy(11, QStringLiteral("Nordmen"), 1000, &nordmen), 1);
+        QCOMPARE(db.InsertArmy(13, QStringLiteral("Urk"), 1200, &empty), 1);
+        nordmen.CoutTotal = 980;
+        empty.CoutTotal = 1150;
+        db.UpdateArmy(nordmen);
+        db.UpdateArmy(empty);
+
+        CItemList<CUnitType*> types;
+        db.LoadUnitTypes(types);
+        CArmyUnit lord(*TypeNamed(types, "Dwarf lord")), gunners(*TypeNamed(types, "Gunners"));
+        lord.Hierarchie = 1;
+        lord.IdVisual = 0;
+        lord.CoutTotal = 70;
+        QCOMPARE(db.InsertUnit(nordmen.IdArmee, lord), 1);
+        gunners.Hierarchie = 6;
+        gunners.IdVisual = 1;
+        gunners.IdLeader = lord.IdUnite;
+        gunners.NombreFig = 2;
+        gunners.Musicien = 1;
+        gunners.CoutTotal = 36;
+        QCOMPARE(db.InsertUnit(nordmen.IdArmee, gunners), 1);
+
+        // The third battle: the report must show its own key.
+        const Ids armies{nordmen.IdArmee, empty.IdArmee};
+        AddBattle(QStringLiteral("first"), QString(), armies);
+        AddBattle(QStringLiteral("second"), QString(), armies);
+        const int battle = AddBattle(QStringLiteral("Col du nord"),
+                                     QStringLiteral("Deux lignes\nde front"), armies);
+
+        const QString rule = QStringLiteral("--------------------------------------------\n");
+        const QString titles = QStringLiteral(
+            "Nom\tQua\tType\tFor\tRes\tVal\tArmure\tArme\tMvt\tJp\tTer\tEcl\tNotes\n");
+        const QString expected =
+            rule + "Bataille:\t\tCol du nord\n" + "Bataille Id:\t\t3\n" +
+            "Budget total:\t\t2200\n" + "Coût total:\t\t2130\n\n\n" + "Description\n" +
+            "-----------\n" + "Deux lignes\nde front" + "\n\n" + rule + "Armée:\t\tNordmen\n" +
+            rule + "Race:\t\tNain\n" + "Budget:\t\t1000\n" + "Coût:\t\t980\n\n" + titles +
+            "Dwarf lord\tElite\tDiscipliné\t5\t6\t8\tTrès lourde / Bouclier\t2 "
+            "mains\t7.5\t3\t\tAucun\t"
+            "70 pts - 0 Pc\n" +
+            "    Gunners\tMoyen\tDiscipliné\t3\t4\t4\tMoyenne / Bouclier\t1 main\t7.5\t5\t\tAucun\t"
+            "36 pts - 2 fig, 1 Mus\n" +
+            "\n\n" + rule + "Armée:\t\tUrk\n" + rule + "Race:\t\tOrc\n" + "Budget:\t\t1200\n" +
+            "Coût:\t\t1150\n\n" + titles;
+
+        WriteBattleReport(battle);
+        QCOMPARE(QString::fromUtf8(ReadFile("Col_du_nord.txt")), expected);
+        // The status bar says where it went; the viewer shows it.
+        const QString path = m_dir->filePath("Col_du_nord.txt");
+        QCOMPARE(m_messages->Ids(), QList<int>{244});
+        QCOMPARE(m_messages->Messages().first().kind, MessageBox::Kind::Status);
+        QVERIFY2(m_messages->Messages().first().text.contains(path),
+                 qPrintable(m_messages->Messages().first().text));
+        QCOMPARE(m_viewer->Opened(), QStringList{path});
+
+        // Where nothing can show it, a message gives the path.
+        m_messages->Clear();
+        m_viewer->SetNoViewer();
+        WriteBattleReport(battle);
+        QCOMPARE(m_messages->Ids(), (QList<int>{244, 245}));
+        QVERIFY(m_messages->Messages().last().text.contains(path));
+    }
+
+    void failuresWriteNothingAndOpenNothing() {
+        WriteBattleReport(999);
+        QCOMPARE(m_messages->Ids(), QList<int>{169});
+        // A file that cannot be written (a name too long for the file system, whoever runs this):
+        // a message naming it, no file, no viewer.
+        const QString name = QString(300, QLatin1Char('n')) + ".txt";
+        QVERIFY(!WriteExportAndView(name, QStringLiteral("t")));
+        QCOMPARE(m_messages->Ids(), (QList<int>{169, 237}));
+        QVERIFY(m_messages->Messages().last().text.contains(name));
+        QVERIFY(m_viewer->Opened().isEmpty());
+        QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void aBattleNameAlreadyTakenIsRefusedAfterTheDialog() {
+        CArmyDatabase& db = CArmyDatabase::Instance();
+        const int first = AddArmy(QStringLiteral("A"), 11);
+        const int second = AddArmy(QStringLiteral("B"));
+        QVERIFY(AddBattle(QStringLiteral("Pont"), QStringLiteral("old"), Ids{first, second}) > 0);
+
+        CMainFrame frame;
+        auto enterBattle = [&](const QString& name) {
+            QTimer::singleShot(0, [&, name] {
+                auto* dialog = qobject_cast<CBattleDlg*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->NameEdit()->setText(name);
+                dialog->AddArmy(second);
+                dialog->AddArmy(first);
+                dialog->accept();
+            });
+            frame.OnAddBattle();
+        };
+        enterBattle(QStringLiteral("Pont"));
+        QCOMPARE(m_messages->Ids(), QList<int>{168});
+        CBattle kept;
+        QCOMPARE(db.FindBattleByName(QStringLiteral("Pont"), &kept), 1);
+        QCOMPARE(kept.Description, QStringLiteral("old"));
+        enterBattle(QStringLiteral("Gué"));
+        QCOMPARE(db.FindBattleByName(QStringLiteral("Gué"), nullptr), 1);
+        QCOMPARE(CountRows("BattleCompo"), 4);
+    }
 };
-
-void TestExports::init() {
-    QString failure;
-    m_source = TestDataSource::OpenSmallCatalogue(&failure);
-    QVERIFY2(m_source, qPrintable(failure));
-    m_messages = std::make_unique<MessageRecorder>();
-    m_viewer = std::make_unique<FileViewerRecorder>();
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_previousDir = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_dir->path()));
-}
-
-void TestExports::cleanup() {
-    QDir::setCurrent(m_previousDir);
-    m_dir.reset();
-    m_viewer.reset();
-    m_messages.reset();
-    CArmyDatabase::Instance().CloseDatabase();
-    m_source.reset();
-}
-
-// Names stay in the current directory, visible, and free of what common systems refuse.
-void TestExports::fileNamesStayInTheCurrentDirectory() {
-    QCOMPARE(ExportFileName(QStringLiteral("a/b")), QStringLiteral("a_b.txt"));
-    QCOMPARE(ExportFileName(QStringLiteral("../x")), QStringLiteral("_x.txt"));
-    QCOMPARE(ExportFileName(QStringLiteral("..\\..\\x")), QStringLiteral("_.._x.txt"));
-    QCOMPARE(ExportFileName(QStringLiteral("Gué*?:\"<>|\t\x01é")),
-             QStringLiteral("Gué_________é.txt"));
-    QCOMPARE(ExportFileName(QStringLiteral(".cachée")), QStringLiteral("cachée.txt"));
-    QCOMPARE(ExportFileName(QStringLiteral("..")), QStringLiteral("_.txt"));
-}
-
-void TestExports::armyExportWritesWhatTheListShows() {
-    CMainFrame frame;
-    CArmyView* view = frame.ArmyView();
-    frame.CreateArmy(13, QStringLiteral("Ma horde"), 1000);
-    CArmy& army = CArmy::Instance();
-    const CItemList<CUnitType*>& types = frame.CatalogueBar()->UnitTypes();
-    army.AddWarchief(*TypeNamed(types, "T3 Orc warlord"));
-    army.AddGroupLeader(*TypeNamed(types, "T3 Orc warlord"));
-    army.AddUnit(army.Units().GetTail(), WithAttached(types, "T1 Wolf riders"));
-    view->ExportArmy();
-
-    const QString expected = QStringLiteral(
-        "Armée\tMa horde\n"
-        "Budget\t1000\n"
-        "Coût\t175\n"
-        "Race\tOrc\n\n\n"
-        "Nom\tQua\tType\tFor\tRes\tVal\tArmure\tArme\tMvt\tJp\tTer\tEcl\tNotes\t\n"
-        "T3 Orc warlord\tElite\tTribale\t5\t5\t8\tLourde / Bouclier\t1 main\t12.5\t4\t\tAucun\t"
-        "60 pts - 0 Pc\t\n"
-        "    T3 Orc warlord\tElite\tTribale\t5\t5\t8\tLourde / Bouclier\t1 main\t12.5\t4\t\tAucun\t"
-        "60 pts - 0 Pc\t\n"
-        "        T1 Wolf riders\tMoyen\tTribale\t3\t3\t4\tMoyenne / "
-        "Bouclier\tLance\t10\t5\t\tJour\t"
-        "55 pts - 5 fig\t\n"
-        "        T4 Wolf\t''\t''\t3\t2\t3\tAucune\tGriffes et crocs\t''\t''\t\t''\t\t\n");
-    QCOMPARE(QString::fromUtf8(ReadFile("Ma_horde.txt")), expected);
-    QCOMPARE(m_viewer->Opened(), QStringList{m_dir->filePath("Ma_horde.txt")});
-    frame.OnCloseArmy();
-}
-
-void TestExports::battleReportListsEachArmyWithItsUnits() {
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    CArmyHeader nordmen, empty;
-    QCOMPARE(db.InsertArmy(11, QStringLiteral("Nordmen"), 1000, &nordmen), 1);
-    QCOMPARE(db.InsertArmy(13, QStringLiteral("Urk"), 1200, &empty), 1);
-    nordmen.CoutTotal = 980;
-    empty.CoutTotal = 1150;
-    db.UpdateArmy(nordmen);
-    db.UpdateArmy(empty);
-
-    CItemList<CUnitType*> types;
-    db.LoadUnitTypes(types);
-    CArmyUnit lord(*TypeNamed(types, "Dwarf lord")), gunners(*TypeNamed(types, "Gunners"));
-    lord.Hierarchie = 1;
-    lord.IdVisual = 0;
-    lord.CoutTotal = 70;
-    QCOMPARE(db.InsertUnit(nordmen.IdArmee, lord), 1);
-    gunners.Hierarchie = 6;
-    gunners.IdVisual = 1;
-    gunners.IdLeader = lord.IdUnite;
-    gunners.NombreFig = 2;
-    gunners.Musicien = 1;
-    gunners.CoutTotal = 36;
-    QCOMPARE(db.InsertUnit(nordmen.IdArmee, gunners), 1);
-
-    // The third battle: the report must show its own key.
-    const Ids armies{nordmen.IdArmee, empty.IdArmee};
-    AddBattle(QStringLiteral("first"), QString(), armies);
-    AddBattle(QStringLiteral("second"), QString(), armies);
-    const int battle =
-        AddBattle(QStringLiteral("Col du nord"), QStringLiteral("Deux lignes\nde front"), armies);
-
-    const QString rule = QStringLiteral("--------------------------------------------\n");
-    const QString titles =
-        QStringLiteral("Nom\tQua\tType\tFor\tRes\tVal\tArmure\tArme\tMvt\tJp\tTer\tEcl\tNotes\n");
-    const QString expected =
-        rule + "Bataille:\t\tCol du nord\n" + "Bataille Id:\t\t3\n" + "Budget total:\t\t2200\n" +
-        "Coût total:\t\t2130\n\n\n" + "Description\n" + "-----------\n" + "Deux lignes\nde front" +
-        "\n\n" + rule + "Armée:\t\tNordmen\n" + rule + "Race:\t\tNain\n" + "Budget:\t\t1000\n" +
-        "Coût:\t\t980\n\n" + titles +
-        "Dwarf lord\tElite\tDiscipliné\t5\t6\t8\tTrès lourde / Bouclier\t2 mains\t7.5\t3\t\tAucun\t"
-        "70 pts - 0 Pc\n" +
-        "    Gunners\tMoyen\tDiscipliné\t3\t4\t4\tMoyenne / Bouclier\t1 main\t7.5\t5\t\tAucun\t"
-        "36 pts - 2 fig, 1 Mus\n" +
-        "\n\n" + rule + "Armée:\t\tUrk\n" + rule + "Race:\t\tOrc\n" + "Budget:\t\t1200\n" +
-        "Coût:\t\t1150\n\n" + titles;
-
-    WriteBattleReport(battle);
-    QCOMPARE(QString::fromUtf8(ReadFile("Col_du_nord.txt")), expected);
-    // The status bar says where it went; the viewer shows it.
-    const QString path = m_dir->filePath("Col_du_nord.txt");
-    QCOMPARE(m_messages->Ids(), QList<int>{244});
-    QCOMPARE(m_messages->Messages().first().kind, MessageBox::Kind::Status);
-    QVERIFY2(m_messages->Messages().first().text.contains(path),
-             qPrintable(m_messages->Messages().first().text));
-    QCOMPARE(m_viewer->Opened(), QStringList{path});
-
-    // Where nothing can show it, a message gives the path.
-    m_messages->Clear();
-    m_viewer->SetNoViewer();
-    WriteBattleReport(battle);
-    QCOMPARE(m_messages->Ids(), (QList<int>{244, 245}));
-    QVERIFY(m_messages->Messages().last().text.contains(path));
-}
-
-void TestExports::failuresWriteNothingAndOpenNothing() {
-    WriteBattleReport(999);
-    QCOMPARE(m_messages->Ids(), QList<int>{169});
-    // A file that cannot be written (a name too long for the file system, whoever runs this):
-    // a message naming it, no file, no viewer.
-    const QString name = QString(300, QLatin1Char('n')) + ".txt";
-    QVERIFY(!WriteExportAndView(name, QStringLiteral("t")));
-    QCOMPARE(m_messages->Ids(), (QList<int>{169, 237}));
-    QVERIFY(m_messages->Messages().last().text.contains(name));
-    QVERIFY(m_viewer->Opened().isEmpty());
-    QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
-}
-
-void TestExports::aBattleNameAlreadyTakenIsRefusedAfterTheDialog() {
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    const int first = AddArmy(QStringLiteral("A"), 11);
-    const int second = AddArmy(QStringLiteral("B"));
-    QVERIFY(AddBattle(QStringLiteral("Pont"), QStringLiteral("old"), Ids{first, second}) > 0);
-
-    CMainFrame frame;
-    auto enterBattle = [&](const QString& name) {
-        QTimer::singleShot(0, [&, name] {
-            auto* dialog = qobject_cast<CBattleDlg*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            dialog->NameEdit()->setText(name);
-            dialog->AddArmy(second);
-            dialog->AddArmy(first);
-            dialog->accept();
-        });
-        frame.OnAddBattle();
-    };
-    enterBattle(QStringLiteral("Pont"));
-    QCOMPARE(m_messages->Ids(), QList<int>{168});
-    CItemList<CBattle*> battles;
-    db.LoadBattles(battles);
-    QCOMPARE(battles.GetCount(), 1);
-    QCOMPARE(battles.GetHead()->Description, QStringLiteral("old"));
-
-    enterBattle(QStringLiteral("Gué"));
-    CBattle added;
-    QCOMPARE(db.FindBattleByName(QStringLiteral("Gué"), &added), 1);
-    CItemList<CBattleEntry*> entries;
-    db.LoadBattleEntries(added.IdBattle, entries);
-    QCOMPARE(entries.GetCount(), 2);
-    QCOMPARE(entries.GetHead()->IdArmy, second); // in the order of the list
-}
 
 QTEST_MAIN(TestExports)
 #include "tst_exports.moc"

@@ -21,118 +21,115 @@
 class TestExportTool : public QObject {
     Q_OBJECT
 
-private slots:
-    void writesWhatTheProgramWrites();
-    void failuresAreOneLineAndAStatus();
-
-private:
     // Runs the tool in this process; its output lines and status.
     static int Run(const QStringList& arguments, QString* out, QString* err) {
         QTextStream outStream(out), errStream(err);
         return RunExportTool(arguments, outStream, errStream);
     }
-};
 
-void TestExportTool::writesWhatTheProgramWrites() {
-    TestDataSource source(QStringLiteral("db/catalogue.sql"));
-    QVERIFY2(source.IsValid(), qPrintable(source.ErrorText()));
-    ShowDataErrorsAsMessages(CArmyDatabase::Instance());
-    QVERIFY(CArmyDatabase::Instance().OpenDatabase());
-    MessageRecorder messages;
-    FileViewerRecorder viewer;
-    QTemporaryDir program, tool;
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(program.path()));
+private slots:
+    void writesWhatTheProgramWrites() {
+        TestDataSource source(QStringLiteral("db/catalogue.sql"));
+        QVERIFY2(source.IsValid(), qPrintable(source.ErrorText()));
+        ShowDataErrorsAsMessages(CArmyDatabase::Instance());
+        QVERIFY(CArmyDatabase::Instance().OpenDatabase());
+        MessageRecorder messages;
+        FileViewerRecorder viewer;
+        QTemporaryDir program, tool;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(program.path()));
 
-    // The program: an army of every kind of member, the catalogue viewer, a battle.
-    CMainFrame frame;
-    frame.CreateArmy(13, QStringLiteral("Horde d'Urk 🐗"), 900);
-    CArmy& army = CArmy::Instance();
-    const CItemList<CUnitType*>& types = frame.CatalogueBar()->UnitTypes();
-    QList<const CUnitType*> orcs;
-    for (const CUnitType* type : types) {
-        if (type->IdRace == 13)
-            orcs << type;
-    }
-    army.AddWarchief(*orcs.first());
-    army.AddGroupLeader(*orcs.first());
-    CArmyUnit* leader = army.Units().GetTail();
-    for (const CUnitType* type : orcs) {
-        if (type->ArmyTypeIdParent == -1 && !type->IsLeaderType())
-            army.AddUnit(leader, WithAttached(types, type->NomGB));
-    }
-    QVERIFY(army.Units().GetCount() > 4);
-    frame.ArmyView()->ExportArmy();
-    const int armyId = army.GetHeader().IdArmee;
-    CArmyViewerDlg viewerDialog;
-    viewerDialog.OnExport();
-    QVERIFY(QFile::rename(QStringLiteral("SkarnholtArmyList.txt"), QStringLiteral("all.txt")));
-    viewerDialog.RaceFilter()->setCurrentIndex(viewerDialog.RaceFilter()->findData(13));
-    viewerDialog.OnExport();
-    const int battle = AddBattle(QStringLiteral("Le gué"), QStringLiteral("À l'aube"),
-                                 Ids{armyId, AddArmy(QStringLiteral("Autre"), 9, 300)});
-    WriteBattleReport(battle);
-    frame.OnCloseArmy();
-    QCOMPARE(viewer.Opened().size(), 4);
-    // Each file said where it went, and nothing else was said.
-    QCOMPARE(messages.Ids(), QList<int>(4, kFileWrittenId));
+        // The program: an army of every kind of member, the catalogue viewer, a battle.
+        CMainFrame frame;
+        frame.CreateArmy(13, QStringLiteral("Horde d'Urk 🐗"), 900);
+        CArmy& army = CArmy::Instance();
+        const CItemList<CUnitType*>& types = frame.CatalogueBar()->UnitTypes();
+        CArmyUnit* leader = nullptr;
+        for (const CUnitType* type : types) {
+            if (type->IdRace != 13 || type->ArmyTypeIdParent != -1)
+                continue;
+            if (!leader) {
+                army.AddWarchief(*type);
+                army.AddGroupLeader(*type);
+                leader = army.Units().GetTail();
+            } else if (!type->IsLeaderType()) {
+                army.AddUnit(leader, WithAttached(types, type->NomGB));
+            }
+        }
+        QVERIFY(army.Units().GetCount() > 4);
+        frame.ArmyView()->ExportArmy();
+        const int armyId = army.GetHeader().IdArmee;
+        CArmyViewerDlg viewerDialog;
+        viewerDialog.OnExport();
+        QVERIFY(QFile::rename(QStringLiteral("SkarnholtArmyList.txt"), QStringLiteral("all.txt")));
+        viewerDialog.RaceFilter()->setCurrentIndex(viewerDialog.RaceFilter()->findData(13));
+        viewerDialog.OnExport();
+        const int battle = AddBattle(QStringLiteral("Le gué"), QStringLiteral("À l'aube"),
+                                     Ids{armyId, AddArmy(QStringLiteral("Autre"), 9, 300)});
+        WriteBattleReport(battle);
+        frame.OnCloseArmy();
+        QCOMPARE(viewer.Opened().size(), 4);
+        // Each file said where it went, and nothing else was said.
+        QCOMPARE(messages.Ids(), QList<int>(4, kFileWrittenId));
 
-    // The tool, by name and by key, into another directory.
-    const QDir out(tool.path());
-    const QList<QPair<QStringList, QString>> runs{
-        {{"army", QStringLiteral("Horde d'Urk 🐗")}, "Horde_d_Urk_🐗.txt"},
-        {{"battle", QString::number(battle)}, "Le_gué.txt"},
-        {{"catalogue"}, "SkarnholtArmyList.txt"},
-    };
-    for (const auto& [arguments, file] : runs) {
+        // The tool, by name and by key, into another directory.
+        const QDir out(tool.path());
+        const QList<QPair<QStringList, QString>> runs{
+            {{"army", QStringLiteral("Horde d'Urk 🐗")}, "Horde_d_Urk_🐗.txt"},
+            {{"battle", QString::number(battle)}, "Le_gué.txt"},
+            {{"catalogue"}, "SkarnholtArmyList.txt"},
+        };
+        for (const auto& [arguments, file] : runs) {
+            QString printed, said;
+            QCOMPARE(Run(QStringList{"--output", tool.path()} + arguments, &printed, &said), 0);
+            QCOMPARE(printed, out.filePath(file) + QLatin1Char('\n'));
+            QVERIFY(said.isEmpty());
+        }
+        QCOMPARE(ReadFile(out.filePath("Horde_d_Urk_🐗.txt")), ReadFile("Horde_d_Urk_🐗.txt"));
+        QCOMPARE(ReadFile(out.filePath("Le_gué.txt")), ReadFile("Le_gué.txt"));
+        QCOMPARE(ReadFile(out.filePath("SkarnholtArmyList.txt")), ReadFile("all.txt"));
+        // One race, by its English name in any case, into the current directory.
+        QVERIFY(QDir::setCurrent(tool.path()));
         QString printed, said;
-        QCOMPARE(Run(QStringList{"--output", tool.path()} + arguments, &printed, &said), 0);
-        QCOMPARE(printed, out.filePath(file) + QLatin1Char('\n'));
-        QVERIFY(said.isEmpty());
+        QCOMPARE(Run({"catalogue", "oRC"}, &printed, &said), 0);
+        QCOMPARE(ReadFile(out.filePath("SkarnholtArmyList.txt")),
+                 ReadFile(QDir(program.path()).filePath("SkarnholtArmyList.txt")));
+        QCOMPARE(Run({"army", QString::number(armyId)}, &printed, &said), 0);
+        QVERIFY(QDir::setCurrent(previous));
     }
-    QCOMPARE(ReadFile(out.filePath("Horde_d_Urk_🐗.txt")), ReadFile("Horde_d_Urk_🐗.txt"));
-    QCOMPARE(ReadFile(out.filePath("Le_gué.txt")), ReadFile("Le_gué.txt"));
-    QCOMPARE(ReadFile(out.filePath("SkarnholtArmyList.txt")), ReadFile("all.txt"));
-    // One race, by its English name in any case, into the current directory.
-    QVERIFY(QDir::setCurrent(tool.path()));
-    QString printed, said;
-    QCOMPARE(Run({"catalogue", "oRC"}, &printed, &said), 0);
-    QCOMPARE(ReadFile(out.filePath("SkarnholtArmyList.txt")),
-             ReadFile(QDir(program.path()).filePath("SkarnholtArmyList.txt")));
-    QCOMPARE(Run({"army", QString::number(armyId)}, &printed, &said), 0);
-    QVERIFY(QDir::setCurrent(previous));
-}
 
-void TestExportTool::failuresAreOneLineAndAStatus() {
-    TestDataSource source(QString::fromLatin1(TestDataSource::kSmallCatalogue));
-    QVERIFY2(source.IsValid(), qPrintable(source.ErrorText()));
-    QTemporaryDir dir;
-    const auto run = [&](const QStringList& arguments, QString* err) {
-        QProcess tool;
-        tool.setWorkingDirectory(dir.path());
-        tool.start(QStringLiteral(SKARNHOLT_BINARY_DIR "/skarnholtdb-export"), arguments);
-        if (!tool.waitForFinished(30000))
-            return -1;
-        *err = QString::fromUtf8(tool.readAllStandardError());
-        return tool.exitCode();
-    };
-    QString err;
-    QCOMPARE(run({}, &err), 1);
-    QVERIFY(err.startsWith("usage: skarnholtdb-export"));
-    QCOMPARE(run({"army", "Personne"}, &err), 2);
-    QCOMPARE(err, QStringLiteral("skarnholtdb-export: no army Personne\n"));
-    QCOMPARE(run({"battle", "404"}, &err), 2);
-    QCOMPARE(run({"catalogue", "Ork"}, &err), 2);
-    QCOMPARE(run({"catalogue", "--output", dir.filePath("missing/folder")}, &err), 4);
-    QCOMPARE(err.count(QLatin1Char('\n')), 1);
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(source.ExecOnOtherConnection("DROP TABLE Battle"));
-    QCOMPARE(run({"battle", "1"}, &err), 3);
-    QVERIFY2(err.startsWith("skarnholtdb-export: the data source \"Skarnholt\" lacks the tables "
-                            "Battle") &&
-                 err.count(QLatin1Char('\n')) == 1,
-             qPrintable(err));
-}
+    void failuresAreOneLineAndAStatus() {
+        TestDataSource source(QString::fromLatin1(TestDataSource::kSmallCatalogue));
+        QVERIFY2(source.IsValid(), qPrintable(source.ErrorText()));
+        QTemporaryDir dir;
+        const auto run = [&](const QStringList& arguments, QString* err) {
+            QProcess tool;
+            tool.setWorkingDirectory(dir.path());
+            tool.start(QStringLiteral(SKARNHOLT_BINARY_DIR "/skarnholtdb-export"), arguments);
+            if (!tool.waitForFinished(30000))
+                return -1;
+            *err = QString::fromUtf8(tool.readAllStandardError());
+            return tool.exitCode();
+        };
+        QString err;
+        QCOMPARE(run({}, &err), 1);
+        QVERIFY(err.startsWith("usage: skarnholtdb-export"));
+        QCOMPARE(run({"army", "Personne"}, &err), 2);
+        QCOMPARE(err, QStringLiteral("skarnholtdb-export: no army Personne\n"));
+        QCOMPARE(run({"battle", "404"}, &err), 2);
+        QCOMPARE(run({"catalogue", "Ork"}, &err), 2);
+        QCOMPARE(run({"catalogue", "--output", dir.filePath("missing/folder")}, &err), 4);
+        QCOMPARE(err.count(QLatin1Char('\n')), 1);
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        QVERIFY(source.ExecOnOtherConnection("DROP TABLE Battle"));
+        QCOMPARE(run({"battle", "1"}, &err), 3);
+        QVERIFY2(
+            err.startsWith("skarnholtdb-export: the data source \"Skarnholt\" lacks the tables "
+                           "Battle") &&
+                err.count(QLatin1Char('\n')) == 1,
+            qPrintable(err));
+    }
+};
 
 QTEST_MAIN(TestExportTool)
 #include "tst_exporttool.moc"

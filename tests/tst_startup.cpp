@@ -1,45 +1,50 @@
 #include "TestDataSource.h"
 #include "app/CSkarnholtDBApp.h"
 #include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
-#include "model/DataErrorMessages.h"
 
 #include <QtTest>
 
-// Start-up without a data source "Skarnholt": one message, no connection, a failure status.
-// Kept apart from the database tests because unixODBC remembers the data sources it has read.
+// Start-up on a data source that cannot serve: one message, no window, a failure status. Each
+// case runs in a process of its own, since unixODBC remembers the data sources it has read.
 class TestStartup : public QObject {
     Q_OBJECT
 
+    static int Run() {
+        int argc = 1;
+        char name[] = "skarnholtdb";
+        char* argv[] = {name, nullptr};
+        CSkarnholtDBApp app(argc, argv);
+        return app.Run();
+    }
+
 private slots:
-    void failsWithoutDataSource();
+    void failsWithoutDataSource() {
+        QTemporaryDir dir;
+        TestDataSource::UseNoDataSource(dir);
+        MessageRecorder messages;
+        QCOMPARE(Run(), 1);
+        QCOMPARE(messages.Ids(), QList<int>{163});
+        QCOMPARE(messages.Messages().first().kind, MessageBox::Kind::Warning);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        QVERIFY(!CArmyDatabase::Instance().IsOpen());
+    }
+
+    // The driver made an empty database for a missing file: the message names what is missing
+    // and the script that sets the data source up.
+    void failsOnADataSourceWithoutTables() {
+        QTemporaryDir dir;
+        TestDataSource::UseDataSourceWithoutTables(dir);
+        MessageRecorder messages;
+        QCOMPARE(Run(), 1);
+        QCOMPARE(messages.Ids(), QList<int>{kMissingTablesId});
+        const QString text = messages.Messages().first().text;
+        QVERIFY(text.contains("(Armees, Races, ArmeeDef, ArmeeCompo, Battle, BattleCompo)"));
+        QVERIFY(text.contains(QStringLiteral("setup-datasource.sh")));
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
 };
-
-void TestStartup::failsWithoutDataSource() {
-    QTemporaryDir dir;
-    TestDataSource::UseNoDataSource(dir);
-    MessageRecorder messages;
-
-    CArmyDatabase unopened(QStringLiteral("unopened"));
-    ShowDataErrorsAsMessages(unopened);
-    QCOMPARE(unopened.OpenDatabase(), 0);
-    QVERIFY(!unopened.IsOpen());
-    unopened.CloseDatabase(); // never opened: nothing to close, nothing shown
-    QCOMPARE(messages.Ids(), QList<int>{163});
-    QCOMPARE(messages.Messages().first().kind, MessageBox::Kind::Warning);
-    QCOMPARE(messages.Messages().first().text,
-             QStringLiteral("Impossible d'ouvrir la source de données : Skarnholt, see ODBC."));
-    messages.Clear();
-
-    int argc = 1;
-    char name[] = "skarnholtdb";
-    char* argv[] = {name, nullptr};
-    CSkarnholtDBApp app(argc, argv);
-    QCOMPARE(app.Run(), 1);
-    QCOMPARE(messages.Ids(), QList<int>{163});
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    QVERIFY(!CArmyDatabase::Instance().IsOpen());
-}
 
 QTEST_APPLESS_MAIN(TestStartup)
 #include "tst_startup.moc"
