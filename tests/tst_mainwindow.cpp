@@ -114,11 +114,8 @@ private slots:
         m_frame->OnCloseArmy();
         QCOMPARE(states(), QStringLiteral("00000"));
 
-        // The status bar's item hides and shows it.
         m_frame->Action(ID_VIEW_STATUS_BAR)->trigger();
         QVERIFY(!m_frame->statusBar()->isVisible());
-        m_frame->Action(ID_VIEW_STATUS_BAR)->trigger();
-        QVERIFY(m_frame->statusBar()->isVisible());
     }
 
     // A session by the desktop's keys and the commands: Ctrl+N for a new army; members added
