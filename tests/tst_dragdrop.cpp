@@ -1,136 +1,114 @@
 #include "widgets/CDragRecord.h"
 #include "widgets/CTreeDropTarget.h"
 
-#include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <memory>
-
 // Drags between the catalogue tree, which refuses drops, and the army tree, which takes them.
 class TestDragDrop : public QObject {
     Q_OBJECT
 
+    static std::unique_ptr<QTreeWidget> MakeTree() {
+        auto tree = std::make_unique<QTreeWidget>();
+        for (int i = 0; i < 4; ++i)
+            tree->addTopLevelItem(new QTreeWidgetItem({QString::number(i)}));
+        tree->resize(300, 400);
+        tree->show();
+        return tree;
+    }
+    // Sends one drag event over a row (-1: empty space) of the viewport, with our data unless
+    // told otherwise; answers whether it was taken.
+    static bool Send(QTreeWidget& tree, QEvent::Type type, int row,
+                     const QMimeData* data = nullptr) {
+        static const std::unique_ptr<QMimeData> ours(CTreeDropTarget::CreateDragData());
+        const QPoint at =
+            row < 0 ? QPoint(10, 390) : tree.visualItemRect(tree.topLevelItem(row)).center();
+        const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        data = data ? data : ours.get();
+        std::unique_ptr<QDropEvent> event =
+            type == QEvent::Drop
+                ? std::make_unique<QDropEvent>(at, actions, data, Qt::LeftButton, Qt::NoModifier)
+                : std::make_unique<QDragMoveEvent>(at, actions, data, Qt::LeftButton,
+                                                   Qt::NoModifier, type);
+        QApplication::sendEvent(tree.viewport(), event.get());
+        return event->isAccepted();
+    }
+
 private slots:
-    void validityRules();
-    void dropsOnTheTrees();
-    void highlightFollowsTheItems();
+    void dropsOnTheTrees() {
+        auto catalogue = MakeTree(), army = MakeTree();
+        CTreeDropTarget refusing(catalogue.get(), CTreeDropTarget::kRefuseDrops);
+        CTreeDropTarget accepting(army.get(), CTreeDropTarget::kAcceptDrops);
+        CDragRecord& record = CDragRecord::Instance();
+
+        // The refusing tree lets a drag in but takes no drop, and records where it fell.
+        record.BeginCatalogueDrag(catalogue.get(), catalogue->topLevelItem(0));
+        QVERIFY(Send(*catalogue, QEvent::DragEnter, 1));
+        QVERIFY(!Send(*catalogue, QEvent::DragMove, 2) && !Send(*catalogue, QEvent::Drop, 2));
+        QCOMPARE(record.m_nDropState, int(CDragRecord::kDroppedOnRefusingTree));
+
+        // The item under the drag is the target, and stays marked when the drag leaves, for the
+        // source side to clear.
+        QTreeWidgetItem* under = army->topLevelItem(3);
+        record.BeginArmyDrag(army.get(), army->topLevelItem(0));
+        QVERIFY(Send(*army, QEvent::DragEnter, 1) && Send(*army, QEvent::DragMove, 3));
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(army->viewport(), &leave);
+        QCOMPARE(CTreeDropTarget::DropHighlight(army.get()), under);
+        QVERIFY(Send(*army, QEvent::DragEnter, 3) && Send(*army, QEvent::Drop, 3));
+        QVERIFY(record.m_pTargetItem == under && record.m_pTargetWindow == army.get());
+
+        QVERIFY(record.IsValidArmyDrop());
+        QVERIFY(Send(*army, QEvent::DragEnter, 0) && Send(*army, QEvent::Drop, 0)); // on itself
+        QVERIFY(!record.IsValidArmyDrop());
+
+        // Over empty space nothing is marked, so a release there has no target item: a type may
+        // fall there, a member may not. Nothing of the drag before is left in the record.
+        for (const bool member : {false, true}) {
+            member ? record.BeginArmyDrag(army.get(), army->topLevelItem(0))
+                   : record.BeginCatalogueDrag(catalogue.get(), catalogue->topLevelItem(0));
+            QVERIFY(!record.m_pTargetItem && !record.m_pTargetWindow && record.m_nDropState == 0);
+            QVERIFY(Send(*army, QEvent::DragEnter, -1) && Send(*army, QEvent::Drop, -1));
+            QVERIFY(!record.m_pTargetItem && record.IsValidCatalogueDrop() != member);
+            QVERIFY(!record.IsValidArmyDrop());
+        }
+
+        // Foreign data (a dragged text or file) is refused, even when it reaches the tree.
+        QMimeData text;
+        text.setText(QStringLiteral("Lanciers"));
+        record.Reset();
+        QVERIFY(!Send(*army, QEvent::DragEnter, 2, &text) && !Send(*army, QEvent::Drop, 2, &text));
+        QCOMPARE(CTreeDropTarget::DropHighlight(army.get()), nullptr);
+        QCOMPARE(record.m_nDropState, int(CDragRecord::kNotDropped));
+    }
+
+    void highlightFollowsTheItems() {
+        auto tree = MakeTree();
+        QTreeWidgetItem* marked = tree->topLevelItem(0);
+        const QBrush own(Qt::darkGreen);
+        marked->setBackground(0, own);
+        CTreeDropTarget::SetDropHighlight(tree.get(), marked);
+        QCOMPARE(marked->background(0), tree->palette().brush(QPalette::Highlight));
+        CTreeDropTarget::SetDropHighlight(tree.get(), tree->topLevelItem(1));
+        QVERIFY(marked->background(0) == own && !marked->data(0, Qt::ForegroundRole).isValid());
+
+        // A deleted item, or the parent of one, is forgotten before anything could touch it.
+        auto* child = new QTreeWidgetItem(tree->topLevelItem(2), {QStringLiteral("c")});
+        CTreeDropTarget::SetDropHighlight(tree.get(), child);
+        delete tree->topLevelItem(3);
+        QCOMPARE(CTreeDropTarget::DropHighlight(tree.get()), child);
+        delete tree->topLevelItem(2);
+        // Items made afterwards may take the freed places: none is taken for the marked one.
+        for (int i = 0; i < 2; ++i)
+            new QTreeWidgetItem(tree.get(), {QStringLiteral("n")});
+        QCOMPARE(CTreeDropTarget::DropHighlight(tree.get()), nullptr);
+        CTreeDropTarget::SetDropHighlight(tree.get(), marked);
+        tree->clear();
+        QCOMPARE(CTreeDropTarget::DropHighlight(tree.get()), nullptr);
+    }
 };
-
-namespace {
-
-const std::unique_ptr<QMimeData> kOurs(CTreeDropTarget::CreateDragData());
-
-std::unique_ptr<QTreeWidget> MakeTree() {
-    auto tree = std::make_unique<QTreeWidget>();
-    for (int i = 0; i < 4; ++i)
-        tree->addTopLevelItem(new QTreeWidgetItem({QString::number(i)}));
-    tree->resize(300, 400);
-    tree->show();
-    return tree;
-}
-
-// Sends one drag event over a row (-1: empty space) of the viewport; answers whether it was taken.
-bool Send(QTreeWidget& tree, QEvent::Type type, int row, const QMimeData* data = kOurs.get()) {
-    const QPoint at =
-        row < 0 ? QPoint(10, 390) : tree.visualItemRect(tree.topLevelItem(row)).center();
-    const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-    std::unique_ptr<QDropEvent> event =
-        type == QEvent::Drop
-            ? std::make_unique<QDropEvent>(at, actions, data, Qt::LeftButton, Qt::NoModifier)
-            : std::make_unique<QDragMoveEvent>(at, actions, data, Qt::LeftButton, Qt::NoModifier,
-                                               type);
-    QApplication::sendEvent(tree.viewport(), event.get());
-    return event->isAccepted();
-}
-
-} // namespace
-
-void TestDragDrop::validityRules() {
-    QTreeWidget tree;
-    QTreeWidgetItem dragged, other;
-    CDragRecord& record = CDragRecord::Instance();
-    // A catalogue unit may fall on empty space of the accepting tree, but not back on itself.
-    record.BeginCatalogueDrag(&tree, &dragged);
-    QVERIFY(!record.IsValidCatalogueDrop());
-    record.m_nDropState = CDragRecord::kDroppedOnAcceptingTree;
-    QVERIFY(record.IsValidCatalogueDrop() && !record.IsValidArmyDrop());
-    record.m_pTargetItem = &dragged;
-    QVERIFY(!record.IsValidCatalogueDrop());
-
-    // An army unit must fall on another member; nothing of the earlier drag leaks into it.
-    record.m_pTargetWindow = &tree;
-    record.BeginArmyDrag(&tree, &dragged);
-    QVERIFY(!record.m_pTargetItem && !record.m_pTargetWindow && record.m_nDropState == 0);
-    record.m_nDropState = CDragRecord::kDroppedOnAcceptingTree;
-    QVERIFY(!record.IsValidArmyDrop());
-    record.m_pTargetItem = &dragged;
-    QVERIFY(!record.IsValidArmyDrop());
-    record.m_pTargetItem = &other;
-    QVERIFY(record.IsValidArmyDrop() && !record.IsValidCatalogueDrop());
-}
-
-void TestDragDrop::dropsOnTheTrees() {
-    auto catalogue = MakeTree(), army = MakeTree();
-    CTreeDropTarget refusing(catalogue.get(), CTreeDropTarget::kRefuseDrops);
-    CTreeDropTarget accepting(army.get(), CTreeDropTarget::kAcceptDrops);
-    CDragRecord& record = CDragRecord::Instance();
-
-    // The refusing tree lets a drag in but takes no drop, and records where it fell.
-    record.BeginCatalogueDrag(catalogue.get(), catalogue->topLevelItem(0));
-    QVERIFY(Send(*catalogue, QEvent::DragEnter, 1));
-    QVERIFY(!Send(*catalogue, QEvent::DragMove, 2) && !Send(*catalogue, QEvent::Drop, 2));
-    QCOMPARE(record.m_nDropState, int(CDragRecord::kDroppedOnRefusingTree));
-
-    // The item under the drag is the target, and stays marked when the drag leaves, for the
-    // source side to clear.
-    QTreeWidgetItem* under = army->topLevelItem(3);
-    record.BeginArmyDrag(army.get(), army->topLevelItem(0));
-    QVERIFY(Send(*army, QEvent::DragEnter, 1) && Send(*army, QEvent::DragMove, 3));
-    QDragLeaveEvent leave;
-    QApplication::sendEvent(army->viewport(), &leave);
-    QCOMPARE(CTreeDropTarget::DropHighlight(army.get()), under);
-    QVERIFY(Send(*army, QEvent::DragEnter, 3) && Send(*army, QEvent::Drop, 3));
-    QVERIFY(record.m_pTargetItem == under && record.m_pTargetWindow == army.get());
-
-    // Over empty space nothing is marked, so a release there has no target item.
-    record.BeginCatalogueDrag(catalogue.get(), catalogue->topLevelItem(0));
-    QVERIFY(Send(*army, QEvent::DragEnter, -1) && Send(*army, QEvent::Drop, -1));
-    QVERIFY(record.m_pTargetItem == nullptr && record.IsValidCatalogueDrop());
-
-    // Foreign data (a dragged text or file) is refused, even when it reaches the tree.
-    QMimeData text;
-    text.setText(QStringLiteral("Lanciers"));
-    record.Reset();
-    QVERIFY(!Send(*army, QEvent::DragEnter, 2, &text) && !Send(*army, QEvent::Drop, 2, &text));
-    QCOMPARE(CTreeDropTarget::DropHighlight(army.get()), nullptr);
-    QCOMPARE(record.m_nDropState, int(CDragRecord::kNotDropped));
-}
-
-void TestDragDrop::highlightFollowsTheItems() {
-    auto tree = MakeTree();
-    QTreeWidgetItem* marked = tree->topLevelItem(0);
-    const QBrush own(Qt::darkGreen);
-    marked->setBackground(0, own);
-    CTreeDropTarget::SetDropHighlight(tree.get(), marked);
-    QCOMPARE(marked->background(0), tree->palette().brush(QPalette::Highlight));
-    CTreeDropTarget::SetDropHighlight(tree.get(), tree->topLevelItem(1));
-    QCOMPARE(marked->background(0), own);
-    QVERIFY(!marked->data(0, Qt::ForegroundRole).isValid());
-
-    // A deleted item, or the parent of one, is forgotten before anything could touch it.
-    auto* child = new QTreeWidgetItem(tree->topLevelItem(2), {QStringLiteral("c")});
-    CTreeDropTarget::SetDropHighlight(tree.get(), child);
-    delete tree->topLevelItem(3);
-    QCOMPARE(CTreeDropTarget::DropHighlight(tree.get()), child);
-    delete tree->topLevelItem(2);
-    QCOMPARE(CTreeDropTarget::DropHighlight(tree.get()), nullptr);
-    CTreeDropTarget::SetDropHighlight(tree.get(), marked);
-    tree->clear();
-    QCOMPARE(CTreeDropTarget::DropHighlight(tree.get()), nullptr);
-}
 
 QTEST_MAIN(TestDragDrop)
 #include "tst_dragdrop.moc"

@@ -1,144 +1,200 @@
 #include "army/CellFormats.h"
 #include "army/ValueNames.h"
+#include "core/Resources.h"
 #include "data/CArmyUnit.h"
 #include "data/CUnitType.h"
 #include "widgets/CImageList.h"
+#include "widgets/CPictureStatic.h"
 #include "widgets/CUnitStatsList.h"
+#include "widgets/StatImageList.h"
 #include "widgets/UnitStatsListOps.h"
 
-#include <QPixmap>
 #include <QStyledItemDelegate>
 #include <QtTest>
 
-// Column layouts, rows and icons of the unit statistics list, in the built-in French.
+// The unit statistics list in the built-in French, the icons and pictures of the program, and
+// the picture panel.
 class TestUnitStatsList : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void columnsAndRows();
-    void iconsWhereTheyAreWorn();
+    CImageList m_images;
 
-private:
-    CImageList m_images; // 26 distinct icons standing in for the statistic images
-};
-
-namespace {
-
-QStringList Titles(const QTreeWidget& list) {
-    QStringList titles;
-    for (int c = 0; c < list.columnCount(); ++c)
-        titles << list.headerItem()->text(c);
-    return titles;
-}
-
-bool SameIcon(const QIcon& a, const QIcon& b) {
-    return !a.isNull() && a.cacheKey() == b.cacheKey();
-}
-
-CArmyUnit Infantry(const QString& name, int combatantType = kCombatUnitType) {
-    CArmyUnit unit;
-    unit.Nom = name;
-    unit.CombatantType = combatantType;
-    unit.Force = 3;
-    unit.IdArmure = 2;
-    unit.Bouclier = 1;
-    unit.IdArmePrincipale = 1;
-    unit.CoutTotal = 90;
-    return unit;
-}
-
-} // namespace
-
-void TestUnitStatsList::initTestCase() {
-    for (int i = 0; i < 26; ++i)
-        m_images.Add(QIcon(QPixmap(16, 16)));
-}
-
-void TestUnitStatsList::columnsAndRows() {
-    // The titles stand over the cells in the order the rows fill them.
-    const QStringList stats = QStringLiteral("Qua Type For Res Val Bouclier Armure Arme Mvt Jp Ter "
-                                             "Ecl Pts Upg Min Max")
-                                  .split(u' ');
-    CUnitStatsList catalogue;
-    catalogue.SetImageList(&m_images);
-    InsertStatColumns(catalogue, true);
-    QCOMPARE(Titles(catalogue), QStringList({"Race", "Nom"}) + stats);
-    // A unit type's icons sit two columns further, after its race and name.
-    CUnitType type;
-    type.Bouclier = 1;
-    AddUnitTypeRow(catalogue, &type, 6);
-    QVERIFY(SameIcon(catalogue.topLevelItem(0)->icon(0), m_images.Icon(6)));
-    QVERIFY(
-        SameIcon(catalogue.topLevelItem(0)->icon(2 + kShieldColumn), m_images.Icon(kShieldImage)));
-    CUnitStatsList list;
-    list.SetImageList(&m_images);
-    InsertUnitColumns(list);
-    QCOMPARE(Titles(list), QStringList{"Nom"} + stats + QStringList{"Notes"});
-    // Abbreviated titles tell their full name on hovering; the others need none.
-    QStringList tips;
-    for (int column = 1; column <= kStatColumnCount; ++column)
-        tips << list.headerItem()->toolTip(column);
-    QCOMPARE(tips, (QStringList{"Qualité", "", "Force", "Résistance", "Valeur", "", "", "",
-                                "Mouvement (cm)", "Jet de protection", "Terrible", "Éclairage", "",
-                                "", "", ""}));
-
-    // Each row with its unit, its kind's icon and its indent.
-    CArmyUnit c = Infantry("C");
-    CArmyUnit d = Infantry(QStringLiteral("Garde royale des montagnes du nord"));
-    QCOMPARE(AddUnitRow(list, &c, 5, 2, -1), 0);
-    QCOMPARE(AddUnitRow(list, &d, 1, 0, -1), 1);
-    QVERIFY(list.UnitAt(1) == &d && !list.UnitTypeAt(1) && list.IndentOf(0) == 2);
-    QVERIFY(SameIcon(list.topLevelItem(0)->icon(0), m_images.Icon(5)));
-
-    // The first column is drawn shifted by the indent, so its cells ask for more room.
-    QStyleOptionViewItem option;
-    option.initFrom(&list);
-    option.widget = &list;
-    const QModelIndex nested = list.model()->index(0, 0);
-    QCOMPARE(list.itemDelegateForColumn(0)->sizeHint(option, nested).width() -
-                 QStyledItemDelegate().sizeHint(option, nested).width(),
-             2 * CUnitStatsList::kIndentStep);
-
-    // Columns widen to fit a row, and never narrow again.
-    const QFontMetrics metrics(list.font());
-    const int wide = list.columnWidth(0);
-    QVERIFY(wide >= metrics.horizontalAdvance(d.Nom) + 96);
-    QVERIFY(list.columnWidth(17) >= metrics.horizontalAdvance(FormatNotesText(d)) + 24);
-    list.setColumnWidth(1 + kForceColumn, 300);
-    d.Nom = QStringLiteral("Garde");
-    d.CoutTotal = 135;
-    UpdateUnitRow(list, &d, 1);
-    QVERIFY(list.topLevelItem(1)->text(17).contains(QStringLiteral("135")));
-    QCOMPARE(list.columnWidth(0), wide);
-    QCOMPARE(list.columnWidth(1 + kForceColumn), 300);
-}
-
-// The weapon icon whatever the kind; armour and shield icons only where they are worn.
-void TestUnitStatsList::iconsWhereTheyAreWorn() {
-    CUnitStatsList list;
-    list.SetImageList(&m_images);
-    InsertUnitColumns(list);
-    CArmyUnit shielded = Infantry("S"), mount = Infantry("M", kUncountedType),
-              machine = Infantry("E", kMachineType), bare = Infantry("B");
-    bare.Bouclier = 0;
-    bare.IdArmePrincipale = 0;
-    for (CArmyUnit* unit : {&shielded, &mount, &machine, &bare})
-        AddUnitRow(list, unit, 0, 0, -1);
-    auto icon = [&list](int row, int stat) { return list.topLevelItem(row)->icon(1 + stat); };
-
-    QVERIFY(SameIcon(icon(0, kWeaponsColumn), m_images.Icon(GetWeaponImage(1))));
-    QVERIFY(SameIcon(icon(0, kArmourColumn), m_images.Icon(GetArmourImage(2))));
-    QVERIFY(SameIcon(icon(0, kShieldColumn), m_images.Icon(kShieldImage)));
-    for (int row : {1, 2}) {
-        QVERIFY(SameIcon(icon(row, kWeaponsColumn), m_images.Icon(GetWeaponImage(1))));
-        QVERIFY(icon(row, kArmourColumn).isNull() && icon(row, kShieldColumn).isNull());
+    bool HasImage(const QTreeWidgetItem* item, int column, int image) const {
+        return !item->icon(column).isNull() &&
+               item->icon(column).cacheKey() == m_images.Icon(image).cacheKey();
     }
-    QVERIFY(icon(3, kShieldColumn).isNull() && icon(3, kWeaponsColumn).isNull());
-    shielded.Bouclier = 0;
-    UpdateUnitRow(list, &shielded, 0);
-    QVERIFY(icon(0, kShieldColumn).isNull());
-}
+    static QStringList Titles(const QTreeWidget& list) {
+        QStringList titles;
+        for (int c = 0; c < list.columnCount(); ++c)
+            titles << list.headerItem()->text(c);
+        return titles;
+    }
+    static CArmyUnit Infantry(const QString& name, int combatantType = kCombatUnitType) {
+        CArmyUnit unit;
+        unit.Nom = name;
+        unit.CombatantType = combatantType;
+        unit.Force = 3;
+        unit.IdArmure = 2;
+        unit.Bouclier = 1;
+        unit.IdArmePrincipale = 1;
+        unit.CoutTotal = 90;
+        return unit;
+    }
+    static QImage Render(const QIcon& icon, int size) {
+        return icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+    }
+    // Larger side of the box around the opaque pixels: a tiny mark at 16 px is unreadable, and an
+    // icon that failed to parse has no opaque pixel at all.
+    static int InkExtent(const QImage& image) {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 128)
+                    box |= QRect(x, y, 1, 1);
+        return std::max(box.width(), box.height());
+    }
+
+private slots:
+    void initTestCase() { LoadStatImageList(m_images, 16); }
+
+    void columnsAndRows() {
+        // The statistics stand in the same columns in both layouts, after the race and name of a
+        // type, after the name of a unit; each title over its own cells.
+        CUnitStatsList catalogue, list;
+        catalogue.SetImageList(&m_images);
+        list.SetImageList(&m_images);
+        InsertStatColumns(catalogue, true);
+        InsertUnitColumns(list);
+        const QStringList titles = Titles(list);
+        QCOMPARE(Titles(catalogue), QStringList({"Race", "Nom"}) + titles.mid(1, kStatColumnCount));
+        CUnitType type;
+        type.Force = 4;
+        type.Bouclier = 1;
+        AddUnitTypeRow(catalogue, &type, 6);
+        const QTreeWidgetItem* typeRow = catalogue.topLevelItem(0);
+        QCOMPARE(typeRow->text(int(Titles(catalogue).indexOf("For"))), QStringLiteral("4"));
+        QVERIFY(HasImage(typeRow, 0, 6) && HasImage(typeRow, 2 + kShieldColumn, kShieldImage));
+
+        // Each row with its unit, its kind's icon and its indent.
+        CArmyUnit c = Infantry("C");
+        CArmyUnit d = Infantry(QStringLiteral("Garde royale des montagnes du nord"));
+        QCOMPARE(AddUnitRow(list, &c, 5, 2, -1), 0);
+        QCOMPARE(AddUnitRow(list, &d, 1, 0, -1), 1);
+        QVERIFY(list.UnitAt(1) == &d && !list.UnitTypeAt(1) && list.IndentOf(0) == 2);
+        QVERIFY(HasImage(list.topLevelItem(0), 0, 5));
+        QCOMPARE(list.topLevelItem(0)->text(int(titles.indexOf("For"))), QStringLiteral("3"));
+
+        // The first column is drawn shifted by the indent, so its cells ask for more room.
+        QStyleOptionViewItem option;
+        option.initFrom(&list);
+        option.widget = &list;
+        const QModelIndex nested = list.model()->index(0, 0);
+        QCOMPARE(list.itemDelegateForColumn(0)->sizeHint(option, nested).width() -
+                     QStyledItemDelegate().sizeHint(option, nested).width(),
+                 2 * CUnitStatsList::kIndentStep);
+
+        // Columns widen to fit a row, and never narrow again.
+        const QFontMetrics metrics(list.font());
+        const int wide = list.columnWidth(0);
+        QVERIFY(wide >= metrics.horizontalAdvance(d.Nom) + 96);
+        QVERIFY(list.columnWidth(17) >= metrics.horizontalAdvance(FormatNotesText(d)) + 24);
+        list.setColumnWidth(1 + kForceColumn, 300);
+        d.Nom = QStringLiteral("Garde");
+        d.CoutTotal = 135;
+        UpdateUnitRow(list, &d, 1);
+        QVERIFY(list.topLevelItem(1)->text(17).contains(QStringLiteral("135")));
+        QCOMPARE(list.columnWidth(0), wide);
+        QCOMPARE(list.columnWidth(1 + kForceColumn), 300);
+
+        // The weapon icon whatever the kind; armour and shield icons only where they are worn.
+        CArmyUnit shielded = Infantry("S"), mount = Infantry("M", kUncountedType),
+                  machine = Infantry("E", kMachineType), bare = Infantry("B");
+        bare.Bouclier = 0;
+        bare.IdArmePrincipale = 0;
+        for (CArmyUnit* unit : {&shielded, &mount, &machine, &bare})
+            AddUnitRow(list, unit, 0, 0, -1); // rows 2 to 5
+        // Per row: weapon, armour and shield cell, '+' with the right image, '-' with none.
+        const auto icons = [&](int row) {
+            QString shown;
+            for (const auto& [column, image] : {std::pair{kWeaponsColumn, GetWeaponImage(1)},
+                                                {kArmourColumn, GetArmourImage(2)},
+                                                {kShieldColumn, int(kShieldImage)}}) {
+                const QTreeWidgetItem* item = list.topLevelItem(2 + row);
+                shown += item->icon(1 + column).isNull()     ? u'-'
+                         : HasImage(item, 1 + column, image) ? u'+'
+                                                             : u'?';
+            }
+            return shown;
+        };
+        QCOMPARE(QStringList({icons(0), icons(1), icons(2), icons(3)}),
+                 QStringList({"+++", "+--", "+--", "-+-"}));
+        shielded.Bouclier = 0;
+        UpdateUnitRow(list, &shielded, 2);
+        QCOMPARE(icons(0), QStringLiteral("++-"));
+    }
+
+    void iconsAndTheStatImageList() {
+        // Every icon the program shows parses, fills most of even a small button and differs from
+        // all the others.
+        QHash<int, QImage> rendered;
+        for (int id : {135, 134, 133, 132, 169, 202,   203,   172,   173,   181,  182, 183,
+                       184, 185, 174, 175, 176, 177,   178,   179,   180,   188,  189, 190,
+                       191, 187, 137, 205, 128, 32772, 32773, 32790, 32776, 57664}) {
+            const QIcon icon = LoadIconResource(id);
+            for (int size : {16, 24, 32})
+                QVERIFY2(InkExtent(Render(icon, size)) * 4 >= size * 3,
+                         qPrintable(QString::number(id)));
+            for (auto it = rendered.cbegin(); it != rendered.cend(); ++it)
+                QVERIFY2(*it != Render(icon, 32),
+                         qPrintable(QStringLiteral("%1 %2").arg(it.key()).arg(id)));
+            rendered.insert(id, Render(icon, 32));
+        }
+
+        CImageList list;
+        list.Add(LoadIconResource(128)); // reloading must empty the list first
+        LoadStatImageList(list, 24);
+        QCOMPARE(list.GetImageCount(), 26);
+        // Row code indexes the list directly: the slots at the ends of each group.
+        for (const auto& [slot, id] : std::initializer_list<std::pair<int, int>>{
+                 {0, 135}, {6, 203}, {7, 172}, {20, 180}, {21, 188}, {24, 191}, {25, 187}})
+            QVERIFY2(Render(list.Icon(slot), 24) == Render(LoadIconResource(id), 24),
+                     qPrintable(QString::number(slot)));
+    }
+
+    void picturesAndThePicturePanel() {
+        // Each race picture, whatever its race, fits the panel of the dialogs.
+        for (int race = 0; race < 16; ++race) {
+            const QSize size = LoadBitmapResource(GetRaceBitmapId(race)).size();
+            QVERIFY2(QRect(0, 0, 221, 221).contains(QRect(QPoint(), size)) && size.width() >= 18,
+                     qPrintable(QString::number(race)));
+        }
+        // Centred, but never left of or above the panel: a picture too big shows its top-left part.
+        const QRect area(5, 5, 100, 80);
+        QCOMPARE(CPictureStatic::PictureOrigin(area, QSize(40, 20)), QPoint(35, 35));
+        QCOMPARE(CPictureStatic::PictureOrigin(area, QSize(140, 200)), QPoint(5, 5));
+
+        // The picture is drawn unscaled at that place on white.
+        CPictureStatic panel;
+        panel.resize(300, 300);
+        panel.SetBitmap(150);
+        const QImage shot = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture = panel.Bitmap().toImage();
+        const QRect inside = panel.contentsRect();
+        const QPoint origin = CPictureStatic::PictureOrigin(inside, picture.size());
+        QVERIFY(origin.x() > inside.left() && origin.y() > inside.top());
+        for (const QPoint& p : {QPoint(0, 0), QPoint(25, 70), QPoint(70, 30)})
+            QCOMPARE(shot.pixel(origin + p), picture.pixel(p) | 0xff000000u);
+        for (const QPoint& corner : {inside.topLeft(), inside.bottomRight()})
+            QCOMPARE(shot.pixel(corner), qRgb(255, 255, 255));
+
+        // No picture, or one that does not exist: nothing is left of the last one.
+        panel.SetBitmap(-1);
+        QVERIFY(panel.Bitmap().isNull());
+        panel.SetBitmap(150);
+        panel.SetBitmap(99999);
+        QVERIFY(panel.BitmapId() == 99999 && panel.Bitmap().isNull());
+    }
+};
 
 QTEST_MAIN(TestUnitStatsList)
 #include "tst_unitstatslist.moc"
