@@ -171,6 +171,11 @@ private slots:
             }
         }
         QCOMPARE(opened, 4);
+        // The member's pop-up menu, and the army's on empty space.
+        QCOMPARE(Ids(std::unique_ptr<QMenu>(view->CreateContextMenu(true))->actions()),
+                 (QList<int>{ID_MEMBER_PROPERTIES, ID_ARMY_PROPERTIES, ID_MEMBER_DELETE}));
+        QCOMPARE(Ids(std::unique_ptr<QMenu>(view->CreateContextMenu(false))->actions()),
+                 QList<int>{ID_ARMY_PROPERTIES});
         QPoint shownAt;
         QTimer::singleShot(0, [&shownAt] {
             if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
