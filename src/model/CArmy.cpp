@@ -121,6 +121,7 @@ void CArmy::Renumber() {
 // ---- Lifecycle
 
 void CArmy::Clear() {
+    m_change = CArmyChange();
     m_serialOf.clear();
     m_bySerial.clear();
     m_units.RemoveAll();
@@ -327,6 +328,7 @@ CArmy::Result CArmy::InsertMembers(int at, const QList<CArmyUnit*>& members, boo
             return Fail(edit);
         MarkStored(*unit);
     }
+    m_change = {CArmyChange::Kind::Inserted, at, static_cast<int>(members.size()), 0, members};
     return Finish(edit, main, select);
 }
 
@@ -437,6 +439,7 @@ CArmy::Result CArmy::Delete(CArmyUnit* unit) {
     }
     for (CArmyUnit* each : gone)
         RemoveUnit(each);
+    m_change = {CArmyChange::Kind::Removed, first, static_cast<int>(gone.size()), 0, {}};
     return Finish(edit, nullptr, false);
 }
 
@@ -477,6 +480,7 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
     CTransaction edit(m_db);
     if (const Result taken = TakeVersion(edit); taken != Result::Done)
         return taken;
+    m_change = {CArmyChange::Kind::Moved, first, static_cast<int>(moved.size()), at, {}};
     return Finish(edit, dragged, true);
 }
 
@@ -496,6 +500,7 @@ CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
         return taken;
     if (!m_db.UpdateUnit(*unit))
         return Fail(edit);
+    m_change = {CArmyChange::Kind::Values, 0, 1, 0, {unit}};
     return Finish(edit, unit, false);
 }
 
@@ -509,6 +514,7 @@ CArmy::Result CArmy::RenameMember(CArmyUnit* unit, const QString& name) {
         return taken;
     if (!m_db.RenameUnit(*unit))
         return Fail(edit);
+    m_change = {CArmyChange::Kind::Values, 0, 1, 0, {unit}};
     return Finish(edit, unit, false);
 }
 
@@ -527,6 +533,7 @@ CArmy::Result CArmy::SetProperties(const QString& name, int budget) {
         return Fail(edit);
     header.Version = m_header.Version + 1;
     m_header = header;
+    m_change.kind = CArmyChange::Kind::Header;
     Stored(nullptr, false);
     return Result::Done;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ArmyChange.h"
 #include "ArmyEdit.h"
 
 #include "data/CArmyDatabase.h"
@@ -92,9 +93,8 @@ public:
     Result Restore(const CArmyState& state);
 
 signals:
-    // An operation was stored; focus is the member it is about (none after a delete), to be
-    // selected when select is true, else only brought into view.
-    void changed(CArmyUnit* focus, bool select);
+    // An operation was stored: what it changed, and the member it is about.
+    void changed(const CArmyChange& change);
     // A store failed and the army was read back as stored, or closed when it could not be read.
     void reloaded();
     // An editing operation was stored: how to undo and redo it.
@@ -165,6 +165,8 @@ private:
     QHash<int, CArmyUnit*> m_byKey;
     // What the database holds of each member's place: key IdUnite, value (IdVisual, IdLeader).
     QHash<int, QPair<int, int>> m_storedOrder;
+    // What the operation under way changed, told with its store.
+    CArmyChange m_change;
     // The edit being made: its name and the army before it (none outside an operation).
     EditScope* m_pEdit = nullptr;
     // Each member's number in edits, both ways; numbers are never given twice.

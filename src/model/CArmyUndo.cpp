@@ -7,6 +7,8 @@
 
 #include <QSet>
 
+#include <utility>
+
 namespace {
 
 // Whether two records of one member agree on the fields a member dialog changes.
@@ -99,7 +101,10 @@ void CArmy::Stored(CArmyUnit* focus, bool select) {
         if (!same)
             emit edited(edit);
     }
-    emit changed(focus, select);
+    CArmyChange change = std::exchange(m_change, CArmyChange());
+    change.focus = focus;
+    change.select = select;
+    emit changed(change);
 }
 
 // The member of the serial at its place, stored as the state has it: the one in memory,
