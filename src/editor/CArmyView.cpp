@@ -58,6 +58,8 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     m_pTree->setIconSize(QSize(kImageSize, kImageSize));
     m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pTree->setExpandsOnDoubleClick(false);
+    // Every row is as high as its icon: the tree need not measure each one to lay them out.
+    m_pTree->setUniformRowHeights(true);
     m_pTree->installEventFilter(this);
 
     m_pList = new CUnitStatsList(this);

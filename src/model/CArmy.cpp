@@ -424,6 +424,8 @@ CArmy::Result CArmy::Delete(CArmyUnit* unit) {
         // The army stays, open and empty.
         if (!db.DeleteArmyUnits(m_header.IdArmee))
             return Fail(edit);
+        for (const CArmyUnit* each : m_units)
+            Touch(*each);
         Clear();
         return Finish(edit, nullptr, false);
     }
@@ -437,6 +439,9 @@ CArmy::Result CArmy::Delete(CArmyUnit* unit) {
         if (!db.DeleteUnit(*each))
             return Fail(edit);
     }
+    // All kept first: removing a main unit unlinks its attached ones.
+    for (const CArmyUnit* each : gone)
+        Touch(*each);
     for (CArmyUnit* each : gone)
         RemoveUnit(each);
     m_change = {CArmyChange::Kind::Removed, first, static_cast<int>(gone.size()), 0, {}};
@@ -465,6 +470,9 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
     const int end = SubtreeEnd(order, first);
     const QList<CArmyUnit*> moved = order.mid(first, end - first);
     order.remove(first, end - first);
+    Touch(*dragged);
+    for (const CArmyUnit* attached : dragged->m_attached)
+        Touch(*attached);
     dragged->IdLeader = leader->IdUnite;
     for (CArmyUnit* attached : dragged->m_attached)
         attached->IdLeader = leader->IdUnite;
@@ -488,6 +496,7 @@ CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
     const EditScope scope(*this, LoadResString(kUndoChangeId).arg(unit->Nom));
+    Touch(*unit);
     unit->NombreFig = edited.NombreFig;
     unit->Nom = MemberName(edited.Nom, *unit);
     unit->Etendard = edited.Etendard;
@@ -508,6 +517,7 @@ CArmy::Result CArmy::RenameMember(CArmyUnit* unit, const QString& name) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
     const EditScope scope(*this, LoadResString(kUndoRenameId).arg(unit->Nom));
+    Touch(*unit);
     unit->Nom = MemberName(name, *unit);
     CTransaction edit(m_db);
     if (const Result taken = TakeVersion(edit); taken != Result::Done)
