@@ -23,6 +23,7 @@
 #include "widgets/UnitStatsListOps.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -216,6 +217,10 @@ bool CArmyView::Update(const CArmyChange& change) {
         change.to < 0 || change.to + span > rows)
         return false;
     const QSignalBlocker listBlocker(m_pList);
+    // Taking the current row away would have the list lay itself out again for each row taken;
+    // the tree's selection shows in the list again below.
+    if (change.kind == Kind::Removed || change.kind == Kind::Moved)
+        m_pList->selectionModel()->clear();
     switch (change.kind) {
     case Kind::Whole:
     case Kind::Header:
