@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace {
@@ -128,9 +129,10 @@ void CCatalogueBar::GroupUnitTypes() {
     }
 
     // Types of no known kind or race drop out of the bar.
+    const QSet<const CUnitType*> kept(ordered.begin(), ordered.end());
     m_unitTypes.SetOwnsItems(false);
     for (CUnitType* type : m_unitTypes) {
-        if (std::find(ordered.begin(), ordered.end(), type) == ordered.end())
+        if (!kept.contains(type))
             delete type;
     }
     m_unitTypes.RemoveAll();

@@ -89,6 +89,7 @@ void CArmyTree::Clear(bool forget) {
     clear();
     setIndentation(iconSize().width() / 2 + kTreeIndent);
     m_pWarchiefItem = nullptr;
+    m_items.clear();
     if (forget) {
         m_collapsedKeys.clear();
         m_selectedKey = -1;
@@ -103,7 +104,8 @@ void CArmyTree::Fill(const CArmy& army, const CArmyUnit* focus, bool select) {
         return;
     const QSignalBlocker blocker(this);
     setUpdatesEnabled(false);
-    QHash<const CArmyUnit*, QTreeWidgetItem*> items;
+    QHash<const CArmyUnit*, QTreeWidgetItem*>& items = m_items;
+    items.reserve(army.Units().GetCount());
     QTreeWidgetItem* selected = nullptr;
     for (CArmyUnit* unit : army.Units()) {
         if (unit->m_pMainUnit)
@@ -127,5 +129,99 @@ void CArmyTree::Fill(const CArmy& army, const CArmyUnit* focus, bool select) {
     m_selectedKey = UnitOf(currentItem())->IdUnite;
     setUpdatesEnabled(true);
     if (QTreeWidgetItem* shown = focus ? items.value(focus) : nullptr)
+        scrollToItem(shown);
+}
+
+void CArmyTree::ExpandAsFilled(QTreeWidgetItem* item) {
+    if (item->childCount() > 0 && !item->isExpanded() &&
+        !m_collapsedKeys.contains(UnitOf(item)->IdUnite))
+        item->setExpanded(true);
+}
+
+bool CArmyTree::PlaceItem(const CArmy& army, CArmyUnit* unit, QTreeWidgetItem* item) {
+    QTreeWidgetItem* parent = m_items.value(army.LeaderOf(*unit), m_pWarchiefItem);
+    if (!parent || unit == army.GetWarchief())
+        return false;
+    // The leader's items are in army order; a new one mostly goes last.
+    int at = parent->childCount();
+    while (at > 0 && UnitOf(parent->child(at - 1))->IdVisual > unit->IdVisual)
+        --at;
+    parent->insertChild(at, item);
+    ExpandAsFilled(parent);
+    return true;
+}
+
+bool CArmyTree::InsertMembers(const CArmy& army, const QList<CArmyUnit*>& members) {
+    const QSignalBlocker blocker(this);
+    for (CArmyUnit* unit : members) {
+        if (unit->m_pMainUnit)
+            continue;
+        QTreeWidgetItem* item = NewItem(unit);
+        if (!PlaceItem(army, unit, item)) {
+            delete item;
+            return false;
+        }
+        m_items.insert(unit, item);
+    }
+    return true;
+}
+
+bool CArmyTree::RemoveSubtree(const CArmyUnit* root) {
+    QTreeWidgetItem* item = m_items.value(root);
+    if (!item || item == m_pWarchiefItem)
+        return false;
+    const QSignalBlocker blocker(this);
+    CTreeDropTarget::SetDropHighlight(this, nullptr);
+    bool selectionGoes = false;
+    QList<QTreeWidgetItem*> below{item};
+    for (qsizetype i = 0; i < below.size(); ++i) {
+        QTreeWidgetItem* each = below.at(i);
+        m_items.remove(UnitOf(each));
+        selectionGoes = selectionGoes || each->isSelected();
+        for (int child = 0; child < each->childCount(); ++child)
+            below << each->child(child);
+    }
+    delete item;
+    // As a fill does when the member selected is gone: the warchief.
+    if (selectionGoes)
+        setCurrentItem(m_pWarchiefItem);
+    return true;
+}
+
+bool CArmyTree::MoveSubtree(const CArmy& army, CArmyUnit* root) {
+    QTreeWidgetItem* item = m_items.value(root);
+    if (!item || !item->parent())
+        return false;
+    const QSignalBlocker blocker(this);
+    CTreeDropTarget::SetDropHighlight(this, nullptr);
+    item->parent()->removeChild(item);
+    if (!PlaceItem(army, root, item)) {
+        delete item;
+        return false;
+    }
+    // Items taken out forget that they were open.
+    ExpandAsFilled(item);
+    for (int i = 0; i < item->childCount(); ++i)
+        ExpandAsFilled(item->child(i));
+    return true;
+}
+
+void CArmyTree::UpdateLabel(const CArmyUnit& unit) {
+    if (QTreeWidgetItem* item = m_items.value(&unit))
+        item->setText(0, UnitLabel(unit));
+}
+
+void CArmyTree::Settle(const CArmyUnit* focus, bool select) {
+    const QSignalBlocker blocker(this);
+    QTreeWidgetItem* selected = focus && select ? m_items.value(focus) : nullptr;
+    if (!selected) {
+        const QList<QTreeWidgetItem*> kept = selectedItems();
+        selected = kept.isEmpty() ? m_pWarchiefItem : kept.first();
+    }
+    if (selected && selected != currentItem())
+        setCurrentItem(selected);
+    if (selected)
+        m_selectedKey = UnitOf(selected)->IdUnite;
+    if (QTreeWidgetItem* shown = focus ? m_items.value(focus) : nullptr)
         scrollToItem(shown);
 }

@@ -23,6 +23,7 @@
 #include "widgets/UnitStatsListOps.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -58,6 +59,8 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     m_pTree->setIconSize(QSize(kImageSize, kImageSize));
     m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pTree->setExpandsOnDoubleClick(false);
+    // Every row is as high as its icon: the tree need not measure each one to lay them out.
+    m_pTree->setUniformRowHeights(true);
     m_pTree->installEventFilter(this);
 
     m_pList = new CUnitStatsList(this);
@@ -181,8 +184,83 @@ void CArmyView::SelectMember(int key) {
     }
 }
 
-void CArmyView::OnArmyChanged(CArmyUnit* focus, bool select) {
-    Rebuild(focus, select);
+void CArmyView::OnArmyChanged(const CArmyChange& change) {
+    if (!Update(change))
+        Rebuild(change.focus, change.select);
+}
+
+void CArmyView::InsertRows(const QList<CArmyUnit*>& members, int first) {
+    const CArmy& army = CArmy::Instance();
+    int row = first;
+    for (CArmyUnit* unit : members)
+        AddUnitRow(*m_pList, unit, GetUnitKindImageByHierarchy(unit->Hierarchie), army.Depth(*unit),
+                   row++);
+}
+
+void CArmyView::RemoveRows(int first, int count) {
+    for (int i = 0; i < count; ++i)
+        delete m_pList->takeTopLevelItem(first);
+}
+
+bool CArmyView::Update(const CArmyChange& change) {
+    using Kind = CArmyChange::Kind;
+    const CArmy& army = CArmy::Instance();
+    const int members = army.Units().GetCount();
+    const int rows = m_pList->topLevelItemCount();
+    // The rows must be those of the army before the edit, else nothing here can be trusted.
+    const int before = change.kind == Kind::Inserted  ? members - change.count
+                       : change.kind == Kind::Removed ? members + change.count
+                                                      : members;
+    const int span = change.kind == Kind::Inserted ? 0 : change.count;
+    if (change.kind == Kind::Whole || !army.IsOpen() || rows != before ||
+        !m_pTree->WarchiefItem() || change.first < 0 || change.first + span > rows ||
+        change.to < 0 || change.to + span > rows)
+        return false;
+    const QSignalBlocker listBlocker(m_pList);
+    // Taking the current row away would have the list lay itself out again for each row taken;
+    // the tree's selection shows in the list again below.
+    if (change.kind == Kind::Removed || change.kind == Kind::Moved)
+        m_pList->selectionModel()->clear();
+    switch (change.kind) {
+    case Kind::Whole:
+    case Kind::Header:
+        break;
+    case Kind::Values:
+        for (CArmyUnit* unit : change.members) {
+            m_pTree->UpdateLabel(*unit);
+            UpdateUnitRow(*m_pList, unit, unit->IdVisual);
+        }
+        break;
+    case Kind::Inserted:
+        if (!m_pTree->InsertMembers(army, change.members))
+            return false;
+        InsertRows(change.members, change.first);
+        break;
+    case Kind::Removed:
+        if (!m_pTree->RemoveSubtree(m_pList->UnitAt(change.first)))
+            return false;
+        RemoveRows(change.first, change.count);
+        break;
+    case Kind::Moved: {
+        QList<CArmyUnit*> moved;
+        for (int i = 0; i < change.count; ++i)
+            moved << m_pList->UnitAt(change.first + i);
+        if (moved.isEmpty() || !m_pTree->MoveSubtree(army, moved.first()))
+            return false;
+        // Taken and put back: a member's indent changes with its leader.
+        QList<QTreeWidgetItem*> taken;
+        for (int i = 0; i < change.count; ++i)
+            taken << m_pList->takeTopLevelItem(change.first);
+        m_pList->insertTopLevelItems(change.to, taken);
+        for (int i = 0; i < change.count; ++i)
+            m_pList->SetIndent(change.to + i, army.Depth(*moved.at(i)));
+        break;
+    }
+    }
+    m_pTree->Settle(change.focus, change.select);
+    RefreshHeader();
+    OnTreeSelectionChanged();
+    return true;
 }
 
 // A store failed and the army was read back: show what is stored, or nothing when the army

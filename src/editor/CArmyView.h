@@ -6,6 +6,7 @@
 
 class CArmyUnit;
 class CBudgetStrip;
+struct CArmyChange;
 class CCatalogueBar;
 class CArmyTree;
 class CTreeDropTarget;
@@ -70,7 +71,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
-    void OnArmyChanged(CArmyUnit* focus, bool select);
+    void OnArmyChanged(const CArmyChange& change);
     void OnArmyReloaded();
     void OnTreeSelectionChanged();
     void OnListDoubleClick(QTreeWidgetItem* row);
@@ -82,6 +83,11 @@ private:
     // Fills everything again from the army, keeping what the player had collapsed and
     // selected.
     void Rebuild(CArmyUnit* focus, bool select);
+    // Changes only the items and rows the edit concerns; false when it cannot (the view must
+    // then be rebuilt).
+    bool Update(const CArmyChange& change);
+    void InsertRows(const QList<CArmyUnit*>& members, int first);
+    void RemoveRows(int first, int count);
     void DeleteMember(CArmyUnit* unit);
     // The catalogue's type with the types attached to it, the type first.
     QList<const CUnitType*> TypeWithAttached(const CUnitType& type) const;

@@ -6,6 +6,7 @@
 #include "core/StringTable.h"
 
 #include <QHash>
+#include <QSet>
 
 QList<CArmyProblem> FindProblems(const CArmy& army) {
     using Kind = CArmyProblem::Kind;
@@ -19,6 +20,12 @@ QList<CArmyProblem> FindProblems(const CArmy& army) {
     if (army.HasUnits() && !army.GetWarchief()->IsWarchief())
         problems.append({Kind::NoWarchief, nullptr, LoadResString(kNoWarchiefProblemId)});
 
+    // Leaders commanding a unit, found in one pass rather than once per leader.
+    QSet<const CArmyUnit*> commanding;
+    for (const CArmyUnit* unit : army.Units()) {
+        if (!unit->m_pMainUnit && unit != army.GetWarchief())
+            commanding.insert(army.LeaderOf(*unit));
+    }
     // Names are counted over main members only: every mount is called after its type.
     QHash<QString, QList<const CArmyUnit*>> byName;
     for (const CArmyUnit* unit : army.Units()) {
@@ -50,7 +57,7 @@ QList<CArmyProblem> FindProblems(const CArmy& army) {
                                  .arg(name, quality(unit->IdQualite), quality(unit->IdQualiteMin),
                                       quality(unit->IdQualiteMax))});
         }
-        if (unit->IsGroupLeader() && !unit->m_pMainUnit && army.ChildrenOf(*unit).isEmpty())
+        if (unit->IsGroupLeader() && !unit->m_pMainUnit && !commanding.contains(unit))
             problems.append(
                 {Kind::LeaderWithoutUnit, unit, LoadResString(kLeaderWithoutUnitId).arg(name)});
     }

@@ -121,6 +121,7 @@ void CArmy::Renumber() {
 // ---- Lifecycle
 
 void CArmy::Clear() {
+    m_change = CArmyChange();
     m_serialOf.clear();
     m_bySerial.clear();
     m_units.RemoveAll();
@@ -327,6 +328,7 @@ CArmy::Result CArmy::InsertMembers(int at, const QList<CArmyUnit*>& members, boo
             return Fail(edit);
         MarkStored(*unit);
     }
+    m_change = {CArmyChange::Kind::Inserted, at, static_cast<int>(members.size()), 0, members};
     return Finish(edit, main, select);
 }
 
@@ -422,6 +424,8 @@ CArmy::Result CArmy::Delete(CArmyUnit* unit) {
         // The army stays, open and empty.
         if (!db.DeleteArmyUnits(m_header.IdArmee))
             return Fail(edit);
+        for (const CArmyUnit* each : m_units)
+            Touch(*each);
         Clear();
         return Finish(edit, nullptr, false);
     }
@@ -435,8 +439,12 @@ CArmy::Result CArmy::Delete(CArmyUnit* unit) {
         if (!db.DeleteUnit(*each))
             return Fail(edit);
     }
+    // All kept first: removing a main unit unlinks its attached ones.
+    for (const CArmyUnit* each : gone)
+        Touch(*each);
     for (CArmyUnit* each : gone)
         RemoveUnit(each);
+    m_change = {CArmyChange::Kind::Removed, first, static_cast<int>(gone.size()), 0, {}};
     return Finish(edit, nullptr, false);
 }
 
@@ -462,6 +470,9 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
     const int end = SubtreeEnd(order, first);
     const QList<CArmyUnit*> moved = order.mid(first, end - first);
     order.remove(first, end - first);
+    Touch(*dragged);
+    for (const CArmyUnit* attached : dragged->m_attached)
+        Touch(*attached);
     dragged->IdLeader = leader->IdUnite;
     for (CArmyUnit* attached : dragged->m_attached)
         attached->IdLeader = leader->IdUnite;
@@ -477,6 +488,7 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
     CTransaction edit(m_db);
     if (const Result taken = TakeVersion(edit); taken != Result::Done)
         return taken;
+    m_change = {CArmyChange::Kind::Moved, first, static_cast<int>(moved.size()), at, {}};
     return Finish(edit, dragged, true);
 }
 
@@ -484,6 +496,7 @@ CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
     const EditScope scope(*this, LoadResString(kUndoChangeId).arg(unit->Nom));
+    Touch(*unit);
     unit->NombreFig = edited.NombreFig;
     unit->Nom = MemberName(edited.Nom, *unit);
     unit->Etendard = edited.Etendard;
@@ -496,6 +509,7 @@ CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
         return taken;
     if (!m_db.UpdateUnit(*unit))
         return Fail(edit);
+    m_change = {CArmyChange::Kind::Values, 0, 1, 0, {unit}};
     return Finish(edit, unit, false);
 }
 
@@ -503,12 +517,14 @@ CArmy::Result CArmy::RenameMember(CArmyUnit* unit, const QString& name) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
     const EditScope scope(*this, LoadResString(kUndoRenameId).arg(unit->Nom));
+    Touch(*unit);
     unit->Nom = MemberName(name, *unit);
     CTransaction edit(m_db);
     if (const Result taken = TakeVersion(edit); taken != Result::Done)
         return taken;
     if (!m_db.RenameUnit(*unit))
         return Fail(edit);
+    m_change = {CArmyChange::Kind::Values, 0, 1, 0, {unit}};
     return Finish(edit, unit, false);
 }
 
@@ -527,6 +543,7 @@ CArmy::Result CArmy::SetProperties(const QString& name, int budget) {
         return Fail(edit);
     header.Version = m_header.Version + 1;
     m_header = header;
+    m_change.kind = CArmyChange::Kind::Header;
     Stored(nullptr, false);
     return Result::Done;
 }

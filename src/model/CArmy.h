@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ArmyChange.h"
 #include "ArmyEdit.h"
 
 #include "data/CArmyDatabase.h"
@@ -92,9 +93,8 @@ public:
     Result Restore(const CArmyState& state);
 
 signals:
-    // An operation was stored; focus is the member it is about (none after a delete), to be
-    // selected when select is true, else only brought into view.
-    void changed(CArmyUnit* focus, bool select);
+    // An operation was stored: what it changed, and the member it is about.
+    void changed(const CArmyChange& change);
     // A store failed and the army was read back as stored, or closed when it could not be read.
     void reloaded();
     // An editing operation was stored: how to undo and redo it.
@@ -104,12 +104,16 @@ signals:
     void replaced();
 
 private:
-    // The whole army as an edit sees it: every member's record, in order.
+    // The army before an edit: its name, budget and order, and the records of the members the
+    // edit changes or removes, kept as each is first touched; every other member is the same
+    // after it, so an edit of one member in a big army copies one record.
     struct Snapshot {
         QString name;
         int budget = 0;
         QList<int> order;
         QHash<int, CMemberRecord> members;
+        // Members numbered after it are new.
+        int lastSerial = 0;
     };
     // Names the player's operation under way and keeps the army as it was before it; an
     // operation another one calls is part of the outer one.
@@ -127,7 +131,10 @@ private:
         CArmy& m_army;
         bool m_outer;
     };
-    Snapshot TakeSnapshot() const;
+    QList<int> SerialOrder() const;
+    CMemberRecord RecordOf(const CArmyUnit& unit) const;
+    // Keeps the member as it is for the edit under way: to be called before changing it.
+    void Touch(const CArmyUnit& unit);
     // Tells the views of an edit just stored, with what undoes it when it is a player's.
     void Stored(CArmyUnit* focus, bool select);
     // The number naming a member in edits, given on first asking.
@@ -165,6 +172,8 @@ private:
     QHash<int, CArmyUnit*> m_byKey;
     // What the database holds of each member's place: key IdUnite, value (IdVisual, IdLeader).
     QHash<int, QPair<int, int>> m_storedOrder;
+    // What the operation under way changed, told with its store.
+    CArmyChange m_change;
     // The edit being made: its name and the army before it (none outside an operation).
     EditScope* m_pEdit = nullptr;
     // Each member's number in edits, both ways; numbers are never given twice.

@@ -7,6 +7,8 @@
 
 #include <QSet>
 
+#include <utility>
+
 namespace {
 
 // Whether two records of one member agree on the fields a member dialog changes.
@@ -26,7 +28,8 @@ bool SameMember(const CMemberRecord& a, const CMemberRecord& b) {
 CArmy::EditScope::EditScope(CArmy& army, const QString& name)
     : label(name), m_army(army), m_outer(army.m_pEdit == nullptr) {
     if (m_outer) {
-        before = army.TakeSnapshot();
+        before = {army.m_header.Nom, army.m_header.NombrePointMax, army.SerialOrder(), {}, 0};
+        before.lastSerial = army.m_nLastSerial;
         army.m_pEdit = this;
     }
 }
@@ -58,48 +61,63 @@ int CArmy::KeyOfSerial(int serial) const {
     return unit ? unit->IdUnite : -1;
 }
 
-CArmy::Snapshot CArmy::TakeSnapshot() const {
-    Snapshot snapshot{m_header.Nom, m_header.NombrePointMax, {}, {}};
-    snapshot.order.reserve(m_units.GetCount());
-    snapshot.members.reserve(m_units.GetCount());
-    for (const CArmyUnit* unit : m_units) {
-        const CArmyUnit* leader = LeaderOf(*unit);
-        const int serial = SerialOf(*unit);
-        snapshot.order << serial;
-        snapshot.members.insert(serial, {*unit, leader ? SerialOf(*leader) : 0,
-                                         unit->m_pMainUnit ? SerialOf(*unit->m_pMainUnit) : 0});
-    }
-    return snapshot;
+QList<int> CArmy::SerialOrder() const {
+    QList<int> order;
+    order.reserve(m_units.GetCount());
+    for (const CArmyUnit* unit : m_units)
+        order << SerialOf(*unit);
+    return order;
+}
+
+CMemberRecord CArmy::RecordOf(const CArmyUnit& unit) const {
+    const CArmyUnit* leader = LeaderOf(unit);
+    return {unit, leader ? SerialOf(*leader) : 0,
+            unit.m_pMainUnit ? SerialOf(*unit.m_pMainUnit) : 0};
+}
+
+void CArmy::Touch(const CArmyUnit& unit) {
+    if (!m_pEdit)
+        return;
+    const int serial = SerialOf(unit);
+    if (!m_pEdit->before.members.contains(serial))
+        m_pEdit->before.members.insert(serial, RecordOf(unit));
 }
 
 void CArmy::Stored(CArmyUnit* focus, bool select) {
     if (m_pEdit) {
-        // Only what differs is kept: an edit of one member in a big army stays small.
         const Snapshot& before = m_pEdit->before;
-        const Snapshot after = TakeSnapshot();
         CArmyEdit edit{m_pEdit->label,
                        {before.name, before.budget, before.order, {}},
-                       {after.name, after.budget, after.order, {}}};
-        for (auto it = after.members.cbegin(); it != after.members.cend(); ++it) {
-            const auto old = before.members.constFind(it.key());
-            if (old == before.members.cend() || !SameMember(*old, *it)) {
-                edit.after.members.insert(it.key(), *it);
-                if (old != before.members.cend())
-                    edit.before.members.insert(it.key(), *old);
+                       {m_header.Nom, m_header.NombrePointMax, SerialOrder(), {}}};
+        // Members touched: gone, or kept where they differ now.
+        for (auto it = before.members.cbegin(); it != before.members.cend(); ++it) {
+            const CArmyUnit* unit = m_bySerial.value(it.key());
+            if (!unit) {
+                edit.before.members.insert(it.key(), *it);
+                continue;
+            }
+            const CMemberRecord now = RecordOf(*unit);
+            if (!SameMember(*it, now)) {
+                edit.before.members.insert(it.key(), *it);
+                edit.after.members.insert(it.key(), now);
             }
         }
-        for (auto it = before.members.cbegin(); it != before.members.cend(); ++it) {
-            if (!after.members.contains(it.key()))
-                edit.before.members.insert(it.key(), *it);
+        for (const int serial : edit.after.order) {
+            if (serial > before.lastSerial)
+                edit.after.members.insert(serial, RecordOf(*m_bySerial.value(serial)));
         }
         m_pEdit = nullptr; // told once, even when a caller goes on
         const bool same = edit.after.members.isEmpty() && edit.before.members.isEmpty() &&
-                          before.order == after.order && before.name == after.name &&
-                          before.budget == after.budget;
+                          edit.before.order == edit.after.order &&
+                          edit.before.name == edit.after.name &&
+                          edit.before.budget == edit.after.budget;
         if (!same)
             emit edited(edit);
     }
-    emit changed(focus, select);
+    CArmyChange change = std::exchange(m_change, CArmyChange());
+    change.focus = focus;
+    change.select = select;
+    emit changed(change);
 }
 
 // The member of the serial at its place, stored as the state has it: the one in memory,
