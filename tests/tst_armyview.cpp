@@ -27,6 +27,11 @@ class TestArmyView : public QObject {
     // The view after each change that differed from a view built afresh from the army.
     QStringList m_stale;
 
+    // An icon as drawn, since a view built afresh loads its own copies.
+    static QString Drawn(const QIcon& icon) {
+        const QImage image = icon.pixmap(8).toImage();
+        return QString::number(qHashBits(image.constBits(), size_t(image.sizeInBytes())));
+    }
     // The tree as indented labels, leaders marked, then the list as "- " and dotted names; with
     // whole, every cell of the rows and the strip too.
     static QStringList Shape(const CArmyView& view, bool whole = false) {
@@ -36,13 +41,15 @@ class TestArmyView : public QObject {
             for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
                 ++depth;
             lines << QString(depth * 2, u' ') + (*it)->text(0) +
-                         ((*it)->font(0).bold() ? " [b]" : "");
+                         ((*it)->font(0).bold() ? " [b]" : "") +
+                         (whole ? Drawn((*it)->icon(0)) : "");
         }
         const CUnitStatsList* list = view.List();
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
             QString line = "- " + QString(list->IndentOf(row) * 2, u'.') + list->UnitAt(row)->Nom;
             for (int column = 1; whole && column < list->columnCount(); ++column)
-                line += u'|' + list->topLevelItem(row)->text(column);
+                line += u'|' + list->topLevelItem(row)->text(column) +
+                        Drawn(list->topLevelItem(row)->icon(column));
             lines << line;
         }
         // A closed army's strip is hidden, whatever it last said.
