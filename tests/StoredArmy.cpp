@@ -6,12 +6,7 @@
 
 #include <QHash>
 
-QStringList StoredArmyLines(CArmyDatabase& db, int armyId) {
-    CArmyHeader header;
-    CItemList<CArmyUnit*> units;
-    if (db.FindArmyById(armyId, header) != CArmyDatabase::kFound ||
-        !db.LoadArmyUnits(armyId, units))
-        return {QStringLiteral("unreadable")};
+QStringList ArmyLines(const CArmyHeader& header, const CItemList<CArmyUnit*>& units, bool linked) {
     QHash<int, int> place;
     for (const CArmyUnit* unit : units)
         place.insert(unit->IdUnite, unit->IdVisual);
@@ -24,32 +19,46 @@ QStringList StoredArmyLines(CArmyDatabase& db, int armyId) {
                           .arg(header.Nom)
                           .arg(header.NombrePointMax)
                           .arg(header.CoutTotal)};
-    for (const CArmyUnit* unit : units)
+    for (const CArmyUnit* unit : units) {
+        const int main = !linked             ? unit->IdParentUnit
+                         : unit->m_pMainUnit ? unit->m_pMainUnit->IdUnite
+                                             : -1;
         lines << QStringLiteral("%1 %2 h%3 leader %4 main %5 fig %6 mus %7 pc %8 cost %9")
                      .arg(QString::number(unit->IdVisual), unit->Nom,
-                          QString::number(unit->Hierarchie), placeOf(unit->IdLeader),
-                          placeOf(unit->IdParentUnit), QString::number(unit->NombreFig),
-                          QString::number(unit->Musicien), QString::number(unit->Pc),
-                          QString::number(unit->CoutTotal));
+                          QString::number(unit->Hierarchie), placeOf(unit->IdLeader), placeOf(main),
+                          QString::number(unit->NombreFig), QString::number(unit->Musicien),
+                          QString::number(unit->Pc), QString::number(unit->CoutTotal));
+    }
     return lines;
+}
+
+namespace {
+bool Load(CArmyDatabase& db, int armyId, CArmyHeader& header, CItemList<CArmyUnit*>& units) {
+    return db.FindArmyById(armyId, header) == CArmyDatabase::kFound &&
+           db.LoadArmyUnits(armyId, units);
+}
+} // namespace
+
+QStringList StoredArmyLines(CArmyDatabase& db, int armyId) {
+    CArmyHeader header;
+    CItemList<CArmyUnit*> units;
+    return Load(db, armyId, header, units) ? ArmyLines(header, units)
+                                           : QStringList{QStringLiteral("unreadable")};
 }
 
 QString StoredArmyFault(CArmyDatabase& db, int armyId) {
     CArmyHeader header;
     CItemList<CArmyUnit*> units;
-    if (db.FindArmyById(armyId, header) != CArmyDatabase::kFound ||
-        !db.LoadArmyUnits(armyId, units))
+    if (!Load(db, armyId, header, units))
         return QStringLiteral("army %1 unreadable").arg(armyId);
     QHash<int, const CArmyUnit*> byKey;
     int sum = 0;
-    int row = 0;
     for (const CArmyUnit* unit : units) {
-        if (unit->IdVisual != row)
+        if (unit->IdVisual != byKey.size())
             return QStringLiteral("%1 at position %2, not %3")
                 .arg(unit->Nom)
                 .arg(unit->IdVisual)
-                .arg(row);
-        ++row;
+                .arg(byKey.size());
         byKey.insert(unit->IdUnite, unit);
         sum += unit->CoutTotal;
     }

@@ -1,10 +1,9 @@
 #include "TestDataSource.h"
 
-#include "data/CArmyDatabase.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,35 +12,19 @@ namespace {
 
 void WriteIni(const QString& dir, const QString& contents) {
     QFile ini(dir + QStringLiteral("/odbc.ini"));
-    if (ini.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        ini.write(contents.toUtf8());
-    // A private system directory too, so that no data source of the machine is seen.
     QFile sysIni(dir + QStringLiteral("/odbcinst.ini"));
-    if (sysIni.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        sysIni.write("");
-    qputenv("ODBCINI", QFile::encodeName(dir + QStringLiteral("/odbc.ini")));
+    // A private system directory too, so that no data source of the machine is seen.
+    if (ini.open(QIODevice::WriteOnly) && sysIni.open(QIODevice::WriteOnly))
+        ini.write(contents.toUtf8());
+    qputenv("ODBCINI", QFile::encodeName(ini.fileName()));
     qputenv("ODBCSYSINI", QFile::encodeName(dir));
 }
 
-// Splits a script into statements, dropping "--" comment lines; a ';' inside quotes stays.
-QStringList Statements(const QString& script) {
-    QStringList statements{QString()};
-    bool inString = false;
-    for (const QString& line : script.split(QLatin1Char('\n'))) {
-        if (line.trimmed().startsWith(QLatin1String("--")))
-            continue;
-        for (QChar c : line + QLatin1Char('\n')) {
-            inString ^= c == QLatin1Char('\'');
-            if (c == QLatin1Char(';') && !inString)
-                statements.append(QString());
-            else
-                statements.last() += c;
-        }
-    }
-    for (QString& statement : statements)
-        statement = statement.trimmed();
-    statements.removeAll(QString());
-    return statements;
+// A data source "Skarnholt" on an SQLite file; tests need atomic commits, not durable ones.
+QString SqliteIni(const QString& file) {
+    return QStringLiteral("[ODBC Data Sources]\nSkarnholt = SQLite3\n\n[Skarnholt]\nDriver = %1\n"
+                          "Database = %2\nTimeout = 5000\nSyncPragma = OFF\n")
+        .arg(QStringLiteral(SQLITE3_ODBC_DRIVER), file);
 }
 
 // Runs the statements on a connection of their own; the first error, if any. On the data source
@@ -69,7 +52,6 @@ QString Run(const QString& name, const QStringList& statements, const QString& p
         }
         if (error.isEmpty() && port.isEmpty() && !db.commit())
             error = QStringLiteral("cannot commit: ") + db.lastError().text();
-        db.close();
     }
     QSqlDatabase::removeDatabase(name);
     return error;
@@ -86,23 +68,13 @@ TestDataSource::TestDataSource(const QString& catalogueFile) {
         m_error = QStringLiteral("no temporary directory");
         return;
     }
-    if (OnPostgreSql()) {
-        m_valid = CreatePostgreSqlDatabase() &&
-                  RunScript(SourcePath(QStringLiteral("db/schema.sql"))) &&
-                  RunScript(SourcePath(QStringLiteral("db/postgresql-keys.sql")));
-        if (m_valid && !catalogueFile.isEmpty())
-            m_valid = RunScript(SourcePath(catalogueFile));
-        return;
-    }
-    WriteIni(m_dir.path(), QStringLiteral("[ODBC Data Sources]\nSkarnholt = SQLite3\n\n"
-                                          "[Skarnholt]\nDriver = %1\nDatabase = %2\n"
-                                          "Timeout = 5000\n"
-                                          // Tests need atomic commits, not durable ones.
-                                          "SyncPragma = OFF\n")
-                               .arg(QStringLiteral(SQLITE3_ODBC_DRIVER), DatabasePath()));
-    m_valid = RunScript(SourcePath(QStringLiteral("db/schema.sql")));
-    if (m_valid && !catalogueFile.isEmpty())
-        m_valid = RunScript(SourcePath(catalogueFile));
+    if (!OnPostgreSql())
+        WriteIni(m_dir.path(), SqliteIni(m_dir.filePath(QStringLiteral("skarnholt.db"))));
+    m_valid =
+        (!OnPostgreSql() || CreatePostgreSqlDatabase()) &&
+        RunScript(SourcePath(QStringLiteral("db/schema.sql"))) &&
+        (!OnPostgreSql() || RunScript(SourcePath(QStringLiteral("db/postgresql-keys.sql")))) &&
+        (catalogueFile.isEmpty() || RunScript(SourcePath(catalogueFile)));
 }
 
 // A database of its own on the test cluster, and the data source "Skarnholt" on it.
@@ -121,13 +93,11 @@ bool TestDataSource::CreatePostgreSqlDatabase() {
             {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_postgresDatabase),
              QStringLiteral("CREATE DATABASE %1 OWNER admin").arg(m_postgresDatabase)},
             m_port);
-    if (!m_error.isEmpty())
-        return false;
     WriteIni(m_dir.path(), QStringLiteral("[ODBC Data Sources]\nSkarnholt = PostgreSQL\n\n"
                                           "[Skarnholt]\nDriver = %1\nServername = 127.0.0.1\n"
                                           "Port = %2\nDatabase = %3\n")
                                .arg(QStringLiteral(PSQL_ODBC_DRIVER), m_port, m_postgresDatabase));
-    return true;
+    return m_error.isEmpty();
 }
 
 TestDataSource::~TestDataSource() {
@@ -142,13 +112,7 @@ void TestDataSource::UseNoDataSource(QTemporaryDir& dir) {
 }
 
 void TestDataSource::UseDataSourceWithoutTables(QTemporaryDir& dir) {
-    WriteIni(dir.path(), QStringLiteral("[ODBC Data Sources]\nSkarnholt = SQLite3\n\n"
-                                        "[Skarnholt]\nDriver = %1\nDatabase = %2/missing.db\n")
-                             .arg(QStringLiteral(SQLITE3_ODBC_DRIVER), dir.path()));
-}
-
-QString TestDataSource::DatabasePath() const {
-    return m_dir.path() + QStringLiteral("/skarnholt.db");
+    WriteIni(dir.path(), SqliteIni(dir.filePath(QStringLiteral("missing.db"))));
 }
 
 QString TestDataSource::SourcePath(const QString& relative) {
@@ -157,9 +121,21 @@ QString TestDataSource::SourcePath(const QString& relative) {
 
 bool TestDataSource::RunScript(const QString& path) {
     QFile file(path);
-    m_error = file.open(QIODevice::ReadOnly)
-                  ? Run(QStringLiteral("setup"), Statements(QString::fromUtf8(file.readAll())))
-                  : QStringLiteral("cannot read ") + path;
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = QStringLiteral("cannot read ") + path;
+        return false;
+    }
+    // Comment lines go first: they may hold a ';' or a lone quote.
+    QString script = QString::fromUtf8(file.readAll());
+    script.remove(
+        QRegularExpression(QStringLiteral("^\\s*--[^\\n]*"), QRegularExpression::MultilineOption));
+    QStringList statements;
+    for (const QString& statement :
+         script.split(QRegularExpression(QStringLiteral(";\\s*(?:\\n|$)")))) {
+        if (!statement.trimmed().isEmpty())
+            statements << statement.trimmed();
+    }
+    m_error = Run(QStringLiteral("setup"), statements);
     return m_error.isEmpty();
 }
 

@@ -11,37 +11,28 @@
 // (tests/postgres_cluster.sh), a new database of its own on that PostgreSQL server.
 class TestDataSource {
 public:
-    // The small catalogue most screen tests work on.
     static constexpr const char* kSmallCatalogue = "tests/data/small_catalogue.sql";
 
-    // A data source with the small catalogue, opened as the program's own connection; nullptr,
-    // with the reason in failure, when either step fails.
+    // The small catalogue opened as the program's own connection; nullptr and why when not.
     static std::unique_ptr<TestDataSource> OpenSmallCatalogue(QString* failure);
+    static bool OnPostgreSql();
+    // unixODBC pointed at no data source, or at a "Skarnholt" whose database file is missing.
+    static void UseNoDataSource(QTemporaryDir& dir);
+    static void UseDataSourceWithoutTables(QTemporaryDir& dir);
+    static QString SourcePath(const QString& relative);
 
-    // Creates the database file and the data source; loads the given catalogue file (relative
-    // to the source tree) when one is named.
+    // Loads the given catalogue file (relative to the source tree) when one is named.
     explicit TestDataSource(const QString& catalogueFile = QString());
     ~TestDataSource();
     TestDataSource(const TestDataSource&) = delete;
     TestDataSource& operator=(const TestDataSource&) = delete;
 
-    // Whether the tests run on PostgreSQL (else SQLite).
-    static bool OnPostgreSql();
-    // Points unixODBC at an odbc.ini without any data source.
-    static void UseNoDataSource(QTemporaryDir& dir);
-    // Points unixODBC at a data source "Skarnholt" whose database file does not exist yet.
-    static void UseDataSourceWithoutTables(QTemporaryDir& dir);
-
     bool IsValid() const { return m_valid; }
-    QString DatabasePath() const;
     QString ErrorText() const { return m_error; }
-
-    // Runs a script of statements separated by semicolons through the ODBC driver.
+    // Runs a script of statements, each ending its line with ';', through the ODBC driver.
     bool RunScript(const QString& path);
     // Runs one statement on a second, independent connection (another program's writes).
     bool ExecOnOtherConnection(const QString& sql);
-
-    static QString SourcePath(const QString& relative);
 
 private:
     bool CreatePostgreSqlDatabase();

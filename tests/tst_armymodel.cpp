@@ -2,9 +2,9 @@
 #include "TestData.h"
 #include "TestDataSource.h"
 #include "core/MessageBox.h"
-#include "data/CArmyDatabase.h"
-#include "data/CArmyHeader.h"
+#include "model/ArmyProblems.h"
 #include "model/CArmy.h"
+#include "model/CArmyHistory.h"
 
 #include <QtTest>
 
@@ -13,31 +13,11 @@
 #include <unistd.h>
 
 namespace {
-
-// The baseline army every operation starts from:
-//   Warchief
-//     Leader A
-//       Riders + wolf mount
-//       Warriors + spirit
-//     Leader B
-//       Cannon + gunners + mule
-//     Brute                 (the warchief's own unit)
+// The army every operation starts from: the warchief; leader A with riders (and their wolf)
+// and warriors (and their spirit); leader B with a cannon (gunners, mule); the warchief's brute.
 struct Baseline {
-    CArmyUnit* warchief = nullptr;
-    CArmyUnit* brute = nullptr;
-    CArmyUnit* leaderA = nullptr;
-    CArmyUnit* riders = nullptr;
-    CArmyUnit* warriors = nullptr;
-    CArmyUnit* leaderB = nullptr;
-    CArmyUnit* cannon = nullptr;
+    CArmyUnit *warchief, *leaderA, *riders, *warriors, *leaderB, *cannon, *brute;
 };
-
-struct Operation {
-    const char* name;
-    bool emptyArmy;
-    std::function<void(CArmy&, Baseline&)> run;
-};
-
 } // namespace
 
 // The army model against a real data source, without any window: its rules, and that
@@ -45,288 +25,351 @@ struct Operation {
 class TestArmyModel : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanup();
-    void everyEditIsStoredWholeOrNotAtAll();
-    void openingMendsADamagedArmyAndStoresIt();
-    void anArmyThatCannotBeReadIsNotOpened();
-    void membersAlwaysKeepAName();
-    void movesAndDeletesTakeWhatHangsOnThem();
-    void eachMemberHasItsChoices();
-
-private:
-    const CUnitType& Warlord() const { return *TypeNamed(m_types, "T3 Orc warlord"); }
-    QList<const CUnitType*> WithAttached(const QString& name) const {
-        return ::WithAttached(m_types, name);
-    }
-    int NewArmy(bool empty, Baseline* baseline);
-    QStringList StoredArmy(int armyId) const {
-        return StoredArmyLines(CArmyDatabase::Instance(), armyId);
-    }
-    // The open army's members by type, indented by depth.
-    static QStringList Shape();
-    // What every stored army must satisfy, whatever happened to it.
-    void VerifyConsistent(int armyId) const {
-        const QString fault = StoredArmyFault(CArmyDatabase::Instance(), armyId);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
-    }
-
     std::unique_ptr<TestDataSource> m_source;
     CItemList<CUnitType*> m_types;
     std::unique_ptr<MessageRecorder> m_messages;
-};
+    std::unique_ptr<CArmyHistory> m_history;
 
-void TestArmyModel::initTestCase() {
-    QString failure;
-    m_source = TestDataSource::OpenSmallCatalogue(&failure);
-    QVERIFY2(m_source, qPrintable(failure));
-    QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
-    m_messages = std::make_unique<MessageRecorder>();
-}
-
-void TestArmyModel::cleanup() {
-    CArmyDatabase::Instance().SetStatementHook({});
-    if (CArmy::Instance().IsOpen())
-        CArmy::Instance().Close();
-    m_messages->Clear();
-}
-
-int TestArmyModel::NewArmy(bool empty, Baseline* b) {
-    CArmy& army = CArmy::Instance();
-    if (army.IsOpen())
+    const CUnitType& Warlord() const { return *TypeNamed(m_types, "T3 Orc warlord"); }
+    QList<const CUnitType*> Types(const QString& name) const { return WithAttached(m_types, name); }
+    static QStringList Stored(int armyId) {
+        return StoredArmyLines(CArmyDatabase::Instance(), armyId);
+    }
+    static QStringList InMemory() {
+        return ArmyLines(CArmy::Instance().GetHeader(), CArmy::Instance().Units(), true);
+    }
+    // What every stored army must satisfy, whatever happened to it.
+    static void VerifyConsistent(int armyId) {
+        const QString fault = StoredArmyFault(CArmyDatabase::Instance(), armyId);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+    // The open army's members by type, indented by depth.
+    static QStringList Shape() {
+        const CArmy& army = CArmy::Instance();
+        QStringList shape;
+        for (const CArmyUnit* unit : army.Units())
+            shape << QString(army.Depth(*unit), QLatin1Char(' ')) + unit->NomUnitType;
+        return shape;
+    }
+    // A new open army, empty or the baseline; its key.
+    int NewArmy(bool empty, Baseline* b = nullptr) {
+        CArmy& army = CArmy::Instance();
         army.Close();
-    if (!army.Create(13, QStringLiteral("Armée"), 500) || !army.Open(army.GetHeader().IdArmee))
-        return -1;
-    if (empty)
+        if (!army.Create(13, QStringLiteral("Armée"), 500) || !army.Open(army.GetHeader().IdArmee))
+            return -1;
+        if (empty)
+            return army.GetHeader().IdArmee;
+        army.AddWarchief(Warlord());
+        army.AddGroupLeader(Warlord());
+        army.AddGroupLeader(Warlord());
+        const QList<CArmyUnit*> leaders(army.Units().begin(), army.Units().end());
+        army.AddUnit(leaders.at(1), Types("T1 Wolf riders"));
+        army.AddUnit(leaders.at(1), Types("T5 Warriors"));
+        army.AddUnit(leaders.at(2), Types("Iron cannon"));
+        army.AddUnit(leaders.at(0), Types("T2 One-eyed brute"));
+        const QList<CArmyUnit*> u(army.Units().begin(), army.Units().end());
+        if (b)
+            *b = {u.at(0), u.at(1), u.at(2), u.at(4), u.at(6), u.at(7), u.at(10)};
         return army.GetHeader().IdArmee;
-    army.AddWarchief(Warlord());
-    b->warchief = army.GetWarchief();
-    army.AddGroupLeader(Warlord());
-    b->leaderA = army.Units().GetTail();
-    army.AddGroupLeader(Warlord());
-    b->leaderB = army.Units().GetTail();
-    army.AddUnit(b->leaderA, WithAttached("T1 Wolf riders"));
-    army.AddUnit(b->leaderA, WithAttached("T5 Warriors"));
-    army.AddUnit(b->leaderB, WithAttached("Iron cannon"));
-    army.AddUnit(b->warchief, WithAttached("T2 One-eyed brute"));
-    // The members in the order drawn above.
-    const QList<CArmyUnit*> units(army.Units().begin(), army.Units().end());
-    b->riders = units.value(2);
-    b->warriors = units.value(4);
-    b->cannon = units.value(7);
-    b->brute = units.value(10);
-    return army.GetHeader().IdArmee;
-}
+    }
 
-QStringList TestArmyModel::Shape() {
-    const CArmy& army = CArmy::Instance();
-    QStringList shape;
-    for (const CArmyUnit* unit : army.Units())
-        shape << QString(army.Depth(*unit), QLatin1Char(' ')) + unit->NomUnitType;
-    return shape;
-}
-
-void TestArmyModel::everyEditIsStoredWholeOrNotAtAll() {
-    // clang-format off
-    const QList<Operation> operations{
-        {"add warchief", true, [this](CArmy& a, Baseline&) { a.AddWarchief(Warlord()); }},
-        {"add group leader", false, [this](CArmy& a, Baseline&) { a.AddGroupLeader(Warlord()); }},
-        {"add machine and crew", false, [this](CArmy& a, Baseline& b) { a.AddUnit(b.leaderA, WithAttached("Iron cannon")); }},
-        {"drop riders on a unit", false, [this](CArmy& a, Baseline& b) { a.DropType(WithAttached("T1 Wolf riders"), b.warriors); }},
-        {"delete riders", false, [](CArmy& a, Baseline& b) { a.Delete(b.riders); }},
-        {"delete group leader", false, [](CArmy& a, Baseline& b) { a.Delete(b.leaderA); }},
-        {"delete warchief", false, [](CArmy& a, Baseline& b) { a.Delete(b.warchief); }},
-        {"move leader after leader", false, [](CArmy& a, Baseline& b) { a.Move(b.leaderA, b.leaderB); }},
-        {"move unit to warchief", false, [](CArmy& a, Baseline& b) { a.Move(b.cannon, b.warchief); }},
-        {"member dialog", false, [](CArmy& a, Baseline& b) {
-             CArmyUnit edited = *b.warriors;
-             edited.NombreFig = 20;
-             edited.Musicien = 2;
-             edited.CoutTotal = 140;
-             a.UpdateMember(b.warriors, edited); }},
-        {"rename", false, [](CArmy& a, Baseline& b) { a.RenameMember(b.leaderB, QStringLiteral("Grok")); }},
-        {"army properties", false, [](CArmy& a, Baseline&) { a.SetProperties(QStringLiteral("Horde"), 900); }},
-    };
-    // clang-format on
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    CArmy& army = CArmy::Instance();
-    for (const Operation& operation : operations) {
-        const QByteArray what = operation.name;
-        Baseline baseline;
-        // Once through: what the army is before and after, and how many statements it takes.
-        int armyId = NewArmy(operation.emptyArmy, &baseline);
-        const QStringList before = StoredArmy(armyId);
-        int statements = 0;
-        db.SetStatementHook([&statements](const QString&) { return ++statements > 0; });
-        operation.run(army, baseline);
-        db.SetStatementHook({});
-        const QStringList after = StoredArmy(armyId);
-        QVERIFY2(after != before, what);
-        VerifyConsistent(armyId);
-
-        // Refused at each statement in turn, the commit included: nothing of it is stored,
-        // and the army in memory is what is stored.
-        for (int failAt = 1; failAt <= statements; ++failAt) {
-            armyId = NewArmy(operation.emptyArmy, &baseline);
+    // A step refused at each statement in turn, the commit included, stores nothing of itself
+    // and leaves the army in memory as stored, one message said and no history kept.
+    template <typename SetUp, typename Step>
+    void RefusedAtEach(SetUp setUp, Step step, const QStringList& expected,
+                       const QByteArray& what) {
+        for (int failAt = 1;; ++failAt) {
+            const int armyId = setUp();
             int count = 0;
-            db.SetStatementHook([&count, failAt](const QString&) { return ++count != failAt; });
+            CArmyDatabase::Instance().SetStatementHook(
+                [&count, failAt](const QString&) { return ++count != failAt; });
             m_messages->Clear();
-            operation.run(army, baseline);
-            db.SetStatementHook({});
-            QVERIFY2(StoredArmy(armyId) == before,
+            step();
+            CArmyDatabase::Instance().SetStatementHook({});
+            if (count < failAt)
+                return; // nothing was refused: every statement is done
+            QVERIFY2(Stored(armyId) == expected,
                      what + " failing at " + QByteArray::number(failAt));
+            QCOMPARE(InMemory(), expected);
             QCOMPARE(m_messages->Messages().size(), 1);
-            QCOMPARE(army.Units().GetCount(), before.size() - 1);
-            QCOMPARE(army.ComputeTotal(), army.GetHeader().CoutTotal);
+            QVERIFY(!m_history->Stack().canUndo() && !m_history->Stack().canRedo());
         }
+    }
+    // The problems as "member: text" lines.
+    static QStringList Problems() {
+        QStringList lines;
+        for (const CArmyProblem& problem : FindProblems(CArmy::Instance()))
+            lines << (problem.member ? problem.member->Nom : QStringLiteral("army")) + ": " +
+                         problem.text;
+        return lines;
+    }
 
-        // Killed at each statement in turn, and right after the operation: the database alone
-        // holds the army before it, or after it. On SQLite only: a child shares its parent's
-        // connection, and there it is the file's own journal that must roll back.
-        for (int killAt = 1; !TestDataSource::OnPostgreSql() && killAt <= statements + 1;
-             ++killAt) {
-            armyId = NewArmy(operation.emptyArmy, &baseline);
-            const pid_t child = fork();
-            if (child == 0) {
-                int count = 0;
-                db.SetStatementHook([&count, killAt](const QString&) {
-                    if (++count == killAt)
-                        _exit(0);
-                    return true;
-                });
-                operation.run(army, baseline);
-                _exit(0);
-            }
-            int status = 0;
-            QCOMPARE(waitpid(child, &status, 0), child);
-            QVERIFY(WIFEXITED(status));
-            QVERIFY(army.Open(armyId));
-            QVERIFY2(StoredArmy(armyId) == (killAt <= statements ? before : after),
-                     what + " killed at " + QByteArray::number(killAt));
+private slots:
+    void initTestCase() {
+        QString failure;
+        m_source = TestDataSource::OpenSmallCatalogue(&failure);
+        QVERIFY2(m_source, qPrintable(failure));
+        QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
+        m_messages = std::make_unique<MessageRecorder>();
+        m_history = std::make_unique<CArmyHistory>(CArmy::Instance());
+    }
+
+    void cleanup() {
+        CArmyDatabase::Instance().SetStatementHook({});
+        CArmy::Instance().Close();
+        m_messages->Clear();
+    }
+
+    void everyEditIsStoredWholeOrNotAtAll() {
+        using Run = std::function<void(CArmy&, Baseline&)>;
+        // clang-format off
+        const QList<std::tuple<const char*, bool, Run>> operations{
+            {"add warchief", true, [this](CArmy& a, Baseline&) { a.AddWarchief(Warlord()); }},
+            {"add group leader", false, [this](CArmy& a, Baseline&) { a.AddGroupLeader(Warlord()); }},
+            {"add machine and crew", false, [this](CArmy& a, Baseline& b) { a.AddUnit(b.leaderA, Types("Iron cannon")); }},
+            {"drop riders on a unit", false, [this](CArmy& a, Baseline& b) { a.DropType(Types("T1 Wolf riders"), b.warriors); }},
+            {"delete riders", false, [](CArmy& a, Baseline& b) { a.Delete(b.riders); }},
+            {"delete group leader", false, [](CArmy& a, Baseline& b) { a.Delete(b.leaderA); }},
+            {"delete warchief", false, [](CArmy& a, Baseline& b) { a.Delete(b.warchief); }},
+            {"move leader after leader", false, [](CArmy& a, Baseline& b) { a.Move(b.leaderA, b.leaderB); }},
+            {"move unit to warchief", false, [](CArmy& a, Baseline& b) { a.Move(b.cannon, b.warchief); }},
+            {"member dialog", false, [](CArmy& a, Baseline& b) {
+                 CArmyUnit edited = *b.warriors;
+                 edited.NombreFig = 20;
+                 edited.Musicien = 2;
+                 edited.CoutTotal = 140;
+                 a.UpdateMember(b.warriors, edited); }},
+            {"rename", false, [](CArmy& a, Baseline& b) { a.RenameMember(b.leaderB, QStringLiteral("Grok")); }},
+            {"army properties", false, [](CArmy& a, Baseline&) { a.SetProperties(QStringLiteral("Horde"), 900); }},
+        };
+        // clang-format on
+        CArmyDatabase& db = CArmyDatabase::Instance();
+        CArmy& army = CArmy::Instance();
+        for (const auto& operation : operations) {
+            const QByteArray what = std::get<0>(operation);
+            const bool empty = std::get<1>(operation);
+            const Run& run = std::get<2>(operation);
+            Baseline baseline;
+            // Once through: what the army is before and after, and how many statements it takes.
+            int armyId = NewArmy(empty, &baseline);
+            const QStringList before = Stored(armyId);
+            int statements = 0;
+            db.SetStatementHook([&statements](const QString&) { return ++statements > 0; });
+            run(army, baseline);
+            db.SetStatementHook({});
+            const QStringList after = Stored(armyId);
+            QVERIFY2(after != before, what);
             VerifyConsistent(armyId);
+            // Stored as it should be: reading it again has nothing to mend.
+            QVERIFY(army.Open(armyId));
+            QVERIFY2(Stored(armyId) == after, what + " read again");
+
+            // The edit refused part-way leaves the army before it; its undo, the army after it.
+            RefusedAtEach([&] { return NewArmy(empty, &baseline); }, [&] { run(army, baseline); },
+                          before, what);
+            RefusedAtEach(
+                [&] {
+                    const int id = NewArmy(empty, &baseline);
+                    run(army, baseline);
+                    return id;
+                },
+                [this] { m_history->Undo(); }, after, what + " undone");
+
+            // Killed at each statement in turn, and right after the operation: the database
+            // alone holds the army before it, or after it. On SQLite only: a child shares its
+            // parent's connection, and there it is the file's own journal that must roll back.
+            for (int killAt = 1; !TestDataSource::OnPostgreSql() && killAt <= statements + 1;
+                 ++killAt) {
+                armyId = NewArmy(empty, &baseline);
+                const pid_t child = fork();
+                if (child == 0) {
+                    int count = 0;
+                    db.SetStatementHook([&count, killAt](const QString&) {
+                        if (++count == killAt)
+                            _exit(0);
+                        return true;
+                    });
+                    run(army, baseline);
+                    _exit(0);
+                }
+                int status = 0;
+                QCOMPARE(waitpid(child, &status, 0), child);
+                QVERIFY(WIFEXITED(status) && army.Open(armyId));
+                QVERIFY2(Stored(armyId) == (killAt <= statements ? before : after),
+                         what + " killed at " + QByteArray::number(killAt));
+                VerifyConsistent(armyId);
+            }
         }
     }
-}
 
-void TestArmyModel::openingMendsADamagedArmyAndStoresIt() {
-    Baseline b;
-    const int armyId = NewArmy(false, &b);
-    const int warchiefKey = b.warchief->IdUnite;
-    const int leaderKey = b.leaderA->IdUnite;
-    CArmy& army = CArmy::Instance();
-    army.Close();
-    // Another program left a unit before its leader, one under a leader that is gone, one under
-    // a unit, and a total that is not the members' sum.
-    const auto damage = [&](const QString& sql) {
-        return m_source->ExecOnOtherConnection(sql.arg(armyId));
-    };
-    QVERIFY(damage("UPDATE ArmeeCompo SET IdVisual = -1 WHERE IdArmee = %1 AND "
-                   "NomUnitType = 'T5 Warriors'"));
-    QVERIFY(damage("UPDATE ArmeeCompo SET IdLeader = 99999 WHERE IdArmee = %1 AND "
-                   "NomUnitType IN ('T1 Wolf riders', 'T4 Wolf')"));
-    QVERIFY(damage("UPDATE ArmeeCompo SET IdLeader = (SELECT IdUnite FROM ArmeeCompo WHERE "
-                   "IdArmee = %1 AND NomUnitType = 'T2 One-eyed brute') WHERE IdArmee = %1 AND "
-                   "NomUnitType = 'Iron cannon'"));
-    QVERIFY(damage("UPDATE ArmeeDef SET CoutTotal = 3 WHERE IdArmee = %1"));
+    void openingMendsADamagedArmyAndStoresIt() {
+        const int armyId = NewArmy(false);
+        CArmy& army = CArmy::Instance();
+        army.Close();
+        // Another program left a unit before its leader, one under a leader that is gone, one
+        // under a unit, and a total that is not the members' sum.
+        for (const char* damage :
+             {"UPDATE ArmeeCompo SET IdVisual = -1 WHERE IdArmee = %1 AND NomUnitType = 'T5 "
+              "Warriors'",
+              "UPDATE ArmeeCompo SET IdLeader = 99999 WHERE IdArmee = %1 AND NomUnitType IN ('T1 "
+              "Wolf riders', 'T4 Wolf')",
+              "UPDATE ArmeeCompo SET IdLeader = (SELECT IdUnite FROM ArmeeCompo WHERE IdArmee = %1 "
+              "AND NomUnitType = 'T2 One-eyed brute') WHERE IdArmee = %1 AND NomUnitType = 'Iron "
+              "cannon'",
+              "UPDATE ArmeeDef SET CoutTotal = 3 WHERE IdArmee = %1"})
+            QVERIFY(m_source->ExecOnOtherConnection(QString::fromLatin1(damage).arg(armyId)));
 
-    QVERIFY(army.Open(armyId));
-    // The warriors under their leader, the riders and the cannon under the warchief in their
-    // stored order, each with its attached units right after it.
-    QCOMPARE(Shape(),
-             (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  T5 Warriors", "  Kindless spirit",
-                          " T1 Wolf riders", " T4 Wolf", " T3 Orc warlord", " Iron cannon",
-                          " Gunners", " Draught mule", " T2 One-eyed brute"}));
-    for (const CArmyUnit* unit : army.Units()) {
-        if (unit->NomUnitType == "T5 Warriors")
-            QCOMPARE(unit->IdLeader, leaderKey);
-        if (unit->NomUnitType == "T1 Wolf riders" || unit->NomUnitType == "Iron cannon")
-            QCOMPARE(unit->IdLeader, warchiefKey);
+        QVERIFY(army.Open(armyId));
+        // The warriors under their leader, the riders and the cannon under the warchief in
+        // their stored order, each with its attached units right after it.
+        QCOMPARE(Shape(),
+                 (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  T5 Warriors",
+                              "  Kindless spirit", " T1 Wolf riders", " T4 Wolf", " T3 Orc warlord",
+                              " Iron cannon", " Gunners", " Draught mule", " T2 One-eyed brute"}));
+        // What was mended is what is stored now.
+        VerifyConsistent(armyId);
+        const QStringList mended = Stored(armyId);
+        QVERIFY(army.Open(armyId));
+        QCOMPARE(Stored(armyId), mended);
+        QVERIFY(m_messages->Ids().isEmpty());
     }
-    // What was mended is what is stored now.
-    VerifyConsistent(armyId);
-    const QStringList mended = StoredArmy(armyId);
-    army.Close();
-    QVERIFY(army.Open(armyId));
-    QCOMPARE(StoredArmy(armyId), mended);
-    QVERIFY(m_messages->Ids().isEmpty());
-}
 
-void TestArmyModel::anArmyThatCannotBeReadIsNotOpened() {
-    Baseline b;
-    const int armyId = NewArmy(false, &b);
-    CArmy& army = CArmy::Instance();
-    army.Close();
-    // The members cannot be read: nothing of the army is kept, nothing is written. (Both
-    // drivers fail a query before its first row, so a fetch cannot be made to fail part-way.)
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    db.SetStatementHook(
-        [](const QString& sql) { return !sql.startsWith("SELECT * FROM ArmeeCompo"); });
-    CItemList<CArmyUnit*> units;
-    units.Append(new CArmyUnit);
-    QCOMPARE(db.LoadArmyUnits(armyId, units), 0);
-    QCOMPARE(units.GetCount(), 1); // the caller's list as it was
-    QCOMPARE(army.Open(armyId), 0);
-    db.SetStatementHook({});
-    QVERIFY(!army.IsOpen() && !army.HasUnits() && army.GetHeader().IdArmee == -1);
-    QCOMPARE(m_messages->Messages().size(), 2);
-    QCOMPARE(m_messages->Messages().first().kind, MessageBox::Kind::DatabaseError);
-    CArmyHeader header;
-    QCOMPARE(db.FindArmyById(armyId, header), CArmyDatabase::kFound);
-    QVERIFY(header.CoutTotal > 0); // no empty total was written over the stored one
-}
+    void anArmyThatCannotBeReadIsNotOpened() {
+        const int armyId = NewArmy(false);
+        CArmy& army = CArmy::Instance();
+        // The members cannot be read again: nothing of the army is kept, nothing is written. (Both
+        // drivers fail a query before its first row, so a fetch cannot be made to fail part-way.)
+        CArmyDatabase& db = CArmyDatabase::Instance();
+        db.SetStatementHook(
+            [](const QString& sql) { return !sql.startsWith("SELECT * FROM ArmeeCompo"); });
+        CItemList<CArmyUnit*> units;
+        units.Append(new CArmyUnit);
+        QCOMPARE(db.LoadArmyUnits(armyId, units), 0);
+        QCOMPARE(units.GetCount(), 1); // the caller's list as it was
+        QCOMPARE(army.Open(armyId), 0);
+        db.SetStatementHook({});
+        QVERIFY(!army.IsOpen() && !army.HasUnits() && army.GetHeader().IdArmee == -1);
+        QCOMPARE(m_messages->Messages().size(), 2);
+        QCOMPARE(m_messages->Messages().first().kind, MessageBox::Kind::DatabaseError);
+        CArmyHeader header;
+        QCOMPARE(db.FindArmyById(armyId, header), CArmyDatabase::kFound);
+        QVERIFY(header.CoutTotal > 0); // no empty total was written over the stored one
+    }
 
-void TestArmyModel::membersAlwaysKeepAName() {
-    Baseline b;
-    NewArmy(false, &b);
-    CArmy& army = CArmy::Instance();
-    // Blanks alone are no name: the member takes its type's name back.
-    QCOMPARE(army.RenameMember(b.brute, QStringLiteral(" \t ")), CArmy::Result::Done);
-    QCOMPARE(b.brute->Nom, QStringLiteral("T2 One-eyed brute"));
-    CArmyUnit edited = *b.warriors;
-    edited.Nom = QString();
-    QCOMPARE(army.UpdateMember(b.warriors, edited), CArmy::Result::Done);
-    QCOMPARE(b.warriors->Nom, QStringLiteral("T5 Warriors"));
-    // Blanks around a name are the player's.
-    QCOMPARE(army.RenameMember(b.brute, QStringLiteral(" Grok ")), CArmy::Result::Done);
-    QVERIFY(StoredArmy(army.GetHeader().IdArmee)
-                .at(b.brute->IdVisual + 1)
-                .startsWith(QStringLiteral("%1  Grok  h4").arg(b.brute->IdVisual)));
-}
+    void membersAlwaysKeepAName() {
+        Baseline b;
+        NewArmy(false, &b);
+        CArmy& army = CArmy::Instance();
+        // Blanks alone are no name: the member takes its type's name back.
+        QCOMPARE(army.RenameMember(b.brute, QStringLiteral(" \t ")), CArmy::Result::Done);
+        QCOMPARE(b.brute->Nom, QStringLiteral("T2 One-eyed brute"));
+        CArmyUnit edited = *b.warriors;
+        edited.Nom = QString();
+        QCOMPARE(army.UpdateMember(b.warriors, edited), CArmy::Result::Done);
+        QCOMPARE(b.warriors->Nom, QStringLiteral("T5 Warriors"));
+        // Blanks around a name are the player's.
+        QCOMPARE(army.RenameMember(b.brute, QStringLiteral(" Grok ")), CArmy::Result::Done);
+        QVERIFY(Stored(army.GetHeader().IdArmee).at(11).startsWith("10  Grok  h4"));
+    }
 
-// A leader released on a unit, and the questions asked, are the army view test's.
-void TestArmyModel::movesAndDeletesTakeWhatHangsOnThem() {
-    Baseline b;
-    const int armyId = NewArmy(false, &b);
-    CArmy& army = CArmy::Instance();
-    // A unit released on a unit lands right after it (and its mount), under its leader.
-    QCOMPARE(army.Move(b.brute, b.riders), CArmy::Result::Done);
-    QCOMPARE(Shape().mid(2, 4), (QStringList{"  T1 Wolf riders", "  T4 Wolf", "  T2 One-eyed brute",
-                                             "  T5 Warriors"}));
-    QCOMPARE(b.brute->IdLeader, b.leaderA->IdUnite);
+    // A leader released on a unit, and the questions asked, are the army view test's.
+    void movesAndDeletesTakeWhatHangsOnThem() {
+        Baseline b;
+        const int armyId = NewArmy(false, &b);
+        CArmy& army = CArmy::Instance();
+        // A unit released on a unit lands right after it (and its mount), under its leader.
+        QCOMPARE(army.Move(b.brute, b.riders), CArmy::Result::Done);
+        QCOMPARE(Shape().mid(2, 4), (QStringList{"  T1 Wolf riders", "  T4 Wolf",
+                                                 "  T2 One-eyed brute", "  T5 Warriors"}));
+        QCOMPARE(b.brute->IdLeader, b.leaderA->IdUnite);
 
-    // A group leader goes with every unit he commands and every unit attached to them.
-    QCOMPARE(army.Delete(b.leaderA), CArmy::Result::Done);
-    QCOMPARE(Shape(), (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  Iron cannon",
-                                   "  Gunners", "  Draught mule"}));
-    QCOMPARE(StoredArmy(armyId).size(), 6); // the header and the five members left
-    VerifyConsistent(armyId);
-}
+        // A group leader goes with every unit he commands and every unit attached to them.
+        QCOMPARE(army.Delete(b.leaderA), CArmy::Result::Done);
+        QCOMPARE(Shape(), (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  Iron cannon",
+                                       "  Gunners", "  Draught mule"}));
+        QCOMPARE(Stored(armyId).size(), 6); // the header and the five members left
+        VerifyConsistent(armyId);
+    }
 
-void TestArmyModel::eachMemberHasItsChoices() {
-    Baseline b;
-    NewArmy(false, &b);
-    using Choices = CArmy::Choices;
-    QList<Choices> choices;
-    for (const CArmyUnit* unit : CArmy::Instance().Units())
-        choices << CArmy::ChoicesOf(*unit);
-    // Warchief, leader A, riders, wolf (a mount), warriors, spirit and cannon (one figure, no
-    // upgrade), leader B, its gunners, the mule (no price), the brute (an individual).
-    QCOMPARE(choices, (QList<Choices>{Choices::CommandPoints, Choices::CommandPoints,
-                                      Choices::Troops, Choices::NameOnly, Choices::Troops,
-                                      Choices::NameOnly, Choices::CommandPoints, Choices::NameOnly,
-                                      Choices::Troops, Choices::NameOnly, Choices::NameOnly}));
-}
+    void eachMemberHasItsChoices() {
+        // Warchief, leader A, riders, wolf (a mount), warriors, spirit and cannon (one figure, no
+        // upgrade), leader B, its gunners, the mule (no price), the brute (an individual):
+        // C command points, T troops, N the name only.
+        NewArmy(false);
+        QString choices;
+        for (const CArmyUnit* unit : CArmy::Instance().Units())
+            choices += "NCT"[int(CArmy::ChoicesOf(*unit))];
+        QCOMPARE(choices, QStringLiteral("CCTNTNCNTNN"));
+    }
+
+    // Each problem comes with the member (or the army's state) that causes it and goes with it.
+    void eachProblemComesAndGoesWithItsCause() {
+        CArmy& army = CArmy::Instance();
+        QVERIFY(army.Create(13, QStringLiteral("Fautive"), 100) &&
+                army.Open(army.GetHeader().IdArmee));
+        QVERIFY(Problems().isEmpty());
+        army.AddWarchief(Warlord());
+        army.AddGroupLeader(Warlord());
+        CArmyUnit* leader = army.Units().GetTail();
+        QCOMPARE(Problems(),
+                 (QStringList{
+                     "army: L'armée dépasse son budget de 20 points.",
+                     "T3 Orc warlord: Le chef de groupe T3 Orc warlord ne commande aucune unité.",
+                     "T3 Orc warlord: 2 membres s'appellent « T3 Orc warlord ».",
+                 }));
+        army.SetProperties(army.GetName(), 2000);
+        army.RenameMember(leader, QStringLiteral("Grok"));
+        army.AddUnit(leader, {TypeNamed(m_types, "T5 Warriors")});
+        QVERIFY2(Problems().isEmpty(), qPrintable(Problems().join('\n')));
+
+        // A dwarf among orcs; musicians, figures and quality beyond what the type allows (as
+        // data written elsewhere may hold).
+        army.AddUnit(
+            leader, {TypeNamed(m_types, "Dwarf lord")}); // a leader type: a group leader of its own
+        CArmyUnit* dwarf = army.Units().GetTail();
+        army.AddUnit(dwarf, {TypeNamed(m_types, "T5 Warriors")});
+        CArmyUnit* warriors = army.Units().GetTail();
+        CArmyUnit edited = *warriors;
+        edited.Nom = QStringLiteral("Fous");
+        edited.Musicien = edited.NombreFig = 40;
+        edited.IdQualite = 3;
+        army.UpdateMember(warriors, edited);
+        const QStringList expected{
+            "Dwarf lord: Dwarf lord n'est pas de la race de l'armée (Orc).",
+            "Fous: Fous a 40 musiciens pour 40 figurines : il en faut moins que de figurines.",
+            "Fous: Fous a 40 figurines ; son type en permet de 10 à 30.",
+            "Fous: Fous est de qualité Elite ; son type permet de Pauvre à Moyen."};
+        QCOMPARE(Problems(), expected);
+
+        edited.NombreFig = warriors->Max;
+        edited.Musicien = 1;
+        edited.IdQualite = warriors->IdQualiteMin;
+        army.UpdateMember(warriors, edited);
+        QCOMPARE(Problems(), expected.mid(0, 1));
+        army.Delete(dwarf);
+        QVERIFY(Problems().isEmpty());
+    }
+
+    void anArmyStoredWithoutWarchiefSaysSo() {
+        CArmy& army = CArmy::Instance();
+        QVERIFY(army.Create(13, QStringLiteral("Sans chef"), 500) &&
+                army.Open(army.GetHeader().IdArmee));
+        army.AddWarchief(Warlord());
+        army.AddUnit(army.GetWarchief(), {TypeNamed(m_types, "T5 Warriors")});
+        const int armyId = army.GetHeader().IdArmee;
+        // Another program made the warchief a mere group leader.
+        QVERIFY(m_source->ExecOnOtherConnection(
+            QStringLiteral(
+                "UPDATE ArmeeCompo SET Hierarchie = 2 WHERE IdArmee = %1 AND IdVisual = 0")
+                .arg(armyId)));
+        QVERIFY(army.Open(armyId));
+        QCOMPARE(Problems().first(), QStringLiteral("army: L'armée n'a pas de chef de guerre."));
+        army.Delete(army.GetWarchief());
+        QVERIFY(Problems().isEmpty());
+        army.Close();
+        QVERIFY(Problems().isEmpty());
+    }
+};
 
 QTEST_MAIN(TestArmyModel)
 #include "tst_armymodel.moc"
