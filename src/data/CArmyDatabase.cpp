@@ -22,6 +22,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -249,12 +250,12 @@ int CArmyDatabase::DeleteArmyAndContents(int armyId) {
     return work.Commit();
 }
 
-int CArmyDatabase::TakeArmyVersion(int armyId, int version) {
+int CArmyDatabase::TakeArmyVersion(int armyId, int version, int total) {
     CTransaction work(*this);
-    const int rows = work.ExecCounted(
-        QStringLiteral(
-            "UPDATE ArmeeDef SET Version = Version + 1 WHERE IdArmee = ? AND Version = ?"),
-        {armyId, version});
+    const int rows = work.ExecCounted(QStringLiteral("UPDATE ArmeeDef SET Version = Version + 1, "
+                                                     "CoutTotal = ? WHERE IdArmee = ? AND "
+                                                     "Version = ?"),
+                                      {total, armyId, version});
     if (!work.Commit())
         return -1;
     return rows == 1 ? 1 : 0;
@@ -298,24 +299,28 @@ int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
     if (!TextsFit({{unit.Nom, CDataError::Kind::NameTooLong},
                    {unit.NomUnitType, CDataError::Kind::NameTooLong}}))
         return 0;
-    QString columns =
-        QStringLiteral("IdParentUnit,IdLeader,IdArmee,IdVisual,NombreFig,Nom,Etendard,"
-                       "Musicien,Pc,CoutTotal,Hierarchie,NomUnitType");
+    // One text for every insert, so that the statement prepared for it serves again.
+    static const QString kInsert = [] {
+        QString columns =
+            QStringLiteral("IdParentUnit,IdLeader,IdArmee,IdVisual,NombreFig,Nom,Etendard,"
+                           "Musicien,Pc,CoutTotal,Hierarchie,NomUnitType");
+        for (const CStatField& field : kStatFields)
+            columns += QLatin1Char(',') + QLatin1String(field.column);
+        const qsizetype count = columns.count(QLatin1Char(',')) + 1;
+        return QStringLiteral("INSERT INTO ArmeeCompo (%1) VALUES (?%2)")
+            .arg(columns, QStringLiteral(",?").repeated(count - 1));
+    }();
     QVariantList values{unit.IdParentUnit,    unit.IdLeader,   armyId,
                         unit.IdVisual,        unit.NombreFig,  Text(unit.Nom),
                         YesNo(unit.Etendard), unit.Musicien,   unit.Pc,
                         unit.CoutTotal,       unit.Hierarchie, Text(unit.NomUnitType)};
+    values.reserve(values.size() + std::size(kStatFields));
     for (const CStatField& field : kStatFields) {
-        columns += QLatin1Char(',') + QLatin1String(field.column);
         if (field.real)
             values << static_cast<double>(unit.*field.real);
         else
             values << (field.yesNo ? YesNo(unit.*field.integer) : QVariant(unit.*field.integer));
     }
-    QString marks = QStringLiteral("?");
-    marks += QStringLiteral(",?").repeated(values.size() - 1);
-    const QString kInsert =
-        QStringLiteral("INSERT INTO ArmeeCompo (%1) VALUES (%2)").arg(columns, marks);
     CTransaction work(*this);
     work.Insert(kInsert, values);
     const int key =

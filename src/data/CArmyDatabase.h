@@ -60,9 +60,10 @@ public:
     int DeleteArmyAndContents(int armyId);
     // How many members the army has; -1 when that cannot be read.
     int CountArmyUnits(int armyId);
-    // Counts one more edit of the army, when it still has the version read: 1 counted, 0 when
-    // another program edited or deleted it since (nothing is written then), -1 refused.
-    int TakeArmyVersion(int armyId, int version);
+    // Counts one more edit of the army, when it still has the version read, and stores the
+    // total it has after the edit with it: 1 counted, 0 when another program edited or deleted
+    // it since (nothing is written then), -1 refused.
+    int TakeArmyVersion(int armyId, int version, int total);
 
     // Units.
     int LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units);

@@ -2,9 +2,11 @@
 
 #include "CDataError.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 
@@ -12,7 +14,6 @@
 
 class CRecordset;
 class CTransaction;
-class QSqlQuery;
 
 // One named connection to an ODBC data source, and the one place its statements run: each is
 // prepared, its values bound in order, offered to the statement hook, then executed. Failures
@@ -58,11 +59,19 @@ protected:
     bool Execute(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error,
                  bool prepared = false);
     bool Offer(const QString& sql, QString* error) const;
+    // Runs the statement through a copy of it prepared once on this connection and kept: an
+    // edit runs the same few statements each time, and preparing one cost more than running
+    // it. Null, with the error, when it failed (its copy is then dropped). The query answered
+    // is valid until the next statement.
+    QSqlQuery* ExecuteKept(const QString& sql, const QVariantList& values, QString* error);
 
 private:
+    void ForgetKeptStatements() { m_kept.clear(); }
+
     QString m_connectionName;
     StatementHook m_hook;
     ErrorSink m_errorSink;
     bool m_bSqlite = false;
     CTransaction* m_pActiveTransaction = nullptr;
+    QHash<QString, QSqlQuery> m_kept;
 };

@@ -28,7 +28,6 @@ CTransaction::~CTransaction() {
             m_pOuter->Rollback();
         return;
     }
-    ReleaseStatement();
     if (m_begun)
         m_db.Connection().rollback();
     if (m_db.m_pActiveTransaction == this)
@@ -56,32 +55,22 @@ bool CTransaction::Run(const QString& sql, const QVariantList& values, bool inse
     }
     if (!m_ok || m_finished)
         return false;
-    const bool prepared = m_statement && sql == m_preparedSql;
-    if (!prepared) {
-        m_statement.emplace(m_db.Connection());
-        m_preparedSql = sql;
-    }
     QString error;
-    if (!m_db.Execute(*m_statement, sql, values, &error, prepared)) {
-        ReleaseStatement();
+    QSqlQuery* statement = m_db.ExecuteKept(sql, values, &error);
+    if (!statement) {
         Fail(error);
         return false;
     }
-    m_rowsAffected = m_statement->numRowsAffected();
+    m_rowsAffected = statement->numRowsAffected();
     // Only after an insert, and only where the driver knows how to ask its back end.
     m_lastInsertId = QVariant();
     if (insert) {
-        const QSqlDriver::DbmsType dbms = m_statement->driver()->dbmsType();
+        const QSqlDriver::DbmsType dbms = statement->driver()->dbmsType();
         if (dbms == QSqlDriver::PostgreSQL || dbms == QSqlDriver::MySqlServer ||
             dbms == QSqlDriver::MSSqlServer || dbms == QSqlDriver::Sybase)
-            m_lastInsertId = m_statement->lastInsertId();
+            m_lastInsertId = statement->lastInsertId();
     }
     return true;
-}
-
-void CTransaction::ReleaseStatement() {
-    m_statement.reset();
-    m_preparedSql.clear();
 }
 
 QVariant CTransaction::Scalar(const QString& sql, const QVariantList& values) {
@@ -92,26 +81,28 @@ QVariant CTransaction::Scalar(const QString& sql, const QVariantList& values) {
     }
     if (!m_ok || m_finished)
         return QVariant();
-    QSqlQuery query(m_db.Connection());
-    query.setForwardOnly(true);
     QString error;
-    if (!m_db.Execute(query, sql, values, &error)) {
+    QSqlQuery* query = m_db.ExecuteKept(sql, values, &error);
+    if (!query) {
         Fail(error);
         return QVariant();
     }
-    if (!query.next()) {
-        Fail(query.lastError().isValid() ? query.lastError().text()
-                                         : QStringLiteral("No row: ") + sql);
-        return QVariant();
-    }
-    return query.value(0);
+    const bool found = query->next();
+    const QVariant value = found ? query->value(0) : QVariant();
+    if (!found)
+        error = query->lastError().isValid() ? query->lastError().text()
+                                             : QStringLiteral("No row: ") + sql;
+    // No cursor is left open: on SQLite it would keep other programs from writing.
+    query->finish();
+    if (!found)
+        Fail(error);
+    return value;
 }
 
 int CTransaction::Commit() {
     m_finished = true;
     if (m_pOuter)
         return m_ok && m_pOuter->m_ok ? 1 : 0;
-    ReleaseStatement();
     if (!m_ok)
         return 0;
     QString error;
@@ -139,7 +130,6 @@ void CTransaction::Rollback() {
         m_pOuter->Rollback();
         return;
     }
-    ReleaseStatement();
     if (m_begun) {
         m_db.Connection().rollback();
         m_begun = false;
@@ -151,7 +141,6 @@ void CTransaction::Rollback() {
 
 void CTransaction::Fail(const QString& error) {
     m_ok = false;
-    ReleaseStatement();
     if (m_begun) {
         m_db.Connection().rollback();
         m_begun = false;

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
-
-#include <optional>
 
 class CDatabase;
 
@@ -42,14 +39,9 @@ public:
 private:
     bool Run(const QString& sql, const QVariantList& values, bool insert);
     void Fail(const QString& error);
-    void ReleaseStatement();
 
     CDatabase& m_db;
     CTransaction* m_pOuter = nullptr;
-    // The last statement run, still prepared: storing an army's order runs one statement per
-    // member, and preparing each again cost more than running it.
-    std::optional<QSqlQuery> m_statement;
-    QString m_preparedSql;
     QVariant m_lastInsertId;
     int m_rowsAffected = -1;
     bool m_ok = false;

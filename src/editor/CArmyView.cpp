@@ -380,7 +380,7 @@ void CArmyView::OnTreeSelectionChanged() {
         return;
     QTreeWidgetItem* row = m_pList->topLevelItem(unit->IdVisual);
     m_pList->setCurrentItem(row);
-    m_pList->scrollToItem(row);
+    m_pList->ScrollToItemLater(row);
 }
 
 QMenu* CArmyView::CreateContextMenu(bool overItem) const {

@@ -40,21 +40,34 @@ CProblemsPanel::CProblemsPanel(const CArmy& army, QWidget* parent)
 
 void CProblemsPanel::Refresh() {
     const QList<CArmyProblem> problems = FindProblems(m_army);
-    const QIcon army = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    const QIcon member = style()->standardIcon(QStyle::SP_MessageBoxInformation);
-    m_pList->clear();
+    QList<Line> lines;
+    lines.reserve(problems.size() + 1);
+    for (const CArmyProblem& problem : problems)
+        lines.append({problem.text, problem.member != nullptr,
+                      problem.member ? problem.member->IdUnite : 0});
+    if (problems.isEmpty() && m_army.IsOpen())
+        lines.append({LoadResString(kNoProblemId), false, 0});
+    // Most edits leave the problems as they were: the lines stay then.
+    if (lines != m_lines || m_pList->count() != lines.size()) {
+        const QIcon army = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        const QIcon member = style()->standardIcon(QStyle::SP_MessageBoxInformation);
+        m_pList->clear();
+        for (const CArmyProblem& problem : problems) {
+            auto* line = new QListWidgetItem(problem.member ? member : army, problem.text, m_pList);
+            if (problem.member)
+                line->setData(kKeyRole, problem.member->IdUnite);
+        }
+        if (problems.isEmpty() && m_army.IsOpen()) {
+            auto* none = new QListWidgetItem(lines.first().text, m_pList);
+            none->setFlags(Qt::NoItemFlags);
+        }
+        m_lines = lines;
+    }
     QSet<QString> shown;
     bool appeared = false;
     for (const CArmyProblem& problem : problems) {
-        auto* line = new QListWidgetItem(problem.member ? member : army, problem.text, m_pList);
-        if (problem.member)
-            line->setData(kKeyRole, problem.member->IdUnite);
         shown.insert(problem.text);
         appeared = appeared || !m_shown.contains(problem.text);
-    }
-    if (problems.isEmpty() && m_army.IsOpen()) {
-        auto* none = new QListWidgetItem(LoadResString(kNoProblemId), m_pList);
-        none->setFlags(Qt::NoItemFlags);
     }
     // A list of warnings, nothing chosen until the player picks a line.
     m_pList->setCurrentItem(nullptr);

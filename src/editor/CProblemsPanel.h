@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDockWidget>
+#include <QList>
 #include <QSet>
 
 class CArmy;
@@ -22,7 +23,19 @@ signals:
     void memberChosen(int key);
 
 private:
+    // A line as shown: its text, and the member it leads to.
+    struct Line {
+        QString text;
+        bool member;
+        int key;
+        bool operator==(const Line& other) const {
+            return text == other.text && member == other.member && key == other.key;
+        }
+        bool operator!=(const Line& other) const { return !(*this == other); }
+    };
+
     const CArmy& m_army;
     QListWidget* m_pList;
     QSet<QString> m_shown;
+    QList<Line> m_lines;
 };

@@ -20,18 +20,39 @@ QList<CArmyProblem> FindProblems(const CArmy& army) {
     if (army.HasUnits() && !army.GetWarchief()->IsWarchief())
         problems.append({Kind::NoWarchief, nullptr, LoadResString(kNoWarchiefProblemId)});
 
-    // Leaders commanding a unit, found in one pass rather than once per leader.
-    QSet<const CArmyUnit*> commanding;
+    // Keys of the leaders commanding a unit, found in one pass rather than once per leader.
+    QSet<int> commanding;
+    commanding.reserve(army.Units().GetCount());
+    int lastLeader = -1;
     for (const CArmyUnit* unit : army.Units()) {
-        if (!unit->m_pMainUnit && unit != army.GetWarchief())
-            commanding.insert(army.LeaderOf(*unit));
+        // A leader's units mostly follow one another: each leader is looked up once.
+        if (!unit->m_pMainUnit && unit != army.GetWarchief() && unit->IdLeader != -1 &&
+            unit->IdLeader != lastLeader) {
+            commanding.insert(unit->IdLeader);
+            lastLeader = unit->IdLeader;
+        }
     }
-    // Names are counted over main members only: every mount is called after its type.
-    QHash<QString, QList<const CArmyUnit*>> byName;
+    // Names are counted over main members only: every mount is called after its type. Each
+    // name is seen as it stands in the member, its blanks aside, and counted with the first
+    // member of it, who names the problem.
+    struct Named {
+        const CArmyUnit* first;
+        int count;
+    };
+    QHash<QStringView, Named> byName;
+    byName.reserve(army.Units().GetCount());
+    QList<QStringView> names;
     for (const CArmyUnit* unit : army.Units()) {
         const QString& name = unit->Nom;
         if (!unit->m_pMainUnit) {
-            byName[name.trimmed()].append(unit);
+            const QStringView trimmed = QStringView(name).trimmed();
+            const auto seen = byName.find(trimmed);
+            if (seen == byName.end()) {
+                byName.insert(trimmed, {unit, 1});
+                names << trimmed;
+            } else {
+                ++seen->count;
+            }
             if (unit->IdRace != header.IdRace)
                 problems.append(
                     {Kind::OtherRace, unit,
@@ -57,16 +78,17 @@ QList<CArmyProblem> FindProblems(const CArmy& army) {
                                  .arg(name, quality(unit->IdQualite), quality(unit->IdQualiteMin),
                                       quality(unit->IdQualiteMax))});
         }
-        if (unit->IsGroupLeader() && !unit->m_pMainUnit && !commanding.contains(unit))
+        if (unit->IsGroupLeader() && !unit->m_pMainUnit && !commanding.contains(unit->IdUnite))
             problems.append(
                 {Kind::LeaderWithoutUnit, unit, LoadResString(kLeaderWithoutUnitId).arg(name)});
     }
-    for (const CArmyUnit* unit : army.Units()) {
-        const auto same = byName.constFind(unit->Nom.trimmed());
-        if (same != byName.constEnd() && same->size() > 1 && same->first() == unit)
-            problems.append({Kind::SameName, unit,
-                             LoadResString(kSameNameId)
-                                 .arg(QString::number(same->size()), unit->Nom.trimmed())});
+    // In the order of their first members, which is the army's.
+    for (const QStringView name : std::as_const(names)) {
+        const Named& same = byName.value(name);
+        if (same.count > 1)
+            problems.append(
+                {Kind::SameName, same.first,
+                 LoadResString(kSameNameId).arg(QString::number(same.count), name.toString())});
     }
     return problems;
 }

@@ -110,12 +110,8 @@ void CArmy::RemoveUnit(CArmyUnit* unit) {
 
 void CArmy::Renumber() {
     int row = 0;
-    m_byKey.clear();
-    for (CArmyUnit* unit : m_units) {
+    for (CArmyUnit* unit : m_units)
         unit->IdVisual = row++;
-        if (unit->IdUnite != -1)
-            m_byKey.insert(unit->IdUnite, unit);
-    }
 }
 
 // ---- Lifecycle
@@ -124,6 +120,8 @@ void CArmy::Clear() {
     m_change = CArmyChange();
     m_serialOf.clear();
     m_bySerial.clear();
+    m_orderUnits.clear();
+    m_serialOrder.clear();
     m_units.RemoveAll();
     m_byKey.clear();
     m_storedOrder.clear();
@@ -177,10 +175,11 @@ int CArmy::Open(int armyId) {
     // next edit stores it.
     if (NeedsStoring()) {
         CTransaction mend(m_db);
-        if (m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version) == 1 && StoreOrderAndTotal() &&
-            mend.Commit()) {
+        QList<const CArmyUnit*> stored;
+        if (m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version, m_header.CoutTotal) == 1 &&
+            StoreOrderAndTotal(&stored) && mend.Commit()) {
             ++m_header.Version;
-            for (const CArmyUnit* unit : m_units)
+            for (const CArmyUnit* unit : std::as_const(stored))
                 MarkStored(*unit);
         }
     }
@@ -197,12 +196,14 @@ bool CArmy::NeedsOrderStored(const CArmyUnit& unit) const {
            stored->second != unit.IdLeader;
 }
 
-bool CArmy::StoreOrderAndTotal() {
+bool CArmy::StoreOrderAndTotal(QList<const CArmyUnit*>* stored) {
     CArmyDatabase& db = m_db;
     CItemList<CArmyUnit*> moved(false);
     for (CArmyUnit* unit : m_units) {
-        if (unit->IdUnite != -1 && NeedsOrderStored(*unit))
+        if (unit->IdUnite != -1 && NeedsOrderStored(*unit)) {
             moved.Append(unit);
+            *stored << unit;
+        }
     }
     if (!moved.IsEmpty() && !db.UpdateAllUnitOrders(moved))
         return false;
@@ -229,11 +230,12 @@ int CArmy::SaveOrder() {
     if (!IsOpen() || !NeedsStoring())
         return 1;
     CTransaction work(m_db);
-    if (m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version) != 1 || !StoreOrderAndTotal() ||
-        !work.Commit())
+    QList<const CArmyUnit*> stored;
+    if (m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version, m_header.CoutTotal) != 1 ||
+        !StoreOrderAndTotal(&stored) || !work.Commit())
         return 0;
     ++m_header.Version;
-    for (const CArmyUnit* unit : m_units)
+    for (const CArmyUnit* unit : std::as_const(stored))
         MarkStored(*unit);
     return 1;
 }
@@ -251,12 +253,13 @@ void CArmy::Close() {
 CArmy::Result CArmy::Finish(CTransaction& edit, CArmyUnit* focus, bool select) {
     Renumber();
     const int storedTotal = m_header.CoutTotal;
-    if (!StoreOrderAndTotal() || !edit.Commit()) {
+    QList<const CArmyUnit*> stored;
+    if (!StoreOrderAndTotal(&stored) || !edit.Commit()) {
         m_header.CoutTotal = storedTotal;
         return Fail(edit);
     }
     ++m_header.Version;
-    for (const CArmyUnit* unit : m_units)
+    for (const CArmyUnit* unit : std::as_const(stored))
         MarkStored(*unit);
     Stored(focus, select);
     return Result::Done;
@@ -264,10 +267,14 @@ CArmy::Result CArmy::Finish(CTransaction& edit, CArmyUnit* focus, bool select) {
 
 // The first statement of every edit: the army must be as this program last read it. Another
 // program's edit since then (or its delete) has the army read again instead of overwritten.
-CArmy::Result CArmy::TakeVersion(CTransaction& edit) {
-    const int taken = m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version);
-    if (taken == 1)
+// The total goes with it when the edit knows it already, which spares a statement; an edit that
+// fails reads the army back, the total with it.
+CArmy::Result CArmy::TakeVersion(CTransaction& edit, int total) {
+    const int taken = m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version, total);
+    if (taken == 1) {
+        m_header.CoutTotal = total;
         return Result::Done;
+    }
     if (taken < 0)
         return Fail(edit);
     edit.Rollback();
@@ -317,7 +324,7 @@ CArmy::Result CArmy::InsertMembers(int at, const QList<CArmyUnit*>& members, boo
     Renumber();
     CArmyDatabase& db = m_db;
     CTransaction edit(db);
-    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+    if (const Result taken = TakeVersion(edit, ComputeTotal()); taken != Result::Done)
         return taken;
     // The main unit first, so that the attached ones learn its key.
     CArmyUnit* main = members.first();
@@ -327,6 +334,7 @@ CArmy::Result CArmy::InsertMembers(int at, const QList<CArmyUnit*>& members, boo
         if (!db.InsertUnit(m_header.IdArmee, *unit))
             return Fail(edit);
         MarkStored(*unit);
+        m_byKey.insert(unit->IdUnite, unit);
     }
     m_change = {CArmyChange::Kind::Inserted, at, static_cast<int>(members.size()), 0, members};
     return Finish(edit, main, select);
@@ -418,7 +426,7 @@ CArmy::Result CArmy::Delete(CArmyUnit* unit) {
         LoadResString(kUndoDeleteId).arg(unit->m_pMainUnit ? unit->m_pMainUnit->Nom : unit->Nom));
     CArmyDatabase& db = m_db;
     CTransaction edit(db);
-    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+    if (const Result taken = TakeVersion(edit, m_header.CoutTotal); taken != Result::Done)
         return taken;
     if (unit == GetWarchief()) {
         // The army stays, open and empty.
@@ -486,7 +494,7 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
         order.insert(at + i, moved.at(i));
     SetOrder(order);
     CTransaction edit(m_db);
-    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+    if (const Result taken = TakeVersion(edit, ComputeTotal()); taken != Result::Done)
         return taken;
     m_change = {CArmyChange::Kind::Moved, first, static_cast<int>(moved.size()), at, {}};
     return Finish(edit, dragged, true);
@@ -505,7 +513,7 @@ CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
     unit->CoutTotal = edited.CoutTotal;
     unit->IdQualite = edited.IdQualite;
     CTransaction edit(m_db);
-    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+    if (const Result taken = TakeVersion(edit, ComputeTotal()); taken != Result::Done)
         return taken;
     if (!m_db.UpdateUnit(*unit))
         return Fail(edit);
@@ -520,7 +528,7 @@ CArmy::Result CArmy::RenameMember(CArmyUnit* unit, const QString& name) {
     Touch(*unit);
     unit->Nom = MemberName(name, *unit);
     CTransaction edit(m_db);
-    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+    if (const Result taken = TakeVersion(edit, ComputeTotal()); taken != Result::Done)
         return taken;
     if (!m_db.RenameUnit(*unit))
         return Fail(edit);
@@ -537,7 +545,7 @@ CArmy::Result CArmy::SetProperties(const QString& name, int budget) {
     header.NombrePointMax = budget;
     header.CoutTotal = ComputeTotal();
     CTransaction edit(m_db);
-    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+    if (const Result taken = TakeVersion(edit, header.CoutTotal); taken != Result::Done)
         return taken;
     if (!m_db.UpdateArmy(header) || !edit.Commit())
         return Fail(edit);

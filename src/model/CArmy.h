@@ -155,11 +155,13 @@ private:
     void Renumber();
     void MarkStored(const CArmyUnit& unit);
     bool NeedsOrderStored(const CArmyUnit& unit) const;
-    // Stores the positions, leaders and total that differ from the stored ones.
-    bool StoreOrderAndTotal();
+    // Stores the positions, leaders and total that differ from the stored ones; the members
+    // stored are added to the list, to be marked so once the transaction is committed.
+    bool StoreOrderAndTotal(QList<const CArmyUnit*>* stored);
     Result Finish(CTransaction& edit, CArmyUnit* focus, bool select);
     Result Fail(CTransaction& edit);
-    Result TakeVersion(CTransaction& edit);
+    // The first statement of every edit, which stores the total the army has after it too.
+    Result TakeVersion(CTransaction& edit, int total);
     // Whether a position, a leader or the total differs from what is stored.
     bool NeedsStoring() const;
     void Clear();
@@ -180,4 +182,8 @@ private:
     mutable QHash<const CArmyUnit*, int> m_serialOf;
     mutable QHash<int, CArmyUnit*> m_bySerial;
     mutable int m_nLastSerial = 0;
+    // The order SerialOrder gave last, and the members it was made of (none where one has gone
+    // since): an edit changes one stretch of the order, and only that stretch is looked up again.
+    mutable QList<const CArmyUnit*> m_orderUnits;
+    mutable QList<int> m_serialOrder;
 };

@@ -54,6 +54,9 @@ void CArmy::ForgetSerial(const CArmyUnit& unit) {
         m_bySerial.remove(*found);
         m_serialOf.erase(found);
     }
+    const qsizetype kept = m_orderUnits.indexOf(&unit);
+    if (kept >= 0)
+        m_orderUnits[kept] = nullptr;
 }
 
 int CArmy::KeyOfSerial(int serial) const {
@@ -62,10 +65,27 @@ int CArmy::KeyOfSerial(int serial) const {
 }
 
 QList<int> CArmy::SerialOrder() const {
+    const QList<const CArmyUnit*> units(m_units.begin(), m_units.end());
+    const qsizetype count = units.size();
+    const qsizetype last = m_orderUnits.size();
+    // The members at the start and at the end that are where they were keep their numbers.
+    qsizetype head = 0;
+    while (head < count && head < last && units.at(head) == m_orderUnits.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < count - head && tail < last - head &&
+           units.at(count - 1 - tail) == m_orderUnits.at(last - 1 - tail))
+        ++tail;
+    if (head == count && tail == 0 && count == last)
+        return m_serialOrder;
     QList<int> order;
-    order.reserve(m_units.GetCount());
-    for (const CArmyUnit* unit : m_units)
-        order << SerialOf(*unit);
+    order.reserve(count);
+    order.append(m_serialOrder.mid(0, head));
+    for (qsizetype i = head; i < count - tail; ++i)
+        order << SerialOf(*units.at(i));
+    order.append(m_serialOrder.mid(last - tail));
+    m_orderUnits = units;
+    m_serialOrder = order;
     return order;
 }
 
@@ -171,7 +191,7 @@ CArmy::Result CArmy::Restore(const CArmyState& state) {
     if (!IsOpen() || m_pEdit)
         return Result::Refused;
     CTransaction edit(m_db);
-    if (const Result taken = TakeVersion(edit); taken != Result::Done)
+    if (const Result taken = TakeVersion(edit, m_header.CoutTotal); taken != Result::Done)
         return taken;
 
     // Members the state does not hold go first, with their rows.

@@ -36,8 +36,16 @@ public:
     int IndentOf(int row) const;
     void SetIndent(int row, int indent);
 
+    // Brings the row into view before the next paint, once the rows inserted or taken since
+    // are laid out: scrolling at once would lay out every row for it, and again for each edit.
+    void ScrollToItemLater(QTreeWidgetItem* item);
+
 private:
     class CIndentDelegate;
 
+    void ScrollToPending();
+
     const CImageList* m_pImages = nullptr;
+    QPersistentModelIndex m_scrollTo;
+    bool m_bScrollPosted = false;
 };
