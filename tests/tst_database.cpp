@@ -3,6 +3,7 @@
 #include "data/CArmyUnit.h"
 #include "data/CBattleEntry.h"
 #include "data/CRecordset.h"
+#include "data/CUnitStats.h"
 
 #include <QSqlRecord>
 #include <QtTest>
@@ -78,6 +79,53 @@ private slots:
         m_db->LoadUnitTypes(types);
         QCOMPARE(Join(types, [](const CUnitType& t) { return QString::number(t.ArmyTypeId); }),
                  QStringLiteral("20 21 22 23 1 2 3 4 5 6 7"));
+
+        // The catalogue's tree reads only what it shows, the rest of a type and its attached types
+        // when needed, and then has them as read whole. A refused read, or a type no longer stored,
+        // is reported and changes nothing.
+        const auto typeRows = [](const CItemList<CUnitType*>& list) {
+            QStringList found;
+            for (const CUnitType* type : list) {
+                QStringList cells{QString::number(type->ArmyTypeId), type->NomGB};
+                if (type->m_bComplete) {
+                    cells << QString::number(type->ArmyTypeIdParent) << type->NomFR;
+                    for (const CStatField& field : kStatFields)
+                        cells << QString::number(field.real ? static_cast<double>(type->*field.real)
+                                                            : type->*field.integer);
+                }
+                found << cells.join(u',');
+            }
+            return found;
+        };
+        const QStringList whole = typeRows(types);
+        CItemList<CUnitType*> shown, gone;
+        QCOMPARE(m_db->LoadUnitTypeSummaries(shown) + m_db->LoadUnitTypeSummaries(gone), 2);
+        QCOMPARE(
+            typeRows(shown),
+            (QStringList{"1,T1 Wolf riders", "2,T2 One-eyed brute", "3,T3 Orc warlord",
+                         "5,T5 Warriors", "6,T6 Rock lobber", "20,Iron cannon", "23,Dwarf lord"}));
+        QCOMPARE(m_db->CompleteUnitTypes(shown, 20), 1);
+        QStringList expected = typeRows(gone);
+        expected[5] = whole[0];
+        expected << whole[1] << whole[2];
+        QCOMPARE(typeRows(shown), expected);
+        m_db->SetStatementHook([](const QString&) { return false; });
+        QCOMPARE(m_db->CompleteUnitTypes(shown), 0);
+        m_db->SetStatementHook({});
+        QCOMPARE(typeRows(shown), expected);
+        QCOMPARE(m_db->CompleteUnitTypes(shown), 1);
+        expected = typeRows(shown);
+        expected.sort();
+        QStringList sortedWhole = whole;
+        sortedWhole.sort();
+        QCOMPARE(expected, sortedWhole);
+        QVERIFY(m_source->ExecOnOtherConnection(
+            QStringLiteral("DELETE FROM Armees WHERE ArmyTypeId = 23")));
+        expected = typeRows(gone);
+        QCOMPARE(m_db->CompleteUnitTypes(gone, 23), 0);
+        QCOMPARE(typeRows(gone), expected);
+        QCOMPARE(m_errors.size(), 2);
+        m_errors.clear();
 
         CArmyHeader first, second;
         QCOMPARE(m_db->InsertArmy(13, QStringLiteral("L'armée d'Urk"), 1500, &first), 1);

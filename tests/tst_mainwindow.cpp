@@ -9,6 +9,7 @@
 #include "core/FileViewer.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
+#include "data/CArmyDatabase.h"
 #include "data/CRace.h"
 #include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyTree.h"
@@ -27,6 +28,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
+#include <QToolTip>
 #include <QtTest>
 
 // The real main window on a small catalogue: menus, bars, the catalogue tree, its viewer and its
@@ -149,7 +151,22 @@ private slots:
         };
         QCOMPARE(menuOf("T3 Orc warlord"),
                  (QList<int>{ID_ADD_WARCHIEF, ID_ADD_GROUPLEADER, 0, ID_UNITTYPE_PROPERTIES}));
+        // A type's statistics are read when it is first added: a read that fails is told and
+        // adds nothing, the next adds the member with his type's values.
+        {
+            MessageRecorder failed;
+            CArmyDatabase::Instance().SetStatementHook(
+                [](const QString& sql) { return !sql.startsWith(QLatin1String("SELECT * FROM")); });
+            trigger(ID_ADD_WARCHIEF);
+            CArmyDatabase::Instance().SetStatementHook({});
+            QCOMPARE(failed.Messages().size(), 1);
+            QVERIFY(CArmy::Instance().Units().IsEmpty());
+        }
         trigger(ID_ADD_WARCHIEF);
+        const CArmyUnit& chief = *CArmy::Instance().Units().GetHead();
+        QCOMPARE((QList<int>{chief.Force, chief.Valeur, chief.IdArmure, chief.JetSauvegarde,
+                             chief.CoutTotal}),
+                 (QList<int>{5, 8, 3, 4, 60}));
         trigger(ID_ADD_GROUPLEADER);
         QCOMPARE(menuOf("T5 Warriors"), (QList<int>{ID_ADD_UNIT, 0, ID_UNITTYPE_PROPERTIES}));
         trigger(ID_ADD_UNIT); // under the group leader, selected when it came
@@ -208,21 +225,22 @@ private slots:
         QCOMPARE(Catalogue(), (QStringList{"Dwarf: Dwarf lord Iron cannon",
                                            "Orc: T3 Orc warlord T1 Wolf riders T5 Warriors T6 Rock "
                                            "lobber T2 One-eyed brute"}));
-        QVERIFY(!Type("Kindless spirit"));
         // A name cut off by the narrow bar shows whole, in both languages, on hovering.
-        QVERIFY(
-            tree->topLevelItem(1)->child(0)->toolTip(0).contains(QStringLiteral("Chef d'orcs")));
+        QTreeWidgetItem* orc = tree->topLevelItem(1);
+        tree->expandItem(orc);
+        const QPoint onWarlord = tree->visualItemRect(orc->child(0)).center();
+        QHelpEvent hover(QEvent::ToolTip, onWarlord, tree->viewport()->mapToGlobal(onWarlord));
+        QApplication::sendEvent(tree->viewport(), &hover);
+        QVERIFY(QToolTip::text().contains(QStringLiteral("Chef d'orcs")));
+        QVERIFY(!Type("Kindless spirit"));
 
         // A right-click selects what is under the mouse, and nothing on empty space. A race node is
         // no type and has no menu; without an army a type's menu only shows its properties.
-        QTreeWidgetItem* orc = tree->topLevelItem(1);
-        tree->expandItem(orc);
         const auto rightClick = [tree](const QPoint& at) {
             QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, at);
         };
         rightClick(tree->visualItemRect(orc).center());
         QVERIFY(!bar->GetSelectedUnitType() && !bar->CreateContextMenu());
-        const QPoint onWarlord = tree->visualItemRect(orc->child(0)).center();
         rightClick(onWarlord);
         QCOMPARE(bar->GetSelectedUnitType(), Type("T3 Orc warlord"));
         QCOMPARE(Ids(std::unique_ptr<QMenu>(bar->CreateContextMenu())->actions()),

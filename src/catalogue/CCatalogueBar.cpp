@@ -15,6 +15,7 @@
 #include "widgets/CommandActions.h"
 #include "widgets/StatImageList.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -22,13 +23,13 @@
 #include <QSet>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kTreeImageSize = 24;
 constexpr int kRaceIconId = 137;
 constexpr int kKeyboardMenuOffset = 5;
-
-enum ItemKind { kRaceNode = 1, kUnitTypeNode = 2 };
 
 // Case and accents aside: "Élite" reads as "elite".
 QString Folded(const QString& text) {
@@ -41,10 +42,32 @@ QString Folded(const QString& text) {
     return folded.toCaseFolded();
 }
 
+// A unit type's node. It holds its name and picture and makes its tooltip when asked: a
+// catalogue of thousands of types fills much sooner.
+class TypeNode : public QTreeWidgetItem {
+public:
+    static constexpr int kItemType = QTreeWidgetItem::UserType + 1;
+
+    TypeNode(CUnitType* type, const QIcon& icon)
+        : QTreeWidgetItem(QStringList{type->NomGB}, kItemType), m_pType(type) {
+        setIcon(0, icon);
+        setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
+    }
+
+    QVariant data(int column, int role) const override {
+        // The bar is narrow: the whole name, in both languages, on hovering.
+        if (column == 0 && role == Qt::ToolTipRole)
+            return LoadResString(kUnitTypeTipId)
+                .arg(m_pType->NomGB, m_pType->NomFR, m_pType->NomGB);
+        return QTreeWidgetItem::data(column, role);
+    }
+
+    CUnitType* const m_pType;
+};
+
 CUnitType* TypeOf(const QTreeWidgetItem* item) {
-    return item && item->data(0, Qt::UserRole + 1).toInt() == kUnitTypeNode
-               ? static_cast<CUnitType*>(item->data(0, Qt::UserRole).value<void*>())
-               : nullptr;
+    return item && item->type() == TypeNode::kItemType ? static_cast<const TypeNode*>(item)->m_pType
+                                                       : nullptr;
 }
 
 } // namespace
@@ -65,6 +88,7 @@ CCatalogueBar::CCatalogueBar(const QString& title, QWidget* parent)
     m_pFilter->setToolTip(LoadResString(kCatalogueFilterTipId));
     m_pFilter->setClearButtonEnabled(true);
     m_pFilter->installEventFilter(this);
+    m_pTree->viewport()->installEventFilter(this);
     connect(m_pFilter, &QLineEdit::textChanged, this, &CCatalogueBar::SetFilter);
     auto* content = new QWidget(this);
     auto* layout = new QVBoxLayout(content);
@@ -92,32 +116,59 @@ void CCatalogueBar::FillCatalogue() {
     m_images.Add(LoadIconResource(kRaceIconId));
     m_pTree->setIconSize(QSize(kTreeImageSize, kTreeImageSize));
 
+    // Only what the tree shows: the rest of a type, and the types attached to it, are read
+    // when a gesture needs them.
     CArmyDatabase& db = CArmyDatabase::Instance();
-    m_bLoaded = db.LoadUnitTypes(m_unitTypes) && db.LoadRaces(m_races);
+    m_bLoaded = db.LoadUnitTypeSummaries(m_unitTypes) && db.LoadRaces(m_races);
+    // A race without unit types of any kind is not shown; one without types the tree shows is
+    // rare, and only then are the other kinds looked for.
+    QSet<int> racesWithTypes;
+    for (const CUnitType* type : m_unitTypes)
+        racesWithTypes.insert(type->IdRace);
+    const bool allHaveTypes = std::all_of(m_races.begin(), m_races.end(), [&](const CRace* race) {
+        return racesWithTypes.contains(race->IdRace);
+    });
+    CIdList others;
+    if (m_bLoaded && !allHaveTypes) {
+        m_bLoaded = db.LoadUnitTypeRaces(others);
+        for (int race : others)
+            racesWithTypes.insert(race);
+    }
+    for (CRace* race : m_races) {
+        if (!racesWithTypes.contains(race->IdRace))
+            race->m_bShown = 0;
+    }
     GroupUnitTypes();
     RebuildTree();
     m_pDropTarget = new CTreeDropTarget(m_pTree, CTreeDropTarget::kRefuseDrops, this);
 }
 
 void CCatalogueBar::GroupUnitTypes() {
+    // Within a race and a kind, types come in the order of their keys.
+    std::vector<CUnitType*> byKey(m_unitTypes.begin(), m_unitTypes.end());
+    std::stable_sort(byKey.begin(), byKey.end(), [](const CUnitType* a, const CUnitType* b) {
+        return a->ArmyTypeId < b->ArmyTypeId;
+    });
+    QHash<int, std::vector<CUnitType*>> byRace;
+    for (CUnitType* type : byKey)
+        byRace[type->IdRace].push_back(type);
+
     m_raceGroups.RemoveAll();
     std::vector<CUnitType*> ordered;
+    ordered.reserve(byKey.size());
     for (CRace* race : m_races) {
-        m_raceGroups.Append(new CRaceGroup(race));
-        std::vector<CUnitType*> ofRace;
-        for (CUnitType* type : m_unitTypes) {
-            if (type->IdRace == race->IdRace)
-                ofRace.push_back(type);
-        }
-        if (ofRace.empty()) {
-            race->m_bShown = 0;
+        auto* group = new CRaceGroup(race);
+        m_raceGroups.Append(group);
+        const auto ofRace = byRace.constFind(race->IdRace);
+        if (ofRace == byRace.constEnd())
             continue;
-        }
         // Leaders first, individuals last, the rest between them in catalogue order.
         auto pass = [&](auto wanted) {
-            for (CUnitType* type : ofRace) {
-                if (wanted(type->CombatantType))
+            for (CUnitType* type : *ofRace) {
+                if (wanted(type->CombatantType)) {
                     ordered.push_back(type);
+                    group->m_unitTypes.Append(type);
+                }
             }
         };
         pass([](int kind) { return kind == kLeaderType; });
@@ -130,45 +181,23 @@ void CCatalogueBar::GroupUnitTypes() {
 
     // Types of no known kind or race drop out of the bar.
     const QSet<const CUnitType*> kept(ordered.begin(), ordered.end());
-    m_unitTypes.SetOwnsItems(false);
-    for (CUnitType* type : m_unitTypes) {
+    for (CUnitType* type : byKey) {
         if (!kept.contains(type))
             delete type;
     }
-    m_unitTypes.RemoveAll();
-    m_unitTypes.SetOwnsItems(true);
-    for (CUnitType* type : ordered)
-        m_unitTypes.Append(type);
-
-    for (CRaceGroup* group : m_raceGroups) {
-        for (CUnitType* type : m_unitTypes) {
-            if (type->IdRace == group->m_pRace->IdRace)
-                group->m_unitTypes.Append(type);
-        }
-    }
+    m_unitTypes.Reorder(ordered);
 }
 
-QTreeWidgetItem* CCatalogueBar::AddRaceNode(const CRace& race) {
-    auto* raceNode = new QTreeWidgetItem(m_pTree, QStringList{race.RaceGB});
+QTreeWidgetItem* CCatalogueBar::NewRaceNode(const CRace& race) const {
+    auto* raceNode = new QTreeWidgetItem(QStringList{race.RaceGB});
     raceNode->setIcon(0, m_images.Icon(m_nRaceIcon));
     QFont bold = raceNode->font(0);
     bold.setBold(true);
     raceNode->setFont(0, bold);
     raceNode->setData(0, Qt::UserRole, QVariant::fromValue<void*>(const_cast<CRace*>(&race)));
-    raceNode->setData(0, Qt::UserRole + 1, kRaceNode);
     // A race's types can only be dragged, never dropped on.
     raceNode->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return raceNode;
-}
-
-void CCatalogueBar::AddTypeNode(QTreeWidgetItem* raceNode, CUnitType* type) {
-    auto* node = new QTreeWidgetItem(raceNode, QStringList{type->NomGB});
-    node->setIcon(0, m_images.Icon(GetUnitKindImageByCombatantType(type->CombatantType)));
-    // The bar is narrow: the whole name, in both languages, on hovering.
-    node->setToolTip(0, LoadResString(kUnitTypeTipId).arg(type->NomGB, type->NomFR, type->NomGB));
-    node->setData(0, Qt::UserRole, QVariant::fromValue<void*>(type));
-    node->setData(0, Qt::UserRole + 1, kUnitTypeNode);
-    node->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
 }
 
 bool CCatalogueBar::NameMatches(const QString& name, const QString& text) {
@@ -180,25 +209,34 @@ void CCatalogueBar::RebuildTree() {
     CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
     m_pTree->clear();
     const QString text = m_filter.trimmed();
+    // Nodes are made outside the tree and put in at once: a node in the tree tells the view of
+    // every change made to it.
+    QList<QTreeWidgetItem*> raceNodes;
     for (const CRaceGroup* group : m_raceGroups) {
         CRace* race = group->m_pRace;
         // A search looks through every race, shown or not.
         if (text.isEmpty() && !race->m_bShown)
             continue;
-        QTreeWidgetItem* raceNode = nullptr;
+        QList<QTreeWidgetItem*> typeNodes;
         for (CUnitType* type : group->m_unitTypes) {
             if (type->CombatantType == kUncountedType || type->ArmyTypeIdParent != -1)
                 continue;
             if (!text.isEmpty() && !NameMatches(type->NomFR, text) &&
                 !NameMatches(type->NomGB, text))
                 continue;
-            if (!raceNode)
-                raceNode = AddRaceNode(*race);
-            AddTypeNode(raceNode, type);
+            typeNodes << new TypeNode(
+                type, m_images.Icon(GetUnitKindImageByCombatantType(type->CombatantType)));
         }
-        if (!raceNode && text.isEmpty())
-            AddRaceNode(*race); // a race shown without types still has its node
-        if (raceNode && !text.isEmpty())
+        // A race shown without types still has its node; a search shows only races it found.
+        if (typeNodes.isEmpty() && !text.isEmpty())
+            continue;
+        QTreeWidgetItem* raceNode = NewRaceNode(*race);
+        raceNode->addChildren(typeNodes);
+        raceNodes << raceNode;
+    }
+    m_pTree->addTopLevelItems(raceNodes);
+    if (!text.isEmpty()) {
+        for (QTreeWidgetItem* raceNode : raceNodes)
             raceNode->setExpanded(true);
     }
     m_pTree->setUpdatesEnabled(true);
@@ -207,6 +245,10 @@ void CCatalogueBar::RebuildTree() {
 void CCatalogueBar::SetFilter(const QString& text) {
     const bool wasFiltered = !m_filter.trimmed().isEmpty();
     const bool filtered = !text.trimmed().isEmpty();
+    // The search looks in the French names too, read with the statistics: the tree stays as
+    // it is when they cannot be.
+    if (filtered && !CompleteAll())
+        return;
     if (!wasFiltered && filtered) {
         m_expandedRaces.clear();
         for (int i = 0; i < m_pTree->topLevelItemCount(); ++i) {
@@ -234,6 +276,13 @@ void CCatalogueBar::SetFilter(const QString& text) {
 }
 
 bool CCatalogueBar::eventFilter(QObject* watched, QEvent* event) {
+    // A type's tooltip names it in French too: the name is read first, and no tooltip shows
+    // when it cannot be.
+    if (watched == m_pTree->viewport() && event->type() == QEvent::ToolTip) {
+        CUnitType* type = TypeOf(m_pTree->itemAt(static_cast<QHelpEvent*>(event)->pos()));
+        if (type && !Complete(*type))
+            return true;
+    }
     // Escape empties the search; Down goes on to the first type found.
     if (watched == m_pFilter && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -251,9 +300,39 @@ bool CCatalogueBar::eventFilter(QObject* watched, QEvent* event) {
     return CSizingControlBarCF::eventFilter(watched, event);
 }
 
-CUnitType* CCatalogueBar::GetSelectedUnitType() const {
+CUnitType* CCatalogueBar::SelectedNodeType() const {
     const QList<QTreeWidgetItem*> selected = m_pTree->selectedItems();
     return selected.isEmpty() ? nullptr : TypeOf(selected.first());
+}
+
+CUnitType* CCatalogueBar::GetSelectedUnitType() {
+    CUnitType* type = SelectedNodeType();
+    return type && Complete(*type) ? type : nullptr;
+}
+
+bool CCatalogueBar::Complete(CUnitType& type) {
+    if (type.m_bComplete)
+        return true;
+    if (!CArmyDatabase::Instance().CompleteUnitTypes(m_unitTypes, type.ArmyTypeId))
+        return false;
+    GroupUnitTypes();
+    return true;
+}
+
+bool CCatalogueBar::CompleteAll() {
+    const bool complete = std::all_of(m_unitTypes.begin(), m_unitTypes.end(),
+                                      [](const CUnitType* type) { return type->m_bComplete; });
+    if (complete)
+        return true;
+    if (!CArmyDatabase::Instance().CompleteUnitTypes(m_unitTypes))
+        return false;
+    GroupUnitTypes();
+    return true;
+}
+
+CItemList<CUnitType*>& CCatalogueBar::UnitTypes() {
+    CompleteAll();
+    return m_unitTypes;
 }
 
 void CCatalogueBar::CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const {
@@ -281,7 +360,7 @@ void CCatalogueBar::ChooseShownRaces() {
 }
 
 QMenu* CCatalogueBar::CreateContextMenu() const {
-    const CUnitType* type = GetSelectedUnitType();
+    const CUnitType* type = SelectedNodeType();
     if (!type)
         return nullptr;
     auto* menu = new QMenu(const_cast<CCatalogueBar*>(this));
@@ -306,7 +385,8 @@ QMenu* CCatalogueBar::CreateContextMenu() const {
 }
 
 CUnitType* CCatalogueBar::UnitTypeOf(const QTreeWidgetItem* item) {
-    return TypeOf(item);
+    CUnitType* type = TypeOf(item);
+    return type && Complete(*type) ? type : nullptr;
 }
 
 QPoint CCatalogueBar::KeyboardMenuPosition() const {

@@ -26,9 +26,11 @@ public:
     void RebuildTree();
     // Whether an army is open, told by the window: the add commands and drags need one.
     void SetArmyOpen(bool open) { m_bArmyOpen = open; }
-    // The selected unit type; nullptr when nothing or a race node is selected.
-    CUnitType* GetSelectedUnitType() const;
-    // Appends every other unit type of the bar attached to the given one, in the bar's order.
+    // The selected unit type, complete, with its attached types complete too; nullptr when
+    // nothing or a race node is selected, or when they cannot be read (the failure is shown).
+    CUnitType* GetSelectedUnitType();
+    // Appends every other unit type of the bar attached to the given one, in the bar's order:
+    // those of a complete type (they are read with it).
     void CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const;
     void ShowSelectedTypeProperties();
     // Lets the user choose the races shown; rebuilds the tree unless cancelled.
@@ -41,7 +43,9 @@ public:
     void SetFilter(const QString& text);
     // Whether a name holds the text as a reader means it: "elite" is in "Garde d'Élite".
     static bool NameMatches(const QString& name, const QString& text);
-    CItemList<CUnitType*>& UnitTypes() { return m_unitTypes; }
+    // Every unit type of the bar, complete: those no gesture needed yet are read first (a
+    // failure is shown and leaves them incomplete).
+    CItemList<CUnitType*>& UnitTypes();
     CItemList<CRace*>& Races() { return m_races; }
 
     // The pop-up menu that the selected item gets (129, 130 or 131), nullptr for none; the
@@ -49,8 +53,9 @@ public:
     QMenu* CreateContextMenu() const;
     // Where a menu asked for from the keyboard opens, in screen coordinates.
     QPoint KeyboardMenuPosition() const;
-    // The unit type of a node of the tree; nullptr for a race node.
-    static CUnitType* UnitTypeOf(const QTreeWidgetItem* item);
+    // The unit type of a node of the tree, complete as GetSelectedUnitType gives it; nullptr
+    // for a race node or when it cannot be read.
+    CUnitType* UnitTypeOf(const QTreeWidgetItem* item);
 
 signals:
     // A unit type was released on the army tree; the army view finishes the drop.
@@ -69,8 +74,15 @@ protected:
 private:
     void FillCatalogue();
     void GroupUnitTypes();
-    QTreeWidgetItem* AddRaceNode(const CRace& race);
-    void AddTypeNode(QTreeWidgetItem* raceNode, CUnitType* type);
+    // The type of the selected node, complete or not.
+    CUnitType* SelectedNodeType() const;
+    // Reads the rest of the type and the types attached to it when it is incomplete (the tree
+    // needs only its key, race, kind and English name); false when they cannot be read (the
+    // failure is shown).
+    bool Complete(CUnitType& type);
+    bool CompleteAll();
+    // A race's node, not yet in the tree.
+    QTreeWidgetItem* NewRaceNode(const CRace& race) const;
 
     CDragTreeWidget* m_pTree = nullptr;
     QLineEdit* m_pFilter = nullptr;

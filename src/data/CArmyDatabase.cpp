@@ -3,6 +3,7 @@
 #include "CArmeeCompoSet.h"
 #include "CArmeeDefSet.h"
 #include "CArmeeSet.h"
+#include "CArmeeSummarySet.h"
 #include "CArmyHeader.h"
 #include "CArmyUnit.h"
 #include "CBattle.h"
@@ -15,6 +16,7 @@
 #include "CUnitType.h"
 
 #include <QCollator>
+#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -185,6 +187,66 @@ int CArmyDatabase::LoadRaces(CItemList<CRace*>& races) {
 int CArmyDatabase::LoadUnitTypes(CItemList<CUnitType*>& types) {
     return LoadInto<CArmeeSet>(QStringLiteral("SELECT * FROM Armees ORDER BY IdRace,ArmyTypeId"),
                                {}, types);
+}
+
+int CArmyDatabase::LoadUnitTypeSummaries(CItemList<CUnitType*>& types) {
+    return LoadInto<CArmeeSummarySet>(QString(), CArmeeSummarySet::DefaultValues(), types);
+}
+
+int CArmyDatabase::CompleteUnitTypes(CItemList<CUnitType*>& types, int typeId) {
+    CItemList<CUnitType*> read;
+    const bool all = typeId == -1;
+    if (!(all ? LoadUnitTypes(read)
+              : LoadInto<CArmeeSet>(QStringLiteral("SELECT * FROM Armees WHERE ArmyTypeId = ? OR "
+                                                   "ArmyTypeIdParent = ?"),
+                                    {typeId, typeId}, read)))
+        return 0;
+    QHash<int, CUnitType*> stored;
+    for (CUnitType* type : read)
+        stored.insert(type->ArmyTypeId, type);
+    QHash<int, CUnitType*> known;
+    for (CUnitType* type : types) {
+        known.insert(type->ArmyTypeId, type);
+        const bool wanted = all ? !type->m_bComplete : type->ArmyTypeId == typeId;
+        if (wanted && !stored.contains(type->ArmyTypeId)) {
+            Report(CDataError::Kind::Statement,
+                   QStringLiteral("Armees: no unit type %1 any more").arg(type->ArmyTypeId));
+            return 0;
+        }
+    }
+    // What the catalogue's tree shows and groups by stays as it was read.
+    read.SetOwnsItems(false);
+    for (CUnitType* row : read) {
+        CUnitType* type = known.value(row->ArmyTypeId);
+        if (!type) {
+            types.Append(row);
+            continue;
+        }
+        if (!type->m_bComplete) {
+            row->IdRace = type->IdRace;
+            row->CombatantType = type->CombatantType;
+            static_cast<CUnitStats&>(*type) = *row;
+            type->NomFR = row->NomFR;
+            type->m_bComplete = true;
+        }
+        delete row;
+    }
+    return 1;
+}
+
+int CArmyDatabase::LoadUnitTypeRaces(CIdList& raceIds) {
+    CRecordset set(*this);
+    CIdList read;
+    if (set.Open(QStringLiteral("SELECT DISTINCT IdRace FROM Armees"))) {
+        for (; !set.IsEOF(); set.MoveNext())
+            read.Append(set.Long("IdRace"));
+    }
+    if (set.Failed()) {
+        Report(CDataError::Kind::Statement, set.LastError());
+        return 0;
+    }
+    raceIds.TakeAll(read);
+    return 1;
 }
 
 int CArmyDatabase::LoadUnitTypesByParent(int parentId, CItemList<CUnitType*>& types) {

@@ -46,6 +46,18 @@ public:
     // Catalogue and races.
     int LoadRaces(CItemList<CRace*>& races);
     int LoadUnitTypes(CItemList<CUnitType*>& types);
+    // The unit types the catalogue's tree shows, with only their key, race, kind and English
+    // name: a fraction of the catalogue's cells, read at start-up. CompleteUnitTypes reads the
+    // rest when needed.
+    int LoadUnitTypeSummaries(CItemList<CUnitType*>& types);
+    // Completes a list read by LoadUnitTypeSummaries: the type of that key and the types
+    // attached to it, or every type for -1. Incomplete types of the list get their French name
+    // and statistics; types it lacks (attached ones, mounts) are appended, complete. 0, after
+    // reporting it, when the read fails or a type to complete is no longer stored: the list is
+    // then left as it was.
+    int CompleteUnitTypes(CItemList<CUnitType*>& types, int typeId = -1);
+    // The races that have unit types, whatever their kind.
+    int LoadUnitTypeRaces(CIdList& raceIds);
     int LoadUnitTypesByParent(int parentId, CItemList<CUnitType*>& types);
 
     // Armies.

@@ -44,6 +44,8 @@ public:
 
 protected:
     void CopyStats(CUnitStats& stats) const;
+    // A field by its place in a statement that names its columns: no name to look for.
+    QVariant ValueAt(int index) const { return m_query.value(index); }
 
 private:
     QVariant Value(const char* column) const;
