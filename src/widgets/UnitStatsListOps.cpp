@@ -27,15 +27,19 @@ constexpr int kTypeStatsOffset = 2;
 constexpr int kFirstColumnMargin = 96;
 constexpr int kColumnMargin = 24;
 
-// The width of a cell's text in the list's font. Shaping a text costs more than the rest of a
+// The widths of cells' texts in the list's font. Shaping a text costs more than the rest of a
 // row, and an army's cells repeat the same few values, so each is measured once per font.
-int TextWidth(const QFont& font, const QString& text) {
+QHash<QString, int>& TextWidths(const QFont& font) {
     static QFont measured;
     static QHash<QString, int> widths;
     if (font != measured || widths.size() > 20000) {
         measured = font;
         widths.clear();
     }
+    return widths;
+}
+
+int TextWidth(QHash<QString, int>& widths, const QFont& font, const QString& text) {
     const auto found = widths.constFind(text);
     if (found != widths.constEnd())
         return *found;
@@ -144,12 +148,13 @@ void FitColumnsToRow(CUnitStatsList& list, int row) {
     const QTreeWidgetItem* item = list.topLevelItem(row);
     if (!item)
         return;
-    const QFont font = list.font();
+    const QFont& font = list.font();
+    QHash<QString, int>& widths = TextWidths(font);
     for (int column = 0; column < list.columnCount(); ++column) {
         const int margin = column == 0 ? kFirstColumnMargin : kColumnMargin;
         // A cell's own icon takes room beside its text (the first column's is in its margin).
         const bool icon = column > 0 && !item->icon(column).isNull();
-        const int needed = TextWidth(font, item->text(column)) + margin +
+        const int needed = TextWidth(widths, font, item->text(column)) + margin +
                            (icon ? list.iconSize().width() + kColumnMargin / 4 : 0);
         if (list.columnWidth(column) < needed)
             list.setColumnWidth(column, needed);
