@@ -180,7 +180,11 @@ int CUnitStatsList::IndentOf(int row) const {
 
 void CUnitStatsList::SetIndent(int row, int indent) {
     if (QTreeWidgetItem* item = topLevelItem(row))
-        item->setData(0, kIndentRole, indent);
+        SetItemIndent(item, indent);
+}
+
+void CUnitStatsList::SetItemIndent(QTreeWidgetItem* item, int indent) {
+    item->setData(0, kIndentRole, indent);
 }
 
 void CUnitStatsList::ScrollToItemLater(QTreeWidgetItem* item) {

@@ -60,6 +60,7 @@ public:
 
     int IndentOf(int row) const;
     void SetIndent(int row, int indent);
+    static void SetItemIndent(QTreeWidgetItem* item, int indent);
 
     // Brings the row into view before the next paint, once the rows inserted or taken since
     // are laid out: scrolling at once would lay out every row for it, and again for each edit.
