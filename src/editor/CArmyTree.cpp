@@ -4,6 +4,7 @@
 #include "model/CArmy.h"
 #include "widgets/CImageList.h"
 #include "widgets/CTreeDropTarget.h"
+#include "widgets/CUnitStatsList.h"
 
 #include <QSignalBlocker>
 #include <QTreeWidgetItemIterator>
@@ -22,6 +23,7 @@ void SetBold(QTreeWidgetItem* item, bool bold) {
 
 CArmyTree::CArmyTree(const CImageList* images, QWidget* parent)
     : CDragTreeWidget(parent), m_pImages(images) {
+    setItemDelegate(new CLaidOutTextDelegate(this));
     connect(this, &QTreeWidget::itemCollapsed, this,
             [this](QTreeWidgetItem* item) { m_collapsedKeys.insert(UnitOf(item)->IdUnite); });
     connect(this, &QTreeWidget::itemExpanded, this,

@@ -151,9 +151,11 @@ void CArmyView::RefreshList() {
     const QSignalBlocker blocker(m_pList);
     m_pList->setUpdatesEnabled(false);
     m_pList->clear();
+    QList<CUnitRow> rows;
+    rows.reserve(army.Units().GetCount());
     for (CArmyUnit* unit : army.Units())
-        AddUnitRow(*m_pList, unit, GetUnitKindImageByHierarchy(unit->Hierarchie), army.Depth(*unit),
-                   -1);
+        rows.append({unit, GetUnitKindImageByHierarchy(unit->Hierarchie), army.Depth(*unit)});
+    AppendUnitRows(*m_pList, rows);
     m_pList->setUpdatesEnabled(true);
     // The tree's selection shows in the new rows too.
     OnTreeSelectionChanged();

@@ -1,10 +1,35 @@
 #pragma once
 
+#include <QHash>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 class CArmyUnit;
 class CImageList;
 class CUnitType;
+
+// Draws cells as the style does, but a one-line text that fits from glyphs laid out once per
+// text and font: laying out a cell's text costs more than the rest of it, and a view's cells
+// repeat few values from one paint to the next.
+class CLaidOutTextDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+protected:
+    // Draws an option initStyleOption filled.
+    void PaintItem(QPainter* painter, QStyleOptionViewItem& option) const;
+
+private:
+    struct Laid {
+        QStaticText text;
+        int width = 0;
+    };
+    const Laid& LaidOut(const QFont& font, const QString& text) const;
+    mutable QHash<QString, QHash<QString, Laid>> m_laid;
+};
 
 // The report-style list of units shown by every screen: one flat row per unit, holding the
 // address of the record it shows. The army hierarchy is shown by indenting the first column.
@@ -35,6 +60,7 @@ public:
 
     int IndentOf(int row) const;
     void SetIndent(int row, int indent);
+    static void SetItemIndent(QTreeWidgetItem* item, int indent);
 
     // Brings the row into view before the next paint, once the rows inserted or taken since
     // are laid out: scrolling at once would lay out every row for it, and again for each edit.

@@ -11,6 +11,8 @@
 #include <QFontMetrics>
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kColumnWidth = 50;
@@ -27,15 +29,19 @@ constexpr int kTypeStatsOffset = 2;
 constexpr int kFirstColumnMargin = 96;
 constexpr int kColumnMargin = 24;
 
-// The width of a cell's text in the list's font. Shaping a text costs more than the rest of a
+// The widths of cells' texts in the list's font. Shaping a text costs more than the rest of a
 // row, and an army's cells repeat the same few values, so each is measured once per font.
-int TextWidth(const QFont& font, const QString& text) {
+QHash<QString, int>& TextWidths(const QFont& font) {
     static QFont measured;
     static QHash<QString, int> widths;
     if (font != measured || widths.size() > 20000) {
         measured = font;
         widths.clear();
     }
+    return widths;
+}
+
+int TextWidth(QHash<QString, int>& widths, const QFont& font, const QString& text) {
     const auto found = widths.constFind(text);
     if (found != widths.constEnd())
         return *found;
@@ -92,6 +98,37 @@ void SetUnitCells(const CUnitStatsList& list, QTreeWidgetItem* item, const CArmy
     item->setText(kUnitStatsOffset + kStatColumnCount, FormatNotesText(unit));
 }
 
+QTreeWidgetItem* NewUnitItem(const CUnitStatsList& list, CArmyUnit* unit, int image, int indent) {
+    auto* item = new QTreeWidgetItem;
+    SetCellIcon(item, 0, ImageOf(list, image));
+    SetUnitCells(list, item, *unit);
+    CUnitStatsList::SetItemData(item, unit);
+    CUnitStatsList::SetItemIndent(item, indent);
+    return item;
+}
+
+// Raises needed to the width each column needs for the item's texts and icons.
+void AddNeededWidths(const CUnitStatsList& list, const QTreeWidgetItem& item, QList<int>& needed) {
+    const QFont& font = list.font();
+    QHash<QString, int>& widths = TextWidths(font);
+    const int iconWidth = list.iconSize().width() + kColumnMargin / 4;
+    for (int column = 0; column < needed.size(); ++column) {
+        const int margin = column == 0 ? kFirstColumnMargin : kColumnMargin;
+        // A cell's own icon takes room beside its text (the first column's is in its margin).
+        const bool icon = column > 0 && !item.icon(column).isNull();
+        needed[column] = std::max(needed.at(column), TextWidth(widths, font, item.text(column)) +
+                                                         margin + (icon ? iconWidth : 0));
+    }
+}
+
+// Widens the columns narrower than needed; a column is never narrowed.
+void Widen(CUnitStatsList& list, const QList<int>& needed) {
+    for (int column = 0; column < needed.size(); ++column) {
+        if (list.columnWidth(column) < needed.at(column))
+            list.setColumnWidth(column, needed.at(column));
+    }
+}
+
 } // namespace
 
 void InsertUnitColumns(CUnitStatsList& list) {
@@ -111,14 +148,21 @@ void InsertStatColumns(CUnitStatsList& list, bool withRaceAndName) {
 int AddUnitRow(CUnitStatsList& list, CArmyUnit* unit, int image, int indent, int position) {
     const int count = list.topLevelItemCount();
     const int row = position < 0 || position > count ? count : position;
-    auto* item = new QTreeWidgetItem;
-    SetCellIcon(item, 0, ImageOf(list, image));
-    SetUnitCells(list, item, *unit);
-    CUnitStatsList::SetItemData(item, unit);
-    list.insertTopLevelItem(row, item);
-    list.SetIndent(row, indent);
+    list.insertTopLevelItem(row, NewUnitItem(list, unit, image, indent));
     FitColumnsToRow(list, row);
     return row;
+}
+
+void AppendUnitRows(CUnitStatsList& list, const QList<CUnitRow>& rows) {
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows.size());
+    QList<int> needed(list.columnCount(), 0);
+    for (const CUnitRow& row : rows) {
+        items.append(NewUnitItem(list, row.unit, row.image, row.indent));
+        AddNeededWidths(list, *items.last(), needed);
+    }
+    list.addTopLevelItems(items);
+    Widen(list, needed);
 }
 
 void UpdateUnitRow(CUnitStatsList& list, CArmyUnit* unit, int row) {
@@ -144,14 +188,7 @@ void FitColumnsToRow(CUnitStatsList& list, int row) {
     const QTreeWidgetItem* item = list.topLevelItem(row);
     if (!item)
         return;
-    const QFont font = list.font();
-    for (int column = 0; column < list.columnCount(); ++column) {
-        const int margin = column == 0 ? kFirstColumnMargin : kColumnMargin;
-        // A cell's own icon takes room beside its text (the first column's is in its margin).
-        const bool icon = column > 0 && !item->icon(column).isNull();
-        const int needed = TextWidth(font, item->text(column)) + margin +
-                           (icon ? list.iconSize().width() + kColumnMargin / 4 : 0);
-        if (list.columnWidth(column) < needed)
-            list.setColumnWidth(column, needed);
-    }
+    QList<int> needed(list.columnCount(), 0);
+    AddNeededWidths(list, *item, needed);
+    Widen(list, needed);
 }
