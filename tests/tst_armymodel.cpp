@@ -1,10 +1,6 @@
+#include "ArmyFixture.h"
 #include "StoredArmy.h"
-#include "TestData.h"
-#include "TestDataSource.h"
-#include "core/MessageBox.h"
 #include "model/ArmyProblems.h"
-#include "model/CArmy.h"
-#include "model/CArmyHistory.h"
 
 #include <QtTest>
 
@@ -22,16 +18,9 @@ struct Baseline {
 
 // The army model against a real data source, without any window: its rules, and that
 // every editing operation is stored whole or not at all, however it is cut short.
-class TestArmyModel : public QObject {
+class TestArmyModel : public ArmyFixture {
     Q_OBJECT
 
-    std::unique_ptr<TestDataSource> m_source;
-    CItemList<CUnitType*> m_types;
-    std::unique_ptr<MessageRecorder> m_messages;
-    std::unique_ptr<CArmyHistory> m_history;
-
-    const CUnitType& Warlord() const { return *TypeNamed(m_types, "T3 Orc warlord"); }
-    QList<const CUnitType*> Types(const QString& name) const { return WithAttached(m_types, name); }
     static QStringList Stored(int armyId) {
         return StoredArmyLines(CArmyDatabase::Instance(), armyId);
     }
@@ -105,20 +94,8 @@ class TestArmyModel : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QString failure;
-        m_source = TestDataSource::OpenSmallCatalogue(&failure);
-        QVERIFY2(m_source, qPrintable(failure));
-        QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
-        m_messages = std::make_unique<MessageRecorder>();
-        m_history = std::make_unique<CArmyHistory>(CArmy::Instance());
-    }
-
-    void cleanup() {
-        CArmyDatabase::Instance().SetStatementHook({});
-        CArmy::Instance().Close();
-        m_messages->Clear();
-    }
+    void initTestCase() { OpenCatalogue(); }
+    void cleanup() { CloseArmy(); }
 
     void everyEditIsStoredWholeOrNotAtAll() {
         using Run = std::function<void(CArmy&, Baseline&)>;

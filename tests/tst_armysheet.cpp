@@ -1,25 +1,18 @@
-#include "TestData.h"
-#include "TestDataSource.h"
-#include "core/MessageBox.h"
+#include "ArmyFixture.h"
 #include "data/CArmyDatabase.h"
 #include "data/CUnitType.h"
 #include "editor/SheetPrinter.h"
 #include "export/ArmySheet.h"
-#include "model/CArmy.h"
 
 #include <QProcess>
 #include <QtTest>
 
 // The army sheet written as a PDF, read back as text the way a reader's tools would.
-class TestArmySheet : public QObject {
+class TestArmySheet : public ArmyFixture {
     Q_OBJECT
 
-    std::unique_ptr<TestDataSource> m_source;
-    CItemList<CUnitType*> m_types;
-    std::unique_ptr<MessageRecorder> m_messages;
     QTemporaryDir m_dir;
 
-    const CUnitType* Type(const QString& name) const { return TypeNamed(m_types, name); }
     // The PDF's text, of one page or of all (page 0).
     static QString PdfText(const QString& path, int page = 0) {
         QProcess extract;
@@ -49,17 +42,8 @@ class TestArmySheet : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QString failure;
-        m_source = TestDataSource::OpenSmallCatalogue(&failure);
-        QVERIFY2(m_source, qPrintable(failure));
-        QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
-        m_messages = std::make_unique<MessageRecorder>();
-    }
-    void cleanup() {
-        if (CArmy::Instance().IsOpen())
-            CArmy::Instance().Close();
-    }
+    void initTestCase() { OpenCatalogue(); }
+    void cleanup() { CloseArmy(); }
 
     void theSheetHoldsEveryMemberAndTheTotals() {
         CArmy& army = NewArmy(QStringLiteral("Horde <du> « Croc »"), 200, Type("T3 Orc warlord"));

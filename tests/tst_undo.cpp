@@ -1,10 +1,6 @@
+#include "ArmyFixture.h"
 #include "StoredArmy.h"
-#include "TestData.h"
-#include "TestDataSource.h"
-#include "core/MessageBox.h"
 #include "core/StringTable.h"
-#include "model/CArmy.h"
-#include "model/CArmyHistory.h"
 
 #include <QtTest>
 
@@ -13,17 +9,11 @@
 // Undo and redo of the army's edits, on a real data source: each brings the stored army back
 // exactly (keys aside), and the history never outlives what it saw. That an undo is stored in
 // one transaction is the army model test's, for every edit.
-class TestUndo : public QObject {
+class TestUndo : public ArmyFixture {
     Q_OBJECT
 
-    std::unique_ptr<TestDataSource> m_source;
-    CItemList<CUnitType*> m_types;
-    std::unique_ptr<MessageRecorder> m_messages;
-    std::unique_ptr<CArmyHistory> m_history;
     int m_serial = 0;
 
-    const CUnitType& Warlord() const { return *TypeNamed(m_types, "T3 Orc warlord"); }
-    QList<const CUnitType*> Types(const QString& name) const { return WithAttached(m_types, name); }
     static CArmyUnit* Member(const char* typeName) {
         for (CArmyUnit* unit : CArmy::Instance().Units()) {
             if (unit->NomUnitType == QLatin1String(typeName))
@@ -51,20 +41,8 @@ class TestUndo : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QString failure;
-        m_source = TestDataSource::OpenSmallCatalogue(&failure);
-        QVERIFY2(m_source, qPrintable(failure));
-        QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
-        m_messages = std::make_unique<MessageRecorder>();
-        m_history = std::make_unique<CArmyHistory>(CArmy::Instance());
-    }
-
-    void cleanup() {
-        CArmyDatabase::Instance().SetStatementHook({});
-        CArmy::Instance().Close();
-        m_messages->Clear();
-    }
+    void initTestCase() { OpenCatalogue(); }
+    void cleanup() { CloseArmy(); }
 
     void everyEditUndoneAndRedoneIsStoredExactly() {
         CArmy& army = CArmy::Instance();

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "TestData.h"
+#include "TestDataSource.h"
+#include "core/MessageBox.h"
+#include "model/CArmy.h"
+#include "model/CArmyHistory.h"
+
+#include <QtTest>
+
+// What the army's tests without a window start from: the program's connection on the small
+// catalogue, its unit types, the messages recorded and the open army's history kept.
+class ArmyFixture : public QObject {
+protected:
+    std::unique_ptr<TestDataSource> m_source;
+    CItemList<CUnitType*> m_types;
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<CArmyHistory> m_history;
+
+    const CUnitType* Type(const QString& name) const { return TypeNamed(m_types, name); }
+    const CUnitType& Warlord() const { return *Type(QStringLiteral("T3 Orc warlord")); }
+    QList<const CUnitType*> Types(const QString& name) const { return WithAttached(m_types, name); }
+
+    // For initTestCase: a failure here fails the whole test case.
+    void OpenCatalogue() {
+        QString failure;
+        m_source = TestDataSource::OpenSmallCatalogue(&failure);
+        QVERIFY2(m_source, qPrintable(failure));
+        QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
+        m_messages = std::make_unique<MessageRecorder>();
+        m_history = std::make_unique<CArmyHistory>(CArmy::Instance());
+    }
+    // For cleanup: a failed check must leave no hook, army or message to the next test.
+    void CloseArmy() {
+        CArmyDatabase::Instance().SetStatementHook({});
+        CArmy::Instance().Close();
+        m_messages->Clear();
+    }
+};
