@@ -732,7 +732,9 @@ int MemoryChild(const QString& side, int army) {
         frame.OpenArmy(army);
         QApplication::processEvents();
         std::printf("%ld\n", PeakKilobytes());
-        return CArmy::Instance().Units().GetCount() == 1000 ? 0 : 1;
+        const bool whole = CArmy::Instance().Units().GetCount() == 1000;
+        CArmyDatabase::Instance().CloseDatabase();
+        return whole ? 0 : 1;
     }
     const auto window = BareWindow();
     QSqlDatabase db = OwnConnection(QStringLiteral("floor"));
@@ -894,6 +896,8 @@ int main(int argc, char** argv) {
     }
     PrintTable(medians, Median(program), Median(floor));
     g_frame.reset();
+    // Its kept statements go before the application closes the connections.
+    CArmyDatabase::Instance().CloseDatabase();
     g_data.reset();
     return 0;
 }
