@@ -87,6 +87,8 @@ private slots:
             QStringList found;
             for (const CUnitType* type : list) {
                 QStringList cells{QString::number(type->ArmyTypeId), type->NomGB};
+                // What the tree groups by, the same whether read whole or in summary.
+                cells << QString::number(type->IdRace) << QString::number(type->CombatantType);
                 if (type->m_bComplete) {
                     cells << QString::number(type->ArmyTypeIdParent) << type->NomFR;
                     for (const CStatField& field : kStatFields)
@@ -100,10 +102,10 @@ private slots:
         const QStringList whole = typeRows(types);
         CItemList<CUnitType*> shown, gone;
         QCOMPARE(m_db->LoadUnitTypeSummaries(shown) + m_db->LoadUnitTypeSummaries(gone), 2);
-        QCOMPARE(
-            typeRows(shown),
-            (QStringList{"1,T1 Wolf riders", "2,T2 One-eyed brute", "3,T3 Orc warlord",
-                         "5,T5 Warriors", "6,T6 Rock lobber", "20,Iron cannon", "23,Dwarf lord"}));
+        QCOMPARE(typeRows(shown), (QStringList{"1,T1 Wolf riders,13,2", "2,T2 One-eyed brute,13,3",
+                                               "3,T3 Orc warlord,13,1", "5,T5 Warriors,13,2",
+                                               "6,T6 Rock lobber,13,6", "20,Iron cannon,11,6",
+                                               "23,Dwarf lord,11,1"}));
         QCOMPARE(m_db->CompleteUnitTypes(shown, 20), 1);
         QStringList expected = typeRows(gone);
         expected[5] = whole[0];
