@@ -60,7 +60,7 @@ void CLaidOutTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
 
 const CLaidOutTextDelegate::Laid& CLaidOutTextDelegate::LaidOut(const QFont& font,
                                                                 const QString& text) const {
-    QHash<QString, Laid>& texts = m_laid[font.key()];
+    QHash<QString, Laid>& texts = m_laid[font];
     if (texts.size() > 20000)
         texts.clear();
     auto found = texts.find(text);

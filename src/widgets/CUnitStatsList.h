@@ -28,7 +28,7 @@ private:
         int width = 0;
     };
     const Laid& LaidOut(const QFont& font, const QString& text) const;
-    mutable QHash<QString, QHash<QString, Laid>> m_laid;
+    mutable QHash<QFont, QHash<QString, Laid>> m_laid;
 };
 
 // The report-style list of units shown by every screen: one flat row per unit, holding the
