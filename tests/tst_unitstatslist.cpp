@@ -3,12 +3,15 @@
 #include "core/Resources.h"
 #include "data/CArmyUnit.h"
 #include "data/CUnitType.h"
+#include "widgets/CBandedStyle.h"
 #include "widgets/CImageList.h"
 #include "widgets/CPictureStatic.h"
 #include "widgets/CUnitStatsList.h"
 #include "widgets/StatImageList.h"
 #include "widgets/UnitStatsListOps.h"
 
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 #include <QtTest>
 
@@ -193,6 +196,36 @@ private slots:
         panel.SetBitmap(150);
         panel.SetBitmap(99999);
         QVERIFY(panel.BitmapId() == 99999 && panel.Bitmap().isNull());
+    }
+
+    void scrollBarsDrawnInPiecesAsTheStyleDrawsThem() {
+        // Tall bars are drawn in pieces, short and horizontal ones whole: every pixel as the
+        // style alone draws it, wherever the handle stands and whatever the length.
+        const std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("fusion")));
+        CBandedStyle pieces(QStringLiteral("fusion"));
+        const auto shot = [](QStyle* style, Qt::Orientation orientation, int length, int value) {
+            QScrollBar bar(orientation);
+            bar.setStyle(style);
+            bar.setRange(0, 100);
+            bar.setPageStep(30);
+            bar.setValue(value);
+            bar.resize(orientation == Qt::Vertical ? QSize(16, length) : QSize(length, 16));
+            QImage image(bar.size(), QImage::Format_RGB32);
+            image.fill(Qt::red);
+            bar.render(&image);
+            return image;
+        };
+        for (const Qt::Orientation orientation : {Qt::Vertical, Qt::Horizontal}) {
+            for (const int length : {30, 41, 80, 121, 700}) {
+                for (const int value : {0, 37, 100}) {
+                    const QImage expected = shot(plain.get(), orientation, length, value);
+                    QVERIFY2(
+                        shot(&pieces, orientation, length, value) == expected,
+                        qPrintable(
+                            QStringLiteral("%1 %2 %3").arg(orientation).arg(length).arg(value)));
+                }
+            }
+        }
     }
 };
 

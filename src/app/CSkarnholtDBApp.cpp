@@ -10,6 +10,7 @@
 #include "data/CArmyDatabase.h"
 #include "model/CArmy.h"
 #include "model/DataErrorMessages.h"
+#include "widgets/CBandedStyle.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,6 +20,7 @@ CSkarnholtDBApp::CSkarnholtDBApp(int& argc, char** argv) : QApplication(argc, ar
     setApplicationName(BuiltInResString(kAppTitleId));
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     MessageBox::SetDefaultSink(&m_messageBoxes);
+    InstallBandedStyle();
     ShowDataErrorsAsMessages(CArmyDatabase::Instance());
 }
 
