@@ -7,8 +7,16 @@
 
 namespace {
 
-// Lines per piece: under the engine's 96 even where a piece holds both edges.
+// Lines per piece: under the engine's 96 even where a piece holds two edges.
 constexpr int kPieceLines = 40;
+
+// Drawing into an image and copying it gives what drawing in place would: it was seen to at
+// one device pixel a point, with nothing turned, faded or blended otherwise.
+bool CopiesFaithfully(const QPainter* painter) {
+    return painter->device() && painter->device()->devicePixelRatio() == 1.0 &&
+           painter->transform().isIdentity() && painter->opacity() == 1.0 &&
+           painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+}
 
 } // namespace
 
@@ -17,26 +25,45 @@ CBandedStyle::CBandedStyle(const QString& key) : QProxyStyle(key) {}
 void CBandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                       QPainter* painter, const QWidget* widget) const {
     const QRect rect = option->rect;
-    // Only where drawing into an image and copying it was seen to give the same pixels as
-    // drawing in place: upright bars, at one device pixel a point. (Cut across, a horizontal
-    // bar's edge lines end elsewhere and the style's corner pixels come out darker.)
+    // Upright bars only: cut across, a horizontal bar's handle comes out with darker corners.
     if (control != CC_ScrollBar || rect.height() <= kPieceLines || rect.height() < rect.width() ||
-        !painter->device() || painter->device()->devicePixelRatio() != 1.0 ||
-        !painter->transform().isIdentity() || painter->opacity() != 1.0 ||
-        painter->compositionMode() != QPainter::CompositionMode_SourceOver) {
+        !CopiesFaithfully(painter)) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
-    if (m_piece.size() != QSize(rect.width(), kPieceLines))
-        m_piece = QImage(rect.width(), kPieceLines, QImage::Format_ARGB32_Premultiplied);
-    for (int top = rect.top(); top <= rect.bottom(); top += kPieceLines) {
-        const QPoint at(rect.left(), top);
+    DrawInPieces(painter, rect, false, [&](QPainter* inPiece) {
+        QProxyStyle::drawComplexControl(control, option, inPiece, widget);
+    });
+}
+
+void CBandedStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    const QRect rect = option->rect;
+    if (element != CE_ToolBar || qMax(rect.width(), rect.height()) <= kPieceLines ||
+        !CopiesFaithfully(painter)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    DrawInPieces(painter, rect, rect.width() >= rect.height(), [&](QPainter* inPiece) {
+        QProxyStyle::drawControl(element, option, inPiece, widget);
+    });
+}
+
+void CBandedStyle::DrawInPieces(QPainter* painter, const QRect& rect, bool alongWidth,
+                                const std::function<void(QPainter*)>& draw) const {
+    const QSize size =
+        alongWidth ? QSize(kPieceLines, rect.height()) : QSize(rect.width(), kPieceLines);
+    if (m_piece.size() != size)
+        m_piece = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    const int end = alongWidth ? rect.right() : rect.bottom();
+    for (int from = alongWidth ? rect.left() : rect.top(); from <= end; from += kPieceLines) {
+        const QPoint at = alongWidth ? QPoint(from, rect.top()) : QPoint(rect.left(), from);
         m_piece.fill(Qt::transparent);
         {
             QPainter inPiece(&m_piece);
             inPiece.setRenderHints(painter->renderHints());
             inPiece.translate(-at);
-            QProxyStyle::drawComplexControl(control, option, &inPiece, widget);
+            draw(&inPiece);
         }
         painter->drawImage(at, m_piece);
     }
