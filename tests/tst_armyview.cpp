@@ -13,6 +13,7 @@
 #include "widgets/CUnitStatsList.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QtTest>
 
 // The army view in the main window on a real data source: the player's gestures reach the army,
@@ -196,6 +197,26 @@ private slots:
         army.SetProperties(army.GetName(), 50);
         QCOMPARE(m_view->BudgetStrip()->Texts().last(), QStringLiteral("Rest -280"));
         QCOMPARE(m_view->BudgetStrip()->RestColour(), QColor(255, 0, 0));
+
+        // A member added below what the tree shows is in view there by the next paint; chosen,
+        // its row is in view in the list.
+        for (int i = 0; i < 40; ++i)
+            AddUnder("T3", "T2 One-eyed brute");
+        QApplication::processEvents();
+        const CArmyUnit* added = army.Units().GetTail();
+        const auto inView = [](QTreeWidget* view, QTreeWidgetItem* item) {
+            const QRect shown = view->visualItemRect(item);
+            return item && view->verticalScrollBar()->value() > 0 && shown.top() >= 0 &&
+                   shown.bottom() < view->viewport()->height();
+        };
+        QTreeWidgetItem* item = nullptr;
+        for (QTreeWidgetItemIterator it(m_view->Tree()); *it && !item; ++it)
+            item = CArmyTree::UnitOf(*it) == added ? *it : nullptr;
+        QVERIFY(inView(m_view->Tree(), item));
+        m_view->Tree()->setCurrentItem(item);
+        QApplication::processEvents();
+        QCOMPARE(m_view->List()->UnitAt(added->IdVisual), added);
+        QVERIFY(inView(m_view->List(), m_view->List()->topLevelItem(added->IdVisual)));
     }
 
     void deletesAskWhereTheyTakeMoreAndUndoBringsBack() {

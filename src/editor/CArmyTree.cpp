@@ -225,22 +225,5 @@ void CArmyTree::Settle(const CArmyUnit* focus, bool select) {
     if (selected)
         m_selectedKey = UnitOf(selected)->IdUnite;
     if (QTreeWidgetItem* shown = focus ? m_items.value(focus) : nullptr)
-        ScrollToItemLater(shown);
-}
-
-void CArmyTree::ScrollToItemLater(QTreeWidgetItem* item) {
-    m_scrollTo = indexFromItem(item);
-    // Queued calls run before the paint, which waits at a lower priority.
-    if (!m_bScrollPosted && m_scrollTo.isValid()) {
-        m_bScrollPosted = true;
-        QMetaObject::invokeMethod(this, &CArmyTree::ScrollToPending, Qt::QueuedConnection);
-    }
-}
-
-void CArmyTree::ScrollToPending() {
-    m_bScrollPosted = false;
-    // An item taken away since (or the tree emptied) leaves nothing to show.
-    if (m_scrollTo.isValid())
-        scrollTo(m_scrollTo);
-    m_scrollTo = QPersistentModelIndex();
+        m_scroll.Request(indexFromItem(shown));
 }

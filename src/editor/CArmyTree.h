@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/CDeferredScroll.h"
 #include "widgets/CDragTreeWidget.h"
 
 #include <QHash>
@@ -42,10 +43,6 @@ public:
     QTreeWidgetItem* WarchiefItem() const { return m_pWarchiefItem; }
 
 private:
-    // Brings the item into view before the next paint, once the items an edit inserted or took
-    // are laid out: scrolling at once would lay out the whole tree for it.
-    void ScrollToItemLater(QTreeWidgetItem* item);
-    void ScrollToPending();
     QTreeWidgetItem* NewItem(CArmyUnit* unit) const;
     // Puts the item under its leader's, among the leader's other items in army order.
     bool PlaceItem(const CArmy& army, CArmyUnit* unit, QTreeWidgetItem* item);
@@ -59,6 +56,5 @@ private:
     // Keys of the members the player collapsed, and of the one selected.
     QSet<int> m_collapsedKeys;
     int m_selectedKey = -1;
-    QPersistentModelIndex m_scrollTo;
-    bool m_bScrollPosted = false;
+    CDeferredScroll m_scroll{*this};
 };

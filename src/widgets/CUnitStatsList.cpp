@@ -186,20 +186,3 @@ void CUnitStatsList::SetIndent(int row, int indent) {
 void CUnitStatsList::SetItemIndent(QTreeWidgetItem* item, int indent) {
     item->setData(0, kIndentRole, indent);
 }
-
-void CUnitStatsList::ScrollToItemLater(QTreeWidgetItem* item) {
-    m_scrollTo = indexFromItem(item);
-    // Queued calls run before the paint, which waits at a lower priority.
-    if (!m_bScrollPosted && m_scrollTo.isValid()) {
-        m_bScrollPosted = true;
-        QMetaObject::invokeMethod(this, &CUnitStatsList::ScrollToPending, Qt::QueuedConnection);
-    }
-}
-
-void CUnitStatsList::ScrollToPending() {
-    m_bScrollPosted = false;
-    // A row taken away since leaves nothing to show.
-    if (m_scrollTo.isValid())
-        scrollTo(m_scrollTo);
-    m_scrollTo = QPersistentModelIndex();
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CDeferredScroll.h"
+
 #include <QHash>
 #include <QStaticText>
 #include <QStyledItemDelegate>
@@ -62,16 +64,12 @@ public:
     void SetIndent(int row, int indent);
     static void SetItemIndent(QTreeWidgetItem* item, int indent);
 
-    // Brings the row into view before the next paint, once the rows inserted or taken since
-    // are laid out: scrolling at once would lay out every row for it, and again for each edit.
-    void ScrollToItemLater(QTreeWidgetItem* item);
+    // Brings the row into view before the next paint.
+    void ScrollToItemLater(QTreeWidgetItem* item) { m_scroll.Request(indexFromItem(item)); }
 
 private:
     class CIndentDelegate;
 
-    void ScrollToPending();
-
     const CImageList* m_pImages = nullptr;
-    QPersistentModelIndex m_scrollTo;
-    bool m_bScrollPosted = false;
+    CDeferredScroll m_scroll{*this};
 };
