@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -74,18 +76,23 @@ void InsertUnit(benchmark::State& state) {
 }
 BENCHMARK(InsertUnit)->Unit(benchmark::kMillisecond);
 
-void UpdateAllUnitOrders(benchmark::State& state) {
+// Every member's place turned around: the worst case, each one set by its key.
+void StoreUnitPlaces(benchmark::State& state) {
     Fixture& f = Shared();
     const int army = StoreArmy(f, static_cast<int>(state.range(0)));
     CItemList<CArmyUnit*> units;
     f.db.LoadArmyUnits(army, units);
+    QList<CUnitPlace> places;
+    for (const CArmyUnit* unit : units)
+        places.append({unit->IdUnite, unit->IdVisual, units.GetCount() - 1 - unit->IdVisual,
+                       unit->IdLeader, false});
     for (auto _ : state) {
-        for (CArmyUnit* unit : units)
-            unit->IdVisual = units.GetCount() - unit->IdVisual;
-        benchmark::DoNotOptimize(f.db.UpdateAllUnitOrders(units));
+        benchmark::DoNotOptimize(f.db.StoreUnitPlaces(army, places));
+        for (CUnitPlace& place : places)
+            std::swap(place.from, place.to);
     }
 }
-BENCHMARK(UpdateAllUnitOrders)->Arg(30)->Arg(300)->Unit(benchmark::kMillisecond);
+BENCHMARK(StoreUnitPlaces)->Arg(30)->Arg(300)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -83,9 +83,17 @@ CArmyDatabase& CArmyDatabase::Instance() {
 }
 
 int CArmyDatabase::OpenDatabase() {
+    // Keys kept are another server's, or another database's.
+    ForgetSpareUnitKeys();
     // The program's own login first; then the data source's (a club server names its player's
     // user there, and the password comes from the environment or ~/.pgpass).
-    return Open(QString::fromLatin1(kDataSourceName),
+    // Each statement a club's server runs is a round trip. An edit is rolled back whole on any
+    // error, so the PostgreSQL driver need not guard each statement with a savepoint of its own
+    // (Protocol=7.4-1); and it sends a statement with its values in one message, with the
+    // BEGIN before it, rather than preparing, describing and freeing it in three more
+    // (UseServerSidePrepare=0). Other drivers ignore both words.
+    return Open(QString::fromLatin1(kDataSourceName) +
+                    QStringLiteral(";Protocol=7.4-1;UseServerSidePrepare=0"),
                 {{QStringLiteral("admin"), QStringLiteral("qx")}, {QString(), QString()}})
                ? 1
                : 0;
@@ -176,6 +184,19 @@ int CArmyDatabase::LastInsertedKey(CTransaction& work, const QString& table,
     else if (!key.isValid() && IsPlainName(table) && IsPlainName(column))
         key = work.Scalar(QStringLiteral("SELECT Max(%1) AS Id FROM %2").arg(column, table));
     return key.isValid() ? LeadingInteger(key.toString()) : -1;
+}
+
+int CArmyDatabase::InsertReturningKey(CTransaction& work, const QString& sql,
+                                      const QVariantList& values, const QString& table,
+                                      const QString& column) {
+    // The key comes back with the insert, one round trip less to a club's server. (The SQLite
+    // driver tells no rows of an INSERT ... RETURNING.)
+    if (IsPostgreSql() && IsPlainName(column)) {
+        const QVariant key = work.Scalar(sql + QStringLiteral(" RETURNING ") + column, values);
+        return key.isValid() ? LeadingInteger(key.toString()) : -1;
+    }
+    work.Insert(sql, values);
+    return work.Ok() ? LastInsertedKey(work, table, column) : -1;
 }
 
 // ---- Catalogue and races
@@ -274,12 +295,11 @@ int CArmyDatabase::InsertArmy(int raceId, const QString& name, int budget, CArmy
     if (!TextsFit({{name, CDataError::Kind::NameTooLong}}))
         return 0;
     CTransaction work(*this);
-    work.Insert(QStringLiteral(
-                    "INSERT INTO ArmeeDef (Nom,NombrePointMax,CoutTotal,IdRace) VALUES (?,?,0,?)"),
-                {Text(name), budget, raceId});
-    const int key =
-        work.Ok() ? LastInsertedKey(work, QStringLiteral("ArmeeDef"), QStringLiteral("IdArmee"))
-                  : -1;
+    const int key = InsertReturningKey(
+        work,
+        QStringLiteral(
+            "INSERT INTO ArmeeDef (Nom,NombrePointMax,CoutTotal,IdRace) VALUES (?,?,0,?)"),
+        {Text(name), budget, raceId}, QStringLiteral("ArmeeDef"), QStringLiteral("IdArmee"));
     int result = work.Commit();
     // Read back by key: a name may be shared by several armies.
     if (result && header)
@@ -358,40 +378,103 @@ int CArmyDatabase::LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units) {
 }
 
 int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
-    if (!TextsFit({{unit.Nom, CDataError::Kind::NameTooLong},
-                   {unit.NomUnitType, CDataError::Kind::NameTooLong}}))
+    CTransaction work(*this);
+    const QList<int> keys = ReserveUnitKeys(1);
+    if (keys.isEmpty())
         return 0;
-    // One text for every insert, so that the statement prepared for it serves again.
-    static const QString kInsert = [] {
+    const int key = unit.IdUnite;
+    unit.IdUnite = keys.first();
+    if (!InsertUnits(armyId, {&unit}) || !work.Commit()) {
+        unit.IdUnite = key;
+        return 0;
+    }
+    return 1;
+}
+
+QList<int> CArmyDatabase::ReserveUnitKeys(int count) {
+    QList<int> keys;
+    if (count <= 0)
+        return keys;
+    CTransaction work(*this);
+    if (IsPostgreSql()) {
+        // The keys the table's own sequence gives, so that rows inserted without a key (by
+        // another program, say) never meet them. A sequence gives keys outside transactions
+        // and never twice, so a few are kept for the next adds: most then need no statement.
+        if (m_spareUnitKeys.size() < count) {
+            constexpr int kSpareKeys = 32;
+            const QVariantList read = work.Column(
+                QStringLiteral("SELECT nextval(pg_get_serial_sequence('armeecompo', 'idunite')) "
+                               "FROM generate_series(1, ?)"),
+                {count + kSpareKeys});
+            for (const QVariant& key : read) {
+                if (!key.isNull())
+                    m_spareUnitKeys << LeadingInteger(key.toString());
+            }
+            if (work.Ok() && m_spareUnitKeys.size() < count) {
+                Report(CDataError::Kind::Statement,
+                       QStringLiteral("ArmeeCompo.IdUnite has no sequence to give keys"));
+                return {};
+            }
+        }
+        if (work.Ok()) {
+            keys = m_spareUnitKeys.mid(0, count);
+            m_spareUnitKeys.remove(0, count);
+        }
+    } else {
+        // After the largest, as the back end itself gives them; the edit's first write holds
+        // the database for itself until it commits, so no other program takes them meanwhile.
+        const QVariant largest =
+            work.Scalar(QStringLiteral("SELECT COALESCE(MAX(IdUnite), 0) AS Id FROM ArmeeCompo"));
+        for (int i = 1; i <= count; ++i)
+            keys << LeadingInteger(largest.toString()) + i;
+    }
+    return work.Commit() ? keys : QList<int>();
+}
+
+int CArmyDatabase::InsertUnits(int armyId, const QList<CArmyUnit*>& units) {
+    for (const CArmyUnit* unit : units) {
+        if (!TextsFit({{unit->Nom, CDataError::Kind::NameTooLong},
+                       {unit->NomUnitType, CDataError::Kind::NameTooLong}}))
+            return 0;
+    }
+    static const QString kColumns = [] {
         QString columns =
-            QStringLiteral("IdParentUnit,IdLeader,IdArmee,IdVisual,NombreFig,Nom,Etendard,"
+            QStringLiteral("IdUnite,IdParentUnit,IdLeader,IdArmee,IdVisual,NombreFig,Nom,Etendard,"
                            "Musicien,Pc,CoutTotal,Hierarchie,NomUnitType");
         for (const CStatField& field : kStatFields)
             columns += QLatin1Char(',') + QLatin1String(field.column);
-        const qsizetype count = columns.count(QLatin1Char(',')) + 1;
-        return QStringLiteral("INSERT INTO ArmeeCompo (%1) VALUES (?%2)")
-            .arg(columns, QStringLiteral(",?").repeated(count - 1));
+        return columns;
     }();
-    QVariantList values{unit.IdParentUnit,    unit.IdLeader,   armyId,
-                        unit.IdVisual,        unit.NombreFig,  Text(unit.Nom),
-                        YesNo(unit.Etendard), unit.Musicien,   unit.Pc,
-                        unit.CoutTotal,       unit.Hierarchie, Text(unit.NomUnitType)};
-    values.reserve(values.size() + std::size(kStatFields));
-    for (const CStatField& field : kStatFields) {
-        if (field.real)
-            values << static_cast<double>(unit.*field.real);
-        else
-            values << (field.yesNo ? YesNo(unit.*field.integer) : QVariant(unit.*field.integer));
-    }
+    static const int kColumnCount = static_cast<int>(kColumns.count(QLatin1Char(',')) + 1);
+    static const QString kRow =
+        QStringLiteral("(?") + QStringLiteral(",?").repeated(kColumnCount - 1) + QLatin1Char(')');
+    const qsizetype rowsPerStatement = MaxBoundValues() / kColumnCount;
     CTransaction work(*this);
-    work.Insert(kInsert, values);
-    const int key =
-        work.Ok() ? LastInsertedKey(work, QStringLiteral("ArmeeCompo"), QStringLiteral("IdUnite"))
-                  : -1;
-    const int result = work.Commit();
-    if (result)
-        unit.IdUnite = key;
-    return result;
+    for (qsizetype first = 0; first < units.size() && work.Ok(); first += rowsPerStatement) {
+        const qsizetype count = std::min(rowsPerStatement, units.size() - first);
+        QVariantList values;
+        values.reserve(count * kColumnCount);
+        for (qsizetype i = first; i < first + count; ++i) {
+            const CArmyUnit& unit = *units.at(i);
+            values << unit.IdUnite << unit.IdParentUnit << unit.IdLeader << armyId << unit.IdVisual
+                   << unit.NombreFig << Text(unit.Nom) << YesNo(unit.Etendard) << unit.Musicien
+                   << unit.Pc << unit.CoutTotal << unit.Hierarchie << Text(unit.NomUnitType);
+            for (const CStatField& field : kStatFields) {
+                if (field.real)
+                    values << static_cast<double>(unit.*field.real);
+                else
+                    values << (field.yesNo ? YesNo(unit.*field.integer)
+                                           : QVariant(unit.*field.integer));
+            }
+        }
+        QString rows = kRow;
+        rows.reserve(count * (kRow.size() + 1));
+        for (qsizetype i = 1; i < count; ++i)
+            rows += QLatin1Char(',') + kRow;
+        work.Exec(QStringLiteral("INSERT INTO ArmeeCompo (%1) VALUES %2").arg(kColumns, rows),
+                  values);
+    }
+    return work.Commit();
 }
 
 int CArmyDatabase::UpdateUnit(const CArmyUnit& unit) {
@@ -411,27 +494,128 @@ int CArmyDatabase::RenameUnit(const CArmyUnit& unit) {
                       {Text(unit.Nom), unit.IdUnite});
 }
 
-int CArmyDatabase::UpdateAllUnitOrders(const CItemList<CArmyUnit*>& units) {
-    if (units.IsEmpty())
+int CArmyDatabase::StoreUnitPlaces(int armyId, const QList<CUnitPlace>& places) {
+    // A stretch of stored positions whose members all move by the same amount.
+    struct Range {
+        int first, last, by;
+    };
+    // A member's position, leader or both, set by its key.
+    struct Keyed {
+        int key, to;
+        bool place;
+        int leader;
+        bool newLeader;
+    };
+    QList<const CUnitPlace*> moving;
+    QList<Keyed> keyed;
+    for (const CUnitPlace& place : places) {
+        if (place.from >= 0 && place.from != place.to)
+            moving << &place;
+        else if (place.from != place.to || place.newLeader)
+            keyed.append(
+                {place.key, place.to, place.from != place.to, place.leader, place.newLeader});
+    }
+    std::sort(moving.begin(), moving.end(),
+              [](const CUnitPlace* a, const CUnitPlace* b) { return a->from < b->from; });
+    QList<Range> ranges;
+    bool byRanges = true;
+    for (qsizetype i = 0, end = 0; i < moving.size(); i = end) {
+        const int by = moving.at(i)->to - moving.at(i)->from;
+        for (end = i + 1;
+             end < moving.size() && moving.at(end)->from == moving.at(end - 1)->from + 1 &&
+             moving.at(end)->to - moving.at(end)->from == by;
+             ++end) {
+        }
+        // Two members at one stored position: a range would move both.
+        if (end < moving.size() && moving.at(end)->from == moving.at(end - 1)->from)
+            byRanges = false;
+        if (end - i > 1)
+            ranges.append({moving.at(i)->from, moving.at(end - 1)->from, by});
+    }
+    // Many ranges are no shift but a shuffle: by key, in as many statements as need be.
+    constexpr qsizetype kMaxRanges = 32;
+    if (!byRanges || ranges.size() > kMaxRanges)
+        ranges.clear();
+    const auto inRange = [&ranges](int from) {
+        for (const Range& range : std::as_const(ranges)) {
+            if (from >= range.first && from <= range.last)
+                return true;
+        }
+        return false;
+    };
+    for (const CUnitPlace* place : std::as_const(moving)) {
+        const bool ranged = inRange(place->from);
+        if (!ranged || place->newLeader)
+            keyed.append({place->key, place->to, !ranged, place->leader, place->newLeader});
+    }
+    if (ranges.isEmpty() && keyed.isEmpty())
         return 1;
-    // One transaction for the lot: the order is stored whole or not at all, and fast.
+
+    // Every CASE reads the row as it was: a member moved by one range is never caught by the
+    // next. Ranges all go in the first statement for that reason; keyed members may follow.
     CTransaction work(*this);
-    for (const CArmyUnit* unit : units) {
-        if (unit->IdLeader != -1)
-            work.Exec(QStringLiteral(
-                          "UPDATE ArmeeCompo SET IdVisual = ?, IdLeader = ? WHERE IdUnite = ?"),
-                      {unit->IdVisual, unit->IdLeader, unit->IdUnite});
-        else
-            work.Exec(QStringLiteral("UPDATE ArmeeCompo SET IdVisual = ? WHERE IdUnite = ?"),
-                      {unit->IdVisual, unit->IdUnite});
-        if (!work.Ok())
-            break;
+    const int budget = MaxBoundValues() - 1;
+    qsizetype next = 0;
+    for (bool first = true; work.Ok() && (first || next < keyed.size()); first = false) {
+        QString placeCases, leaders, where;
+        QVariantList placeValues, leaderValues, whereValues;
+        int used = 0;
+        for (; next < keyed.size() && used + 5 <= budget - (first ? 5 * ranges.size() : 0);
+             ++next) {
+            const Keyed& member = keyed.at(next);
+            if (member.place) {
+                placeCases += QStringLiteral(" WHEN IdUnite = ? THEN ?");
+                placeValues << member.key << member.to;
+            }
+            if (member.newLeader) {
+                leaders += QStringLiteral(" WHEN ? THEN ?");
+                leaderValues << member.key << member.leader;
+            }
+            where += where.isEmpty() ? QStringLiteral("IdUnite IN (?") : QStringLiteral(",?");
+            whereValues << member.key;
+            used += 5;
+        }
+        if (!where.isEmpty())
+            where += QLatin1Char(')');
+        if (first) {
+            for (const Range& range : std::as_const(ranges)) {
+                placeCases += QStringLiteral(" WHEN IdVisual BETWEEN ? AND ? THEN IdVisual + ?");
+                placeValues << range.first << range.last << range.by;
+                where += (where.isEmpty() ? QString() : QStringLiteral(" OR ")) +
+                         QStringLiteral("IdVisual BETWEEN ? AND ?");
+                whereValues << range.first << range.last;
+            }
+        }
+        QStringList sets;
+        if (!placeCases.isEmpty())
+            sets << QStringLiteral("IdVisual = CASE%1 ELSE IdVisual END").arg(placeCases);
+        if (!leaders.isEmpty())
+            sets << QStringLiteral("IdLeader = CASE IdUnite%1 ELSE IdLeader END").arg(leaders);
+        work.Exec(QStringLiteral("UPDATE ArmeeCompo SET %1 WHERE IdArmee = ? AND (%2)")
+                      .arg(sets.join(QStringLiteral(", ")), where),
+                  placeValues + leaderValues + QVariantList{armyId} + whereValues);
     }
     return work.Commit();
 }
 
 int CArmyDatabase::DeleteUnit(const CArmyUnit& unit) {
-    return ExecuteOne(QStringLiteral("DELETE FROM ArmeeCompo WHERE IdUnite = ?"), {unit.IdUnite});
+    return DeleteUnits({unit.IdUnite});
+}
+
+int CArmyDatabase::DeleteUnits(const QList<int>& keys) {
+    CTransaction work(*this);
+    const qsizetype perStatement = MaxBoundValues();
+    for (qsizetype first = 0; first < keys.size() && work.Ok(); first += perStatement) {
+        const qsizetype count = std::min(perStatement, keys.size() - first);
+        QVariantList values;
+        values.reserve(count);
+        for (qsizetype i = first; i < first + count; ++i)
+            values << keys.at(i);
+        work.Exec(QStringLiteral("DELETE FROM ArmeeCompo WHERE IdUnite IN (?%1)")
+                      .arg(QStringLiteral(",?").repeated(count - 1)),
+                  values);
+    }
+    return work.Commit();
 }
 
 // ---- Battles
@@ -451,9 +635,16 @@ int CArmyDatabase::FindBattleByName(const QString& name, CBattle* battle) {
 }
 
 bool CArmyDatabase::InsertBattleArmiesIn(CTransaction& work, int battleId, const CIdList& armyIds) {
-    for (int armyId : armyIds) {
-        if (!work.Exec(QStringLiteral("INSERT INTO BattleCompo (IdArmy,IdBattle) VALUES (?,?)"),
-                       {armyId, battleId}))
+    const QList<int> ids(armyIds.begin(), armyIds.end());
+    const qsizetype perStatement = MaxBoundValues() / 2;
+    for (qsizetype first = 0; first < ids.size(); first += perStatement) {
+        const qsizetype count = std::min(perStatement, ids.size() - first);
+        QVariantList values;
+        for (qsizetype i = first; i < first + count; ++i)
+            values << ids.at(i) << battleId;
+        if (!work.Exec(QStringLiteral("INSERT INTO BattleCompo (IdArmy,IdBattle) VALUES (?,?)%1")
+                           .arg(QStringLiteral(",(?,?)").repeated(count - 1)),
+                       values))
             return false;
     }
     return true;
@@ -467,13 +658,11 @@ int CArmyDatabase::InsertBattle(const QString& name, const QString& description,
                    {description, CDataError::Kind::DescriptionTooLong}}))
         return 0;
     CTransaction work(*this);
-    work.Insert(QStringLiteral("INSERT INTO Battle (Nom,Description) VALUES (?,?)"),
-                {Text(name), Text(description)});
-    if (work.Ok()) {
-        const int battleId =
-            LastInsertedKey(work, QStringLiteral("Battle"), QStringLiteral("IdBattle"));
+    const int battleId = InsertReturningKey(
+        work, QStringLiteral("INSERT INTO Battle (Nom,Description) VALUES (?,?)"),
+        {Text(name), Text(description)}, QStringLiteral("Battle"), QStringLiteral("IdBattle"));
+    if (work.Ok())
         InsertBattleArmiesIn(work, battleId, armyIds);
-    }
     return work.Commit();
 }
 
@@ -503,23 +692,19 @@ int CArmyDatabase::LoadBattleEntries(int battleId, CItemList<CBattleEntry*>& ent
 }
 
 int CArmyDatabase::LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& headers) {
-    CItemList<CBattleEntry*> entries;
-    if (!LoadBattleEntries(battleId, entries))
-        return 0;
-    CItemList<CArmyHeader*> read;
-    for (const CBattleEntry* entry : entries) {
-        auto* header = new CArmyHeader;
-        const int found = FindArmyById(entry->IdArmy, *header);
-        // An army deleted since the battle was made is left out rather than shown empty.
-        if (found == kFound)
-            read.Append(header);
-        else
-            delete header;
-        if (found == kReadFailed)
-            return 0;
-    }
-    headers.TakeAll(read);
-    return 1;
+    // An army deleted since the battle was made is left out rather than shown empty.
+    return LoadInto<CArmeeDefSet>(
+        QStringLiteral("SELECT ArmeeDef.* FROM BattleCompo JOIN ArmeeDef ON ArmeeDef.IdArmee = "
+                       "BattleCompo.IdArmy WHERE BattleCompo.IdBattle = ? ORDER BY "
+                       "BattleCompo.IdAuto"),
+        {battleId}, headers);
+}
+
+int CArmyDatabase::LoadBattleUnits(int battleId, CItemList<CArmyUnit*>& units) {
+    return LoadInto<CArmeeCompoSet>(
+        QStringLiteral("SELECT * FROM ArmeeCompo WHERE IdArmee IN (SELECT IdArmy FROM "
+                       "BattleCompo WHERE IdBattle = ?) ORDER BY IdArmee, IdVisual"),
+        {battleId}, units);
 }
 
 int CArmyDatabase::ReplaceBattleArmies(int battleId, const CIdList& armyIds) {

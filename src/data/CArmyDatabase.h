@@ -18,6 +18,17 @@ class CRace;
 class CUnitType;
 class CTransaction;
 
+// A member's place in its army as stored, and as it is to be stored.
+struct CUnitPlace {
+    int key = -1;
+    // The stored position; -1 when positions as stored cannot tell one member from another.
+    int from = -1;
+    int to = 0;
+    // The leader to store, when newLeader.
+    int leader = -1;
+    bool newLeader = false;
+};
+
 // The connection to the data source "Skarnholt", and every statement the program runs.
 // Values are always bound, never written into a statement's text. Writes answer 1 when
 // stored, 0 when not; reads answer 1 when the whole result was read, 0 when it could not be
@@ -77,14 +88,27 @@ public:
     // it since (nothing is written then), -1 refused.
     int TakeArmyVersion(int armyId, int version, int total);
 
-    // Units.
+    // Units. An edit's statements are as few as the back end allows whatever the army's size,
+    // for each is a round trip to a club's server.
     int LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units);
+    // One member, under a new key.
     int InsertUnit(int armyId, CArmyUnit& unit);
+    // New keys for members, read in one statement inside the transaction under way (where
+    // the back end gives keys outside transactions, some are kept for the next ones); empty,
+    // after reporting it, when they cannot be read.
+    QList<int> ReserveUnitKeys(int count);
+    void ForgetSpareUnitKeys() { m_spareUnitKeys.clear(); }
+    // Members with the keys they carry (ReserveUnitKeys), in one statement for as many as
+    // it can bind.
+    int InsertUnits(int armyId, const QList<CArmyUnit*>& units);
     int UpdateUnit(const CArmyUnit& unit);
     int RenameUnit(const CArmyUnit& unit);
-    // Stores position and leader of every unit given, all in one transaction.
-    int UpdateAllUnitOrders(const CItemList<CArmyUnit*>& units);
+    // Stores the places and leaders given, all in one transaction and in one statement: the
+    // members whose positions move by the same amount over a stretch of stored positions move
+    // as a range, the others by key.
+    int StoreUnitPlaces(int armyId, const QList<CUnitPlace>& places);
     int DeleteUnit(const CArmyUnit& unit);
+    int DeleteUnits(const QList<int>& keys);
 
     // Battles.
     int LoadBattles(CItemList<CBattle*>& battles);
@@ -95,7 +119,10 @@ public:
                      const CIdList& armyIds);
     int DeleteBattle(int battleId);
     int LoadBattleEntries(int battleId, CItemList<CBattleEntry*>& entries);
+    // The battle's armies, in the order they were put in it.
     int LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& headers);
+    // The members of all the battle's armies in one read, by army then in display order.
+    int LoadBattleUnits(int battleId, CItemList<CArmyUnit*>& units);
     int ReplaceBattleArmies(int battleId, const CIdList& armyIds);
 
     // Keys.
@@ -112,5 +139,11 @@ private:
     // False, after reporting the kind given, when a text is too long to be stored whole.
     bool TextsFit(std::initializer_list<std::pair<QString, CDataError::Kind>> texts) const;
     int LastInsertedKey(CTransaction& work, const QString& table, const QString& column);
+    // Runs the insert and answers the key of its row, -1 when refused.
+    int InsertReturningKey(CTransaction& work, const QString& sql, const QVariantList& values,
+                           const QString& table, const QString& column);
     bool InsertBattleArmiesIn(CTransaction& work, int battleId, const CIdList& armyIds);
+
+    // Member keys taken from the server's sequence and not given yet.
+    QList<int> m_spareUnitKeys;
 };

@@ -42,6 +42,7 @@ bool CDatabase::Open(const QString& dataSource, const QList<QPair<QString, QStri
     }
     // The SQLite ODBC driver does not name its database to Qt.
     QSqlQuery probe(db);
+    m_bPostgreSql = db.driver()->dbmsType() == QSqlDriver::PostgreSQL;
     m_bSqlite = db.driver()->dbmsType() == QSqlDriver::UnknownDbms &&
                 probe.exec(QStringLiteral("SELECT sqlite_version()"));
     return true;

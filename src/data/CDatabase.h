@@ -35,6 +35,9 @@ public:
     QSqlDatabase Connection() const;
     // Whether the data source is SQLite, which tells new keys its own way.
     bool IsSqlite() const { return m_bSqlite; }
+    bool IsPostgreSql() const { return m_bPostgreSql; }
+    // The most values one statement may bind on this back end.
+    int MaxBoundValues() const { return m_bPostgreSql ? 65535 : 32766; }
 
     // Whether a text fits a name or description column (counted in characters, whatever their
     // size in UTF-16).
@@ -72,6 +75,7 @@ private:
     StatementHook m_hook;
     ErrorSink m_errorSink;
     bool m_bSqlite = false;
+    bool m_bPostgreSql = false;
     CTransaction* m_pActiveTransaction = nullptr;
     QHash<QString, QSqlQuery> m_kept;
 };

@@ -74,29 +74,44 @@ bool CTransaction::Run(const QString& sql, const QVariantList& values, bool inse
 }
 
 QVariant CTransaction::Scalar(const QString& sql, const QVariantList& values) {
+    QVariantList column;
+    if (Read(sql, values, 1, &column) && column.isEmpty())
+        Fail(QStringLiteral("No row: ") + sql);
+    return column.value(0);
+}
+
+QVariantList CTransaction::Column(const QString& sql, const QVariantList& values) {
+    QVariantList column;
+    return Read(sql, values, -1, &column) ? column : QVariantList();
+}
+
+bool CTransaction::Read(const QString& sql, const QVariantList& values, qsizetype limit,
+                        QVariantList* column) {
     if (m_pOuter) {
-        const QVariant value = m_ok ? m_pOuter->Scalar(sql, values) : QVariant();
+        const bool read = m_ok && m_pOuter->Read(sql, values, limit, column);
         m_ok = m_ok && m_pOuter->m_ok;
-        return value;
+        return read && m_ok;
     }
     if (!m_ok || m_finished)
-        return QVariant();
+        return false;
     QString error;
     QSqlQuery* query = m_db.ExecuteKept(sql, values, &error);
     if (!query) {
         Fail(error);
-        return QVariant();
+        return false;
     }
-    const bool found = query->next();
-    const QVariant value = found ? query->value(0) : QVariant();
-    if (!found)
-        error = query->lastError().isValid() ? query->lastError().text()
-                                             : QStringLiteral("No row: ") + sql;
+    while ((limit < 0 || column->size() < limit) && query->next())
+        column->append(query->value(0));
+    const bool failed = query->lastError().isValid();
+    if (failed)
+        error = query->lastError().text();
     // No cursor is left open: on SQLite it would keep other programs from writing.
     query->finish();
-    if (!found)
+    if (failed) {
         Fail(error);
-    return value;
+        return false;
+    }
+    return true;
 }
 
 int CTransaction::Commit() {

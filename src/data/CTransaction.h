@@ -29,6 +29,9 @@ public:
     // The first column of the first row of a query run inside the transaction; invalid, with
     // the transaction failed, when the query fails or gives no row.
     QVariant Scalar(const QString& sql, const QVariantList& values = {});
+    // The first column of every row of a query run inside the transaction; empty, with the
+    // transaction failed, when the query fails.
+    QVariantList Column(const QString& sql, const QVariantList& values = {});
     // The key the backend gave the row of the last Insert, when the driver can tell it.
     QVariant DriverLastInsertId() const { return m_lastInsertId; }
     // 1 when everything ran and was committed (or, joined, runs well so far), else 0.
@@ -37,6 +40,10 @@ public:
     void Rollback();
 
 private:
+    // The rows' first columns, at most limit of them; false, the transaction failed, when the
+    // query fails.
+    bool Read(const QString& sql, const QVariantList& values, qsizetype limit,
+              QVariantList* column);
     bool Run(const QString& sql, const QVariantList& values, bool insert);
     void Fail(const QString& error);
 

@@ -118,16 +118,24 @@ bool BattleSheetHtml(int battleId, QString* html) {
     CArmyDatabase& db = CArmyDatabase::Instance();
     CBattle battle;
     CItemList<CArmyHeader*> headers;
+    CItemList<CArmyUnit*> units;
+    // Three reads whatever the battle's size: each is a round trip to a club's server.
     if (db.FindBattleById(battleId, &battle) != CArmyDatabase::kFound ||
-        !db.LoadBattleArmies(battleId, headers))
+        !db.LoadBattleArmies(battleId, headers) || !db.LoadBattleUnits(battleId, units))
         return false;
+    QHash<int, QList<const CArmyUnit*>> unitsOf;
+    for (const CArmyUnit* unit : units)
+        unitsOf[unit->IdArmee] << unit;
     int budget = 0;
     int cost = 0;
     QString armies;
     for (const CArmyHeader* header : headers) {
         CArmy army(db);
-        if (!army.Read(header->IdArmee))
-            return false;
+        // Each army owns copies: an army may stand twice in a battle.
+        CItemList<CArmyUnit*> members;
+        for (const CArmyUnit* unit : unitsOf.value(header->IdArmee))
+            members.Append(new CArmyUnit(*unit));
+        army.Take(*header, members);
         budget += army.GetHeader().NombrePointMax;
         cost += army.ComputeTotal();
         armies +=

@@ -12,6 +12,8 @@
 #include "data/CArmyUnit.h"
 #include "data/CBattle.h"
 
+#include <QHash>
+
 namespace {
 
 const QString kRule = QString(44, QLatin1Char('-')) + QLatin1Char('\n');
@@ -20,37 +22,31 @@ QString Line(int label, const QString& value) {
     return QStringLiteral("%1:\t\t%2\n").arg(LoadResString(label), value);
 }
 
-bool ArmyBlock(const CArmyHeader& army, QString* block) {
+QString ArmyBlock(const CArmyHeader& army, const QList<const CArmyUnit*>& units) {
     QString text = QStringLiteral("\n\n") + kRule + Line(kArmyLabel, army.Nom) + kRule +
                    Line(kRaceLabel, GetRaceName(army.IdRace)) +
                    Line(kBudgetLabel, QString::number(army.NombrePointMax)) +
                    Line(kCostLabel, QString::number(army.CoutTotal)) + QLatin1Char('\n') +
                    UnitTextHeaderLine();
-    CItemList<CArmyUnit*> units;
-    if (!CArmyDatabase::Instance().LoadArmyUnits(army.IdArmee, units))
-        return false;
     // The first unit stored is the warchief; the others are indented under it.
-    const int warchiefId = units.IsEmpty() ? -1 : units.GetHead()->IdUnite;
+    const int warchiefId = units.isEmpty() ? -1 : units.first()->IdUnite;
     for (const CArmyUnit* unit : units)
         text += UnitTextLine(*unit, warchiefId);
-    *block += text;
-    return true;
+    return text;
 }
 
-} // namespace
-
-QString BattleReportFileName(const QString& battleName) {
-    return ExportFileName(battleName);
-}
-
-bool BattleReportText(int battleId, QString* report) {
-    report->clear();
+// The report of a battle read already: its armies and all their members in two reads,
+// whatever their number.
+bool ReportOf(const CBattle& battle, QString* report) {
     CArmyDatabase& db = CArmyDatabase::Instance();
-    CBattle battle;
     CItemList<CArmyHeader*> armies;
-    if (db.FindBattleById(battleId, &battle) != CArmyDatabase::kFound ||
-        !db.LoadBattleArmies(battleId, armies))
+    CItemList<CArmyUnit*> units;
+    if (!db.LoadBattleArmies(battle.IdBattle, armies) ||
+        !db.LoadBattleUnits(battle.IdBattle, units))
         return false;
+    QHash<int, QList<const CArmyUnit*>> unitsOf;
+    for (const CArmyUnit* unit : units)
+        unitsOf[unit->IdArmee] << unit;
     int budget = 0;
     int cost = 0;
     for (const CArmyHeader* army : armies) {
@@ -65,12 +61,23 @@ bool BattleReportText(int battleId, QString* report) {
                    Line(kTotalCostLabel, QString::number(cost)) + QStringLiteral("\n\n") +
                    QStringLiteral("Description\n") + QString(11, QLatin1Char('-')) +
                    QLatin1Char('\n') + battle.Description;
-    for (const CArmyHeader* army : armies) {
-        if (!ArmyBlock(*army, &text))
-            return false;
-    }
+    for (const CArmyHeader* army : armies)
+        text += ArmyBlock(*army, unitsOf.value(army->IdArmee));
     *report = text;
     return true;
+}
+
+} // namespace
+
+QString BattleReportFileName(const QString& battleName) {
+    return ExportFileName(battleName);
+}
+
+bool BattleReportText(int battleId, QString* report) {
+    report->clear();
+    CBattle battle;
+    return CArmyDatabase::Instance().FindBattleById(battleId, &battle) == CArmyDatabase::kFound &&
+           ReportOf(battle, report);
 }
 
 void WriteBattleReport(int battleId) {
@@ -80,7 +87,7 @@ void WriteBattleReport(int battleId) {
         ShowWarningMessage(kNoBattleId);
     QString text;
     // A report that cannot be read whole is not written at all; the reason was shown.
-    if (found != CArmyDatabase::kFound || !BattleReportText(battleId, &text))
+    if (found != CArmyDatabase::kFound || !ReportOf(battle, &text))
         return;
     WriteExportAndView(BattleReportFileName(battle.Nom), text);
 }

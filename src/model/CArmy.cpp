@@ -9,6 +9,8 @@
 #include "data/CTransaction.h"
 #include "data/CUnitType.h"
 
+#include <QSet>
+
 #include <functional>
 
 namespace {
@@ -118,6 +120,7 @@ void CArmy::Renumber() {
 
 void CArmy::Clear() {
     m_change = CArmyChange();
+    m_pendingOrder.clear();
     m_serialOf.clear();
     m_bySerial.clear();
     m_orderUnits.clear();
@@ -143,29 +146,39 @@ int CArmy::Create(int raceId, const QString& name, int budget) {
 int CArmy::Read(int armyId) {
     m_bOpen = 0;
     Clear();
-    CArmyDatabase& db = m_db;
     CArmyHeader header;
     CItemList<CArmyUnit*> units;
     // Nothing is kept of an army that cannot be read whole.
-    if (db.FindArmyById(armyId, header) != CArmyDatabase::kFound ||
-        !db.LoadArmyUnits(armyId, units)) {
+    if (m_db.FindArmyById(armyId, header) != CArmyDatabase::kFound ||
+        !m_db.LoadArmyUnits(armyId, units)) {
         m_header.IdArmee = -1;
         emit replaced();
         return 0;
     }
+    Take(header, units);
+    return 1;
+}
+
+void CArmy::Take(const CArmyHeader& header, CItemList<CArmyUnit*>& units) {
+    m_bOpen = 0;
+    Clear();
     m_header = header;
     m_units.TakeAll(units);
+    QSet<int> places;
     for (CArmyUnit* unit : m_units) {
         MarkStored(*unit);
+        places.insert(unit->IdVisual);
         if (unit->IdUnite != -1)
             m_byKey.insert(unit->IdUnite, unit);
     }
+    // Positions stored twice cannot be moved as ranges until stored anew.
+    m_bStoredPlacesDistinct =
+        places.size() == m_units.GetCount() && m_byKey.size() == places.size();
     LinkAttachedUnits(Order());
     SetOrder(MendedOrder(Order()));
     Renumber();
     m_bOpen = 1;
     emit replaced();
-    return 1;
 }
 
 int CArmy::Open(int armyId) {
@@ -175,13 +188,12 @@ int CArmy::Open(int armyId) {
     // next edit stores it.
     if (NeedsStoring()) {
         CTransaction mend(m_db);
-        QList<const CArmyUnit*> stored;
         if (m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version, m_header.CoutTotal) == 1 &&
-            StoreOrderAndTotal(&stored) && mend.Commit()) {
+            StoreOrderAndTotal() && mend.Commit()) {
             ++m_header.Version;
-            for (const CArmyUnit* unit : std::as_const(stored))
-                MarkStored(*unit);
+            MarkStoredOrder();
         }
+        m_pendingOrder.clear();
     }
     return 1;
 }
@@ -196,26 +208,54 @@ bool CArmy::NeedsOrderStored(const CArmyUnit& unit) const {
            stored->second != unit.IdLeader;
 }
 
-bool CArmy::StoreOrderAndTotal(QList<const CArmyUnit*>* stored) {
-    CArmyDatabase& db = m_db;
-    CItemList<CArmyUnit*> moved(false);
+const QPair<int, int>* CArmy::StoredPlace(int key) const {
+    const auto pending = m_pendingOrder.constFind(key);
+    if (pending != m_pendingOrder.constEnd())
+        return &*pending;
+    const auto stored = m_storedOrder.constFind(key);
+    return stored != m_storedOrder.constEnd() ? &*stored : nullptr;
+}
+
+bool CArmy::StoreOrderAndTotal() {
+    QList<CUnitPlace> places;
     for (CArmyUnit* unit : m_units) {
-        if (unit->IdUnite != -1 && NeedsOrderStored(*unit)) {
-            moved.Append(unit);
-            *stored << unit;
-        }
+        // Members not stored yet go in with their places.
+        if (m_byKey.value(unit->IdUnite) != unit)
+            continue;
+        // Where the transaction under way put it already, else where it was read.
+        const QPair<int, int>* stored = StoredPlace(unit->IdUnite);
+        const bool known = stored != nullptr;
+        if (known && stored->first == unit->IdVisual && stored->second == unit->IdLeader)
+            continue;
+        CUnitPlace place;
+        place.key = unit->IdUnite;
+        place.from = known && m_bStoredPlacesDistinct ? stored->first : -1;
+        place.to = unit->IdVisual;
+        place.leader = unit->IdLeader;
+        place.newLeader = !known || stored->second != unit->IdLeader;
+        places << place;
     }
-    if (!moved.IsEmpty() && !db.UpdateAllUnitOrders(moved))
+    if (!m_db.StoreUnitPlaces(m_header.IdArmee, places))
         return false;
+    for (const CUnitPlace& place : std::as_const(places))
+        m_pendingOrder.insert(place.key, qMakePair(place.to, place.leader));
     const int total = ComputeTotal();
     if (total == m_header.CoutTotal)
         return true;
     CArmyHeader header = m_header;
     header.CoutTotal = total;
-    if (!db.UpdateArmy(header))
+    if (!m_db.UpdateArmy(header))
         return false;
     m_header.CoutTotal = total;
     return true;
+}
+
+void CArmy::MarkStoredOrder() {
+    for (auto it = m_pendingOrder.cbegin(); it != m_pendingOrder.cend(); ++it)
+        m_storedOrder.insert(it.key(), *it);
+    m_pendingOrder.clear();
+    // Every member now stands stored at its place in display order.
+    m_bStoredPlacesDistinct = true;
 }
 
 bool CArmy::NeedsStoring() const {
@@ -230,13 +270,13 @@ int CArmy::SaveOrder() {
     if (!IsOpen() || !NeedsStoring())
         return 1;
     CTransaction work(m_db);
-    QList<const CArmyUnit*> stored;
     if (m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version, m_header.CoutTotal) != 1 ||
-        !StoreOrderAndTotal(&stored) || !work.Commit())
+        !StoreOrderAndTotal() || !work.Commit()) {
+        m_pendingOrder.clear();
         return 0;
+    }
     ++m_header.Version;
-    for (const CArmyUnit* unit : std::as_const(stored))
-        MarkStored(*unit);
+    MarkStoredOrder();
     return 1;
 }
 
@@ -253,14 +293,12 @@ void CArmy::Close() {
 CArmy::Result CArmy::Finish(CTransaction& edit, CArmyUnit* focus, bool select) {
     Renumber();
     const int storedTotal = m_header.CoutTotal;
-    QList<const CArmyUnit*> stored;
-    if (!StoreOrderAndTotal(&stored) || !edit.Commit()) {
+    if (!StoreOrderAndTotal() || !edit.Commit()) {
         m_header.CoutTotal = storedTotal;
         return Fail(edit);
     }
     ++m_header.Version;
-    for (const CArmyUnit* unit : std::as_const(stored))
-        MarkStored(*unit);
+    MarkStoredOrder();
     Stored(focus, select);
     return Result::Done;
 }
@@ -322,22 +360,40 @@ CArmy::Result CArmy::AddGroupLeader(const CUnitType& type) {
 CArmy::Result CArmy::InsertMembers(int at, const QList<CArmyUnit*>& members, bool select) {
     InsertAt(at, members);
     Renumber();
-    CArmyDatabase& db = m_db;
-    CTransaction edit(db);
+    CTransaction edit(m_db);
     if (const Result taken = TakeVersion(edit, ComputeTotal()); taken != Result::Done)
         return taken;
-    // The main unit first, so that the attached ones learn its key.
-    CArmyUnit* main = members.first();
+    // The members after them move first, while the new ones' places are still free.
+    if (!GiveNewKeys(members) || !StoreOrderAndTotal() || !InsertNew(members))
+        return Fail(edit);
+    m_change = {CArmyChange::Kind::Inserted, at, static_cast<int>(members.size()), 0, members};
+    return Finish(edit, members.first(), select);
+}
+
+bool CArmy::GiveNewKeys(const QList<CArmyUnit*>& members) {
+    const QList<int> keys = m_db.ReserveUnitKeys(static_cast<int>(members.size()));
+    if (keys.size() != members.size())
+        return false;
+    for (qsizetype i = 0; i < members.size(); ++i)
+        members.at(i)->IdUnite = keys.at(i);
+    // An attached unit names its main unit by key.
     for (CArmyUnit* unit : members) {
-        if (unit != main)
-            unit->IdParentUnit = main->IdUnite;
-        if (!db.InsertUnit(m_header.IdArmee, *unit))
-            return Fail(edit);
+        if (unit->m_pMainUnit)
+            unit->IdParentUnit = unit->m_pMainUnit->IdUnite;
+    }
+    return true;
+}
+
+bool CArmy::InsertNew(const QList<CArmyUnit*>& members) {
+    if (members.isEmpty())
+        return true;
+    if (!m_db.InsertUnits(m_header.IdArmee, members))
+        return false;
+    for (CArmyUnit* unit : members) {
         MarkStored(*unit);
         m_byKey.insert(unit->IdUnite, unit);
     }
-    m_change = {CArmyChange::Kind::Inserted, at, static_cast<int>(members.size()), 0, members};
-    return Finish(edit, main, select);
+    return true;
 }
 
 CArmy::Result CArmy::AddUnit(CArmyUnit* leader, const QList<const CUnitType*>& types) {
@@ -424,13 +480,12 @@ CArmy::Result CArmy::Delete(CArmyUnit* unit) {
     const EditScope scope(
         *this,
         LoadResString(kUndoDeleteId).arg(unit->m_pMainUnit ? unit->m_pMainUnit->Nom : unit->Nom));
-    CArmyDatabase& db = m_db;
-    CTransaction edit(db);
-    if (const Result taken = TakeVersion(edit, m_header.CoutTotal); taken != Result::Done)
-        return taken;
+    CTransaction edit(m_db);
     if (unit == GetWarchief()) {
+        if (const Result taken = TakeVersion(edit, 0); taken != Result::Done)
+            return taken;
         // The army stays, open and empty.
-        if (!db.DeleteArmyUnits(m_header.IdArmee))
+        if (!m_db.DeleteArmyUnits(m_header.IdArmee))
             return Fail(edit);
         for (const CArmyUnit* each : m_units)
             Touch(*each);
@@ -443,10 +498,16 @@ CArmy::Result CArmy::Delete(CArmyUnit* unit) {
     const QList<CArmyUnit*> order = Order();
     const int first = static_cast<int>(order.indexOf(unit));
     const QList<CArmyUnit*> gone = order.mid(first, SubtreeEnd(order, first) - first);
+    int total = ComputeTotal();
+    QList<int> keys;
     for (const CArmyUnit* each : gone) {
-        if (!db.DeleteUnit(*each))
-            return Fail(edit);
+        total -= each->CoutTotal;
+        keys << each->IdUnite;
     }
+    if (const Result taken = TakeVersion(edit, total); taken != Result::Done)
+        return taken;
+    if (!m_db.DeleteUnits(keys))
+        return Fail(edit);
     // All kept first: removing a main unit unlinks its attached ones.
     for (const CArmyUnit* each : gone)
         Touch(*each);

@@ -56,6 +56,8 @@ public:
     // it and stores what was mended.
     int Create(int raceId, const QString& name, int budget);
     int Read(int armyId);
+    // An army read already (with a battle's, say), taken as Read would have read it.
+    void Take(const CArmyHeader& header, CItemList<CArmyUnit*>& units);
     int Open(int armyId);
     // Stores every position or leader not stored yet (normally none).
     int SaveOrder();
@@ -140,7 +142,8 @@ private:
     // The number naming a member in edits, given on first asking.
     int SerialOf(const CArmyUnit& unit) const;
     int KeyOfSerial(int serial) const;
-    CArmyUnit* RestoredMember(int serial, int place, const CArmyState& state, bool* ok);
+    CArmyUnit* RestoredMember(int serial, int place, const CArmyState& state,
+                              const QList<int>& keys, QList<CArmyUnit*>* added, bool* ok);
     void ForgetSerial(const CArmyUnit& unit);
 
     CArmyUnit* NewMember(const CUnitType& type, int hierarchy, int leaderId) const;
@@ -151,13 +154,21 @@ private:
     void InsertAt(int index, const QList<CArmyUnit*>& members);
     // Places new members (a main unit and its attached ones) at the index and stores them.
     Result InsertMembers(int at, const QList<CArmyUnit*>& members, bool select);
+    // New keys for new members, attached ones told their main unit's; false when refused.
+    bool GiveNewKeys(const QList<CArmyUnit*>& members);
+    // Stores members not stored yet, with their keys, at the places they hold.
+    bool InsertNew(const QList<CArmyUnit*>& members);
     void RemoveUnit(CArmyUnit* unit);
     void Renumber();
     void MarkStored(const CArmyUnit& unit);
     bool NeedsOrderStored(const CArmyUnit& unit) const;
-    // Stores the positions, leaders and total that differ from the stored ones; the members
-    // stored are added to the list, to be marked so once the transaction is committed.
-    bool StoreOrderAndTotal(QList<const CArmyUnit*>* stored);
+    // Stores the positions, leaders and total of stored members that differ from the stored
+    // ones; what it stored counts as stored once the transaction commits (MarkStoredOrder).
+    bool StoreOrderAndTotal();
+    // Where the member of that key stands stored (position, leader): by the transaction under
+    // way, else as read; null when not known.
+    const QPair<int, int>* StoredPlace(int key) const;
+    void MarkStoredOrder();
     Result Finish(CTransaction& edit, CArmyUnit* focus, bool select);
     Result Fail(CTransaction& edit);
     // The first statement of every edit, which stores the total the army has after it too.
@@ -174,6 +185,11 @@ private:
     QHash<int, CArmyUnit*> m_byKey;
     // What the database holds of each member's place: key IdUnite, value (IdVisual, IdLeader).
     QHash<int, QPair<int, int>> m_storedOrder;
+    // What the transaction under way stored of places, kept apart until it commits.
+    QHash<int, QPair<int, int>> m_pendingOrder;
+    // Whether no two members are stored at one position, so that positions can be moved as
+    // ranges.
+    bool m_bStoredPlacesDistinct = true;
     // What the operation under way changed, told with its store.
     CArmyChange m_change;
     // The edit being made: its name and the army before it (none outside an operation).

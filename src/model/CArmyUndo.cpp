@@ -140,9 +140,11 @@ void CArmy::Stored(CArmyUnit* focus, bool select) {
     emit changed(change);
 }
 
-// The member of the serial at its place, stored as the state has it: the one in memory,
-// changed back where the state holds it otherwise, or put back under a new key.
-CArmyUnit* CArmy::RestoredMember(int serial, int place, const CArmyState& state, bool* ok) {
+// The member of the serial at its place, as the state has it: the one in memory, changed back
+// where the state holds it otherwise, or put back under the next of the new keys (it is stored
+// with the others put back, once the kept members have taken their places).
+CArmyUnit* CArmy::RestoredMember(int serial, int place, const CArmyState& state,
+                                 const QList<int>& keys, QList<CArmyUnit*>* added, bool* ok) {
     const auto record = state.members.constFind(serial);
     CArmyUnit* unit = m_bySerial.value(serial);
     if (unit) {
@@ -163,54 +165,67 @@ CArmyUnit* CArmy::RestoredMember(int serial, int place, const CArmyState& state,
         unit->IdVisual = place;
         return unit;
     }
-    if (record == state.members.constEnd()) {
+    if (record == state.members.constEnd() || added->size() >= keys.size()) {
         // The state names a member this army does not have: it is not this army's state.
         *ok = false;
         return nullptr;
     }
-    auto* added = new CArmyUnit(record->row);
-    m_units.Append(added); // owned at once, whatever happens next
-    m_serialOf.insert(added, serial);
-    m_bySerial.insert(serial, added);
-    // Leaders and main units come first in the order, so theirs are back already.
-    added->IdLeader = KeyOfSerial(record->leader);
-    added->IdParentUnit = KeyOfSerial(record->main);
-    added->IdArmee = m_header.IdArmee;
-    added->IdVisual = place;
-    added->IdUnite = -1;
-    if (!m_db.InsertUnit(m_header.IdArmee, *added)) {
-        *ok = false;
-        return added;
-    }
-    MarkStored(*added);
-    m_byKey.insert(added->IdUnite, added);
-    return added;
+    auto* back = new CArmyUnit(record->row);
+    m_units.Append(back); // owned at once, whatever happens next
+    m_serialOf.insert(back, serial);
+    m_bySerial.insert(serial, back);
+    back->IdUnite = keys.at(added->size());
+    // Leaders and main units come first in the order, so their keys are known already.
+    back->IdLeader = KeyOfSerial(record->leader);
+    back->IdParentUnit = KeyOfSerial(record->main);
+    back->IdArmee = m_header.IdArmee;
+    back->IdVisual = place;
+    *added << back;
+    return back;
 }
 
 CArmy::Result CArmy::Restore(const CArmyState& state) {
     if (!IsOpen() || m_pEdit)
         return Result::Refused;
+    // The total it will have, stored with the version; and how many members come back.
+    int total = 0;
+    int missing = 0;
+    for (const int serial : state.order) {
+        const CArmyUnit* unit = m_bySerial.value(serial);
+        const auto record = state.members.constFind(serial);
+        total += record != state.members.constEnd() ? record->row.CoutTotal
+                 : unit                             ? unit->CoutTotal
+                                                    : 0;
+        if (!unit)
+            ++missing;
+    }
     CTransaction edit(m_db);
-    if (const Result taken = TakeVersion(edit, m_header.CoutTotal); taken != Result::Done)
+    if (const Result taken = TakeVersion(edit, total); taken != Result::Done)
         return taken;
 
     // Members the state does not hold go first, with their rows.
     const QSet<int> wanted(state.order.cbegin(), state.order.cend());
-    const QList<CArmyUnit*> current = Order();
-    for (CArmyUnit* unit : current) {
+    QList<CArmyUnit*> gone;
+    QList<int> goneKeys;
+    for (CArmyUnit* unit : m_units) {
         if (!wanted.contains(SerialOf(*unit))) {
-            if (!m_db.DeleteUnit(*unit))
-                return Fail(edit);
-            RemoveUnit(unit);
+            gone << unit;
+            goneKeys << unit->IdUnite;
         }
     }
+    if (!gone.isEmpty() && !m_db.DeleteUnits(goneKeys))
+        return Fail(edit);
+    for (CArmyUnit* unit : std::as_const(gone))
+        RemoveUnit(unit);
 
-    bool ok = true;
+    const QList<int> keys = missing > 0 ? m_db.ReserveUnitKeys(missing) : QList<int>();
+    bool ok = keys.size() == missing;
     QList<CArmyUnit*> order;
+    QList<CArmyUnit*> added;
     CArmyUnit* focus = nullptr;
     for (qsizetype i = 0; i < state.order.size() && ok; ++i) {
         const int serial = state.order.at(i);
-        CArmyUnit* unit = RestoredMember(serial, static_cast<int>(i), state, &ok);
+        CArmyUnit* unit = RestoredMember(serial, static_cast<int>(i), state, keys, &added, &ok);
         order << unit;
         if (!focus && state.members.contains(serial))
             focus = unit;
@@ -223,6 +238,9 @@ CArmy::Result CArmy::Restore(const CArmyState& state) {
         unit->m_attached.RemoveAll();
     }
     LinkAttachedUnits(order);
+    // The kept members take their places while those of the members put back are still free.
+    if (!StoreOrderAndTotal() || !InsertNew(added))
+        return Fail(edit);
 
     if (state.name != m_header.Nom || state.budget != m_header.NombrePointMax) {
         CArmyHeader header = m_header;
