@@ -27,6 +27,12 @@ QString SqliteIni(const QString& file) {
         .arg(QStringLiteral(SQLITE3_ODBC_DRIVER), file);
 }
 
+QString ServerConnectionString(const QString& port) {
+    return QStringLiteral("DRIVER=%1;SERVER=127.0.0.1;PORT=%2;DATABASE=postgres;UID=postgres;"
+                          "PWD=postgres;")
+        .arg(QStringLiteral(PSQL_ODBC_DRIVER), port);
+}
+
 // Runs the statements on a connection of their own; the first error, if any. On the data source
 // they run in one transaction; on the cluster's maintenance database (port given), as its
 // superuser outside any, as databases are created and dropped.
@@ -39,9 +45,7 @@ QString Run(const QString& name, const QStringList& statements, const QString& p
             db.setUserName(QStringLiteral("admin"));
             db.setPassword(QStringLiteral("qx"));
         } else {
-            db.setDatabaseName(QStringLiteral("DRIVER=%1;SERVER=127.0.0.1;PORT=%2;"
-                                              "DATABASE=postgres;UID=postgres;PWD=postgres;")
-                                   .arg(QStringLiteral(PSQL_ODBC_DRIVER), port));
+            db.setDatabaseName(ServerConnectionString(port));
         }
         if (!db.open() || (port.isEmpty() && !db.transaction()))
             error = QStringLiteral("cannot open %1: ").arg(name) + db.lastError().text();
@@ -137,6 +141,29 @@ bool TestDataSource::RunScript(const QString& path) {
     }
     m_error = Run(QStringLiteral("setup"), statements);
     return m_error.isEmpty();
+}
+
+qint64 TestDataSource::ServerStatementCount() {
+    if (m_postgresDatabase.isEmpty())
+        return -1;
+    qint64 count = -1;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QODBC"), QStringLiteral("count"));
+        db.setDatabaseName(ServerConnectionString(m_port));
+        QSqlQuery query(db);
+        if (db.open() &&
+            query.exec(QStringLiteral("SELECT COALESCE(SUM(s.calls), 0) FROM pg_stat_statements s "
+                                      "JOIN pg_database d ON d.oid = s.dbid WHERE d.datname = '%1' "
+                                      "AND s.query <> 'BEGIN'")
+                           .arg(m_postgresDatabase)) &&
+            query.next())
+            count = query.value(0).toLongLong();
+        else
+            m_error = query.lastError().text() + db.lastError().text();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("count"));
+    return count;
 }
 
 bool TestDataSource::ExecOnOtherConnection(const QString& sql) {

@@ -33,6 +33,10 @@ public:
     bool RunScript(const QString& path);
     // Runs one statement on a second, independent connection (another program's writes).
     bool ExecOnOtherConnection(const QString& sql);
+    // On the test cluster: the statements its server has run in this data source's database,
+    // as pg_stat_statements counts them (the driver's own included, BEGIN aside: the driver
+    // sends it with the statement after it); -1 when it cannot tell.
+    qint64 ServerStatementCount();
 
 private:
     bool CreatePostgreSqlDatabase();

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # A throwaway PostgreSQL cluster for the tests: initdb in a temporary folder, a free port on
 # the loopback where every login needs its password (the superuser's is "postgres"), a role
-# "admin" (password "qx") that may create databases. The folder's path and the port go into
-# the state file; stop removes the cluster.
+# "admin" (password "qx") that may create databases, and pg_stat_statements loaded. The
+# folder's path and the port go into the state file; stop removes the cluster.
 #   postgres_cluster.sh start STATE_FILE
 #   postgres_cluster.sh stop STATE_FILE
 set -euo pipefail
 action=${1:-}; state=${2:-}
-[[ ($action == start || $action == stop) && -n $state ]] || { sed -n 2,6p "$0"; exit 2; }
+[[ ($action == start || $action == stop) && -n $state ]] || { sed -n 2,7p "$0"; exit 2; }
 fail() { echo "postgres_cluster: $*" >&2; exit 1; }
 
 bindir=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1 || true)
@@ -35,11 +35,16 @@ port=$((20000 + RANDOM % 20000))
 for ((tries = 0; tries < 50; tries++)); do
     if ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
         if as_server "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -s \
-            -o "-p $port -k $dir -c listen_addresses=127.0.0.1 -c fsync=off -c synchronous_commit=off -c full_page_writes=off" start; then
+            -o "-p $port -k $dir -c listen_addresses=127.0.0.1 -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c shared_preload_libraries=pg_stat_statements" start; then
             printf '%s\n%s\n' "$dir" "$port" > "$state"
             PGPASSWORD=postgres "$bindir/psql" -q -h 127.0.0.1 -p "$port" -U postgres -d postgres -v ON_ERROR_STOP=1 \
                 -c "CREATE ROLE admin LOGIN CREATEDB PASSWORD 'qx'" >/dev/null ||
                 fail "cannot create the role admin"
+            # What each database's connections ran, counted by the server: the tests that count
+            # an edit's statements read it from here.
+            PGPASSWORD=postgres "$bindir/psql" -q -h 127.0.0.1 -p "$port" -U postgres -d postgres -v ON_ERROR_STOP=1 \
+                -c "CREATE EXTENSION IF NOT EXISTS pg_stat_statements" >/dev/null ||
+                fail "cannot create the extension pg_stat_statements"
             echo "PostgreSQL cluster on port $port in $dir"
             exit 0
         fi
