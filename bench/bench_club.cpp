@@ -154,7 +154,8 @@ double Percentile(QList<double> times, double fraction) {
     if (times.isEmpty())
         return 0;
     std::sort(times.begin(), times.end());
-    return times.at(std::min<qsizetype>(times.size() - 1, qsizetype(fraction * static_cast<double>(times.size()))));
+    return times.at(std::min<qsizetype>(times.size() - 1,
+                                        qsizetype(fraction * static_cast<double>(times.size()))));
 }
 
 int MembersOf(int armyId) {
