@@ -1359,5 +1359,62 @@ Print the battle report</translation>
         <comment>290</comment>
         <translation>Over</translation>
     </message>
+    <message>
+        <source>La connexion au serveur a été perdue : rien de ce qui était en cours n&apos;a été enregistré. Elle sera rouverte à la prochaine action.
+
+%1</source>
+        <comment>291</comment>
+        <translation>The connection to the server was lost: nothing of what was under way was saved. It will be opened again at the next action.
+
+%1</translation>
+    </message>
+    <message>
+        <source>La connexion au serveur a été perdue pendant l&apos;enregistrement : il a pu être fait ou non. Elle sera rouverte à la prochaine action ; la liste relue montrera ce qui est enregistré.
+
+%1</source>
+        <comment>292</comment>
+        <translation>The connection to the server was lost while saving: it may or may not have been done. It will be opened again at the next action; the list read again will show what is saved.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Le serveur ne répond plus : rien n&apos;a été lu ni enregistré. Réessayez plus tard.
+
+%1</source>
+        <comment>293</comment>
+        <translation>The server no longer answers: nothing was read or saved. Try again later.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Connexion au serveur perdue : nouvel essai (%1 sur %2)…</source>
+        <comment>294</comment>
+        <translation>Connection to the server lost: trying again (%1 of %2)…</translation>
+    </message>
+    <message>
+        <source>Connexion au serveur rétablie.</source>
+        <comment>295</comment>
+        <translation>Connection to the server restored.</translation>
+    </message>
+    <message>
+        <source>La connexion au serveur a été perdue pendant votre modification, qui n&apos;a pas été enregistrée. La connexion est rétablie et l&apos;armée relue telle qu&apos;elle est enregistrée.</source>
+        <comment>296</comment>
+        <translation>The connection to the server was lost during your change, which was not saved. The connection is restored and the army read again as it is saved.</translation>
+    </message>
+    <message>
+        <source>La connexion au serveur a été perdue à la fin de votre modification, qui a bien été enregistrée. La connexion est rétablie et l&apos;armée relue telle qu&apos;elle est enregistrée.</source>
+        <comment>297</comment>
+        <translation>The connection to the server was lost at the end of your change, which was saved. The connection is restored and the army read again as it is saved.</translation>
+    </message>
+    <message>
+        <source>La connexion au serveur a été perdue pendant votre modification, qui n&apos;a pas été enregistrée, et le serveur ne répond plus : l&apos;armée est fermée. Rouvrez-la quand il répondra.</source>
+        <comment>298</comment>
+        <translation>The connection to the server was lost during your change, which was not saved, and the server no longer answers: the army is closed. Open it again when the server answers.</translation>
+    </message>
+    <message>
+        <source>La connexion au serveur a été perdue à la fin de votre modification et le serveur ne répond plus : l&apos;armée est fermée. Rouvrez-la quand il répondra pour savoir si la modification a été enregistrée.</source>
+        <comment>299</comment>
+        <translation>The connection to the server was lost at the end of your change and the server no longer answers: the army is closed. Open it again when the server answers to see whether the change was saved.</translation>
+    </message>
 </context>
 </TS>

@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev desktop-file-utils appstream
     xdg-user-dirs xdg-utils qt6-svg-dev libqt6svg6 libgl-dev libx11-dev qt6-translations-l10n
     fonts-liberation fonts-dejavu-core
-    libqt6sql6-odbc unixodbc odbcinst libsqliteodbc sqlite3
+    libqt6sql6-odbc unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
     postgresql odbc-postgresql
     poppler-utils
 )

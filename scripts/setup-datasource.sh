@@ -102,7 +102,11 @@ setup_postgresql() {
             echo "Loaded the tables and the sample catalogue into $dbname on $host:$port." ;;
         *) fail "$dbname has only some of the tables of SkarnholtDB; left it as it is" ;;
     esac
-    register "Driver = $driver" "Servername = $host" "Port = $port" "Database = $dbname" "Username = $user"
+    # Each statement is a round trip to the server: the driver rolls back whole transactions
+    # (no savepoint per statement) and sends a statement with its values in one message. The
+    # program asks for both when it connects, so data sources made before work the same.
+    register "Driver = $driver" "Servername = $host" "Port = $port" "Database = $dbname" "Username = $user" \
+        "Protocol = 7.4-1" "UseServerSidePrepare = 0"
 }
 
 if odbcinst -q -s -n Skarnholt >/dev/null 2>&1; then

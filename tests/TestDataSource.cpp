@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -164,6 +165,21 @@ qint64 TestDataSource::ServerStatementCount() {
     }
     QSqlDatabase::removeDatabase(QStringLiteral("count"));
     return count;
+}
+
+bool TestDataSource::EndConnections() {
+    // Waits until each one has ended, so that the next statement meets it gone.
+    m_error = Run(QStringLiteral("server"),
+                  {QStringLiteral("SELECT pg_terminate_backend(pid, 5000) FROM pg_stat_activity "
+                                  "WHERE datname = '%1'")
+                       .arg(m_postgresDatabase)},
+                  m_port);
+    return m_error.isEmpty();
+}
+
+bool TestDataSource::Server(const QString& action) {
+    return QProcess::execute(SourcePath(QStringLiteral("tests/postgres_cluster.sh")),
+                             {action, qEnvironmentVariable("SKARNHOLT_TEST_POSTGRES")}) == 0;
 }
 
 bool TestDataSource::ExecOnOtherConnection(const QString& sql) {

@@ -37,6 +37,11 @@ public:
     // as pg_stat_statements counts them (the driver's own included, BEGIN aside: the driver
     // sends it with the statement after it); -1 when it cannot tell.
     qint64 ServerStatementCount();
+    // On the test cluster: ends every connection to this data source's database, as a network
+    // blip would; or restarts the whole server, as its administrator would.
+    bool EndConnections();
+    // restart, pause or resume, as tests/postgres_cluster.sh does them.
+    bool Server(const QString& action);
 
 private:
     bool CreatePostgreSqlDatabase();

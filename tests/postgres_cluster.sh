@@ -5,15 +5,31 @@
 # folder's path and the port go into the state file; stop removes the cluster.
 #   postgres_cluster.sh start STATE_FILE
 #   postgres_cluster.sh stop STATE_FILE
+#   postgres_cluster.sh restart STATE_FILE   (as an administrator would: every connection ends)
+#   postgres_cluster.sh pause|resume STATE_FILE   (the server down, then up again, files kept)
 set -euo pipefail
 action=${1:-}; state=${2:-}
-[[ ($action == start || $action == stop) && -n $state ]] || { sed -n 2,7p "$0"; exit 2; }
+[[ $action =~ ^(start|stop|restart|pause|resume)$ && -n $state ]] || { sed -n 2,9p "$0"; exit 2; }
 fail() { echo "postgres_cluster: $*" >&2; exit 1; }
 
 bindir=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1 || true)
 [[ -x $bindir/initdb && -x $bindir/pg_ctl ]] || fail "PostgreSQL's server is not installed (package postgresql)"
 # The server refuses to run as root: then it runs as the postgres user.
 as_server() { if [[ $(id -u) -eq 0 ]]; then runuser -u postgres -- "$@"; else "$@"; fi; }
+
+options() { echo "-p $1 -k $2 -c listen_addresses=127.0.0.1 -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c shared_preload_libraries=pg_stat_statements"; }
+
+if [[ $action == restart || $action == pause || $action == resume ]]; then
+    [[ -f $state ]] || fail "no cluster in $state"
+    dir=$(head -n 1 "$state")
+    case $action in
+        restart) as_server "$bindir/pg_ctl" -D "$dir/data" -m fast -w -s restart >/dev/null ;;
+        pause) as_server "$bindir/pg_ctl" -D "$dir/data" -m fast -w -s stop ;;
+        resume) as_server "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -s \
+                    -o "$(options "$(sed -n 2p "$state")" "$dir")" start ;;
+    esac
+    exit 0
+fi
 
 if [[ $action == stop ]]; then
     [[ -f $state ]] || exit 0
@@ -35,7 +51,7 @@ port=$((20000 + RANDOM % 20000))
 for ((tries = 0; tries < 50; tries++)); do
     if ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
         if as_server "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -s \
-            -o "-p $port -k $dir -c listen_addresses=127.0.0.1 -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c shared_preload_libraries=pg_stat_statements" start; then
+            -o "$(options "$port" "$dir")" start; then
             printf '%s\n%s\n' "$dir" "$port" > "$state"
             PGPASSWORD=postgres "$bindir/psql" -q -h 127.0.0.1 -p "$port" -U postgres -d postgres -v ON_ERROR_STOP=1 \
                 -c "CREATE ROLE admin LOGIN CREATEDB PASSWORD 'qx'" >/dev/null ||

@@ -34,6 +34,7 @@ count() { psql -X -At -h 127.0.0.1 -p "$port" -U "alice_$$" -d "$club" -c "SELEC
 check "tables and sample catalogue loaded" test "$(count Armees)" -ge 80
 check "data source registered" grep -q "^Database *= *$club" "$ODBCINI"
 check "with the player's user and no password" bash -c "grep -q '^Username *= *alice_$$' '$ODBCINI' && ! grep -qi password '$ODBCINI'"
+check "a round trip a statement" bash -c "grep -q '^Protocol *= *7.4-1' '$ODBCINI' && grep -q '^UseServerSidePrepare *= *0' '$ODBCINI'"
 
 # Another player's machine: the tables are there already and stay as they are.
 export ODBCINI=$home/second.ini

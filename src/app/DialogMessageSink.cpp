@@ -34,8 +34,11 @@ bool DialogMessageSink::Show(const MessageBox::Shown& message) {
         return true;
     case MessageBox::Kind::Status:
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* main = qobject_cast<QMainWindow*>(window))
+            if (auto* main = qobject_cast<QMainWindow*>(window)) {
                 main->statusBar()->showMessage(message.text, kStatusMilliseconds);
+                // Seen at once: it may tell of a wait (a server being reached again).
+                main->statusBar()->repaint();
+            }
         }
         return true;
     }

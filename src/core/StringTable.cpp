@@ -224,6 +224,45 @@ const Entry kTable[] = {
     {288, QT_TRANSLATE_NOOP3("StringTable", "Exporter l'armée en PDF", "288")},
     {289, QT_TRANSLATE_NOOP3("StringTable", "Documents PDF (*.pdf)", "289")},
     {290, QT_TRANSLATE_NOOP3("StringTable", "Dépassement", "290")},
+    {291, QT_TRANSLATE_NOOP3("StringTable",
+                             "La connexion au serveur a été perdue : rien de ce qui était en cours "
+                             "n'a été enregistré. Elle sera rouverte à la prochaine action.\n\n%1",
+                             "291")},
+    {292, QT_TRANSLATE_NOOP3("StringTable",
+                             "La connexion au serveur a été perdue pendant l'enregistrement : il a "
+                             "pu être fait ou non. Elle sera rouverte à la prochaine action ; la "
+                             "liste relue montrera ce qui est enregistré.\n\n%1",
+                             "292")},
+    {293,
+     QT_TRANSLATE_NOOP3(
+         "StringTable",
+         "Le serveur ne répond plus : rien n'a été lu ni enregistré. Réessayez plus tard.\n\n%1",
+         "293")},
+    {294, QT_TRANSLATE_NOOP3("StringTable",
+                             "Connexion au serveur perdue : nouvel essai (%1 sur %2)…", "294")},
+    {295, QT_TRANSLATE_NOOP3("StringTable", "Connexion au serveur rétablie.", "295")},
+    {296,
+     QT_TRANSLATE_NOOP3(
+         "StringTable",
+         "La connexion au serveur a été perdue pendant votre modification, qui n'a pas été "
+         "enregistrée. La connexion est rétablie et l'armée relue telle qu'elle est enregistrée.",
+         "296")},
+    {297,
+     QT_TRANSLATE_NOOP3(
+         "StringTable",
+         "La connexion au serveur a été perdue à la fin de votre modification, qui a bien été "
+         "enregistrée. La connexion est rétablie et l'armée relue telle qu'elle est enregistrée.",
+         "297")},
+    {298, QT_TRANSLATE_NOOP3("StringTable",
+                             "La connexion au serveur a été perdue pendant votre modification, qui "
+                             "n'a pas été enregistrée, et le serveur ne répond plus : l'armée est "
+                             "fermée. Rouvrez-la quand il répondra.",
+                             "298")},
+    {299, QT_TRANSLATE_NOOP3("StringTable",
+                             "La connexion au serveur a été perdue à la fin de votre modification "
+                             "et le serveur ne répond plus : l'armée est fermée. Rouvrez-la quand "
+                             "il répondra pour savoir si la modification a été enregistrée.",
+                             "299")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},

@@ -77,6 +77,16 @@ constexpr int kPrintBattleId = 287;
 constexpr int kPdfDialogTitleId = 288;
 constexpr int kPdfFilterId = 289;
 constexpr int kSheetOverId = 290;
+// A club server's connection lost, and opened again.
+constexpr int kConnectionLostId = 291;
+constexpr int kCommitUncertainId = 292;
+constexpr int kCannotReconnectId = 293;
+constexpr int kReconnectingId = 294;
+constexpr int kReconnectedId = 295;
+constexpr int kEditNotStoredId = 296;
+constexpr int kEditStoredId = 297;
+constexpr int kEditNotStoredClosedId = 298;
+constexpr int kEditUncertainClosedId = 299;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.

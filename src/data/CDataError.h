@@ -9,6 +9,9 @@ struct CDataError {
         Statement,          // the data source refused a statement; text is the driver's
         NameTooLong,        // a name longer than a column holds
         DescriptionTooLong, // a description longer than its column holds
+        ConnectionLost,     // the server was lost before the work was committed: none of it stored
+        CommitUncertain,    // the server was lost at the commit: the work may have been stored
+        CannotReconnect,    // the server could not be reached again; text is the driver's
     };
     Kind kind;
     QString text;

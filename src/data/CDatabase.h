@@ -48,6 +48,37 @@ public:
     void SetErrorSink(ErrorSink sink) { m_errorSink = std::move(sink); }
     void Report(CDataError::Kind kind, const QString& text) const;
 
+    // A connection to a server may be lost between two statements (a network blip, the server
+    // restarted). The driver tells it when a statement fails; the connection is then opened
+    // again before the next statement, a few tries apart, and a read that met it lost is read
+    // once more. A transaction that met it is lost whole; ConnectionLoss tells whether its
+    // commit was under way, when what it did may have been stored.
+    enum class Loss { None, BeforeCommit, AtCommit };
+    bool ConnectionLost() const { return m_bLost; }
+    // What the last transaction met; the next transaction starts with none.
+    Loss ConnectionLoss() const { return m_loss; }
+    // Opens the connection again when it was lost; false (the reason in error, and reported)
+    // when it cannot be, or when a transaction is open on it.
+    bool EnsureConnected(QString* error = nullptr);
+    // Whether the last tries to open it again failed (and none succeeded since): reading back
+    // what a failed edit left would only make the player wait for the same answer.
+    bool ServerUnreachable() const { return m_bLost && m_bGaveUp; }
+    // Told of every try to open the connection again (1..attempts), and with 0 once it is open.
+    using ReconnectSink = std::function<void(int attempt, int attempts)>;
+    void SetReconnectSink(ReconnectSink sink) { m_reconnectSink = std::move(sink); }
+    // While one is alive, a lost connection is not reported: its owner tells the player what
+    // became of its work.
+    class LossToldByCaller {
+    public:
+        explicit LossToldByCaller(CDatabase& db) : m_db(db) { ++m_db.m_lossToldByCaller; }
+        ~LossToldByCaller() { --m_db.m_lossToldByCaller; }
+        LossToldByCaller(const LossToldByCaller&) = delete;
+        LossToldByCaller& operator=(const LossToldByCaller&) = delete;
+
+    private:
+        CDatabase& m_db;
+    };
+
     // Called with every statement before it runs, and with "COMMIT" before a commit; answering
     // false makes the data source refuse it. Tests use it to log statements and to break an
     // operation at any step; an empty function removes it.
@@ -67,11 +98,24 @@ protected:
     // it. Null, with the error, when it failed (its copy is then dropped). The query answered
     // is valid until the next statement.
     QSqlQuery* ExecuteKept(const QString& sql, const QVariantList& values, QString* error);
+    // After a failure: notes the connection lost when the driver finds it dead; true then.
+    bool NoteLostConnection(Loss loss);
 
 private:
     void ForgetKeptStatements() { m_kept.clear(); }
+    bool Connect(QString* error);
+    bool DriverFindsDead() const;
 
     QString m_connectionName;
+    QString m_dataSource;
+    QList<QPair<QString, QString>> m_logins;
+    bool m_bLost = false;
+    bool m_bGaveUp = false;
+    Loss m_loss = Loss::None;
+    int m_lossToldByCaller = 0;
+    // One report per loss: every statement after it fails alike.
+    mutable bool m_bLossReported = false;
+    ReconnectSink m_reconnectSink;
     StatementHook m_hook;
     ErrorSink m_errorSink;
     bool m_bSqlite = false;

@@ -12,7 +12,15 @@ CRecordset::CRecordset(CDatabase& db) : m_db(db), m_query(db.Connection()) {
 
 bool CRecordset::Open(const QString& sql, const QVariantList& values) {
     Close();
-    m_failed = !m_db.Execute(m_query, sql.isEmpty() ? GetDefaultSQL() : sql, values, &m_error);
+    const QString statement = sql.isEmpty() ? GetDefaultSQL() : sql;
+    // A read that meets the connection lost is read again on the connection opened anew: it
+    // changes nothing. (Inside a transaction the connection is not opened again.)
+    m_failed = !m_db.EnsureConnected(&m_error);
+    if (!m_failed) {
+        m_failed = !m_db.Execute(m_query, statement, values, &m_error);
+        if (m_failed && m_db.ConnectionLost() && m_db.EnsureConnected(&m_error))
+            m_failed = !m_db.Execute(m_query, statement, values, &m_error);
+    }
     if (m_failed)
         return false;
     // Column names are matched without regard to case: some databases fold unquoted names.

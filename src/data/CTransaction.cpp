@@ -12,6 +12,14 @@ CTransaction::CTransaction(CDatabase& db) : m_db(db), m_pOuter(db.m_pActiveTrans
         m_ok = m_pOuter->m_ok;
         return;
     }
+    m_db.m_loss = CDatabase::Loss::None;
+    QString lost;
+    if (!m_db.EnsureConnected(&lost)) {
+        m_db.m_loss = CDatabase::Loss::BeforeCommit;
+        m_db.m_pActiveTransaction = this;
+        Fail(lost);
+        return;
+    }
     QSqlDatabase connection = m_db.Connection();
     m_begun = connection.isOpen() && connection.transaction();
     m_ok = m_begun;
@@ -19,6 +27,25 @@ CTransaction::CTransaction(CDatabase& db) : m_db(db), m_pOuter(db.m_pActiveTrans
     if (!m_begun)
         Fail(connection.isOpen() ? connection.lastError().text()
                                  : QStringLiteral("Database not open."));
+}
+
+QSqlQuery* CTransaction::Execute(const QString& sql, const QVariantList& values, QString* error) {
+    QSqlQuery* query = m_db.ExecuteKept(sql, values, error);
+    // The first statement that meets the connection lost (since the last transaction: the
+    // server restarted, say) has done nothing yet: it runs again on a connection opened anew.
+    if (!query && m_statementsRun == 0 && m_db.ConnectionLost()) {
+        m_db.m_pActiveTransaction = nullptr;
+        const bool reconnected = m_db.EnsureConnected(error);
+        m_db.m_pActiveTransaction = this;
+        m_begun = reconnected && m_db.Connection().transaction();
+        if (m_begun) {
+            m_db.m_loss = CDatabase::Loss::None;
+            query = m_db.ExecuteKept(sql, values, error);
+        }
+    }
+    if (query)
+        ++m_statementsRun;
+    return query;
 }
 
 CTransaction::~CTransaction() {
@@ -56,7 +83,7 @@ bool CTransaction::Run(const QString& sql, const QVariantList& values, bool inse
     if (!m_ok || m_finished)
         return false;
     QString error;
-    QSqlQuery* statement = m_db.ExecuteKept(sql, values, &error);
+    QSqlQuery* statement = Execute(sql, values, &error);
     if (!statement) {
         Fail(error);
         return false;
@@ -95,7 +122,7 @@ bool CTransaction::Read(const QString& sql, const QVariantList& values, qsizetyp
     if (!m_ok || m_finished)
         return false;
     QString error;
-    QSqlQuery* query = m_db.ExecuteKept(sql, values, &error);
+    QSqlQuery* query = Execute(sql, values, &error);
     if (!query) {
         Fail(error);
         return false;
@@ -129,8 +156,14 @@ int CTransaction::Commit() {
     QSqlDatabase connection = m_db.Connection();
     if (!connection.commit()) {
         error = connection.lastError().text();
+        m_db.NoteLostConnection(CDatabase::Loss::AtCommit);
         connection.rollback();
         Fail(error);
+        return 0;
+    }
+    // A driver that lost its server may not know it was in a transaction, and commit nothing.
+    if (m_db.NoteLostConnection(CDatabase::Loss::AtCommit)) {
+        Fail(QStringLiteral("The connection to the server was lost at the commit."));
         return 0;
     }
     if (m_db.m_pActiveTransaction == this)

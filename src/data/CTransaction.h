@@ -5,9 +5,11 @@
 #include <QVariantList>
 
 class CDatabase;
+class QSqlQuery;
 
 // One transaction on the connection: statements run until one fails; the whole of it is then
-// rolled back and the driver's error shown once. Destroyed without Commit, it rolls back.
+// rolled back and the driver's error shown once. Destroyed without Commit, it rolls back. Its
+// first statement, when it meets the connection lost, runs again on a connection opened anew.
 //
 // A transaction begun while another is open on the same connection joins it: its statements
 // run in the outer one, its Commit only answers whether all went well so far, and a failure
@@ -45,12 +47,16 @@ private:
     bool Read(const QString& sql, const QVariantList& values, qsizetype limit,
               QVariantList* column);
     bool Run(const QString& sql, const QVariantList& values, bool insert);
+    // Runs the statement through the connection's kept copy; null, with the error, when it
+    // failed.
+    QSqlQuery* Execute(const QString& sql, const QVariantList& values, QString* error);
     void Fail(const QString& error);
 
     CDatabase& m_db;
     CTransaction* m_pOuter = nullptr;
     QVariant m_lastInsertId;
     int m_rowsAffected = -1;
+    int m_statementsRun = 0;
     bool m_ok = false;
     bool m_begun = false;
     bool m_finished = false;

@@ -280,6 +280,13 @@ int CArmy::SaveOrder() {
     return 1;
 }
 
+void CArmy::Forget() {
+    m_header.IdArmee = -1;
+    m_bOpen = 0;
+    Clear();
+    emit replaced();
+}
+
 void CArmy::Close() {
     SaveOrder();
     m_header.IdArmee = -1;
@@ -323,10 +330,48 @@ CArmy::Result CArmy::TakeVersion(CTransaction& edit, int total) {
 }
 
 CArmy::Result CArmy::Fail(CTransaction& edit) {
+    const CDatabase::Loss loss = m_db.ConnectionLoss();
+    const QStringList intended = loss == CDatabase::Loss::AtCommit ? StoredLines() : QStringList();
     edit.Rollback();
-    Open(m_header.IdArmee);
+    // Read back over the connection opened again when it was lost; closed, when the server
+    // did not answer just now, for it cannot be read.
+    if (m_db.ServerUnreachable())
+        Forget();
+    else
+        Open(m_header.IdArmee);
     emit reloaded();
+    if (loss != CDatabase::Loss::None)
+        TellLoss(loss, intended);
     return Result::Failed;
+}
+
+void CArmy::TellLoss(CDatabase::Loss loss, const QStringList& intended) {
+    const bool atCommit = loss == CDatabase::Loss::AtCommit;
+    if (!IsOpen())
+        ShowWarningMessage(atCommit ? kEditUncertainClosedId : kEditNotStoredClosedId);
+    else
+        ShowInfoMessage(atCommit && StoredLines() == intended ? kEditStoredId : kEditNotStoredId);
+}
+
+QStringList CArmy::StoredLines() const {
+    QStringList lines{QStringLiteral("%1|%2|%3")
+                          .arg(m_header.Nom)
+                          .arg(m_header.NombrePointMax)
+                          .arg(m_header.CoutTotal)};
+    for (const CArmyUnit* unit : m_units) {
+        lines << QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9|")
+                         .arg(unit->IdUnite)
+                         .arg(unit->IdVisual)
+                         .arg(unit->IdLeader)
+                         .arg(unit->IdParentUnit)
+                         .arg(unit->NombreFig)
+                         .arg(unit->Etendard)
+                         .arg(unit->Musicien)
+                         .arg(unit->Pc)
+                         .arg(unit->CoutTotal) +
+                     QStringLiteral("%1|%2").arg(unit->IdQualite).arg(unit->Nom);
+    }
+    return lines;
 }
 
 CArmyUnit* CArmy::NewMember(const CUnitType& type, int hierarchy, int leaderId) const {
@@ -608,10 +653,13 @@ CArmy::Result CArmy::SetProperties(const QString& name, int budget) {
     CTransaction edit(m_db);
     if (const Result taken = TakeVersion(edit, header.CoutTotal); taken != Result::Done)
         return taken;
-    if (!m_db.UpdateArmy(header) || !edit.Commit())
+    if (!m_db.UpdateArmy(header))
         return Fail(edit);
-    header.Version = m_header.Version + 1;
+    // What is to be stored, in case the commit's fate must be found out by reading it back.
     m_header = header;
+    if (!edit.Commit())
+        return Fail(edit);
+    ++m_header.Version;
     m_change.kind = CArmyChange::Kind::Header;
     Stored(nullptr, false);
     return Result::Done;

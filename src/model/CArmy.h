@@ -132,6 +132,8 @@ private:
     private:
         CArmy& m_army;
         bool m_outer;
+        // The edit tells the player what became of it when the connection is lost.
+        CDatabase::LossToldByCaller m_lossTold;
     };
     QList<int> SerialOrder() const;
     CMemberRecord RecordOf(const CArmyUnit& unit) const;
@@ -171,11 +173,18 @@ private:
     void MarkStoredOrder();
     Result Finish(CTransaction& edit, CArmyUnit* focus, bool select);
     Result Fail(CTransaction& edit);
+    // Tells the player what became of an edit that met the connection lost, the army read
+    // again (or closed when it could not be); intended is the army the edit was to store.
+    void TellLoss(CDatabase::Loss loss, const QStringList& intended);
+    // The army's stored fields as lines, to tell whether what was read is what an edit stored.
+    QStringList StoredLines() const;
     // The first statement of every edit, which stores the total the army has after it too.
     Result TakeVersion(CTransaction& edit, int total);
     // Whether a position, a leader or the total differs from what is stored.
     bool NeedsStoring() const;
     void Clear();
+    // Closes the army without storing anything: it cannot be read.
+    void Forget();
 
     CArmyDatabase& m_db;
     int m_bOpen = 0;

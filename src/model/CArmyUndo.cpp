@@ -26,7 +26,7 @@ bool SameMember(const CMemberRecord& a, const CMemberRecord& b) {
 } // namespace
 
 CArmy::EditScope::EditScope(CArmy& army, const QString& name)
-    : label(name), m_army(army), m_outer(army.m_pEdit == nullptr) {
+    : label(name), m_army(army), m_outer(army.m_pEdit == nullptr), m_lossTold(army.m_db) {
     if (m_outer) {
         before = {army.m_header.Nom, army.m_header.NombrePointMax, army.SerialOrder(), {}, 0};
         before.lastSerial = army.m_nLastSerial;
@@ -187,6 +187,7 @@ CArmyUnit* CArmy::RestoredMember(int serial, int place, const CArmyState& state,
 CArmy::Result CArmy::Restore(const CArmyState& state) {
     if (!IsOpen() || m_pEdit)
         return Result::Refused;
+    const CDatabase::LossToldByCaller lossTold(m_db);
     // The total it will have, stored with the version; and how many members come back.
     int total = 0;
     int missing = 0;

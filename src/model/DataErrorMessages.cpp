@@ -19,6 +19,24 @@ void ShowDataErrorsAsMessages(CArmyDatabase& db) {
         case CDataError::Kind::DescriptionTooLong:
             ShowWarningMessage(kDescriptionTooLongId);
             break;
+        case CDataError::Kind::ConnectionLost:
+            ShowWarningMessage(kConnectionLostId, LoadResString(kConnectionLostId).arg(error.text));
+            break;
+        case CDataError::Kind::CommitUncertain:
+            ShowWarningMessage(kCommitUncertainId,
+                               LoadResString(kCommitUncertainId).arg(error.text));
+            break;
+        case CDataError::Kind::CannotReconnect:
+            ShowWarningMessage(kCannotReconnectId,
+                               LoadResString(kCannotReconnectId).arg(error.text));
+            break;
         }
+    });
+    db.SetReconnectSink([](int attempt, int attempts) {
+        if (attempt == 0)
+            ShowStatusMessage(kReconnectedId, LoadResString(kReconnectedId));
+        else
+            ShowStatusMessage(kReconnectingId,
+                              LoadResString(kReconnectingId).arg(attempt).arg(attempts));
     });
 }
