@@ -567,30 +567,32 @@ CArmy::Result MoveOnce(const MoveRoles& roles) {
     return CArmy::Instance().Move(roles.moved, atEnd ? roles.second : roles.last);
 }
 
-// The UPDATE statements one move runs, once the moves go back and forth.
-int MoveUpdates(int size) {
+// The members whose stored place (position or leader) one move changes, once the moves go
+// back and forth.
+int MovedRows(int size) {
     static std::map<int, int> counted;
     if (counted.count(size))
         return counted[size];
     CMainFrame& frame = Frame();
-    frame.OpenArmy(Shared().moveArmy[size]);
+    const int army = Shared().moveArmy[size];
+    frame.OpenArmy(army);
     const MoveRoles roles = Roles();
     MoveOnce(roles);
-    int updates = 0;
-    CArmyDatabase::Instance().SetStatementHook([&updates](const QString& sql) {
-        updates += sql.startsWith(QLatin1String("UPDATE"));
-        return true;
-    });
+    QSqlDatabase db = OwnConnection(QStringLiteral("count"));
+    std::map<int, std::pair<int, int>> before;
+    for (const PlainMember& m : ReadMembers(db, army))
+        before[m.id] = {m.visual, m.leader};
     MoveOnce(roles);
-    MoveOnce(roles);
-    CArmyDatabase::Instance().SetStatementHook({});
+    int rows = 0;
+    for (const PlainMember& m : ReadMembers(db, army))
+        rows += before[m.id] != std::make_pair(m.visual, m.leader);
     frame.OnCloseArmy();
-    return counted[size] = updates / 2;
+    return counted[size] = rows;
 }
 
 void Move_program(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
-    MoveUpdates(size);
+    MovedRows(size);
     CMainFrame& frame = Frame();
     frame.OpenArmy(Shared().moveArmy[size]);
     const MoveRoles roles = Roles();
@@ -602,42 +604,42 @@ void Move_program(benchmark::State& state) {
         QApplication::processEvents();
         state.ResumeTiming();
     }
-    state.counters["updates"] = MoveUpdates(size);
+    state.counters["rows"] = MovedRows(size);
     frame.OnCloseArmy();
 }
 
+// As many rows as the move changes, given new positions by one bound statement in one
+// committed transaction: a stretch of the army's positions moved by one and back.
 void Move_floor(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
-    const int updates = MoveUpdates(size);
+    const int rows = MovedRows(size);
+    const int army = Shared().moveArmy[size];
     QSqlDatabase db = OwnConnection(QStringLiteral("floor"));
-    const std::vector<PlainMember> members = ReadMembers(db, Shared().moveArmy[size]);
-    int shift = 0;
+    int shift = -1;
     for (auto _ : state) {
-        shift = 1 - shift;
+        shift = -shift;
         db.transaction();
         QSqlQuery query(db);
-        query.prepare(QStringLiteral("UPDATE ArmeeCompo SET IdVisual = ?, IdLeader = ? "
-                                     "WHERE IdUnite = ?"));
-        for (int i = 0; i < updates; ++i) {
-            const PlainMember& m = members.at(i % members.size());
-            query.addBindValue(m.visual + shift);
-            query.addBindValue(m.leader);
-            query.addBindValue(m.id);
-            Check(query.exec(), query);
-        }
+        query.prepare(QStringLiteral("UPDATE ArmeeCompo SET IdVisual = IdVisual + ? WHERE "
+                                     "IdArmee = ? AND IdVisual BETWEEN ? AND ?"));
+        const int first = shift > 0 ? 0 : 1;
+        query.addBindValue(shift);
+        query.addBindValue(army);
+        query.addBindValue(first);
+        query.addBindValue(first + rows - 1);
+        Check(query.exec(), query);
         db.commit();
     }
-    state.counters["updates"] = updates;
+    state.counters["rows"] = rows;
     // The army as generated, for the program's moves.
-    db.transaction();
-    QSqlQuery restore(db);
-    restore.prepare(QStringLiteral("UPDATE ArmeeCompo SET IdVisual = ? WHERE IdUnite = ?"));
-    for (const PlainMember& m : members) {
-        restore.addBindValue(m.visual);
-        restore.addBindValue(m.id);
+    if (shift > 0) {
+        QSqlQuery restore(db);
+        restore.prepare(QStringLiteral("UPDATE ArmeeCompo SET IdVisual = IdVisual - 1 WHERE "
+                                       "IdArmee = ? AND IdVisual BETWEEN 1 AND ?"));
+        restore.addBindValue(army);
+        restore.addBindValue(rows);
         Check(restore.exec(), restore);
     }
-    db.commit();
 }
 
 // ---- The battle report
