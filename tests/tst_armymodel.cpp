@@ -209,6 +209,22 @@ private slots:
         QVERIFY(army.Open(armyId));
         QCOMPARE(Stored(armyId), mended);
         QVERIFY(m_messages->Ids().isEmpty());
+
+        // Two members at one position: the brute stored beside the spirit. The members after
+        // them move by one, and the spirit, who stays, must not go with them.
+        const int tied = NewArmy(false);
+        army.Close();
+        QVERIFY(m_source->ExecOnOtherConnection(
+            QStringLiteral("UPDATE ArmeeCompo SET IdVisual = 5 WHERE IdArmee = %1 AND "
+                           "NomUnitType = 'T2 One-eyed brute'")
+                .arg(tied)));
+        QVERIFY(army.Open(tied));
+        QCOMPARE(Shape(), (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  T1 Wolf riders",
+                                       "  T4 Wolf", "  T5 Warriors", "  Kindless spirit",
+                                       " T2 One-eyed brute", " T3 Orc warlord", "  Iron cannon",
+                                       "  Gunners", "  Draught mule"}));
+        VerifyConsistent(tied);
+        QCOMPARE(Stored(tied), InMemory());
     }
 
     void anArmyThatCannotBeReadIsNotOpened() {
