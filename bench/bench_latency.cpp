@@ -6,6 +6,7 @@
 //   bench_latency [--statements]   (--statements: also list each operation's statements)
 // Ends with status 1, saying why, when an edit fails or a stored army is found inconsistent.
 #include "../tests/StoredArmy.h"
+#include "../tests/TestDataSource.h"
 #include "LatencyProxy.h"
 #include "app/CMainFrame.h"
 #include "army/CUnitCostCalculator.h"
@@ -27,7 +28,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -96,20 +96,12 @@ void Exec(QSqlQuery& query, const QString& sql) {
     Require(query.exec(sql), sql.left(80) + QStringLiteral(": ") + query.lastError().text());
 }
 
-// A script's statements, each ending its line with ';'; comment lines go first, as they may
-// hold a ';' or a lone quote.
+// A script's statements, as the tests run them.
 QStringList ScriptStatements(const QString& relative) {
-    QFile file(QDir(kSourceDir).filePath(relative));
-    Require(file.open(QIODevice::ReadOnly), QStringLiteral("cannot read ") + file.fileName());
-    QString script = QString::fromUtf8(file.readAll());
-    script.remove(
-        QRegularExpression(QStringLiteral("^\\s*--[^\\n]*"), QRegularExpression::MultilineOption));
-    QStringList statements;
-    for (const QString& statement :
-         script.split(QRegularExpression(QStringLiteral(";\\s*(?:\\n|$)")))) {
-        if (!statement.trimmed().isEmpty())
-            statements << statement.trimmed();
-    }
+    QString error;
+    const QStringList statements =
+        TestDataSource::ScriptStatements(QDir(kSourceDir).filePath(relative), &error);
+    Require(!statements.isEmpty(), error);
     return statements;
 }
 
@@ -287,7 +279,8 @@ void LatencyBench::SetUp() {
                                     QStringLiteral("admin"), QStringLiteral("qx"));
         Require(setup.transaction(), QStringLiteral("no transaction for the tables"));
         QSqlQuery query(setup);
-        for (const char* script : {"db/schema.sql", "db/postgresql-keys.sql", "db/catalogue.sql"}) {
+        for (const char* script : {"db/schema.sql", "db/postgresql-keys.sql",
+                                   "db/postgresql-club.sql", "db/catalogue.sql"}) {
             for (const QString& statement : ScriptStatements(QString::fromLatin1(script)))
                 Exec(query, statement);
         }

@@ -45,7 +45,10 @@ CREATE TABLE ArmeeDef (
     CoutTotal INTEGER NOT NULL,
     IdRace SMALLINT NOT NULL,
     -- Counts the edits of the army, so that a program sees another one's since it read it.
-    Version INTEGER NOT NULL DEFAULT 0
+    Version INTEGER NOT NULL DEFAULT 0,
+    -- The club server's role that made it (db/postgresql-club.sql); empty on SQLite, where
+    -- there is one player.
+    Proprietaire VARCHAR(255)
 );
 
 CREATE TABLE ArmeeCompo (
@@ -90,7 +93,8 @@ CREATE INDEX ArmeeCompoByArmee ON ArmeeCompo (IdArmee, IdVisual);
 CREATE TABLE Battle (
     IdBattle INTEGER PRIMARY KEY,
     Description VARCHAR(255),
-    Nom VARCHAR(255)
+    Nom VARCHAR(255),
+    Proprietaire VARCHAR(255)
 );
 
 CREATE TABLE BattleCompo (

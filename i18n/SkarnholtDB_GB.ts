@@ -1416,5 +1416,20 @@ Print the battle report</translation>
         <comment>299</comment>
         <translation>The connection to the server was lost at the end of your change and the server no longer answers: the army is closed. Open it again when the server answers to see whether the change was saved.</translation>
     </message>
+    <message>
+        <source>Cette armée appartient à %1 : vous pouvez la voir, l&apos;imprimer, l&apos;exporter et la mettre dans une bataille, mais pas la modifier. Elle est relue telle qu&apos;elle est enregistrée.</source>
+        <comment>300</comment>
+        <translation>This army belongs to %1: you may view, print and export it and put it in a battle, but not change it. It is read again as it is saved.</translation>
+    </message>
+    <message>
+        <source>Armée de %1 — lecture seule</source>
+        <comment>301</comment>
+        <translation>%1&apos;s army — read-only</translation>
+    </message>
+    <message>
+        <source>Le serveur a refusé : seul le joueur qui l&apos;a créée, ou un administrateur du club, peut modifier ou supprimer cette armée ou cette bataille. Rien n&apos;a été changé.</source>
+        <comment>302</comment>
+        <translation>The server refused: only the player who made it, or an administrator of the club, may change or delete this army or this battle. Nothing was changed.</translation>
+    </message>
 </context>
 </TS>

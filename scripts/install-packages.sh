@@ -9,7 +9,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     libqt6sql6-odbc unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
     postgresql odbc-postgresql
-    poppler-utils
+    poppler-utils openssl
 )
 
 missing=()

@@ -78,7 +78,8 @@ TestDataSource::TestDataSource(const QString& catalogueFile) {
     m_valid =
         (!OnPostgreSql() || CreatePostgreSqlDatabase()) &&
         RunScript(SourcePath(QStringLiteral("db/schema.sql"))) &&
-        (!OnPostgreSql() || RunScript(SourcePath(QStringLiteral("db/postgresql-keys.sql")))) &&
+        (!OnPostgreSql() || (RunScript(SourcePath(QStringLiteral("db/postgresql-keys.sql"))) &&
+                             RunScript(SourcePath(QStringLiteral("db/postgresql-club.sql"))))) &&
         (catalogueFile.isEmpty() || RunScript(SourcePath(catalogueFile)));
 }
 
@@ -124,22 +125,40 @@ QString TestDataSource::SourcePath(const QString& relative) {
     return QDir(QStringLiteral(SKARNHOLT_SOURCE_DIR)).filePath(relative);
 }
 
-bool TestDataSource::RunScript(const QString& path) {
+QStringList TestDataSource::ScriptStatements(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("cannot read ") + path;
-        return false;
+        *error = QStringLiteral("cannot read ") + path;
+        return {};
     }
     // Comment lines go first: they may hold a ';' or a lone quote.
     QString script = QString::fromUtf8(file.readAll());
     script.remove(
         QRegularExpression(QStringLiteral("^\\s*--[^\\n]*"), QRegularExpression::MultilineOption));
+    // A statement ends with ';' at the end of a line, but not inside a $$ body.
     QStringList statements;
-    for (const QString& statement :
-         script.split(QRegularExpression(QStringLiteral(";\\s*(?:\\n|$)")))) {
-        if (!statement.trimmed().isEmpty())
-            statements << statement.trimmed();
+    QString statement;
+    bool inBody = false;
+    for (const QString& line : script.split(QLatin1Char('\n'))) {
+        statement += line + QLatin1Char('\n');
+        inBody = inBody != (line.count(QStringLiteral("$$")) % 2 == 1);
+        if (!inBody && line.trimmed().endsWith(QLatin1Char(';'))) {
+            statement = statement.trimmed();
+            statement.chop(1);
+            if (!statement.trimmed().isEmpty())
+                statements << statement;
+            statement.clear();
+        }
     }
+    if (!statement.trimmed().isEmpty())
+        statements << statement.trimmed();
+    return statements;
+}
+
+bool TestDataSource::RunScript(const QString& path) {
+    const QStringList statements = ScriptStatements(path, &m_error);
+    if (statements.isEmpty())
+        return false;
     m_error = Run(QStringLiteral("setup"), statements);
     return m_error.isEmpty();
 }
@@ -174,6 +193,11 @@ bool TestDataSource::EndConnections() {
                                   "WHERE datname = '%1'")
                        .arg(m_postgresDatabase)},
                   m_port);
+    return m_error.isEmpty();
+}
+
+bool TestDataSource::ExecAsSuperuser(const QStringList& statements) {
+    m_error = Run(QStringLiteral("server"), statements, m_port);
     return m_error.isEmpty();
 }
 

@@ -31,6 +31,9 @@ public:
     QString ErrorText() const { return m_error; }
     // Runs a script of statements, each ending its line with ';', through the ODBC driver.
     bool RunScript(const QString& path);
+    // The statements of such a script (a $$ body is one with its statement); empty, with
+    // why, when it cannot be read.
+    static QStringList ScriptStatements(const QString& path, QString* error);
     // Runs one statement on a second, independent connection (another program's writes).
     bool ExecOnOtherConnection(const QString& sql);
     // On the test cluster: the statements its server has run in this data source's database,
@@ -40,6 +43,8 @@ public:
     // On the test cluster: ends every connection to this data source's database, as a network
     // blip would; or restarts the whole server, as its administrator would.
     bool EndConnections();
+    // Runs statements as the cluster's superuser (roles of players, say).
+    bool ExecAsSuperuser(const QStringList& statements);
     // restart, pause or resume, as tests/postgres_cluster.sh does them.
     bool Server(const QString& action);
 

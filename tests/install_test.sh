@@ -23,6 +23,7 @@ check "icon in every size" test "$(ls "$prefix"/share/icons/hicolor/*/apps/$id.*
 # desktop speaks French.
 "$prefix/bin/skarnholtdb-setup-datasource" --database "$work/armies.db" >/dev/null
 check "set up from the installed script" test -s "$work/armies.db"
+check "with every file a club's server needs" bash -c "ls '$prefix/share/skarnholtdb/db/' | grep -q postgresql-club.sql"
 cd "$work"
 titles() { LANG=$1 LC_ALL=$1 "$prefix/bin/skarnholtdb-export" catalogue >/dev/null && sed -n 6p SkarnholtArmyList.txt | cut -f2; }
 check "English where the desktop speaks English" test "$(titles C.UTF-8)" = Name

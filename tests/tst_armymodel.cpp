@@ -219,10 +219,10 @@ private slots:
                            "NomUnitType = 'T2 One-eyed brute'")
                 .arg(tied)));
         QVERIFY(army.Open(tied));
-        QCOMPARE(Shape(), (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  T1 Wolf riders",
-                                       "  T4 Wolf", "  T5 Warriors", "  Kindless spirit",
-                                       " T2 One-eyed brute", " T3 Orc warlord", "  Iron cannon",
-                                       "  Gunners", "  Draught mule"}));
+        QCOMPARE(Shape(),
+                 (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  T1 Wolf riders", "  T4 Wolf",
+                              "  T5 Warriors", "  Kindless spirit", " T2 One-eyed brute",
+                              " T3 Orc warlord", "  Iron cannon", "  Gunners", "  Draught mule"}));
         VerifyConsistent(tied);
         QCOMPARE(Stored(tied), InMemory());
     }

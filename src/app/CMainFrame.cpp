@@ -163,13 +163,16 @@ void CMainFrame::UpdateUndoCommands() {
 
 void CMainFrame::UpdateCommandStates() {
     const CArmy& army = CArmy::Instance();
-    m_pCatalogueBar->SetArmyOpen(army.IsOpen());
+    // Another player's army is shown, printed and exported, never changed.
+    const bool editable = army.IsOpen() && army.IsEditable();
+    m_pCatalogueBar->SetArmyOpen(editable);
+    Action(ID_ARMY_PROPERTIES)->setEnabled(editable);
     Action(ID_ARMY_CLOSE)->setEnabled(army.IsOpen());
     Action(ID_ARMY_EXPORT)->setEnabled(army.IsOpen());
     Action(ID_ARMY_PRINT)->setEnabled(army.IsOpen());
     Action(ID_ARMY_PDF)->setEnabled(army.IsOpen());
     Action(ID_ARMY_SAVE)->setEnabled(army.IsOpen() && army.IsModified());
-    const bool selected = army.IsOpen() && m_pArmyView->GetSelectedUnit() != nullptr;
+    const bool selected = editable && m_pArmyView->GetSelectedUnit() != nullptr;
     Action(ID_MEMBER_DELETE)->setEnabled(selected);
     Action(ID_MEMBER_PROPERTIES)->setEnabled(selected);
 }
@@ -365,7 +368,7 @@ void CMainFrame::OnSaveArmy() {
 
 void CMainFrame::OnArmyProperties() {
     CArmy& army = CArmy::Instance();
-    if (!army.IsOpen())
+    if (!army.IsOpen() || !army.IsEditable())
         return;
     CArmyHeader edited = army.GetHeader();
     CArmyParamsDlg dialog(&edited, this);

@@ -132,8 +132,9 @@ int RunExportTool(const QStringList& arguments, QTextStream& out, QTextStream& e
     db.SetErrorSink([&failure](const CDataError& error) {
         if (failure.isEmpty())
             failure = error.kind == CDataError::Kind::CannotOpen
-                          ? QStringLiteral("cannot open the data source \"%1\"")
-                                .arg(QLatin1String(CArmyDatabase::kDataSourceName))
+                          ? QStringLiteral("cannot open the data source \"%1\": %2")
+                                .arg(QLatin1String(CArmyDatabase::kDataSourceName),
+                                     error.text.simplified())
                           : error.text.simplified();
     });
     Outcome outcome{kUnreadable, QString()};

@@ -263,6 +263,18 @@ const Entry kTable[] = {
                              "et le serveur ne répond plus : l'armée est fermée. Rouvrez-la quand "
                              "il répondra pour savoir si la modification a été enregistrée.",
                              "299")},
+    {300,
+     QT_TRANSLATE_NOOP3(
+         "StringTable",
+         "Cette armée appartient à %1 : vous pouvez la voir, l'imprimer, l'exporter et la mettre "
+         "dans une bataille, mais pas la modifier. Elle est relue telle qu'elle est enregistrée.",
+         "300")},
+    {301, QT_TRANSLATE_NOOP3("StringTable", "Armée de %1 — lecture seule", "301")},
+    {302, QT_TRANSLATE_NOOP3(
+              "StringTable",
+              "Le serveur a refusé : seul le joueur qui l'a créée, ou un administrateur du club, "
+              "peut modifier ou supprimer cette armée ou cette bataille. Rien n'a été changé.",
+              "302")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},

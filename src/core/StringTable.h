@@ -87,6 +87,10 @@ constexpr int kEditNotStoredId = 296;
 constexpr int kEditStoredId = 297;
 constexpr int kEditNotStoredClosedId = 298;
 constexpr int kEditUncertainClosedId = 299;
+// Another player's army, on a club's server.
+constexpr int kArmyOfAnotherId = 300;
+constexpr int kReadOnlyNoteId = 301;
+constexpr int kNotOwnerId = 302;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.

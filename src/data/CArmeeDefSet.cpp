@@ -13,4 +13,5 @@ void CArmeeDefSet::CopyTo(CArmyHeader& record) const {
     record.CoutTotal = Long("CoutTotal");
     record.IdRace = Long("IdRace");
     record.Version = Long("Version");
+    record.Proprietaire = Text("Proprietaire");
 }

@@ -92,11 +92,34 @@ int CArmyDatabase::OpenDatabase() {
     // (Protocol=7.4-1); and it sends a statement with its values in one message, with the
     // BEGIN before it, rather than preparing, describing and freeing it in three more
     // (UseServerSidePrepare=0). Other drivers ignore both words.
-    return Open(QString::fromLatin1(kDataSourceName) +
-                    QStringLiteral(";Protocol=7.4-1;UseServerSidePrepare=0"),
-                {{QStringLiteral("admin"), QStringLiteral("qx")}, {QString(), QString()}})
-               ? 1
-               : 0;
+    if (!Open(QString::fromLatin1(kDataSourceName) +
+                  QStringLiteral(";Protocol=7.4-1;UseServerSidePrepare=0"),
+              {{QStringLiteral("admin"), QStringLiteral("qx")}, {QString(), QString()}}))
+        return 0;
+    return ReadPlayer();
+}
+
+int CArmyDatabase::ReadPlayer() {
+    m_player.clear();
+    m_bMayChangeAll = true;
+    if (!IsPostgreSql())
+        return 1;
+    // The tables' owner is not held by the rows' rules, nor is a database without them.
+    CRecordset set(*this);
+    if (!set.Open(QStringLiteral(
+            "SELECT current_user AS Player, NOT COALESCE((SELECT relrowsecurity FROM pg_class "
+            "WHERE oid = to_regclass('armeedef')), false) OR COALESCE(pg_has_role((SELECT "
+            "relowner FROM pg_class WHERE oid = to_regclass('armeedef')), 'MEMBER'), false) OR "
+            "EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'skarnholt_admin' AND "
+            "pg_has_role(oid, 'MEMBER')) AS MayChangeAll"))) {
+        Report(CDataError::Kind::Statement, set.LastError());
+        return 0;
+    }
+    if (!set.IsEOF()) {
+        m_player = set.Text("Player");
+        m_bMayChangeAll = set.Bool("MayChangeAll") == 1;
+    }
+    return 1;
 }
 
 QStringList CArmyDatabase::MissingTables() const {
@@ -328,7 +351,23 @@ int CArmyDatabase::DeleteArmyAndContents(int armyId) {
     CTransaction work(*this);
     work.Exec(QStringLiteral("DELETE FROM ArmeeCompo WHERE IdArmee = ?"), {armyId});
     work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdArmy = ?"), {armyId});
-    work.Exec(QStringLiteral("DELETE FROM ArmeeDef WHERE IdArmee = ?"), {armyId});
+    return FinishOwnedChange(
+        work, work.ExecCounted(QStringLiteral("DELETE FROM ArmeeDef WHERE IdArmee = ?"), {armyId}),
+        QStringLiteral("ArmeeDef"), QStringLiteral("IdArmee"), armyId);
+}
+
+// A club's server hides another player's rows from his changes rather than refusing them: a
+// change whose row is there but was not changed is said so, and nothing of it is stored. (A row
+// gone since is nothing to change.)
+int CArmyDatabase::FinishOwnedChange(CTransaction& work, int rows, const QString& table,
+                                     const QString& keyColumn, int key) {
+    if (rows == 0 && IsPlainName(table) && IsPlainName(keyColumn) &&
+        work.Column(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(table, keyColumn), {key})
+                .size() == 1) {
+        work.Rollback();
+        Report(CDataError::Kind::NotOwner, QString());
+        return 0;
+    }
     return work.Commit();
 }
 
@@ -480,18 +519,25 @@ int CArmyDatabase::InsertUnits(int armyId, const QList<CArmyUnit*>& units) {
 int CArmyDatabase::UpdateUnit(const CArmyUnit& unit) {
     if (!TextsFit({{unit.Nom, CDataError::Kind::NameTooLong}}))
         return 0;
-    return ExecuteOne(QStringLiteral("UPDATE ArmeeCompo SET NombreFig = ?,Nom = ?,Etendard = "
-                                     "?,Musicien = ?,Pc = ?,CoutTotal = ?,IdQualite = ? WHERE "
-                                     "IdUnite = ?"),
-                      {unit.NombreFig, Text(unit.Nom), YesNo(unit.Etendard), unit.Musicien, unit.Pc,
-                       unit.CoutTotal, unit.IdQualite, unit.IdUnite});
+    return ExecuteOwnedUnitChange(
+        QStringLiteral("UPDATE ArmeeCompo SET NombreFig = ?,Nom = ?,Etendard = ?,Musicien = ?,Pc "
+                       "= ?,CoutTotal = ?,IdQualite = ? WHERE IdUnite = ?"),
+        {unit.NombreFig, Text(unit.Nom), YesNo(unit.Etendard), unit.Musicien, unit.Pc,
+         unit.CoutTotal, unit.IdQualite, unit.IdUnite},
+        unit.IdUnite);
 }
 
 int CArmyDatabase::RenameUnit(const CArmyUnit& unit) {
     if (!TextsFit({{unit.Nom, CDataError::Kind::NameTooLong}}))
         return 0;
-    return ExecuteOne(QStringLiteral("UPDATE ArmeeCompo SET Nom = ? WHERE IdUnite = ?"),
-                      {Text(unit.Nom), unit.IdUnite});
+    return ExecuteOwnedUnitChange(QStringLiteral("UPDATE ArmeeCompo SET Nom = ? WHERE IdUnite = ?"),
+                                  {Text(unit.Nom), unit.IdUnite}, unit.IdUnite);
+}
+
+int CArmyDatabase::ExecuteOwnedUnitChange(const QString& sql, const QVariantList& values, int key) {
+    CTransaction work(*this);
+    return FinishOwnedChange(work, work.ExecCounted(sql, values), QStringLiteral("ArmeeCompo"),
+                             QStringLiteral("IdUnite"), key);
 }
 
 int CArmyDatabase::StoreUnitPlaces(int armyId, const QList<CUnitPlace>& places) {
@@ -672,8 +718,12 @@ int CArmyDatabase::UpdateBattle(int battleId, const QString& name, const QString
                    {description, CDataError::Kind::DescriptionTooLong}}))
         return 0;
     CTransaction work(*this);
-    work.Exec(QStringLiteral("UPDATE Battle SET Nom = ?, Description = ? WHERE IdBattle = ?"),
-              {Text(name), Text(description), battleId});
+    const int rows = work.ExecCounted(
+        QStringLiteral("UPDATE Battle SET Nom = ?, Description = ? WHERE IdBattle = ?"),
+        {Text(name), Text(description), battleId});
+    if (rows == 0)
+        return FinishOwnedChange(work, rows, QStringLiteral("Battle"), QStringLiteral("IdBattle"),
+                                 battleId);
     work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdBattle = ?"), {battleId});
     InsertBattleArmiesIn(work, battleId, armyIds);
     return work.Commit();
@@ -681,9 +731,11 @@ int CArmyDatabase::UpdateBattle(int battleId, const QString& name, const QString
 
 int CArmyDatabase::DeleteBattle(int battleId) {
     CTransaction work(*this);
-    work.Exec(QStringLiteral("DELETE FROM Battle WHERE IdBattle = ?"), {battleId});
+    const int rows =
+        work.ExecCounted(QStringLiteral("DELETE FROM Battle WHERE IdBattle = ?"), {battleId});
     work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdBattle = ?"), {battleId});
-    return work.Commit();
+    return FinishOwnedChange(work, rows, QStringLiteral("Battle"), QStringLiteral("IdBattle"),
+                             battleId);
 }
 
 int CArmyDatabase::LoadBattleEntries(int battleId, CItemList<CBattleEntry*>& entries) {

@@ -48,6 +48,17 @@ public:
     static CArmyDatabase& Instance();
 
     int OpenDatabase();
+    // Who the program works as on a club's server, and whether that role may change every
+    // army and battle (the tables' owner, an administrator of the club, or a database that
+    // keeps no owners); on SQLite there is one player and everything is his.
+    QString Player() const { return m_player; }
+    bool MayChangeAll() const { return m_bMayChangeAll; }
+    // Whether the player may change what that role made.
+    bool MayChange(const QString& owner) const {
+        return m_bMayChangeAll || owner.isEmpty() || owner == m_player;
+    }
+    // Reads the player and his rights again: an administrator may have changed them.
+    int ReadPlayer();
     // Adds to a database made before it the column this program added since (the version of an
     // army); true when the tables are as the program needs them.
     bool UpgradeTables();
@@ -136,9 +147,15 @@ private:
     template <typename Set, typename Record>
     int FindOne(const QString& sql, const QVariantList& values, Record* record);
     int ExecuteOne(const QString& sql, const QVariantList& values);
+    // A change of one member that another player's army may hide from this one.
+    int ExecuteOwnedUnitChange(const QString& sql, const QVariantList& values, int key);
     // False, after reporting the kind given, when a text is too long to be stored whole.
     bool TextsFit(std::initializer_list<std::pair<QString, CDataError::Kind>> texts) const;
     int LastInsertedKey(CTransaction& work, const QString& table, const QString& column);
+    // Commits, unless the change's main statement found no row (another player's, on a club's
+    // server): then nothing is stored and that is reported.
+    int FinishOwnedChange(CTransaction& work, int rows, const QString& table,
+                          const QString& keyColumn, int key);
     // Runs the insert and answers the key of its row, -1 when refused.
     int InsertReturningKey(CTransaction& work, const QString& sql, const QVariantList& values,
                            const QString& table, const QString& column);
@@ -146,4 +163,6 @@ private:
 
     // Member keys taken from the server's sequence and not given yet.
     QList<int> m_spareUnitKeys;
+    QString m_player;
+    bool m_bMayChangeAll = true;
 };

@@ -12,4 +12,6 @@ public:
     int IdRace = -1;
     // How many edits the army has had: each editing transaction adds one.
     int Version = 0;
+    // The club server's role that made it; empty where there is one player (SQLite).
+    QString Proprietaire;
 };

@@ -8,4 +8,6 @@ public:
     int IdBattle = -1;
     QString Description;
     QString Nom;
+    // The club server's role that made it; empty where there is one player (SQLite).
+    QString Proprietaire;
 };

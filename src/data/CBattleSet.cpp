@@ -10,4 +10,5 @@ void CBattleSet::CopyTo(CBattle& record) const {
     record.IdBattle = Long("IdBattle");
     record.Description = Text("Description");
     record.Nom = Text("Nom");
+    record.Proprietaire = Text("Proprietaire");
 }

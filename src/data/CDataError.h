@@ -12,6 +12,7 @@ struct CDataError {
         ConnectionLost,     // the server was lost before the work was committed: none of it stored
         CommitUncertain,    // the server was lost at the commit: the work may have been stored
         CannotReconnect,    // the server could not be reached again; text is the driver's
+        NotOwner,           // the server refused to change another player's army or battle
     };
     Kind kind;
     QString text;

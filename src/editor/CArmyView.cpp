@@ -164,6 +164,8 @@ void CArmyView::RefreshList() {
 void CArmyView::RefreshHeader() {
     const CArmy& army = CArmy::Instance();
     m_pBudgetStrip->SetValues(army.GetHeader().NombrePointMax, army.ComputeTotal(), army.GetName());
+    m_pBudgetStrip->SetNote(army.IsEditable() ? QString()
+                                              : LoadResString(kReadOnlyNoteId).arg(army.Owner()));
 }
 
 void CArmyView::Rebuild(CArmyUnit* focus, bool select) {
@@ -287,21 +289,26 @@ QList<const CUnitType*> CArmyView::TypeWithAttached(const CUnitType& type) const
     return QList<const CUnitType*>(types.begin(), types.end());
 }
 
+// Another player's army, on a club's server, is only shown: no gesture may change it.
+bool CArmyView::Editable() {
+    return CArmy::Instance().IsOpen() && CArmy::Instance().IsEditable();
+}
+
 void CArmyView::OnAddWarchief() {
     const CUnitType* type = SelectedCatalogueType();
-    if (type && type->IsLeaderType() && CArmy::Instance().IsOpen())
+    if (type && type->IsLeaderType() && Editable())
         CArmy::Instance().AddWarchief(*type);
 }
 
 void CArmyView::OnAddGroupLeader() {
     const CUnitType* type = SelectedCatalogueType();
-    if (type && type->IsLeaderType() && CArmy::Instance().IsOpen())
+    if (type && type->IsLeaderType() && Editable())
         CArmy::Instance().AddGroupLeader(*type);
 }
 
 void CArmyView::OnAddUnit() {
     const CUnitType* type = SelectedCatalogueType();
-    if (type && CArmy::Instance().IsOpen())
+    if (type && Editable())
         CArmy::Instance().AddUnit(GetSelectedUnit(), TypeWithAttached(*type));
 }
 
@@ -309,7 +316,7 @@ void CArmyView::OnAddUnit() {
 
 void CArmyView::DeleteMember(CArmyUnit* unit) {
     CArmy& army = CArmy::Instance();
-    if (!unit)
+    if (!unit || !Editable())
         return;
     const int question = army.DeleteQuestion(*unit);
     if (question != 0 && !AskYesNoMessage(question))
@@ -337,7 +344,7 @@ void CArmyView::ExportArmy() {
 
 // The dialogs work on copies; the army takes what was chosen and stores it.
 void CArmyView::ShowUnitProperties(CArmyUnit* unit) {
-    if (!unit)
+    if (!unit || !Editable())
         return;
     CArmy& army = CArmy::Instance();
     const CArmy::Choices choices = CArmy::ChoicesOf(*unit);
@@ -438,7 +445,7 @@ bool CArmyView::eventFilter(QObject* watched, QEvent* event) {
 // ---- Drag and drop
 
 void CArmyView::OnBeginDrag(const QPoint& viewportPosition) {
-    if (!CArmy::Instance().IsOpen())
+    if (!Editable())
         return;
     QTreeWidgetItem* item = m_pTree->itemAt(viewportPosition);
     if (!item || item == m_pTree->WarchiefItem())
@@ -457,7 +464,7 @@ void CArmyView::FinishDrop() {
     const CDragRecord& record = CDragRecord::Instance();
     CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
     if (record.m_nDropState == CDragRecord::kDroppedOnAcceptingTree &&
-        record.m_pTargetWindow == m_pTree && CArmy::Instance().IsOpen()) {
+        record.m_pTargetWindow == m_pTree && Editable()) {
         if (record.m_nKind == CDragRecord::kCatalogueDrag && record.IsValidCatalogueDrop())
             DropFromCatalogue();
         else if (record.m_nKind == CDragRecord::kArmyDrag && record.IsValidArmyDrop())

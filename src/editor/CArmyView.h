@@ -80,6 +80,7 @@ private slots:
     void OnCatalogueDragEnded();
 
 private:
+    static bool Editable();
     // Fills everything again from the army, keeping what the player had collapsed and
     // selected.
     void Rebuild(CArmyUnit* focus, bool select);

@@ -23,11 +23,23 @@ void CBudgetStrip::SetValues(int budget, int total, const QString& name) {
     update();
 }
 
+void CBudgetStrip::SetNote(const QString& note) {
+    if (note == m_note)
+        return;
+    m_note = note;
+    setAccessibleDescription(note);
+    update();
+}
+
 QStringList CBudgetStrip::Texts() const {
     // "Budget", "Cost" and "Rest" stay as they are in every language.
     // Name and budget in one go: a name holding "%2" stays as it is.
-    return {QStringLiteral("%1       Budget %2 -").arg(m_name, QString::number(m_budget)),
-            QStringLiteral("Cost %1 -").arg(m_total), QStringLiteral("Rest %1").arg(m_rest)};
+    QStringList texts{QStringLiteral("%1       Budget %2 -").arg(m_name, QString::number(m_budget)),
+                      QStringLiteral("Cost %1 -").arg(m_total),
+                      QStringLiteral("Rest %1").arg(m_rest)};
+    if (!m_note.isEmpty())
+        texts << QStringLiteral("   ") + m_note;
+    return texts;
 }
 
 QColor CBudgetStrip::RestColour() const {
@@ -42,6 +54,12 @@ void CBudgetStrip::paintEvent(QPaintEvent*) {
     int x = kMargin;
     for (int i = 0; i < texts.size(); ++i) {
         painter.setPen(i == 2 ? RestColour() : palette().color(QPalette::ToolTipText));
+        if (i == 3) {
+            QFont note = m_font;
+            note.setWeight(QFont::Normal);
+            note.setItalic(true);
+            painter.setFont(note);
+        }
         const int width = metrics.horizontalAdvance(texts[i]);
         painter.drawText(QRect(x, 0, width, height()), Qt::AlignLeft | Qt::AlignVCenter, texts[i]);
         x += width + kMargin;

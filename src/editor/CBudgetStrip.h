@@ -10,12 +10,14 @@ public:
     explicit CBudgetStrip(QWidget* parent = nullptr);
 
     void SetValues(int budget, int total, const QString& name);
+    // A line after the rest, in italics: whose army it is when it is not the player's.
+    void SetNote(const QString& note);
 
     int Budget() const { return m_budget; }
     int Total() const { return m_total; }
     int Rest() const { return m_rest; }
     QString Name() const { return m_name; }
-    // The three texts as drawn, left to right.
+    // The three texts as drawn, left to right, and the note when there is one.
     QStringList Texts() const;
     QColor RestColour() const;
 
@@ -25,6 +27,7 @@ protected:
 private:
     QFont m_font;
     QString m_name;
+    QString m_note;
     int m_budget = 0;
     int m_total = 0;
     int m_rest = 0;

@@ -315,7 +315,10 @@ CArmy::Result CArmy::Finish(CTransaction& edit, CArmyUnit* focus, bool select) {
 // The total goes with it when the edit knows it already, which spares a statement; an edit that
 // fails reads the army back, the total with it.
 CArmy::Result CArmy::TakeVersion(CTransaction& edit, int total) {
-    const int taken = m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version, total);
+    // Another player's army is not written to: what the edit changed in memory is read back.
+    const bool mine = IsEditable();
+    const int version = m_header.Version;
+    const int taken = mine ? m_db.TakeArmyVersion(m_header.IdArmee, version, total) : 0;
     if (taken == 1) {
         m_header.CoutTotal = total;
         return Result::Done;
@@ -323,9 +326,17 @@ CArmy::Result CArmy::TakeVersion(CTransaction& edit, int total) {
     if (taken < 0)
         return Fail(edit);
     edit.Rollback();
-    ShowInfoMessage(kArmyChangedElsewhereId);
     Open(m_header.IdArmee);
+    // Read back as it was, and yet not changed: the club's server keeps it for another player
+    // (its rules changed since this player's rights were read, which are read again).
+    const bool refused = !mine || (IsOpen() && m_header.Version == version);
+    if (refused && mine)
+        m_db.ReadPlayer();
     emit reloaded();
+    if (refused)
+        ShowInfoMessage(kArmyOfAnotherId, LoadResString(kArmyOfAnotherId).arg(Owner()));
+    else
+        ShowInfoMessage(kArmyChangedElsewhereId);
     return Result::Failed;
 }
 

@@ -33,6 +33,11 @@ public:
     static CArmy& Instance();
 
     bool IsOpen() const { return m_bOpen != 0; }
+    // Whether this player may change the army: on a club's server another player's army is
+    // only read (shown, printed, exported, put in a battle).
+    bool IsEditable() const { return m_db.MayChange(m_header.Proprietaire); }
+    // The role that made it on a club's server; empty on SQLite.
+    QString Owner() const { return m_header.Proprietaire; }
     bool IsModified() const { return m_bModified != 0; }
     const CArmyHeader& GetHeader() const { return m_header; }
     QString GetName() const { return m_header.Nom; }

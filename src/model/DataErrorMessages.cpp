@@ -8,7 +8,12 @@ void ShowDataErrorsAsMessages(CArmyDatabase& db) {
     db.SetErrorSink([](const CDataError& error) {
         switch (error.kind) {
         case CDataError::Kind::CannotOpen:
-            ShowWarningMessage(kCannotOpenId);
+            // The driver's own words after the program's: a certificate refused, a password
+            // wrong, a server that does not answer.
+            ShowWarningMessage(kCannotOpenId, error.text.isEmpty()
+                                                  ? LoadResString(kCannotOpenId)
+                                                  : LoadResString(kCannotOpenId) +
+                                                        QStringLiteral("\n\n") + error.text);
             break;
         case CDataError::Kind::Statement:
             ShowDatabaseError(error.text);
@@ -25,6 +30,9 @@ void ShowDataErrorsAsMessages(CArmyDatabase& db) {
         case CDataError::Kind::CommitUncertain:
             ShowWarningMessage(kCommitUncertainId,
                                LoadResString(kCommitUncertainId).arg(error.text));
+            break;
+        case CDataError::Kind::NotOwner:
+            ShowWarningMessage(kNotOwnerId);
             break;
         case CDataError::Kind::CannotReconnect:
             ShowWarningMessage(kCannotReconnectId,
