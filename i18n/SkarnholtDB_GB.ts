@@ -4,12 +4,12 @@
 <context>
     <name>CAboutDlg</name>
     <message>
-        <source>A propos de Skarnholt Maker</source>
-        <translation>About Skarnholt Maker</translation>
+        <source>À propos de SkarnholtDB</source>
+        <translation>About SkarnholtDB</translation>
     </message>
     <message>
-        <source>Skarnholt Maker version 1.0</source>
-        <translation>Skarnholt Maker version 1.0</translation>
+        <source>SkarnholtDB version 1.0</source>
+        <translation>SkarnholtDB version 1.0</translation>
     </message>
     <message>
         <source>OK</source>
@@ -166,7 +166,7 @@
         <translation>Musicians</translation>
     </message>
     <message>
-        <source>Etendard</source>
+        <source>Étendard</source>
         <translation>Standard</translation>
     </message>
     <message>
@@ -223,7 +223,7 @@
         <translation>Skarnholt - SkarnholtDB</translation>
     </message>
     <message>
-        <source>Barre des armée</source>
+        <source>Barre des armées</source>
         <translation>Army bar</translation>
     </message>
     <message>
@@ -239,12 +239,12 @@
         <translation>Toolbar</translation>
     </message>
     <message>
-        <source>&amp;A propos de SkarnholtDB...</source>
+        <source>À &amp;propos de SkarnholtDB...</source>
         <translation>&amp;About SkarnholtDB...</translation>
     </message>
     <message>
         <source>Afficher des informations sur le programme
-A propos de</source>
+À propos de</source>
         <translation>Display program information
 About</translation>
     </message>
@@ -303,7 +303,7 @@ Exit</translation>
         <translation>Open an army ...</translation>
     </message>
     <message>
-        <source>Fermée l&apos;armée</source>
+        <source>Fermer l&apos;armée</source>
         <translation>Close the army</translation>
     </message>
     <message>
@@ -347,7 +347,7 @@ Exit</translation>
         <translation>Edit a battle ...</translation>
     </message>
     <message>
-        <source>Ajouter une battaille ...</source>
+        <source>Ajouter une bataille ...</source>
         <translation>Add a battle ...</translation>
     </message>
     <message>
@@ -547,14 +547,14 @@ Skarnh Document</translation>
     </message>
     <message>
         <source>Attention supprimer un chef de guerre, revient à supprimer toute l&apos;armée
-Voulez vous continuez ?</source>
+Voulez-vous continuer ?</source>
         <comment>152</comment>
         <translation>Warning: deleting a warchief deletes the whole army.
 Do you want to continue?</translation>
     </message>
     <message>
         <source>Attention supprimer un chef de groupe, revient à supprimer toutes les unités qu&apos;il commande
-Voulez vous continuez ?</source>
+Voulez-vous continuer ?</source>
         <comment>153</comment>
         <translation>Warning: deleting a group leader deletes every unit under his command.
 Do you want to continue?</translation>
@@ -590,7 +590,7 @@ Do you want to continue?</translation>
         <translation>Add at least two armies to the list.</translation>
     </message>
     <message>
-        <source>Cette armée est déjà dans la liste, choisissez en une autre.</source>
+        <source>Cette armée est déjà dans la liste, choisissez-en une autre.</source>
         <comment>160</comment>
         <translation>This army is already in the list, choose another one.</translation>
     </message>

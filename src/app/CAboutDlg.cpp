@@ -9,11 +9,11 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(tr("A propos de Skarnholt Maker"));
+    setWindowTitle(tr("À propos de SkarnholtDB"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(LoadIconResource(128).pixmap(32, 32));
-    auto* version = new QLabel(tr("Skarnholt Maker version 1.0"), this);
+    auto* version = new QLabel(tr("SkarnholtDB version 1.0"), this);
     version->setObjectName(QStringLiteral("versionLabel"));
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);

@@ -75,7 +75,7 @@ void CMainFrame::CreateArmyCommands() {
             &CMainFrame::OnNewArmy);
     connect(AddCommand(ID_ARMY_OPEN, tr("Ouvrir une armée ...")), &QAction::triggered, this,
             &CMainFrame::OnOpenArmy);
-    connect(AddCommand(ID_ARMY_CLOSE, tr("Fermée l'armée")), &QAction::triggered, this,
+    connect(AddCommand(ID_ARMY_CLOSE, tr("Fermer l'armée")), &QAction::triggered, this,
             &CMainFrame::OnCloseArmy);
     connect(AddCommand(ID_ARMY_SAVE, tr("Sauvegarder l'armée")), &QAction::triggered, this,
             &CMainFrame::OnSaveArmy);
@@ -97,7 +97,7 @@ void CMainFrame::CreateArmyCommands() {
             &CMainFrame::OnArmyViewer);
     connect(AddCommand(ID_BATTLE_EDIT, tr("Modifier une bataille ...")), &QAction::triggered, this,
             &CMainFrame::OnModifyBattle);
-    connect(AddCommand(ID_BATTLE_NEW, tr("Ajouter une battaille ...")), &QAction::triggered, this,
+    connect(AddCommand(ID_BATTLE_NEW, tr("Ajouter une bataille ...")), &QAction::triggered, this,
             &CMainFrame::OnAddBattle);
     connect(AddCommand(ID_BATTLE_REPORT, tr("Rapport de bataille ...")), &QAction::triggered, this,
             &CMainFrame::OnBattleReport);
@@ -194,7 +194,7 @@ void CMainFrame::CreateCatalogueBar() {
 
     // The bar's own show/hide action is the menu command, so its check mark follows the bar.
     QAction* toggle = m_pCatalogueBar->toggleViewAction();
-    toggle->setText(tr("Barre des armée"));
+    toggle->setText(tr("Barre des armées"));
     toggle->setObjectName(CommandObjectName(ID_VIEW_ARMYBAR));
     toggle->setData(int(ID_VIEW_ARMYBAR));
     m_actions.insert(ID_VIEW_ARMYBAR, toggle);
@@ -211,8 +211,8 @@ void CMainFrame::CreateToolBar() {
     m_pToolBar->setIconSize(QSize(16, 16));
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
 
-    AddCommand(ID_APP_ABOUT, tr("&A propos de SkarnholtDB..."));
-    SetPrompts(Action(ID_APP_ABOUT), tr("Afficher des informations sur le programme\nA propos de"));
+    AddCommand(ID_APP_ABOUT, tr("À &propos de SkarnholtDB..."));
+    SetPrompts(Action(ID_APP_ABOUT), tr("Afficher des informations sur le programme\nÀ propos de"));
     m_pToolBar->addAction(Action(ID_ARMY_NEW));
     m_pToolBar->addAction(Action(ID_ARMY_OPEN));
     m_pToolBar->addSeparator();

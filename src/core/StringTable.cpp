@@ -47,11 +47,11 @@ const Entry kTable[] = {
     {151, QT_TRANSLATE_NOOP3("StringTable", "Coût total", "151")},
     {152, QT_TRANSLATE_NOOP3("StringTable",
                              "Attention supprimer un chef de guerre, revient à supprimer toute "
-                             "l'armée\nVoulez vous continuez ?",
+                             "l'armée\nVoulez-vous continuer ?",
                              "152")},
     {153, QT_TRANSLATE_NOOP3("StringTable",
                              "Attention supprimer un chef de groupe, revient à supprimer toutes "
-                             "les unités qu'il commande\nVoulez vous continuez ?",
+                             "les unités qu'il commande\nVoulez-vous continuer ?",
                              "153")},
     {154,
      QT_TRANSLATE_NOOP3("StringTable", "Impossible de poser un leader sous une unité.", "154")},
@@ -62,7 +62,7 @@ const Entry kTable[] = {
     {159, QT_TRANSLATE_NOOP3("StringTable", "Ajouter au moins deux armées dans la liste.", "159")},
     {160,
      QT_TRANSLATE_NOOP3("StringTable",
-                        "Cette armée est déjà dans la liste, choisissez en une autre.", "160")},
+                        "Cette armée est déjà dans la liste, choisissez-en une autre.", "160")},
     {161, QT_TRANSLATE_NOOP3("StringTable", "Sélectionnez une armée.", "161")},
     {162, QT_TRANSLATE_NOOP3("StringTable", "Sélectionnez une bataille.", "162")},
     {163,
