@@ -301,6 +301,11 @@ private slots:
         QCOMPARE(search(" lord"), (QStringList{"Dwarf+: Dwarf lord", "Orc+: T3 Orc warlord"}));
         QCOMPARE(search("cHeF d'"), QStringList{"Orc+: T3 Orc warlord"}); // "Chef d'orcs"
         QVERIFY(search("zzz").isEmpty());
+        for (const auto& [written, typed] :
+             {std::pair{"Sœurs de l'Épine", "SOEURS DE L'EPINE"}, std::pair{"Cæsar", "caesar"},
+              std::pair{"Großer Bär", "grosser bar"}, std::pair{"Ｆﬁef", "ffief"}})
+            QCOMPARE(CCatalogueBar::SearchKey(QString::fromUtf8(written)),
+                     CCatalogueBar::SearchKey(QString::fromUtf8(typed)));
         QTest::keyClick(bar->Filter(), Qt::Key_Escape);
         QVERIFY(bar->Filter()->text().isEmpty() && Catalogue() == before);
     }

@@ -31,17 +31,6 @@ constexpr int kTreeImageSize = 24;
 constexpr int kRaceIconId = 137;
 constexpr int kKeyboardMenuOffset = 5;
 
-// Case and accents aside: "Élite" reads as "elite".
-QString Folded(const QString& text) {
-    QString folded;
-    folded.reserve(text.size());
-    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            folded += c;
-    }
-    return folded.toCaseFolded();
-}
-
 // A unit type's node. It holds its name and picture and makes its tooltip when asked: a
 // catalogue of thousands of types fills much sooner.
 class TypeNode : public QTreeWidgetItem {
@@ -71,6 +60,30 @@ CUnitType* TypeOf(const QTreeWidgetItem* item) {
 }
 
 } // namespace
+
+QString CCatalogueBar::SearchKey(const QString& text) {
+    QString key;
+    key.reserve(text.size());
+    // Compatibility forms give "ﬁ" as "fi" and a full-width letter as the letter; the letters
+    // written as two are spelt out, as a reader types them.
+    for (const QChar c : text.normalized(QString::NormalizationForm_KD).toCaseFolded()) {
+        switch (c.unicode()) {
+        case u'œ':
+            key += QLatin1String("oe");
+            break;
+        case u'æ':
+            key += QLatin1String("ae");
+            break;
+        case u'ß':
+            key += QLatin1String("ss");
+            break;
+        default:
+            if (c.category() != QChar::Mark_NonSpacing)
+                key += c;
+        }
+    }
+    return key;
+}
 
 CCatalogueBar::CCatalogueBar(const QString& title, QWidget* parent)
     : CSizingControlBarCF(title, parent) {
@@ -201,7 +214,7 @@ QTreeWidgetItem* CCatalogueBar::NewRaceNode(const CRace& race) const {
 }
 
 bool CCatalogueBar::NameMatches(const QString& name, const QString& text) {
-    return Folded(name).contains(Folded(text));
+    return SearchKey(name).contains(SearchKey(text));
 }
 
 void CCatalogueBar::RebuildTree() {

@@ -18,6 +18,10 @@ class QTreeWidgetItem;
 class CCatalogueBar : public CSizingControlBarCF {
     Q_OBJECT
 public:
+    // What a search compares: case, accents and ligatures aside ("Sœurs" as "soeurs", "Élite"
+    // as "elite").
+    static QString SearchKey(const QString& text);
+
     // False when the catalogue could not be read whole.
     bool IsLoaded() const { return m_bLoaded; }
     CCatalogueBar(const QString& title, QWidget* parent = nullptr);
