@@ -71,6 +71,11 @@ template <typename Types> const CUnitType* TypeNamed(const Types& types, const Q
     return WithAttached(types, name).value(0);
 }
 
+// A text shown on screen with the isolation marks around its names taken out.
+inline QString Plain(QString text) {
+    return text.remove(QChar(0x2068)).remove(QChar(0x2069));
+}
+
 // A file's bytes; when it cannot be read, a text naming it, so that two missing files differ.
 inline QByteArray ReadFile(const QString& path) {
     QFile file(path);

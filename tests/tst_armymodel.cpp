@@ -89,7 +89,7 @@ class TestArmyModel : public ArmyFixture {
         QStringList lines;
         for (const CArmyProblem& problem : FindProblems(CArmy::Instance()))
             lines << (problem.member ? problem.member->Nom : QStringLiteral("army")) + ": " +
-                         problem.text;
+                         Plain(problem.text);
         return lines;
     }
 

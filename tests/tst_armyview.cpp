@@ -1,8 +1,10 @@
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "app/CMainFrame.h"
 #include "catalogue/CCatalogueBar.h"
 #include "core/CommandIds.h"
 #include "core/MessageBox.h"
+#include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
@@ -14,6 +16,7 @@
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <QtTest>
 
 // The army view in the main window on a real data source: the player's gestures reach the army,
@@ -41,7 +44,7 @@ class TestArmyView : public QObject {
             int depth = 0;
             for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
                 ++depth;
-            lines << QString(depth * 2, u' ') + (*it)->text(0) +
+            lines << QString(depth * 2, u' ') + Plain((*it)->text(0)) +
                          ((*it)->font(0).bold() ? " [b]" : "") +
                          (whole ? Drawn((*it)->icon(0)) : "");
         }
@@ -71,8 +74,13 @@ class TestArmyView : public QObject {
         const QTreeWidget* catalogue = m_frame->CatalogueBar()->Tree();
         return catalogue->findItems(name, Qt::MatchExactly | Qt::MatchRecursive).value(0);
     }
+    // The member whose label, its name's isolation marks aside, starts so.
     QTreeWidgetItem* Item(const QString& prefix) const {
-        return m_view->Tree()->findItems(prefix, Qt::MatchStartsWith | Qt::MatchRecursive).value(0);
+        for (QTreeWidgetItemIterator it(m_view->Tree()); *it; ++it) {
+            if (Plain((*it)->text(0)).startsWith(prefix))
+                return *it;
+        }
+        return nullptr;
     }
     void Select(const QString& type) {
         m_frame->CatalogueBar()->Tree()->setCurrentItem(Type(type));
@@ -139,7 +147,8 @@ private slots:
         QCOMPARE(m_messages->Ids().last(), 166);
         AddUnder("T3 Orc warlord - 60 pts / 0 Pc", "Iron cannon");
         // A machine shows its figures like troops.
-        QCOMPARE(Item("Iron")->text(0), QStringLiteral("Iron cannon - 70 pts 1 fig"));
+        QCOMPARE(Item("Iron")->text(0),
+                 Isolated("Iron cannon") + QStringLiteral(" - 70 pts 1 fig"));
         // A leader type through "Ajouter" becomes a group leader, as a drop would make it.
         Select("T3 Orc warlord");
         m_view->OnAddUnit();
@@ -162,8 +171,8 @@ private slots:
                          "    T1 Wolf riders - 55 pts 5 fig", "  T2 One-eyed brute - 35 pts",
                          "- T3 Orc warlord", "- ..Chef %1 %2", "- ....T1 Wolf riders",
                          "- ....T4 Wolf", "- ..T2 One-eyed brute"}));
-        QCOMPARE(m_view->BudgetStrip()->Texts(),
-                 (QStringList{"Horde %1       Budget 500 -", "Cost 210 -", "Rest 290"}));
+        QCOMPARE(Plain(m_view->BudgetStrip()->Texts().join(u'|')),
+                 QStringLiteral("Horde %1       Budget 500 -|Cost 210 -|Rest 290"));
 
         // What the player collapsed and selected stays so through the next edits.
         Item("Chef")->setExpanded(false);
@@ -178,7 +187,26 @@ private slots:
         edited.CoutTotal = 120;
         army.UpdateMember(warriors, edited);
         army.RenameMember(warriors, QStringLiteral("Gars"));
-        QCOMPARE(Item("Gars")->text(0), QStringLiteral("Gars - 120 pts 20 fig"));
+        QCOMPARE(Plain(Item("Gars")->text(0)), QStringLiteral("Gars - 120 pts 20 fig"));
+        // A name written right to left keeps the price after it, as the label is laid out.
+        const QString mixed = QStringLiteral("Cavaliers 🐂 فرسان");
+        army.RenameMember(warriors, mixed);
+        const QString label = Item("Cavaliers")->text(0);
+        const auto drawnAfterName = [&mixed](const QString& text) {
+            QTextLayout layout(text, QFont());
+            layout.beginLayout();
+            const QTextLine line = layout.createLine();
+            layout.endLayout();
+            const int name = static_cast<int>(text.indexOf(mixed));
+            qreal nameRight = 0;
+            for (int i = name; i <= name + mixed.size(); ++i)
+                nameRight = std::max(nameRight, line.cursorToX(i));
+            const int price = static_cast<int>(text.indexOf(QStringLiteral("120")));
+            return line.cursorToX(price) >= nameRight - 0.5;
+        };
+        QVERIFY(drawnAfterName(label));
+        QVERIFY(!drawnAfterName(Plain(label))); // as it was drawn before
+        army.RenameMember(warriors, QStringLiteral("Gars"));
         QCOMPARE(m_view->GetSelectedUnit()->NomUnitType, QStringLiteral("T2 One-eyed brute"));
 
         // An individual only gets a new name through its dialog; Cancel leaves it as it was.

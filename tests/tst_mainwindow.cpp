@@ -349,7 +349,7 @@ private slots:
         army.AddWarchief(*Type("T3 Orc warlord"));
         army.AddGroupLeader(*Type("Dwarf lord"));
         army.RenameMember(army.Units().GetTail(), QStringLiteral("Nain & fils"));
-        QCOMPARE(undo->text(), QStringLiteral("Annuler : renommer Dwarf lord"));
+        QCOMPARE(Plain(undo->text()), QStringLiteral("Annuler : renommer Dwarf lord"));
         Press(Qt::CTRL | Qt::Key_Z);
         QCOMPARE(army.Units().GetTail()->Nom, QStringLiteral("Dwarf lord"));
         Press(Qt::CTRL | Qt::Key_Y);

@@ -75,10 +75,10 @@ private slots:
             edit();
             const QStringList after = Stored();
             QVERIFY2(after != states.last(), qPrintable(label));
-            QCOMPARE(m_history->UndoText(), QStringLiteral("Annuler : %1").arg(label));
+            QCOMPARE(Plain(m_history->UndoText()), QStringLiteral("Annuler : %1").arg(label));
             m_history->Undo();
             VerifyState(states.last());
-            QCOMPARE(m_history->RedoText(), QStringLiteral("Rétablir : %1").arg(label));
+            QCOMPARE(Plain(m_history->RedoText()), QStringLiteral("Rétablir : %1").arg(label));
             m_history->Redo();
             VerifyState(after);
             const QString fault =

@@ -92,6 +92,13 @@ constexpr int kArmyOfAnotherId = 300;
 constexpr int kReadOnlyNoteId = 301;
 constexpr int kNotOwnerId = 302;
 
+// A name the player gave (in any script) set into a text shown on screen: isolated, so that a
+// right-to-left name never draws the text after it into its own order (FSI … PDI). Exported
+// files take names as they are.
+inline QString Isolated(const QString& name) {
+    return QChar(0x2068) + name + QChar(0x2069);
+}
+
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.
 QString LoadResString(int id);

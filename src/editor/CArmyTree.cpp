@@ -1,6 +1,7 @@
 #include "CArmyTree.h"
 
 #include "army/ValueNames.h"
+#include "core/StringTable.h"
 #include "model/CArmy.h"
 #include "widgets/CImageList.h"
 #include "widgets/CTreeDropTarget.h"
@@ -35,22 +36,23 @@ CArmyTree::CArmyTree(const CImageList* images, QWidget* parent)
 }
 
 QString CArmyTree::UnitLabel(const CArmyUnit& unit) {
-    // All values in one go: a name holding "%1" stays as it is.
+    // All values in one go: a name holding "%1" stays as it is. The name is isolated, so that
+    // one written right to left keeps the price after it.
+    const QString name = Isolated(unit.Nom);
     const QString points = QString::number(unit.CoutTotal);
     if (unit.IsLeader())
-        return QStringLiteral("%1 - %2 pts / %3 Pc")
-            .arg(unit.Nom, points, QString::number(unit.Pc));
+        return QStringLiteral("%1 - %2 pts / %3 Pc").arg(name, points, QString::number(unit.Pc));
     QString label;
     if (unit.Hierarchie == kUncounted || unit.Points == 0)
-        label = unit.Nom;
+        label = name;
     if (unit.Hierarchie == kIndividual)
-        label = QStringLiteral("%1 - %2 pts").arg(unit.Nom, points);
+        label = QStringLiteral("%1 - %2 pts").arg(name, points);
     // A crew with a price shows it like the troops it is priced as.
     if (unit.Hierarchie == kCombatUnit || unit.CombatantType == kMachineType ||
         (unit.Hierarchie == kCrew && unit.Points != 0))
-        label = QStringLiteral("%1 - %2 pts %3 fig")
-                    .arg(unit.Nom, points, QString::number(unit.NombreFig));
-    return label.isEmpty() ? unit.Nom : label;
+        label =
+            QStringLiteral("%1 - %2 pts %3 fig").arg(name, points, QString::number(unit.NombreFig));
+    return label.isEmpty() ? name : label;
 }
 
 CArmyUnit* CArmyTree::UnitOf(const QTreeWidgetItem* item) {

@@ -164,8 +164,8 @@ void CArmyView::RefreshList() {
 void CArmyView::RefreshHeader() {
     const CArmy& army = CArmy::Instance();
     m_pBudgetStrip->SetValues(army.GetHeader().NombrePointMax, army.ComputeTotal(), army.GetName());
-    m_pBudgetStrip->SetNote(army.IsEditable() ? QString()
-                                              : LoadResString(kReadOnlyNoteId).arg(army.Owner()));
+    m_pBudgetStrip->SetNote(
+        army.IsEditable() ? QString() : LoadResString(kReadOnlyNoteId).arg(Isolated(army.Owner())));
 }
 
 void CArmyView::Rebuild(CArmyUnit* focus, bool select) {

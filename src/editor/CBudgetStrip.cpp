@@ -1,5 +1,7 @@
 #include "CBudgetStrip.h"
 
+#include "core/StringTable.h"
+
 #include <QPainter>
 
 namespace {
@@ -34,9 +36,9 @@ void CBudgetStrip::SetNote(const QString& note) {
 QStringList CBudgetStrip::Texts() const {
     // "Budget", "Cost" and "Rest" stay as they are in every language.
     // Name and budget in one go: a name holding "%2" stays as it is.
-    QStringList texts{QStringLiteral("%1       Budget %2 -").arg(m_name, QString::number(m_budget)),
-                      QStringLiteral("Cost %1 -").arg(m_total),
-                      QStringLiteral("Rest %1").arg(m_rest)};
+    QStringList texts{
+        QStringLiteral("%1       Budget %2 -").arg(Isolated(m_name), QString::number(m_budget)),
+        QStringLiteral("Cost %1 -").arg(m_total), QStringLiteral("Rest %1").arg(m_rest)};
     if (!m_note.isEmpty())
         texts << QStringLiteral("   ") + m_note;
     return texts;

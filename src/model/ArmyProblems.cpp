@@ -56,18 +56,18 @@ QList<CArmyProblem> FindProblems(const CArmy& army) {
             if (unit->IdRace != header.IdRace)
                 problems.append(
                     {Kind::OtherRace, unit,
-                     LoadResString(kOtherRaceId).arg(name, GetRaceName(header.IdRace))});
+                     LoadResString(kOtherRaceId).arg(Isolated(name), GetRaceName(header.IdRace))});
         }
         if (unit->Musicien > 0 && unit->Musicien >= unit->NombreFig)
             problems.append({Kind::TooManyMusicians, unit,
                              LoadResString(kTooManyMusiciansId)
-                                 .arg(name, QString::number(unit->Musicien),
+                                 .arg(Isolated(name), QString::number(unit->Musicien),
                                       QString::number(unit->NombreFig))});
         if (CArmy::ChoicesOf(*unit) == CArmy::Choices::Troops &&
             (unit->NombreFig < unit->Min || unit->NombreFig > unit->Max))
             problems.append({Kind::FiguresOutOfRange, unit,
                              LoadResString(kFiguresOutOfRangeId)
-                                 .arg(name, QString::number(unit->NombreFig),
+                                 .arg(Isolated(name), QString::number(unit->NombreFig),
                                       QString::number(unit->Min), QString::number(unit->Max))});
         if (unit->IdQualite < unit->IdQualiteMin || unit->IdQualite > unit->IdQualiteMax) {
             const auto quality = [unit](int code) {
@@ -75,20 +75,20 @@ QList<CArmyProblem> FindProblems(const CArmy& army) {
             };
             problems.append({Kind::QualityOutOfRange, unit,
                              LoadResString(kQualityOutOfRangeId)
-                                 .arg(name, quality(unit->IdQualite), quality(unit->IdQualiteMin),
-                                      quality(unit->IdQualiteMax))});
+                                 .arg(Isolated(name), quality(unit->IdQualite),
+                                      quality(unit->IdQualiteMin), quality(unit->IdQualiteMax))});
         }
         if (unit->IsGroupLeader() && !unit->m_pMainUnit && !commanding.contains(unit->IdUnite))
-            problems.append(
-                {Kind::LeaderWithoutUnit, unit, LoadResString(kLeaderWithoutUnitId).arg(name)});
+            problems.append({Kind::LeaderWithoutUnit, unit,
+                             LoadResString(kLeaderWithoutUnitId).arg(Isolated(name))});
     }
     // In the order of their first members, which is the army's.
     for (const QStringView name : std::as_const(names)) {
         const Named& same = byName.value(name);
         if (same.count > 1)
-            problems.append(
-                {Kind::SameName, same.first,
-                 LoadResString(kSameNameId).arg(QString::number(same.count), name.toString())});
+            problems.append({Kind::SameName, same.first,
+                             LoadResString(kSameNameId)
+                                 .arg(QString::number(same.count), Isolated(name.toString()))});
     }
     return problems;
 }

@@ -534,8 +534,8 @@ CArmy::Result CArmy::Delete(CArmyUnit* unit) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
     const EditScope scope(
-        *this,
-        LoadResString(kUndoDeleteId).arg(unit->m_pMainUnit ? unit->m_pMainUnit->Nom : unit->Nom));
+        *this, LoadResString(kUndoDeleteId)
+                   .arg(Isolated(unit->m_pMainUnit ? unit->m_pMainUnit->Nom : unit->Nom)));
     CTransaction edit(m_db);
     if (unit == GetWarchief()) {
         if (const Result taken = TakeVersion(edit, 0); taken != Result::Done)
@@ -581,7 +581,7 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
         target = target->m_pMainUnit;
     if (IsInSubtree(*target, *dragged))
         return Result::Refused;
-    const EditScope scope(*this, LoadResString(kUndoMoveId).arg(dragged->Nom));
+    const EditScope scope(*this, LoadResString(kUndoMoveId).arg(Isolated(dragged->Nom)));
 
     const CPlacement placement = PlaceDrop(*dragged, *target, *GetWarchief(), LeaderOf(*target));
     if (placement.place == CPlacement::Refused) {
@@ -620,7 +620,7 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
 CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
-    const EditScope scope(*this, LoadResString(kUndoChangeId).arg(unit->Nom));
+    const EditScope scope(*this, LoadResString(kUndoChangeId).arg(Isolated(unit->Nom)));
     Touch(*unit);
     unit->NombreFig = edited.NombreFig;
     unit->Nom = MemberName(edited.Nom, *unit);
@@ -641,7 +641,7 @@ CArmy::Result CArmy::UpdateMember(CArmyUnit* unit, const CArmyUnit& edited) {
 CArmy::Result CArmy::RenameMember(CArmyUnit* unit, const QString& name) {
     if (!unit || !m_units.Contains(unit))
         return Result::Refused;
-    const EditScope scope(*this, LoadResString(kUndoRenameId).arg(unit->Nom));
+    const EditScope scope(*this, LoadResString(kUndoRenameId).arg(Isolated(unit->Nom)));
     Touch(*unit);
     unit->Nom = MemberName(name, *unit);
     CTransaction edit(m_db);
