@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
@@ -274,6 +275,18 @@ private slots:
         // "Aucune" takes effect even when the dialog is then cancelled.
         choose(&CVisibleRacesDlg::OnNone, false);
         QCOMPARE(tree->topLevelItemCount(), 0);
+    }
+
+    // Maximised; and unmaximised, or where nothing maximises it, the catalogue, the tree and
+    // the list at once: three quarters of the screen, centred.
+    void opensLargeEnoughForItsThreePanes() {
+        CMainFrame frame;
+        frame.ShowAtStart();
+        const QRect available = frame.screen()->availableGeometry();
+        QVERIFY(frame.isMaximized());
+        const QRect normal = frame.normalGeometry();
+        QCOMPARE(normal.size(), available.size() * 3 / 4);
+        QVERIFY((normal.center() - available.center()).manhattanLength() <= 2);
     }
 
     // The search above the catalogue: either language, case and accents aside, every race; the

@@ -31,7 +31,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -350,6 +352,14 @@ void CMainFrame::OpenArmy(int armyId) {
     army.Open(armyId);
     m_pArmyView->ShowOpenArmy();
     UpdateCommandStates();
+}
+
+void CMainFrame::ShowAtStart() {
+    // Three quarters of the screen, centred; nothing of it is kept from one run to the next.
+    const QRect available = screen()->availableGeometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, available.size() * 3 / 4,
+                                    available));
+    showMaximized();
 }
 
 void CMainFrame::OnCloseArmy() {

@@ -70,7 +70,7 @@ bool CSkarnholtDBApp::InitInstance() {
         return false;
     connect(m_pMainFrame->Action(ID_APP_ABOUT), &QAction::triggered, this,
             &CSkarnholtDBApp::OnAppAbout);
-    m_pMainFrame->showMaximized();
+    m_pMainFrame->ShowAtStart();
     return true;
 }
 
