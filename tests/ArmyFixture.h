@@ -20,6 +20,15 @@ protected:
     const CUnitType* Type(const QString& name) const { return TypeNamed(m_types, name); }
     const CUnitType& Warlord() const { return *Type(QStringLiteral("T3 Orc warlord")); }
     QList<const CUnitType*> Types(const QString& name) const { return WithAttached(m_types, name); }
+    // The open army's group leaders, in order.
+    static QList<CArmyUnit*> GroupLeaders() {
+        QList<CArmyUnit*> leaders;
+        for (CArmyUnit* unit : CArmy::Instance().Units()) {
+            if (unit->IsGroupLeader() && unit != CArmy::Instance().GetWarchief())
+                leaders << unit;
+        }
+        return leaders;
+    }
 
     // For initTestCase: a failure here fails the whole test case.
     void OpenCatalogue() {

@@ -31,14 +31,6 @@ class TestConnectionLoss : public ArmyFixture {
     static QStringList InMemory() {
         return ArmyLines(CArmy::Instance().GetHeader(), CArmy::Instance().Units(), true);
     }
-    static QList<CArmyUnit*> GroupLeaders() {
-        QList<CArmyUnit*> leaders;
-        for (CArmyUnit* unit : CArmy::Instance().Units()) {
-            if (unit->IsGroupLeader() && unit != CArmy::Instance().GetWarchief())
-                leaders << unit;
-        }
-        return leaders;
-    }
     // An open army: the warchief, two leaders with two riders (and their wolves) each.
     void Build() {
         CArmy& army = CArmy::Instance();

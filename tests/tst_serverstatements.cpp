@@ -55,14 +55,6 @@ class TestServerStatements : public ArmyFixture {
         }
         return army.GetHeader().IdArmee;
     }
-    static QList<CArmyUnit*> GroupLeaders() {
-        QList<CArmyUnit*> leaders;
-        for (CArmyUnit* unit : CArmy::Instance().Units()) {
-            if (unit->IsGroupLeader() && unit != CArmy::Instance().GetWarchief())
-                leaders << unit;
-        }
-        return leaders;
-    }
     // Each kind of edit on the open army, in turn, and the statements each cost.
     QList<std::pair<QString, qint64>> EditCosts() {
         CArmy& army = CArmy::Instance();
