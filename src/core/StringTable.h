@@ -91,6 +91,14 @@ constexpr int kEditUncertainClosedId = 299;
 constexpr int kArmyOfAnotherId = 300;
 constexpr int kReadOnlyNoteId = 301;
 constexpr int kNotOwnerId = 302;
+// What skarnholtdb-export says: its usage and its one line of failure.
+constexpr int kExportUsageId = 310;
+constexpr int kNoSuchArmyId = 311;
+constexpr int kNoSuchBattleId = 312;
+constexpr int kNoSuchRaceId = 313;
+constexpr int kCannotWriteExportId = 314;
+constexpr int kCannotOpenDataSourceId = 315;
+constexpr int kDataSourceLacksTablesId = 316;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.
