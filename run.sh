@@ -16,6 +16,6 @@ if [[ $language == --english || ( -z $language && -e $module ) ]]; then
 elif [[ $language == --french ]]; then
     rm -f "$module"
 fi
-odbcinst -q -s -n Skarnholt >/dev/null 2>&1 || scripts/setup-datasource.sh
+scripts/setup-datasource.sh --if-missing
 # In the documents folder, so that exports never land among the sources.
 exec scripts/start-in-documents.sh build/skarnholtdb "$@"

@@ -1431,5 +1431,40 @@ Print the battle report</translation>
         <comment>302</comment>
         <translation>The server refused: only the player who made it, or an administrator of the club, may change or delete this army or this battle. Nothing was changed.</translation>
     </message>
+    <message>
+        <source>utilisation : skarnholtdb-export [--output DOSSIER] army NOM|NUMÉRO | battle NOM|NUMÉRO | catalogue [RACE]</source>
+        <comment>310</comment>
+        <translation>usage: skarnholtdb-export [--output DIR] army NAME|ID | battle NAME|ID | catalogue [RACE]</translation>
+    </message>
+    <message>
+        <source>aucune armée « %1 »</source>
+        <comment>311</comment>
+        <translation>no army %1</translation>
+    </message>
+    <message>
+        <source>aucune bataille « %1 »</source>
+        <comment>312</comment>
+        <translation>no battle %1</translation>
+    </message>
+    <message>
+        <source>aucune race « %1 »</source>
+        <comment>313</comment>
+        <translation>no race %1</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire %1</source>
+        <comment>314</comment>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;ouvrir la source de données « %1 » : %2</source>
+        <comment>315</comment>
+        <translation>cannot open the data source &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>la source de données « %1 » ne contient pas les tables %2</source>
+        <comment>316</comment>
+        <translation>the data source &quot;%1&quot; lacks the tables %2</translation>
+    </message>
 </context>
 </TS>

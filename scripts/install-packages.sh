@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages SkarnholtDB needs to build, test and run, only when one is missing.
+#   install-packages.sh [PACKAGE...]     those packages instead (for a script's own needs)
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
     postgresql odbc-postgresql
     poppler-utils openssl
 )
+(($# == 0)) || packages=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

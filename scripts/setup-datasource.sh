@@ -4,6 +4,7 @@
 # data source; a database without the program's tables (one the driver made empty, say) gets
 # them.
 #   setup-datasource.sh [--database PATH]     an SQLite file (the default)
+#   setup-datasource.sh --if-missing ...      nothing, and nothing said, when "Skarnholt" exists
 #   setup-datasource.sh --postgresql [--host HOST] [--port PORT] [--dbname NAME] [--user USER]
 #                       [--sslmode MODE] [--sslrootcert FILE]
 #                                             a club's existing PostgreSQL database; the password
@@ -13,14 +14,14 @@
 #                                             the data source): --sslmode verify-full unless the
 #                                             server is this machine; require only encrypts;
 #                                             disable only for this machine.
-# The data source goes into the odbc.ini unixODBC reads for the user: $ODBCINI, else ~/.odbc.ini.
+# The data source goes into $ODBCINI, else $HOME/.odbc.ini, where the program reads it.
 # Run again with --postgresql by the tables' owner, it brings a club's database made before up
 # to date (each player's armies his own) and leaves the data source as it is.
 set -euo pipefail
 
 here=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
 database="${XDG_DATA_HOME:-$HOME/.local/share}/SkarnholtDB/skarnholt.db"
-postgresql=false
+postgresql=false if_missing=false
 host=localhost port=5432 dbname=skarnholt user=${USER:-$(id -un)} sslmode="" sslrootcert=""
 
 fail() { echo "setup-datasource: $*" >&2; exit 1; }
@@ -34,12 +35,14 @@ while (($#)); do
             option=${1%%=*}; declare "${option#--}=${1#*=}"; shift ;;
         --postgresql) postgresql=true; shift ;;
         --password*) fail "no password here: use PGPASSWORD or ~/.pgpass" ;;
-        -h|--help) sed -n 2,20p "$0"; exit 0 ;;
+        --if-missing) if_missing=true; shift ;;
+        -h|--help) sed -n 2,21p "$0"; exit 0 ;;
         *) fail "unknown option $1 (see --help)" ;;
     esac
 done
 
-# unixODBC itself looks in the passwd entry's home; naming the file keeps HOME meaningful.
+# unixODBC itself looks in the passwd entry's home, and makes an empty file there when it
+# looks: naming the file keeps HOME meaningful and leaves the login home alone.
 export ODBCINI="${ODBCINI:-$HOME/.odbc.ini}"
 
 command -v odbcinst >/dev/null || fail "odbcinst is not installed (package odbcinst)."
@@ -175,6 +178,7 @@ setup_postgresql() {
 $postgresql && choose_tls
 
 if odbcinst -q -s -n Skarnholt >/dev/null 2>&1; then
+    ! $if_missing || exit 0
     echo "The data source \"Skarnholt\" already exists; it stays as it is."
     odbcinst -q -s -n Skarnholt | sed 's/^/    /'
     existing=$(odbcinst -q -s -n Skarnholt | sed -n 's/^Database *= *//p' | head -n 1)

@@ -56,7 +56,7 @@ check "one catalogue" test "$(count Races)" = 17
 # the environment, may.
 cd "$home"
 check "the exporter reads the catalogue through the club's server" "$exporter" catalogue Orc
-check "and writes it" grep -q "Orc" "$home/SkarnholtArmyList.txt"
+check "and writes it, named after the race" grep -q "Orc" "$home/Orc.txt"
 
 # TLS: the server checked against the club's CA, whose certificate is kept for the data source.
 setup() { "$root/scripts/setup-datasource.sh" --postgresql --port "$port" --dbname "$club" --user "alice_$$" "$@" 2>&1; }

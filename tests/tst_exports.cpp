@@ -166,6 +166,35 @@ private slots:
         QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
     }
 
+    // The desktop's opener, faked on PATH: given the path as one argument; its failure (xdg-open
+    // ends with 4 where nothing shows text) or its absence is said with the path, its success
+    // is not.
+    void theOpenersFailureIsSaid() {
+        m_viewer.reset();
+        QTemporaryDir bin;
+        const QString opener = bin.filePath("xdg-open");
+        QFile script(opener);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho \"$#:$1\" >> \"$0.calls\"\nexit \"$OPENER_STATUS\"\n");
+        script.close();
+        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const QString file = m_dir->filePath("a.txt");
+
+        qputenv("OPENER_STATUS", "0");
+        QVERIFY(WriteExportAndView("a.txt", "t"));
+        qputenv("OPENER_STATUS", "4");
+        QVERIFY(WriteExportAndView("a.txt", "t"));
+        QTRY_COMPARE(m_messages->Ids(), (QList<int>{244, 244, 245}));
+        QVERIFY(m_messages->Messages().last().text.contains(file));
+        QCOMPARE(ReadFile(opener + ".calls"), ("1:" + file + "\n1:" + file + "\n").toUtf8());
+        QVERIFY(script.remove());
+        QVERIFY(WriteExportAndView("a.txt", "t"));
+        QTRY_COMPARE(m_messages->Ids(), (QList<int>{244, 244, 245, 244, 245}));
+    }
+
     void aBattleNameAlreadyTakenIsRefusedAfterTheDialog() {
         CArmyDatabase& db = CArmyDatabase::Instance();
         const int first = AddArmy(QStringLiteral("A"), 11);

@@ -88,30 +88,47 @@ private slots:
         QCOMPARE(ReadFile(out.filePath("Horde_d_Urk_🐗.txt")), ReadFile("Horde_d_Urk_🐗.txt"));
         QCOMPARE(ReadFile(out.filePath("Le_gué.txt")), ReadFile("Le_gué.txt"));
         QCOMPARE(ReadFile(out.filePath("SkarnholtArmyList.txt")), ReadFile("all.txt"));
-        // One race, by its English name in any case, into the current directory.
+        // One race, by its English name in any case, into the current directory: a file named
+        // after the race, beside the whole catalogue's and another race's.
         QVERIFY(QDir::setCurrent(tool.path()));
         QString printed, said;
         QCOMPARE(Run({"catalogue", "oRC"}, &printed, &said), 0);
-        QCOMPARE(ReadFile(out.filePath("SkarnholtArmyList.txt")),
+        QCOMPARE(printed, out.filePath("Orc.txt") + QLatin1Char('\n'));
+        QCOMPARE(ReadFile(out.filePath("Orc.txt")),
                  ReadFile(QDir(program.path()).filePath("SkarnholtArmyList.txt")));
+        printed.clear();
+        QCOMPARE(Run({"catalogue", "High elf"}, &printed, &said), 0);
+        QCOMPARE(printed, out.filePath("Haut_elf.txt") + QLatin1Char('\n'));
+        QCOMPARE(ReadFile(out.filePath("SkarnholtArmyList.txt")),
+                 ReadFile(QDir(program.path()).filePath("all.txt")));
+        QVERIFY(ReadFile(out.filePath("Orc.txt")) != ReadFile(out.filePath("Haut_elf.txt")));
         QCOMPARE(Run({"army", QString::number(armyId)}, &printed, &said), 0);
         QVERIFY(QDir::setCurrent(previous));
     }
 
+    // In French, or in English with the module beside the tool.
     void failuresAreOneLineAndAStatus() {
         TestDataSource source(QString::fromLatin1(TestDataSource::kSmallCatalogue));
         QVERIFY2(source.IsValid(), qPrintable(source.ErrorText()));
-        QTemporaryDir dir;
+        QTemporaryDir dir, programDir;
+        const QString program = programDir.filePath("skarnholtdb-export");
+        QVERIFY(QFile::copy(SKARNHOLT_BINARY_DIR "/skarnholtdb-export", program));
         const auto run = [&](const QStringList& arguments, QString* err) {
             QProcess tool;
             tool.setWorkingDirectory(dir.path());
-            tool.start(QStringLiteral(SKARNHOLT_BINARY_DIR "/skarnholtdb-export"), arguments);
+            tool.start(program, arguments);
             if (!tool.waitForFinished(30000))
                 return -1;
             *err = QString::fromUtf8(tool.readAllStandardError());
             return tool.exitCode();
         };
         QString err;
+        QCOMPARE(run({}, &err), 1);
+        QVERIFY(err.startsWith("utilisation : skarnholtdb-export"));
+        QCOMPARE(run({"army", "Personne"}, &err), 2);
+        QCOMPARE(err, QStringLiteral("skarnholtdb-export: aucune armée « Personne »\n"));
+        QVERIFY(QFile::copy(SKARNHOLT_BINARY_DIR "/translations/SkarnholtDB_GB.qm",
+                            programDir.filePath("SkarnholtDB_GB.qm")));
         QCOMPARE(run({}, &err), 1);
         QVERIFY(err.startsWith("usage: skarnholtdb-export"));
         QCOMPARE(run({"army", "Personne"}, &err), 2);

@@ -1,6 +1,7 @@
 #include "ExportTool.h"
 
 #include "army/ValueNames.h"
+#include "core/StringTable.h"
 #include "core/TextExport.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
@@ -19,9 +20,6 @@
 namespace {
 
 enum Status { kWritten = 0, kUsage = 1, kNotFound = 2, kUnreadable = 3, kUnwritable = 4 };
-
-const char* const kUsageText =
-    "usage: skarnholtdb-export [--output DIR] army NAME|ID | battle NAME|ID | catalogue [RACE]";
 
 // The outcome of one run: the status and its one line.
 struct Outcome {
@@ -42,7 +40,7 @@ Outcome Write(const QString& directory, const QString& fileName, const QString& 
     const QString path = WriteExport(directory, fileName, text);
     if (path.isEmpty())
         return {kUnwritable,
-                QStringLiteral("cannot write %1").arg(QDir(directory).filePath(fileName))};
+                LoadResString(kCannotWriteExportId).arg(QDir(directory).filePath(fileName))};
     return {kWritten, QFileInfo(path).absoluteFilePath()};
 }
 
@@ -54,7 +52,7 @@ Outcome ExportArmy(CArmyDatabase& db, const QString& key, const QString& directo
     if (found == CArmyDatabase::kReadFailed)
         return {kUnreadable, QString()};
     if (found == CArmyDatabase::kNotFound)
-        return {kNotFound, QStringLiteral("no army %1").arg(key)};
+        return {kNotFound, LoadResString(kNoSuchArmyId).arg(key)};
     // Read as the program opens it, but nothing is written back.
     CArmy army;
     if (!army.Read(header.IdArmee))
@@ -70,7 +68,7 @@ Outcome ExportBattle(CArmyDatabase& db, const QString& key, const QString& direc
     if (found == CArmyDatabase::kReadFailed)
         return {kUnreadable, QString()};
     if (found == CArmyDatabase::kNotFound)
-        return {kNotFound, QStringLiteral("no battle %1").arg(key)};
+        return {kNotFound, LoadResString(kNoSuchBattleId).arg(key)};
     QString text;
     if (!BattleReportText(battle.IdBattle, &text))
         return {kUnreadable, QString()};
@@ -93,10 +91,12 @@ Outcome ExportCatalogue(CArmyDatabase& db, const QString& race, const QString& d
                 raceId = each->IdRace;
         }
         if (raceId == kAllRaces)
-            return {kNotFound, QStringLiteral("no race %1").arg(race)};
+            return {kNotFound, LoadResString(kNoSuchRaceId).arg(race)};
     }
-    return Write(directory, QString::fromLatin1(kCatalogueExportFile),
-                 CatalogueExportText(types, raceId));
+    // One race's file is named after it, so that exporting another race does not replace it.
+    const QString fileName = raceId == kAllRaces ? QString::fromLatin1(kCatalogueExportFile)
+                                                 : ExportFileName(GetRaceName(raceId));
+    return Write(directory, fileName, CatalogueExportText(types, raceId));
 }
 
 } // namespace
@@ -122,7 +122,7 @@ int RunExportTool(const QStringList& arguments, QTextStream& out, QTextStream& e
         (what == QLatin1String("army") || what == QLatin1String("battle")) && words.size() == 2;
     const bool catalogue = what == QLatin1String("catalogue") && words.size() <= 2;
     if (wrongOption || (!named && !catalogue)) {
-        err << kUsageText << Qt::endl;
+        err << LoadResString(kExportUsageId) << Qt::endl;
         return kUsage;
     }
 
@@ -132,7 +132,7 @@ int RunExportTool(const QStringList& arguments, QTextStream& out, QTextStream& e
     db.SetErrorSink([&failure](const CDataError& error) {
         if (failure.isEmpty())
             failure = error.kind == CDataError::Kind::CannotOpen
-                          ? QStringLiteral("cannot open the data source \"%1\": %2")
+                          ? LoadResString(kCannotOpenDataSourceId)
                                 .arg(QLatin1String(CArmyDatabase::kDataSourceName),
                                      error.text.simplified())
                           : error.text.simplified();
@@ -141,7 +141,7 @@ int RunExportTool(const QStringList& arguments, QTextStream& out, QTextStream& e
     if (db.OpenDatabase()) {
         const QStringList missing = db.MissingTables();
         if (!missing.isEmpty())
-            outcome.line = QStringLiteral("the data source \"%1\" lacks the tables %2")
+            outcome.line = LoadResString(kDataSourceLacksTablesId)
                                .arg(QLatin1String(CArmyDatabase::kDataSourceName),
                                     missing.join(QStringLiteral(", ")));
         else if (what == QLatin1String("army"))

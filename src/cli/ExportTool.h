@@ -9,7 +9,8 @@ class QTextStream;
 //   skarnholtdb-export [--output DIR] army NAME|ID
 //   skarnholtdb-export [--output DIR] battle NAME|ID
 //   skarnholtdb-export [--output DIR] catalogue [RACE]
-// Prints the path of the file written. Exit status: 0 written, 1 wrong usage, 2 no such army,
-// battle or race, 3 the data source cannot be read, 4 the file cannot be written; every
-// failure is one line on err.
+// Prints the path of the file written: named after the army, the battle or the one race
+// exported, SkarnholtArmyList.txt for the whole catalogue. Exit status: 0 written, 1 wrong
+// usage, 2 no such army, battle or race, 3 the data source cannot be read, 4 the file cannot
+// be written; every failure is one line on err, in the program's language.
 int RunExportTool(const QStringList& arguments, QTextStream& out, QTextStream& err);

@@ -8,7 +8,8 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    // The same language as the program beside it: English when its module stands here.
+    // The program's language, chosen the program's way: English when its module stands here,
+    // or is installed and the desktop does not speak French.
     QTranslator english;
     const QString module =
         EnglishModulePath(QCoreApplication::applicationDirPath(), QLocale::system());

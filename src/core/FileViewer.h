@@ -2,9 +2,13 @@
 
 #include <QStringList>
 
-// Opens a written file in the desktop's viewer, without waiting and never through a shell;
-// false when no viewer could be started. Tests install a FileViewerRecorder instead.
-bool OpenInViewer(const QString& path);
+#include <functional>
+
+// Opens a written file in the desktop's viewer (xdg-open), never through a shell and without
+// waiting for it. When no opener can be started, or it soon ends saying that nothing could
+// show the file, whenFailed is called then, from the event loop. Tests install a
+// FileViewerRecorder instead.
+void OpenInViewer(const QString& path, const std::function<void()>& whenFailed);
 
 class FileViewerRecorder {
 public:

@@ -91,6 +91,14 @@ constexpr int kEditUncertainClosedId = 299;
 constexpr int kArmyOfAnotherId = 300;
 constexpr int kReadOnlyNoteId = 301;
 constexpr int kNotOwnerId = 302;
+// What skarnholtdb-export says: its usage and its one line of failure.
+constexpr int kExportUsageId = 310;
+constexpr int kNoSuchArmyId = 311;
+constexpr int kNoSuchBattleId = 312;
+constexpr int kNoSuchRaceId = 313;
+constexpr int kCannotWriteExportId = 314;
+constexpr int kCannotOpenDataSourceId = 315;
+constexpr int kDataSourceLacksTablesId = 316;
 
 // A name the player gave (in any script) set into a text shown on screen: isolated, so that a
 // right-to-left name never draws the text after it into its own order (FSI … PDI). Exported

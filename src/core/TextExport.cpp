@@ -45,7 +45,7 @@ bool WriteExportAndView(const QString& fileName, const QString& text) {
     }
     const QString path = QFileInfo(fileName).absoluteFilePath();
     ShowStatusMessage(kFileWrittenId, LoadResString(kFileWrittenId).arg(path));
-    if (!OpenInViewer(fileName))
-        ShowInfoMessage(kNoViewerId, LoadResString(kNoViewerId).arg(path));
+    OpenInViewer(fileName,
+                 [path] { ShowInfoMessage(kNoViewerId, LoadResString(kNoViewerId).arg(path)); });
     return true;
 }

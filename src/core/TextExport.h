@@ -16,6 +16,6 @@ QString TabbedLine(const QStringList& cells);
 QString WriteExport(const QString& directory, const QString& fileName, const QString& text);
 
 // Writes the text into the current directory, says where in the status bar, then opens it in
-// the viewer (or says that none could). When the file cannot be written, says so and opens
-// nothing; returns whether it was written.
+// the viewer (and says so, once the opener has failed, when none could). When the file cannot
+// be written, says so and opens nothing; returns whether it was written.
 bool WriteExportAndView(const QString& fileName, const QString& text);

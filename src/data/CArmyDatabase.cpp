@@ -16,6 +16,9 @@
 #include "CUnitType.h"
 
 #include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
@@ -69,6 +72,17 @@ template <typename Record> void SortByName(CItemList<Record*>& records) {
     records.Reorder(sorted);
 }
 
+// unixODBC looks for the user's data sources in the passwd entry's home, whatever HOME says;
+// the set-up script registers them in HOME's, so that one is read when there is one.
+void ReadDataSourcesFromHome() {
+    const QString home = qEnvironmentVariable("HOME");
+    if (!qEnvironmentVariableIsEmpty("ODBCINI") || home.isEmpty())
+        return;
+    const QString ini = QDir(home).filePath(QStringLiteral(".odbc.ini"));
+    if (QFileInfo::exists(ini))
+        qputenv("ODBCINI", QFile::encodeName(ini));
+}
+
 const char* const kTables[] = {"Armees",     "Races",  "ArmeeDef",
                                "ArmeeCompo", "Battle", "BattleCompo"};
 
@@ -83,6 +97,7 @@ CArmyDatabase& CArmyDatabase::Instance() {
 }
 
 int CArmyDatabase::OpenDatabase() {
+    ReadDataSourcesFromHome();
     // Keys kept are another server's, or another database's.
     ForgetSpareUnitKeys();
     // The program's own login first; then the data source's (a club server names its player's

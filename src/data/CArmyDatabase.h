@@ -47,6 +47,8 @@ public:
     // The connection every part of the program uses.
     static CArmyDatabase& Instance();
 
+    // Opens "Skarnholt" from $ODBCINI, else from $HOME/.odbc.ini when there is one (where the
+    // set-up script registers it), else where unixODBC looks by itself.
     int OpenDatabase();
     // Who the program works as on a club's server, and whether that role may change every
     // army and battle (the tables' owner, an administrator of the club, or a database that
