@@ -69,10 +69,6 @@
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
-    <message>
-        <source>Entrez un nombre entier entre %1 et %2.</source>
-        <translation>Enter a whole number between %1 and %2.</translation>
-    </message>
 </context>
 <context>
     <name>CArmyViewerDlg</name>
@@ -1430,6 +1426,11 @@ Print the battle report</translation>
         <source>Le serveur a refusé : seul le joueur qui l&apos;a créée, ou un administrateur du club, peut modifier ou supprimer cette armée ou cette bataille. Rien n&apos;a été changé.</source>
         <comment>302</comment>
         <translation>The server refused: only the player who made it, or an administrator of the club, may change or delete this army or this battle. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Entrez un nombre entier entre %1 et %2.</source>
+        <comment>303</comment>
+        <translation>Enter a whole number between %1 and %2.</translation>
     </message>
 </context>
 </TS>

@@ -98,8 +98,10 @@ private slots:
         };
         QCOMPARE(refusal(QString(), "0"), kEmptyArmyNameId);
         QCOMPARE(refusal(QStringLiteral("  \t "), "10"), kEmptyArmyNameId);
-        QCOMPARE(refusal(QStringLiteral("Horde"), "20001"), 0);
-        QVERIFY(messages.Messages().first().text.contains(QStringLiteral("20000")));
+        // The range said is the one accepted: 0 is refused too, on its own terms.
+        QCOMPARE(refusal(QStringLiteral("Horde"), "99999"), kBudgetRangeId);
+        QCOMPARE(messages.Messages().first().text,
+                 QStringLiteral("Entrez un nombre entier entre 1 et 20000."));
         QCOMPARE(refusal(QString(256, u'x'), "20000"), kNameTooLongId);
         QCOMPARE(refusal(QStringLiteral("Horde"), "0"), kNoBudgetId);
         QCOMPARE(refusal(QStringLiteral("Horde"), "20000"), kNoRaceId);

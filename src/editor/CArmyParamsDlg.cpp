@@ -113,9 +113,11 @@ void CArmyParamsDlg::OnRaceChanged(int index) {
 bool CArmyParamsDlg::CheckValues(const QString& name, int& budget) const {
     bool isNumber = false;
     budget = m_ui->budgetEdit->text().toInt(&isNumber);
+    // The range named is what OK accepts: 0 passes here only to be refused below with a message
+    // of its own.
     if (!isNumber || budget < 0 || budget > kMaxBudget) {
-        MessageBox::Show(MessageBox::Kind::Warning, 0,
-                         tr("Entrez un nombre entier entre %1 et %2.").arg(0).arg(kMaxBudget));
+        ShowWarningMessage(kBudgetRangeId,
+                           LoadResString(kBudgetRangeId).arg(kMinBudget).arg(kMaxBudget));
         return false;
     }
     // Blanks alone are no name: the army could not be told apart in the list.
