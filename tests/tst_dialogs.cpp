@@ -127,8 +127,18 @@ private slots:
         QVERIFY(!over.RaceList()->isEnabled());
         header.CoutTotal = 450;
         CArmyParamsDlg properties(&header);
-        QCOMPARE(properties.RestLabel()->text() + properties.RestText()->text(), "Rest50");
-        properties.BudgetEdit()->setText(QStringLiteral("800"));
+        const auto rest = [&properties] {
+            return properties.RestLabel()->text() + properties.RestText()->text();
+        };
+        QCOMPARE(rest(), "Rest50");
+        // The rest follows the budget as it is typed.
+        TypeInto(properties.BudgetEdit(), QStringLiteral("40"));
+        QCOMPARE(rest(), "Over410");
+        QTest::keyClick(properties.BudgetEdit(), Qt::Key_Backspace);
+        QTest::keyClick(properties.BudgetEdit(), Qt::Key_Backspace);
+        QCOMPARE(rest(), "Over450");
+        QTest::keyClicks(properties.BudgetEdit(), QStringLiteral("800"));
+        QCOMPARE(rest(), "Rest350");
         properties.accept();
         QVERIFY(messages.Ids().isEmpty());
         QCOMPARE((QVariantList{header.Nom, header.NombrePointMax, header.CoutTotal, header.IdRace}),

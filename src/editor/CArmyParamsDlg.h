@@ -47,6 +47,7 @@ private:
     void FillRaces();
     void ShowHeader();
     void OnRaceChanged(int index);
+    void ShowRest();
     // The first refusal of the typed values, after telling the user why; true when all pass.
     bool CheckValues(const QString& name, int& budget) const;
 
