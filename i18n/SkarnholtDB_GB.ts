@@ -1432,5 +1432,10 @@ Print the battle report</translation>
         <comment>303</comment>
         <translation>Enter a whole number between %1 and %2.</translation>
     </message>
+    <message>
+        <source>&amp;Retirer l&apos;armée</source>
+        <comment>304</comment>
+        <translation>&amp;Remove the army</translation>
+    </message>
 </context>
 </TS>

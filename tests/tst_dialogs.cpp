@@ -242,10 +242,22 @@ private slots:
         // An army comes in once; Delete asks for a selection and takes out the selected army.
         messages.Clear();
         QVERIFY(dialog.AddArmy(beta) && !dialog.AddArmy(alpha));
+        QVERIFY(!dialog.RemoveArmyButton()->isEnabled());
         QTest::keyClick(dialog.ArmyList(), Qt::Key_Delete);
         QCOMPARE(messages.Ids(), (QList<int>{kArmyListedId, kSelectArmyId}));
         dialog.ArmyList()->topLevelItem(0)->setSelected(true);
         QTest::keyClick(dialog.ArmyList(), Qt::Key_Delete);
+        QVERIFY(dialog.AddArmy(alpha));
+        // The button does as Delete; the keyboard reaches it once an army is chosen.
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.ArmyList()->topLevelItem(1)->setSelected(true);
+        dialog.findChild<QPushButton*>(QStringLiteral("addArmyButton"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.RemoveArmyButton());
+        QTest::keyClick(dialog.RemoveArmyButton(), Qt::Key_Space);
+        QCOMPARE(RowIds(dialog), QList<int>{beta});
+        QVERIFY(!dialog.RemoveArmyButton()->isEnabled());
         QVERIFY(dialog.AddArmy(alpha));
         QCOMPARE(refusal(QStringLiteral(" \t ")), kEmptyBattleNameId);
         QCOMPARE(refusal(QString(256, u'x')), kNameTooLongId);

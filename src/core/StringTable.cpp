@@ -276,6 +276,7 @@ const Entry kTable[] = {
               "peut modifier ou supprimer cette armée ou cette bataille. Rien n'a été changé.",
               "302")},
     {303, QT_TRANSLATE_NOOP3("StringTable", "Entrez un nombre entier entre %1 et %2.", "303")},
+    {304, QT_TRANSLATE_NOOP3("StringTable", "&Retirer l'armée", "304")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},

@@ -93,6 +93,8 @@ constexpr int kReadOnlyNoteId = 301;
 constexpr int kNotOwnerId = 302;
 // The budgets an army may have.
 constexpr int kBudgetRangeId = 303;
+// Taking an army out of a battle.
+constexpr int kRemoveArmyId = 304;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.
