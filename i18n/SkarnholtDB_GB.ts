@@ -1437,5 +1437,21 @@ Print the battle report</translation>
         <comment>304</comment>
         <translation>&amp;Remove the army</translation>
     </message>
+    <message>
+        <source>Supprimer définitivement l&apos;armée « %1 » et ses membres (%2) ?
+Elle sera aussi retirée de la bataille « %3 ».</source>
+        <comment>305</comment>
+        <translation>Delete the army “%1” and its members (%2) for good?
+It will also be taken out of the battle “%3”.</translation>
+    </message>
+    <message>
+        <source>Supprimer définitivement l&apos;armée « %1 » et ses membres (%2) ?
+Elle sera aussi retirée de ces %3 batailles :
+%4</source>
+        <comment>306</comment>
+        <translation>Delete the army “%1” and its members (%2) for good?
+It will also be taken out of these %3 battles:
+%4</translation>
+    </message>
 </context>
 </TS>

@@ -154,6 +154,7 @@ private slots:
         CArmyUnit unit;
         QCOMPARE(db.InsertUnit(alpha, unit), 1);
         const int battle = AddBattle(QStringLiteral("Gué"), QString(), Ids{alpha, beta});
+        AddBattle(QStringLiteral("Aube"), QString(), Ids{gamma, alpha});
         {
             CArmyListDlg dialog;
             dialog.show(); // the list is read on first show
@@ -199,16 +200,25 @@ private slots:
         QVERIFY(!dialog.DeleteButton()->isEnabled());
         dialog.OnDelete();
         QCOMPARE(messages.Ids(), QList<int>{kSelectArmyId});
-        // It asks first, naming the army and its members, with No as the default; No keeps it.
+        // It asks first, naming the army, its members and the battles it leaves (read in one
+        // statement), with No as the default; No keeps it.
         dialog.ArmyList()->topLevelItem(1)->setSelected(true);
         QVERIFY(dialog.DeleteButton()->isEnabled());
         messages.Clear();
         messages.SetNextAnswer(false);
+        int reads = 0;
+        db.SetStatementHook([&reads](const QString& sql) {
+            reads += sql.startsWith(QLatin1String("SELECT"));
+            return true;
+        });
         dialog.OnDelete();
+        db.SetStatementHook({});
+        QCOMPARE(reads, 2); // the members counted, the battles
         QCOMPARE(messages.Messages().size(), 1);
         QCOMPARE(messages.Messages().first().kind, MessageBox::Kind::QuestionDefaultNo);
         QCOMPARE(messages.Messages().first().text,
-                 QStringLiteral("Supprimer définitivement l'armée « Alpha » et ses membres (1) ?"));
+                 QStringLiteral("Supprimer définitivement l'armée « Alpha » et ses membres (1) ?\n"
+                                "Elle sera aussi retirée de ces 2 batailles :\nAube\nGué"));
         QCOMPARE(Column(dialog.ArmyList()), (QStringList{"Beta", "Alpha"}));
         messages.SetNextAnswer(true);
         dialog.OnDelete();
@@ -218,8 +228,12 @@ private slots:
         CItemList<CBattleEntry*> entries;
         db.LoadBattleEntries(battle, entries);
         QVERIFY(entries.GetCount() == 1 && entries.GetHead()->IdArmy == beta);
+        messages.Clear();
         dialog.ArmyList()->topLevelItem(0)->setSelected(true);
         dialog.OnDelete();
+        QCOMPARE(messages.Messages().first().text,
+                 QStringLiteral("Supprimer définitivement l'armée « Beta » et ses membres (0) ?\n"
+                                "Elle sera aussi retirée de la bataille « Gué »."));
         QVERIFY(!dialog.DeleteButton()->isEnabled() && !dialog.OkButton()->isEnabled());
     }
 

@@ -277,6 +277,14 @@ const Entry kTable[] = {
               "302")},
     {303, QT_TRANSLATE_NOOP3("StringTable", "Entrez un nombre entier entre %1 et %2.", "303")},
     {304, QT_TRANSLATE_NOOP3("StringTable", "&Retirer l'armée", "304")},
+    {305, QT_TRANSLATE_NOOP3("StringTable",
+                             "Supprimer définitivement l'armée « %1 » et ses membres (%2) ?\nElle "
+                             "sera aussi retirée de la bataille « %3 ».",
+                             "305")},
+    {306, QT_TRANSLATE_NOOP3("StringTable",
+                             "Supprimer définitivement l'armée « %1 » et ses membres (%2) ?\nElle "
+                             "sera aussi retirée de ces %3 batailles :\n%4",
+                             "306")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},

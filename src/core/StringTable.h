@@ -93,8 +93,10 @@ constexpr int kReadOnlyNoteId = 301;
 constexpr int kNotOwnerId = 302;
 // The budgets an army may have.
 constexpr int kBudgetRangeId = 303;
-// Taking an army out of a battle.
+// Taking an army out of a battle, and deleting one that stands in battles.
 constexpr int kRemoveArmyId = 304;
+constexpr int kDeleteArmyInBattleQuestionId = 305;
+constexpr int kDeleteArmyInBattlesQuestionId = 306;
 
 // The text of a string-table id in the language in use: French built in, replaced by the
 // English module when it is loaded. An id without a text gives an empty string.
