@@ -36,8 +36,13 @@ CBattleDlg::CBattleDlg(CBattle* battle, QWidget* parent)
     m_ui->removeArmyButton->setText(LoadResString(kRemoveArmyId));
     m_ui->removeArmyButton->setEnabled(false);
     connect(m_ui->removeArmyButton, &QPushButton::clicked, this, &CBattleDlg::OnRemoveArmy);
-    connect(m_ui->armyList, &QTreeWidget::itemSelectionChanged, this, [this] {
-        m_ui->removeArmyButton->setEnabled(!m_ui->armyList->selectedItems().isEmpty());
+    connect(m_ui->armyList, &QTreeWidget::itemSelectionChanged, this,
+            &CBattleDlg::UpdateRemoveButton);
+    // The row the keyboard is on is the one chosen: after the arrows, and the next one once a
+    // row is taken out.
+    connect(m_ui->armyList, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* current) {
+        if (current)
+            current->setSelected(true);
     });
 
     if (m_pBattle) {
@@ -107,6 +112,12 @@ void CBattleDlg::OnRemoveArmy() {
         return;
     }
     delete selected.first();
+    // The last row going takes the selection with it without a word.
+    UpdateRemoveButton();
+}
+
+void CBattleDlg::UpdateRemoveButton() {
+    m_ui->removeArmyButton->setEnabled(!m_ui->armyList->selectedItems().isEmpty());
 }
 
 bool CBattleDlg::eventFilter(QObject* watched, QEvent* event) {

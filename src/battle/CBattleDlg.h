@@ -50,6 +50,7 @@ protected:
 
 private:
     void AppendRow(const CArmyHeader& header);
+    void UpdateRemoveButton();
     // The first refusal of the typed values, after telling the user why; true when all pass.
     bool CheckValues(const QString& name, const QString& description) const;
 
