@@ -69,10 +69,6 @@
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
-    <message>
-        <source>Entrez un nombre entier entre %1 et %2.</source>
-        <translation>Enter a whole number between %1 and %2.</translation>
-    </message>
 </context>
 <context>
     <name>CArmyViewerDlg</name>
@@ -1465,6 +1461,32 @@ Print the battle report</translation>
         <source>la source de données « %1 » ne contient pas les tables %2</source>
         <comment>316</comment>
         <translation>the data source &quot;%1&quot; lacks the tables %2</translation>
+    </message>
+    <message>
+        <source>Entrez un nombre entier entre %1 et %2.</source>
+        <comment>303</comment>
+        <translation>Enter a whole number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Retirer l&apos;armée</source>
+        <comment>304</comment>
+        <translation>&amp;Remove the army</translation>
+    </message>
+    <message>
+        <source>Supprimer définitivement l&apos;armée « %1 » et ses membres (%2) ?
+Elle sera aussi retirée de la bataille « %3 ».</source>
+        <comment>305</comment>
+        <translation>Delete the army “%1” and its members (%2) for good?
+It will also be taken out of the battle “%3”.</translation>
+    </message>
+    <message>
+        <source>Supprimer définitivement l&apos;armée « %1 » et ses membres (%2) ?
+Elle sera aussi retirée de ces %3 batailles :
+%4</source>
+        <comment>306</comment>
+        <translation>Delete the army “%1” and its members (%2) for good?
+It will also be taken out of these %3 battles:
+%4</translation>
     </message>
 </context>
 </TS>

@@ -103,6 +103,7 @@ private slots:
         const QList<std::tuple<const char*, bool, Run>> operations{
             {"add warchief", true, [this](CArmy& a, Baseline&) { a.AddWarchief(Warlord()); }},
             {"add group leader", false, [this](CArmy& a, Baseline&) { a.AddGroupLeader(Warlord()); }},
+            {"add mounted group leader", false, [this](CArmy& a, Baseline&) { a.AddGroupLeader(Types("Dwarf lord")); }},
             {"add machine and crew", false, [this](CArmy& a, Baseline& b) { a.AddUnit(b.leaderA, Types("Iron cannon")); }},
             {"drop riders on a unit", false, [this](CArmy& a, Baseline& b) { a.DropType(Types("T1 Wolf riders"), b.warriors); }},
             {"delete riders", false, [](CArmy& a, Baseline& b) { a.Delete(b.riders); }},
@@ -281,6 +282,35 @@ private slots:
         QCOMPARE(Shape(), (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  Iron cannon",
                                        "  Gunners", "  Draught mule"}));
         QCOMPARE(Stored(armyId).size(), 6); // the header and the five members left
+        VerifyConsistent(armyId);
+    }
+
+    // A leader comes with his mount, priced with him, however he is added; the mount stands
+    // with him and goes with him.
+    void leadersComeWithTheirMounts() {
+        const int armyId = NewArmy(true);
+        CArmy& army = CArmy::Instance();
+        QCOMPARE(army.DropType(Types("Dwarf lord"), nullptr), CArmy::Result::Done);
+        QCOMPARE(army.AddUnit(army.GetWarchief(), Types("Dwarf lord")), CArmy::Result::Done);
+        QCOMPARE(army.DropType(Types("Dwarf lord"), army.GetWarchief()), CArmy::Result::Done);
+        QCOMPARE(Shape(), (QStringList{"Dwarf lord", "War boar", " Dwarf lord", " War boar",
+                                       " Dwarf lord", " War boar"}));
+        QCOMPARE(army.GetHeader().CoutTotal, 3 * (70 + 8));
+        QCOMPARE(army.ChildrenOf(*army.GetWarchief()).size(), 2);
+        VerifyConsistent(armyId);
+        const QStringList stored = Stored(armyId);
+        QCOMPARE(InMemory(), stored);
+        QVERIFY(army.Open(armyId));
+        QCOMPARE(Stored(armyId), stored);
+        // A unit released on a mounted group leader comes first under him, after the mount.
+        army.AddUnit(army.GetWarchief(), Types("Iron cannon"));
+        CArmyUnit* leader = army.ChildrenOf(*army.GetWarchief()).first();
+        QCOMPARE(army.Move(army.ChildrenOf(*army.GetWarchief()).last(), leader),
+                 CArmy::Result::Done);
+        QCOMPARE(Shape().mid(2, 5), (QStringList{" Dwarf lord", " War boar", "  Iron cannon",
+                                                 "  Gunners", "  Draught mule"}));
+        QCOMPARE(army.Delete(leader), CArmy::Result::Done);
+        QCOMPARE(Shape(), (QStringList{"Dwarf lord", "War boar", " Dwarf lord", " War boar"}));
         VerifyConsistent(armyId);
     }
 

@@ -153,6 +153,18 @@ private slots:
         Select("T3 Orc warlord");
         m_view->OnAddUnit();
         QCOMPARE(CArmyTree::UnitOf(m_view->Tree()->WarchiefItem()->child(2))->Hierarchie, 2);
+
+        // A leader comes with his mount, as a unit with its attached types: his item alone in
+        // the tree, the mount's row after his, its price in the army's.
+        m_messages->SetNextAnswer(true);
+        m_view->DeleteItem(m_view->Tree()->WarchiefItem());
+        Select("Dwarf lord");
+        m_view->OnAddWarchief();
+        m_view->OnAddGroupLeader();
+        QCOMPARE(Shape(*m_view),
+                 (QStringList{"Dwarf lord - 70 pts / 0 Pc [b]", "  Dwarf lord - 70 pts / 0 Pc [b]",
+                              "- Dwarf lord", "- War boar", "- ..Dwarf lord", "- ..War boar"}));
+        QCOMPARE(m_view->BudgetStrip()->Texts().at(1), QStringLiteral("Cost 156 -"));
     }
 
     void treeAndListShowTheArmyAfterEveryEdit() {

@@ -78,7 +78,7 @@ private slots:
         CItemList<CUnitType*> types;
         m_db->LoadUnitTypes(types);
         QCOMPARE(Join(types, [](const CUnitType& t) { return QString::number(t.ArmyTypeId); }),
-                 QStringLiteral("20 21 22 23 1 2 3 4 5 6 7"));
+                 QStringLiteral("20 21 22 23 24 1 2 3 4 5 6 7"));
 
         // The catalogue's tree reads only what it shows, the rest of a type and its attached types
         // when needed, and then has them as read whole. A refused read, or a type no longer stored,

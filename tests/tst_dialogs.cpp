@@ -98,8 +98,10 @@ private slots:
         };
         QCOMPARE(refusal(QString(), "0"), kEmptyArmyNameId);
         QCOMPARE(refusal(QStringLiteral("  \t "), "10"), kEmptyArmyNameId);
-        QCOMPARE(refusal(QStringLiteral("Horde"), "20001"), 0);
-        QVERIFY(messages.Messages().first().text.contains(QStringLiteral("20000")));
+        // The range said is the one accepted: 0 is refused too, on its own terms.
+        QCOMPARE(refusal(QStringLiteral("Horde"), "99999"), kBudgetRangeId);
+        QCOMPARE(messages.Messages().first().text,
+                 QStringLiteral("Entrez un nombre entier entre 1 et 20000."));
         QCOMPARE(refusal(QString(256, u'x'), "20000"), kNameTooLongId);
         QCOMPARE(refusal(QStringLiteral("Horde"), "0"), kNoBudgetId);
         QCOMPARE(refusal(QStringLiteral("Horde"), "20000"), kNoRaceId);
@@ -125,8 +127,18 @@ private slots:
         QVERIFY(!over.RaceList()->isEnabled());
         header.CoutTotal = 450;
         CArmyParamsDlg properties(&header);
-        QCOMPARE(properties.RestLabel()->text() + properties.RestText()->text(), "Rest50");
-        properties.BudgetEdit()->setText(QStringLiteral("800"));
+        const auto rest = [&properties] {
+            return properties.RestLabel()->text() + properties.RestText()->text();
+        };
+        QCOMPARE(rest(), "Rest50");
+        // The rest follows the budget as it is typed.
+        TypeInto(properties.BudgetEdit(), QStringLiteral("40"));
+        QCOMPARE(rest(), "Over410");
+        QTest::keyClick(properties.BudgetEdit(), Qt::Key_Backspace);
+        QTest::keyClick(properties.BudgetEdit(), Qt::Key_Backspace);
+        QCOMPARE(rest(), "Over450");
+        QTest::keyClicks(properties.BudgetEdit(), QStringLiteral("800"));
+        QCOMPARE(rest(), "Rest350");
         properties.accept();
         QVERIFY(messages.Ids().isEmpty());
         QCOMPARE((QVariantList{header.Nom, header.NombrePointMax, header.CoutTotal, header.IdRace}),
@@ -142,6 +154,7 @@ private slots:
         CArmyUnit unit;
         QCOMPARE(db.InsertUnit(alpha, unit), 1);
         const int battle = AddBattle(QStringLiteral("Gué"), QString(), Ids{alpha, beta});
+        AddBattle(QStringLiteral("Aube"), QString(), Ids{gamma, alpha});
         {
             CArmyListDlg dialog;
             dialog.show(); // the list is read on first show
@@ -187,16 +200,25 @@ private slots:
         QVERIFY(!dialog.DeleteButton()->isEnabled());
         dialog.OnDelete();
         QCOMPARE(messages.Ids(), QList<int>{kSelectArmyId});
-        // It asks first, naming the army and its members, with No as the default; No keeps it.
+        // It asks first, naming the army, its members and the battles it leaves (read in one
+        // statement), with No as the default; No keeps it.
         dialog.ArmyList()->topLevelItem(1)->setSelected(true);
         QVERIFY(dialog.DeleteButton()->isEnabled());
         messages.Clear();
         messages.SetNextAnswer(false);
+        int reads = 0;
+        db.SetStatementHook([&reads](const QString& sql) {
+            reads += sql.startsWith(QLatin1String("SELECT"));
+            return true;
+        });
         dialog.OnDelete();
+        db.SetStatementHook({});
+        QCOMPARE(reads, 2); // the members counted, the battles
         QCOMPARE(messages.Messages().size(), 1);
         QCOMPARE(messages.Messages().first().kind, MessageBox::Kind::QuestionDefaultNo);
-        QCOMPARE(messages.Messages().first().text,
-                 QStringLiteral("Supprimer définitivement l'armée « Alpha » et ses membres (1) ?"));
+        QCOMPARE(Plain(messages.Messages().first().text),
+                 QStringLiteral("Supprimer définitivement l'armée « Alpha » et ses membres (1) ?\n"
+                                "Elle sera aussi retirée de ces 2 batailles :\nAube\nGué"));
         QCOMPARE(Column(dialog.ArmyList()), (QStringList{"Beta", "Alpha"}));
         messages.SetNextAnswer(true);
         dialog.OnDelete();
@@ -206,8 +228,12 @@ private slots:
         CItemList<CBattleEntry*> entries;
         db.LoadBattleEntries(battle, entries);
         QVERIFY(entries.GetCount() == 1 && entries.GetHead()->IdArmy == beta);
+        messages.Clear();
         dialog.ArmyList()->topLevelItem(0)->setSelected(true);
         dialog.OnDelete();
+        QCOMPARE(Plain(messages.Messages().first().text),
+                 QStringLiteral("Supprimer définitivement l'armée « Beta » et ses membres (0) ?\n"
+                                "Elle sera aussi retirée de la bataille « Gué »."));
         QVERIFY(!dialog.DeleteButton()->isEnabled() && !dialog.OkButton()->isEnabled());
     }
 
@@ -230,11 +256,27 @@ private slots:
         // An army comes in once; Delete asks for a selection and takes out the selected army.
         messages.Clear();
         QVERIFY(dialog.AddArmy(beta) && !dialog.AddArmy(alpha));
+        QVERIFY(!dialog.RemoveArmyButton()->isEnabled());
         QTest::keyClick(dialog.ArmyList(), Qt::Key_Delete);
         QCOMPARE(messages.Ids(), (QList<int>{kArmyListedId, kSelectArmyId}));
         dialog.ArmyList()->topLevelItem(0)->setSelected(true);
         QTest::keyClick(dialog.ArmyList(), Qt::Key_Delete);
         QVERIFY(dialog.AddArmy(alpha));
+        // The button does as Delete. From the keyboard: the list entered chooses a row, the
+        // button comes before the list, and the next row is chosen once one is taken out.
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.ArmyList()->clearSelection();
+        QVERIFY(!dialog.RemoveArmyButton()->isEnabled());
+        dialog.findChild<QPushButton*>(QStringLiteral("addArmyButton"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog.RemoveArmyButton());
+        QTest::keyClick(dialog.RemoveArmyButton(), Qt::Key_Space);
+        QCOMPARE(RowIds(dialog).size(), 1);
+        QTest::keyClick(dialog.RemoveArmyButton(), Qt::Key_Space);
+        QVERIFY(RowIds(dialog).isEmpty() && !dialog.RemoveArmyButton()->isEnabled());
+        QVERIFY(dialog.AddArmy(beta) && dialog.AddArmy(alpha));
         QCOMPARE(refusal(QStringLiteral(" \t ")), kEmptyBattleNameId);
         QCOMPARE(refusal(QString(256, u'x')), kNameTooLongId);
         dialog.DescriptionEdit()->setPlainText(QString(256, u'd'));

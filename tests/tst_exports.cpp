@@ -144,6 +144,16 @@ private slots:
         QVERIFY2(m_messages->Messages().first().text.contains(path),
                  qPrintable(m_messages->Messages().first().text));
         QCOMPARE(m_viewer->Opened(), QStringList{path});
+        // The report command's list comes with its first battle chosen: Enter alone reports it.
+        CMainFrame frame;
+        QTimer::singleShot(0, [] {
+            auto* list = static_cast<QDialog*>(QApplication::activeModalWidget());
+            QTest::keyClick(list, Qt::Key_Return);
+            if (list->isVisible())
+                list->reject();
+        });
+        frame.OnBattleReport();
+        QCOMPARE(m_viewer->Opened(), (QStringList{path, path}));
 
         // Where nothing can show it, a message gives the path.
         m_messages->Clear();

@@ -392,19 +392,19 @@ private slots:
     void viewerHeadsRacesOnlyWithAll() {
         CArmyViewerDlg dialog;
         CUnitStatsList& list = *dialog.List();
-        // The mule and the spirit are attached types; the trolls have none.
+        // The mule, the boar and the spirit are attached types; the trolls have none.
         const QStringList all =
             QStringLiteral(
-                "|Iron cannon|Gunners|Draught mule|Dwarf lord||T1 Wolf riders|T2 One-eyed "
+                "|Iron cannon|Gunners|Draught mule|Dwarf lord|War boar||T1 Wolf riders|T2 One-eyed "
                 "brute|T3 Orc warlord|T4 Wolf|T5 Warriors|T6 Rock lobber|Kindless spirit")
                 .split(u'|');
         QCOMPARE(ViewerColumn(list, 1), all);
         // A race heads its types in the selection colours and holds no record.
-        const QTreeWidgetItem* orc = list.Row(5);
+        const QTreeWidgetItem* orc = list.Row(6);
         QVERIFY(orc->text(0) == "Orc" &&
                 CUnitStatsList::ItemKind(orc) == CUnitStatsList::kNoRecord);
         QCOMPARE(orc->background(0), list.palette().brush(QPalette::Highlight));
-        QVERIFY(list.Row(6)->background(0) != orc->background(0));
+        QVERIFY(list.Row(7)->background(0) != orc->background(0));
 
         // Double-click opens a type's properties, and nothing on a race; OK on a race chooses none.
         for (int row : {0, 1}) {
@@ -425,7 +425,7 @@ private slots:
             QCOMPARE(dialog.Result().ArmyTypeId, chosen);
         }
         dialog.RaceFilter()->setCurrentIndex(2); // all, then each race
-        QCOMPARE(ViewerColumn(list, 1), all.mid(6));
+        QCOMPARE(ViewerColumn(list, 1), all.mid(7));
         dialog.RaceFilter()->setCurrentIndex(3);
         QCOMPARE(list.RowCount(), 0);
     }
@@ -438,7 +438,8 @@ private slots:
             "Nain|Gunners|Moyen|Discipliné|3|4|4||Moyenne / Bouclier|1 main|7.5|5||Aucun|8|2|2|4|\n"
             "Nain|Draught mule|''|''|2|3|1||Aucune|Cornes et sabots|''|''||''|''|''|''|''|\n"
             "Nain|Dwarf lord|Elite|Discipliné|5|6|8||Très lourde / Bouclier|2 "
-            "mains|7.5|3||Aucun|70||1|1|\n");
+            "mains|7.5|3||Aucun|70||1|1|\n"
+            "Nain|War boar|''|''|3|4|2||Aucune|Cornes et sabots|''|''||''|''|''|''|''|\n");
         // With all races shown, each race's rows come under a rule, the race, a rule and the
         // titles.
         const auto section = [&tabs](const QByteArray& race, const QByteArray& rows) {
@@ -454,7 +455,7 @@ private slots:
         dialog.OnExport();
         const QByteArray all = ReadFile(path);
         QVERIFY(all.startsWith(section("Nain", dwarves) + section("Orc", "")));
-        QCOMPARE(all.count('\n'), 2 * 6 + 4 + 7); // two headed sections, four and seven rows
+        QCOMPARE(all.count('\n'), 2 * 6 + 5 + 7); // two headed sections, five and seven rows
         // One race alone has neither rule nor titles; the file is replaced whole.
         dialog.RaceFilter()->setCurrentIndex(1);
         dialog.OnExport();

@@ -54,6 +54,7 @@ private slots:
             {"ajouter T1 Wolf riders", [&] { army.AddUnit(army.Units().GetTail(), Types("T1 Wolf riders")); }},
             {"ajouter T5 Warriors", [&] { army.DropType(Types("T5 Warriors"), Member("T1 Wolf riders")); }},
             {"ajouter Iron cannon", [&] { army.AddUnit(army.GetWarchief(), Types("Iron cannon")); }},
+            {"ajouter Dwarf lord", [&] { army.AddGroupLeader(Types("Dwarf lord")); }},
             {"modifier T5 Warriors", [&] {
                  CArmyUnit edited = *Member("T5 Warriors");
                  edited.NombreFig = 20;

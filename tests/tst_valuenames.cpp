@@ -79,6 +79,9 @@ private slots:
         unit.IdLeader = 5;
         unit.Hierarchie = kGroupLeader;
         QVERIFY(UnitTextLine(unit, 1).startsWith(QStringLiteral("    Lanciers\t")));
+        unit.Hierarchie = kUncounted;
+        unit.IdLeader = -1; // the warchief's mount: no leader, as he has none
+        QVERIFY(UnitTextLine(unit, 1).startsWith(QStringLiteral("Lanciers\t")));
         unit.Hierarchie = kWarchief;
         QVERIFY(UnitTextLine(unit, 1).startsWith(QStringLiteral("Lanciers\t")));
 

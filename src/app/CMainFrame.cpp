@@ -423,6 +423,7 @@ void CMainFrame::OnModifyBattle() {
 
 void CMainFrame::OnBattleReport() {
     CBattleListDlg list(this);
+    list.ChooseFirst();
     if (list.IsLoaded() && list.exec() == QDialog::Accepted && list.Selected())
         WriteBattleReport(list.Selected()->IdBattle);
 }
@@ -450,6 +451,7 @@ void CMainFrame::OnArmyPdf() {
 
 void CMainFrame::OnPrintBattle() {
     CBattleListDlg list(this);
+    list.ChooseFirst();
     if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
         return;
     QString html;

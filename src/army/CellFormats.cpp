@@ -36,7 +36,8 @@ QString FigureNotes(const CArmyUnit& unit) {
 }
 
 QString Indent(const CArmyUnit& unit, int warchiefId) {
-    if (unit.IsWarchief())
+    // The warchief's mount has no leader either: it stands with him.
+    if (unit.IsWarchief() || unit.IdLeader == -1)
         return QString();
     if (unit.IdLeader == warchiefId || unit.IsGroupLeader())
         return QString(4, QLatin1Char(' '));

@@ -33,6 +33,17 @@ CBattleDlg::CBattleDlg(CBattle* battle, QWidget* parent)
     SetArmyListColumns(m_ui->armyList);
     m_ui->armyList->installEventFilter(this);
     connect(m_ui->addArmyButton, &QPushButton::clicked, this, &CBattleDlg::OnAddArmy);
+    m_ui->removeArmyButton->setText(LoadResString(kRemoveArmyId));
+    m_ui->removeArmyButton->setEnabled(false);
+    connect(m_ui->removeArmyButton, &QPushButton::clicked, this, &CBattleDlg::OnRemoveArmy);
+    connect(m_ui->armyList, &QTreeWidget::itemSelectionChanged, this,
+            &CBattleDlg::UpdateRemoveButton);
+    // The row the keyboard is on is the one chosen: after the arrows, and the next one once a
+    // row is taken out.
+    connect(m_ui->armyList, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* current) {
+        if (current)
+            current->setSelected(true);
+    });
 
     if (m_pBattle) {
         m_name = m_pBattle->Nom;
@@ -58,6 +69,10 @@ QPlainTextEdit* CBattleDlg::DescriptionEdit() const {
 
 QTreeWidget* CBattleDlg::ArmyList() const {
     return m_ui->armyList;
+}
+
+QPushButton* CBattleDlg::RemoveArmyButton() const {
+    return m_ui->removeArmyButton;
 }
 
 void CBattleDlg::AppendRow(const CArmyHeader& header) {
@@ -90,19 +105,25 @@ bool CBattleDlg::AddArmy(int armyId) {
     return true;
 }
 
-void CBattleDlg::OnDeleteKey() {
+void CBattleDlg::OnRemoveArmy() {
     const QList<QTreeWidgetItem*> selected = m_ui->armyList->selectedItems();
     if (selected.isEmpty()) {
         ShowInfoMessage(kSelectArmyId);
         return;
     }
     delete selected.first();
+    // The last row going takes the selection with it without a word.
+    UpdateRemoveButton();
+}
+
+void CBattleDlg::UpdateRemoveButton() {
+    m_ui->removeArmyButton->setEnabled(!m_ui->armyList->selectedItems().isEmpty());
 }
 
 bool CBattleDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->armyList && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        OnDeleteKey();
+        OnRemoveArmy();
         return true;
     }
     return QDialog::eventFilter(watched, event);

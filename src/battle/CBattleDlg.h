@@ -9,6 +9,7 @@ class CArmyHeader;
 class CBattle;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QTreeWidget;
 namespace Ui {
 class CBattleDlg;
@@ -34,12 +35,14 @@ public:
     QLineEdit* NameEdit() const;
     QPlainTextEdit* DescriptionEdit() const;
     QTreeWidget* ArmyList() const;
+    QPushButton* RemoveArmyButton() const;
 
 public slots:
     void OnAddArmy();
     // Appends the row of a stored army; false when it is already listed or no longer stored.
     bool AddArmy(int armyId);
-    void OnDeleteKey();
+    // Takes the chosen army out of the list (the button, or the Delete key).
+    void OnRemoveArmy();
     void accept() override;
 
 protected:
@@ -47,6 +50,7 @@ protected:
 
 private:
     void AppendRow(const CArmyHeader& header);
+    void UpdateRemoveButton();
     // The first refusal of the typed values, after telling the user why; true when all pass.
     bool CheckValues(const QString& name, const QString& description) const;
 

@@ -56,6 +56,12 @@ void CBattleListDlg::Load() {
     }
 }
 
+void CBattleListDlg::ChooseFirst() {
+    QTreeWidget* list = m_ui->battleList;
+    if (list->topLevelItemCount() > 0)
+        list->setCurrentItem(list->topLevelItem(0));
+}
+
 QTreeWidgetItem* CBattleListDlg::SelectedRow() const {
     const QList<QTreeWidgetItem*> selected = m_ui->battleList->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();

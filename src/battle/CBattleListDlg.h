@@ -24,6 +24,9 @@ public:
 
     // The battle chosen by OK; null until then. Owned by the dialog.
     CBattle* Selected() const { return m_pSelected; }
+    // Chooses the first battle already, so that Enter alone takes it (for a list that only
+    // picks one to report).
+    void ChooseFirst();
 
     QTreeWidget* BattleList() const;
 

@@ -275,6 +275,16 @@ const Entry kTable[] = {
               "Le serveur a refusé : seul le joueur qui l'a créée, ou un administrateur du club, "
               "peut modifier ou supprimer cette armée ou cette bataille. Rien n'a été changé.",
               "302")},
+    {303, QT_TRANSLATE_NOOP3("StringTable", "Entrez un nombre entier entre %1 et %2.", "303")},
+    {304, QT_TRANSLATE_NOOP3("StringTable", "&Retirer l'armée", "304")},
+    {305, QT_TRANSLATE_NOOP3("StringTable",
+                             "Supprimer définitivement l'armée « %1 » et ses membres (%2) ?\nElle "
+                             "sera aussi retirée de la bataille « %3 ».",
+                             "305")},
+    {306, QT_TRANSLATE_NOOP3("StringTable",
+                             "Supprimer définitivement l'armée « %1 » et ses membres (%2) ?\nElle "
+                             "sera aussi retirée de ces %3 batailles :\n%4",
+                             "306")},
     {310,
      QT_TRANSLATE_NOOP3("StringTable",
                         "utilisation : skarnholtdb-export [--output DOSSIER] army NOM|NUMÉRO | "

@@ -91,6 +91,12 @@ constexpr int kEditUncertainClosedId = 299;
 constexpr int kArmyOfAnotherId = 300;
 constexpr int kReadOnlyNoteId = 301;
 constexpr int kNotOwnerId = 302;
+// The budgets an army may have.
+constexpr int kBudgetRangeId = 303;
+// Taking an army out of a battle, and deleting one that stands in battles.
+constexpr int kRemoveArmyId = 304;
+constexpr int kDeleteArmyInBattleQuestionId = 305;
+constexpr int kDeleteArmyInBattlesQuestionId = 306;
 // What skarnholtdb-export says: its usage and its one line of failure.
 constexpr int kExportUsageId = 310;
 constexpr int kNoSuchArmyId = 311;

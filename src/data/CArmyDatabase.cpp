@@ -423,6 +423,17 @@ int CArmyDatabase::CountArmyUnits(int armyId) {
     return set.IsEOF() ? 0 : set.Long("Id");
 }
 
+int CArmyDatabase::LoadArmyBattles(int armyId, CItemList<CBattle*>& battles) {
+    CItemList<CBattle*> read;
+    if (!LoadInto<CBattleSet>(QStringLiteral("SELECT * FROM Battle WHERE IdBattle IN (SELECT "
+                                             "IdBattle FROM BattleCompo WHERE IdArmy = ?)"),
+                              {armyId}, read))
+        return 0;
+    SortByName(read);
+    battles.TakeAll(read);
+    return 1;
+}
+
 // ---- Units
 
 int CArmyDatabase::LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units) {

@@ -96,6 +96,8 @@ public:
     int DeleteArmyAndContents(int armyId);
     // How many members the army has; -1 when that cannot be read.
     int CountArmyUnits(int armyId);
+    // The battles the army stands in, sorted by name, in one read.
+    int LoadArmyBattles(int armyId, CItemList<CBattle*>& battles);
     // Counts one more edit of the army, when it still has the version read, and stores the
     // total it has after the edit with it: 1 counted, 0 when another program edited or deleted
     // it since (nothing is written then), -1 refused.

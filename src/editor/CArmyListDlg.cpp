@@ -7,6 +7,7 @@
 #include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
+#include "data/CBattle.h"
 #include "model/CArmy.h"
 #include "ui_CArmyListDlg.h"
 
@@ -103,10 +104,24 @@ void CArmyListDlg::OnDelete() {
     }
     CArmyDatabase& db = CArmyDatabase::Instance();
     const int members = db.CountArmyUnits(header->IdArmee);
-    if (members < 0)
+    CItemList<CBattle*> battles;
+    if (members < 0 || !db.LoadArmyBattles(header->IdArmee, battles))
         return;
+    // The battles it leaves are named: one may be left with a single army.
+    QStringList names;
+    for (const CBattle* battle : battles)
+        names << Isolated(battle->Nom);
+    const QString count = QString::number(members);
+    const QString text = LoadResString(names.isEmpty()     ? kDeleteArmyQuestionId
+                                       : names.size() == 1 ? kDeleteArmyInBattleQuestionId
+                                                           : kDeleteArmyInBattlesQuestionId);
+    // In one pass each, so that a name holding "%3" stays as it is.
+    const QString name = Isolated(header->Nom);
     const QString question =
-        LoadResString(kDeleteArmyQuestionId).arg(header->Nom, QString::number(members));
+        names.isEmpty() ? text.arg(name, count)
+        : names.size() == 1
+            ? text.arg(name, count, names.first())
+            : text.arg(name, count, QString::number(names.size()), names.join(QLatin1Char('\n')));
     if (!AskYesNoMessage(kDeleteArmyQuestionId, question, true))
         return;
     // A refused delete has been reported by the database; the row stays for what is still stored.

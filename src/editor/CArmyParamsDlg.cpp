@@ -26,6 +26,7 @@ CArmyParamsDlg::CArmyParamsDlg(CArmyHeader* header, QWidget* parent)
 
     if (m_pHeader) {
         ShowHeader();
+        connect(m_ui->budgetEdit, &QLineEdit::textChanged, this, &CArmyParamsDlg::ShowRest);
     } else {
         m_ui->budgetEdit->setText(QStringLiteral("0"));
         m_ui->raceList->setCurrentIndex(-1);
@@ -80,7 +81,6 @@ void CArmyParamsDlg::FillRaces() {
         m_ui->raceList->addItem(text, raceId);
 }
 
-// Cost and rest are those of the army as it was opened; editing the budget does not move them.
 void CArmyParamsDlg::ShowHeader() {
     m_name = m_pHeader->Nom;
     m_budget = m_pHeader->NombrePointMax;
@@ -99,8 +99,13 @@ void CArmyParamsDlg::ShowHeader() {
     list->setEnabled(false);
     m_ui->racePicture->SetBitmap(GetRaceBitmapId(m_chosenRace));
 
-    const int rest = m_pHeader->NombrePointMax - m_pHeader->CoutTotal;
     m_ui->costText->setText(QString::number(m_pHeader->CoutTotal));
+    ShowRest();
+}
+
+// The rest follows the budget as it is typed; a budget not typed yet counts as none.
+void CArmyParamsDlg::ShowRest() {
+    const int rest = m_ui->budgetEdit->text().toInt() - m_pHeader->CoutTotal;
     m_ui->restLabel->setText(rest < 0 ? QStringLiteral("Over") : QStringLiteral("Rest"));
     m_ui->restText->setText(QString::number(std::abs(rest)));
 }
@@ -113,9 +118,11 @@ void CArmyParamsDlg::OnRaceChanged(int index) {
 bool CArmyParamsDlg::CheckValues(const QString& name, int& budget) const {
     bool isNumber = false;
     budget = m_ui->budgetEdit->text().toInt(&isNumber);
+    // The range named is what OK accepts: 0 passes here only to be refused below with a message
+    // of its own.
     if (!isNumber || budget < 0 || budget > kMaxBudget) {
-        MessageBox::Show(MessageBox::Kind::Warning, 0,
-                         tr("Entrez un nombre entier entre %1 et %2.").arg(0).arg(kMaxBudget));
+        ShowWarningMessage(kBudgetRangeId,
+                           LoadResString(kBudgetRangeId).arg(kMinBudget).arg(kMaxBudget));
         return false;
     }
     // Blanks alone are no name: the army could not be told apart in the list.

@@ -20,6 +20,8 @@ class CArmyParamsDlg : public QDialog {
 public:
     // False when the races could not be read: the dialog must not be shown.
     bool IsLoaded() const { return m_bLoaded; }
+    // The budgets accepted.
+    static constexpr int kMinBudget = 1;
     static constexpr int kMaxBudget = 20000;
 
     explicit CArmyParamsDlg(CArmyHeader* header = nullptr, QWidget* parent = nullptr);
@@ -45,6 +47,7 @@ private:
     void FillRaces();
     void ShowHeader();
     void OnRaceChanged(int index);
+    void ShowRest();
     // The first refusal of the typed values, after telling the user why; true when all pass.
     bool CheckValues(const QString& name, int& budget) const;
 

@@ -297,13 +297,13 @@ bool CArmyView::Editable() {
 void CArmyView::OnAddWarchief() {
     const CUnitType* type = SelectedCatalogueType();
     if (type && type->IsLeaderType() && Editable())
-        CArmy::Instance().AddWarchief(*type);
+        CArmy::Instance().AddWarchief(TypeWithAttached(*type));
 }
 
 void CArmyView::OnAddGroupLeader() {
     const CUnitType* type = SelectedCatalogueType();
     if (type && type->IsLeaderType() && Editable())
-        CArmy::Instance().AddGroupLeader(*type);
+        CArmy::Instance().AddGroupLeader(TypeWithAttached(*type));
 }
 
 void CArmyView::OnAddUnit() {

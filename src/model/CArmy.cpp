@@ -393,24 +393,59 @@ CArmyUnit* CArmy::NewMember(const CUnitType& type, int hierarchy, int leaderId) 
     return unit;
 }
 
-CArmy::Result CArmy::AddWarchief(const CUnitType& type) {
-    const EditScope scope(*this, LoadResString(kUndoAddId).arg(type.NomGB));
+QList<CArmyUnit*> CArmy::NewMembers(const QList<const CUnitType*>& types, int hierarchy,
+                                    int leaderId) const {
+    QList<CArmyUnit*> created;
+    for (const CUnitType* type : types) {
+        const bool mapped =
+            type->CombatantType >= kCombatUnitType && type->CombatantType <= kMachineType;
+        const bool main = created.isEmpty();
+        CArmyUnit* unit = NewMember(*type,
+                                    main && hierarchy != 0 ? hierarchy
+                                    : mapped               ? type->CombatantType + 1
+                                                           : 0,
+                                    leaderId);
+        if (!main) {
+            unit->m_pMainUnit = created.first();
+            created.first()->m_attached.Append(unit);
+        }
+        created << unit;
+        if (unit->IsLeader())
+            continue;
+        unit->NombreFig = type->Min;
+        // Crews and machines are priced by the same troop rule, from the start, so that a
+        // member's price never depends on whether its dialog was ever opened.
+        if (unit->Hierarchie == kCombatUnit || unit->Hierarchie == kCrew ||
+            unit->Hierarchie == kMachine) {
+            CUnitCostCalculator calculator;
+            calculator.SetUnit(unit);
+            calculator.ComputeCost();
+        }
+    }
+    return created;
+}
+
+CArmy::Result CArmy::AddWarchief(const QList<const CUnitType*>& types) {
+    if (types.isEmpty())
+        return Result::Refused;
+    const EditScope scope(*this, LoadResString(kUndoAddId).arg(types.first()->NomGB));
     if (HasUnits()) {
         ShowInfoMessage(kWarchiefExistsId);
         return Result::Refused;
     }
-    CArmyUnit* unit = NewMember(type, kWarchief, -1);
-    return InsertMembers(0, {unit}, true);
+    return InsertMembers(0, NewMembers(types, kWarchief, -1), true);
 }
 
-CArmy::Result CArmy::AddGroupLeader(const CUnitType& type) {
-    const EditScope scope(*this, LoadResString(kUndoAddId).arg(type.NomGB));
+CArmy::Result CArmy::AddGroupLeader(const QList<const CUnitType*>& types) {
+    if (types.isEmpty())
+        return Result::Refused;
+    const EditScope scope(*this, LoadResString(kUndoAddId).arg(types.first()->NomGB));
     if (!HasUnits()) {
         ShowInfoMessage(kNoWarchiefId);
         return Result::Refused;
     }
-    CArmyUnit* unit = NewMember(type, kGroupLeader, GetWarchief()->IdUnite);
-    return InsertMembers(m_units.GetCount(), {unit}, true);
+    return InsertMembers(m_units.GetCount(),
+                         NewMembers(types, kGroupLeader, GetWarchief()->IdUnite), true);
 }
 
 CArmy::Result CArmy::InsertMembers(int at, const QList<CArmyUnit*>& members, bool select) {
@@ -457,37 +492,14 @@ CArmy::Result CArmy::AddUnit(CArmyUnit* leader, const QList<const CUnitType*>& t
         return Result::Refused;
     const EditScope scope(*this, LoadResString(kUndoAddId).arg(types.first()->NomGB));
     if (types.first()->IsLeaderType())
-        return HasUnits() ? AddGroupLeader(*types.first()) : AddWarchief(*types.first());
+        return HasUnits() ? AddGroupLeader(types) : AddWarchief(types);
     if (!leader || !leader->IsLeader() || leader->m_pMainUnit || !m_units.Contains(leader)) {
         ShowInfoMessage(kSelectLeaderId);
         return Result::Refused;
     }
-    QList<CArmyUnit*> created;
-    CArmyUnit* main = nullptr;
-    for (const CUnitType* type : types) {
-        const bool mapped =
-            type->CombatantType >= kCombatUnitType && type->CombatantType <= kMachineType;
-        CArmyUnit* unit = NewMember(*type, mapped ? type->CombatantType + 1 : 0, leader->IdUnite);
-        unit->NombreFig = type->Min;
-        // Crews and machines are priced by the same troop rule, from the start, so that a
-        // member's price never depends on whether its dialog was ever opened.
-        if (unit->Hierarchie == kCombatUnit || unit->Hierarchie == kCrew ||
-            unit->Hierarchie == kMachine) {
-            CUnitCostCalculator calculator;
-            calculator.SetUnit(unit);
-            calculator.ComputeCost();
-        }
-        if (!main) {
-            main = unit;
-        } else {
-            unit->m_pMainUnit = main;
-            main->m_attached.Append(unit);
-        }
-        created << unit;
-    }
     const QList<CArmyUnit*> order = Order();
-    return InsertMembers(SubtreeEnd(order, static_cast<int>(order.indexOf(leader))), created,
-                         false);
+    return InsertMembers(SubtreeEnd(order, static_cast<int>(order.indexOf(leader))),
+                         NewMembers(types, 0, leader->IdUnite), false);
 }
 
 CArmy::Result CArmy::DropType(const QList<const CUnitType*>& types, CArmyUnit* target) {
@@ -496,7 +508,7 @@ CArmy::Result CArmy::DropType(const QList<const CUnitType*>& types, CArmyUnit* t
     const CUnitType& type = *types.first();
     const EditScope scope(*this, LoadResString(kUndoAddId).arg(type.NomGB));
     if (type.IsLeaderType() && !HasUnits())
-        return AddWarchief(type);
+        return AddWarchief(types);
     if (!target) {
         if (!HasUnits()) {
             ShowInfoMessage(kNoWarchiefId);
@@ -505,7 +517,7 @@ CArmy::Result CArmy::DropType(const QList<const CUnitType*>& types, CArmyUnit* t
         target = GetWarchief();
     }
     if (type.IsLeaderType())
-        return AddGroupLeader(type);
+        return AddGroupLeader(types);
     if (target->m_pMainUnit)
         target = target->m_pMainUnit;
     if (!target->IsLeader()) {

@@ -70,8 +70,16 @@ public:
     void ClearModified() { m_bModified = 0; }
 
     // Editing operations; rule violations show their message and change nothing.
-    Result AddWarchief(const CUnitType& type);
-    Result AddGroupLeader(const CUnitType& type);
+    // A leader type, with the types attached to it (his mount) after it, all priced with him.
+    Result AddWarchief(const QList<const CUnitType*>& types);
+    Result AddGroupLeader(const QList<const CUnitType*>& types);
+    // A leader type that has no attached type.
+    Result AddWarchief(const CUnitType& type) {
+        return AddWarchief(QList<const CUnitType*>{&type});
+    }
+    Result AddGroupLeader(const CUnitType& type) {
+        return AddGroupLeader(QList<const CUnitType*>{&type});
+    }
     // The first type, with the types attached to it after it, as the leader's last unit. A
     // leader type becomes a group leader, or the warchief of an empty army.
     Result AddUnit(CArmyUnit* leader, const QList<const CUnitType*>& types);
@@ -154,6 +162,11 @@ private:
     void ForgetSerial(const CArmyUnit& unit);
 
     CArmyUnit* NewMember(const CUnitType& type, int hierarchy, int leaderId) const;
+    // A main member of the first type (of that kind; 0: its type's) and one attached to it per
+    // further type, all under the leader of that key; all but a leader priced for their least
+    // figures.
+    QList<CArmyUnit*> NewMembers(const QList<const CUnitType*>& types, int hierarchy,
+                                 int leaderId) const;
     QList<CArmyUnit*> Order() const;
     void SetOrder(const QList<CArmyUnit*>& order);
     // The place after the member's subtree in order.

@@ -1,5 +1,5 @@
 -- A small catalogue for the tests: Orcs with one type of each kind in a mixed order, Dwarves
--- with a machine that has two attached types, Trolls without any type.
+-- with a machine that has two attached types and a lord with his mount, Trolls without any type.
 INSERT INTO Races (IdAuto, RaceFR, RaceGB, IdRace) VALUES (1, 'Orc', 'Orc', 13);
 INSERT INTO Races (IdAuto, RaceFR, RaceGB, IdRace) VALUES (2, 'Nain', 'Dwarf', 11);
 INSERT INTO Races (IdAuto, RaceFR, RaceGB, IdRace) VALUES (3, 'Troll', 'Troll', 15);
@@ -26,3 +26,5 @@ INSERT INTO Armees (ArmyTypeId, ArmyTypeIdParent, NomFR, NomGB, IdRace, IdQualit
 VALUES (22, 20, 'Mule de trait', 'Draught mule', 11, 0, 0, 0, 0, 2, 3, 1, 0, 11, 0, '0', 6, 0, '0', 0, 0, 0, 1, 1, 4);
 INSERT INTO Armees (ArmyTypeId, ArmyTypeIdParent, NomFR, NomGB, IdRace, IdQualiteMin, IdQualiteMax, IdQualite, IdType, Force, Resistance, Valeur, IdArmure, IdArmePrincipale, IdArmeSecondaire, Bouclier, Mouvement, JetSauvegarde, Terrible, IdEclairage, Points, UPG, Min, Max, CombatantType)
 VALUES (23, -1, 'Seigneur nain', 'Dwarf lord', 11, 3, 3, 3, 0, 5, 6, 8, 4, 2, 0, '1', 3, 3, '0', 0, 70, 0, 1, 1, 1);
+INSERT INTO Armees (ArmyTypeId, ArmyTypeIdParent, NomFR, NomGB, IdRace, IdQualiteMin, IdQualiteMax, IdQualite, IdType, Force, Resistance, Valeur, IdArmure, IdArmePrincipale, IdArmeSecondaire, Bouclier, Mouvement, JetSauvegarde, Terrible, IdEclairage, Points, UPG, Min, Max, CombatantType)
+VALUES (24, 23, 'Sanglier de guerre', 'War boar', 11, 0, 0, 0, 0, 3, 4, 2, 0, 11, 0, '0', 7, 0, '0', 0, 8, 0, 1, 1, 4);
