@@ -219,7 +219,6 @@ LatencyBench::~LatencyBench() {
         m_proxy->SetDelay(std::chrono::microseconds(0));
     // As the program ends: the window, then the army, then the connection.
     m_frame.reset();
-    CArmy::Instance().ClearModified();
     CArmy::Instance().Close();
     CArmyDatabase::Instance().CloseDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("setup"));

@@ -303,10 +303,6 @@ Exit</translation>
         <translation>Close the army</translation>
     </message>
     <message>
-        <source>Sauvegarder l&apos;armée</source>
-        <translation>Save the army</translation>
-    </message>
-    <message>
         <source>Propriétés de l&apos;armée ...</source>
         <translation>Army properties ...</translation>
     </message>
@@ -963,13 +959,6 @@ Ouvrir une armée</source>
         <comment>32773</comment>
         <translation>Open an army
 Open an army</translation>
-    </message>
-    <message>
-        <source>Sauvegarder l&apos;armée
-Sauvegarder l&apos;armée</source>
-        <comment>32775</comment>
-        <translation>Save the army
-Save the army</translation>
     </message>
     <message>
         <source>Exporter au format Excel

@@ -95,9 +95,9 @@ class TestArmyView : public QObject {
     void Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
         CDragRecord& record = CDragRecord::Instance();
         if (dragged->treeWidget() == m_view->Tree())
-            record.BeginArmyDrag(m_view->Tree(), dragged);
+            record.BeginArmyDrag(dragged);
         else
-            record.BeginCatalogueDrag(dragged->treeWidget(), dragged);
+            record.BeginCatalogueDrag(dragged);
         record.m_nDropState = CDragRecord::kDroppedOnAcceptingTree;
         record.m_pTargetItem = target;
         record.m_pTargetWindow = m_view->Tree();

@@ -44,7 +44,7 @@ private slots:
         CDragRecord& record = CDragRecord::Instance();
 
         // The refusing tree lets a drag in but takes no drop, and records where it fell.
-        record.BeginCatalogueDrag(catalogue.get(), catalogue->topLevelItem(0));
+        record.BeginCatalogueDrag(catalogue->topLevelItem(0));
         QVERIFY(Send(*catalogue, QEvent::DragEnter, 1));
         QVERIFY(!Send(*catalogue, QEvent::DragMove, 2) && !Send(*catalogue, QEvent::Drop, 2));
         QCOMPARE(record.m_nDropState, int(CDragRecord::kDroppedOnRefusingTree));
@@ -52,7 +52,7 @@ private slots:
         // The item under the drag is the target, and stays marked when the drag leaves, for the
         // source side to clear.
         QTreeWidgetItem* under = army->topLevelItem(3);
-        record.BeginArmyDrag(army.get(), army->topLevelItem(0));
+        record.BeginArmyDrag(army->topLevelItem(0));
         QVERIFY(Send(*army, QEvent::DragEnter, 1) && Send(*army, QEvent::DragMove, 3));
         QDragLeaveEvent leave;
         QApplication::sendEvent(army->viewport(), &leave);
@@ -67,8 +67,8 @@ private slots:
         // Over empty space nothing is marked, so a release there has no target item: a type may
         // fall there, a member may not. Nothing of the drag before is left in the record.
         for (const bool member : {false, true}) {
-            member ? record.BeginArmyDrag(army.get(), army->topLevelItem(0))
-                   : record.BeginCatalogueDrag(catalogue.get(), catalogue->topLevelItem(0));
+            member ? record.BeginArmyDrag(army->topLevelItem(0))
+                   : record.BeginCatalogueDrag(catalogue->topLevelItem(0));
             QVERIFY(!record.m_pTargetItem && !record.m_pTargetWindow && record.m_nDropState == 0);
             QVERIFY(Send(*army, QEvent::DragEnter, -1) && Send(*army, QEvent::Drop, -1));
             QVERIFY(!record.m_pTargetItem && record.IsValidCatalogueDrop() != member);

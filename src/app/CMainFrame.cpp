@@ -79,8 +79,6 @@ void CMainFrame::CreateArmyCommands() {
             &CMainFrame::OnOpenArmy);
     connect(AddCommand(ID_ARMY_CLOSE, tr("Fermer l'armée")), &QAction::triggered, this,
             &CMainFrame::OnCloseArmy);
-    connect(AddCommand(ID_ARMY_SAVE, tr("Sauvegarder l'armée")), &QAction::triggered, this,
-            &CMainFrame::OnSaveArmy);
     connect(AddCommand(ID_ARMY_PROPERTIES, tr("Propriétés de l'armée ...")), &QAction::triggered,
             this, &CMainFrame::OnArmyProperties);
     connect(AddCommand(ID_ADD_WARCHIEF, tr("Ajouter en chef de guerre")), &QAction::triggered,
@@ -173,7 +171,6 @@ void CMainFrame::UpdateCommandStates() {
     Action(ID_ARMY_EXPORT)->setEnabled(army.IsOpen());
     Action(ID_ARMY_PRINT)->setEnabled(army.IsOpen());
     Action(ID_ARMY_PDF)->setEnabled(army.IsOpen());
-    Action(ID_ARMY_SAVE)->setEnabled(army.IsOpen() && army.IsModified());
     const bool selected = editable && m_pArmyView->GetSelectedUnit() != nullptr;
     Action(ID_MEMBER_DELETE)->setEnabled(selected);
     Action(ID_MEMBER_PROPERTIES)->setEnabled(selected);
@@ -233,7 +230,6 @@ void CMainFrame::CreateMenus() {
     file->addAction(Action(ID_ARMY_NEW));
     file->addAction(Action(ID_ARMY_OPEN));
     file->addAction(Action(ID_ARMY_CLOSE));
-    file->addAction(Action(ID_ARMY_SAVE));
     file->addAction(Action(ID_ARMY_EXPORT));
     file->addSeparator();
     file->addAction(Action(ID_ARMY_PRINT));
@@ -357,8 +353,8 @@ void CMainFrame::OpenArmy(int armyId) {
 void CMainFrame::ShowAtStart() {
     // Three quarters of the screen, centred; nothing of it is kept from one run to the next.
     const QRect available = screen()->availableGeometry();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, available.size() * 3 / 4,
-                                    available));
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, available.size() * 3 / 4, available));
     showMaximized();
 }
 
@@ -368,11 +364,6 @@ void CMainFrame::OnCloseArmy() {
     CArmy::Instance().Close();
     m_pCatalogueBar->RebuildTree();
     m_pArmyView->HideArmy();
-    UpdateCommandStates();
-}
-
-void CMainFrame::OnSaveArmy() {
-    CArmy::Instance().ClearModified();
     UpdateCommandStates();
 }
 
@@ -466,7 +457,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     CArmy& army = CArmy::Instance();
     if (army.IsOpen()) {
         m_pArmyView->ClearArmy();
-        army.ClearModified();
         army.Close();
     }
     QMainWindow::closeEvent(event);

@@ -44,7 +44,6 @@ public slots:
     // Shows the window maximised, and where the desktop does not maximise it (no window
     // manager, a tiling one), still large enough for the catalogue, the tree and the list.
     void ShowAtStart();
-    void OnSaveArmy();
     void OnArmyProperties();
     void OnArmyViewer();
     void OnAddBattle();

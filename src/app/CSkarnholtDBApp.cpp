@@ -80,7 +80,6 @@ int CSkarnholtDBApp::ExitInstance() {
     delete m_pMainFrame;
     m_pMainFrame = nullptr;
     if (CArmy::Instance().IsOpen()) {
-        CArmy::Instance().ClearModified();
         CArmy::Instance().Close();
     }
     CArmyDatabase::Instance().CloseDatabase();

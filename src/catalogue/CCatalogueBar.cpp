@@ -428,7 +428,7 @@ void CCatalogueBar::OnBeginDrag(const QPoint& viewportPosition) {
         return;
     m_pTree->setCurrentItem(item);
     CDragRecord& record = CDragRecord::Instance();
-    record.BeginCatalogueDrag(m_pTree, item);
+    record.BeginCatalogueDrag(item);
     CTreeDropTarget::RunDrag(m_pTree);
     if (record.IsValidCatalogueDrop())
         emit catalogueDropped();

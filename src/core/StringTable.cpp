@@ -300,7 +300,6 @@ const Entry kTable[] = {
                              "la source de données « %1 » ne contient pas les tables %2", "316")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
-    {32775, QT_TRANSLATE_NOOP3("StringTable", "Sauvegarder l'armée\nSauvegarder l'armée", "32775")},
     {32776, QT_TRANSLATE_NOOP3("StringTable", "Exporter au format Excel\nExporter au format Excel",
                                "32776")},
     {32778, QT_TRANSLATE_NOOP3("StringTable",

@@ -784,24 +784,3 @@ int CArmyDatabase::LoadBattleUnits(int battleId, CItemList<CArmyUnit*>& units) {
                        "BattleCompo WHERE IdBattle = ?) ORDER BY IdArmee, IdVisual"),
         {battleId}, units);
 }
-
-int CArmyDatabase::ReplaceBattleArmies(int battleId, const CIdList& armyIds) {
-    CTransaction work(*this);
-    work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdBattle = ?"), {battleId});
-    InsertBattleArmiesIn(work, battleId, armyIds);
-    return work.Commit();
-}
-
-// ---- Keys
-
-int CArmyDatabase::GetMaxId(const QString& table, const QString& column) {
-    // Names cannot be bound: only plain names of the program's own reach the statement.
-    if (!IsPlainName(table) || !IsPlainName(column))
-        return 0;
-    CRecordset set(*this);
-    if (!set.Open(QStringLiteral("SELECT Max(%1) AS Id FROM %2").arg(column, table))) {
-        Report(CDataError::Kind::Statement, set.LastError());
-        return 0;
-    }
-    return set.IsEOF() ? 0 : LeadingInteger(set.FieldText("Id"));
-}

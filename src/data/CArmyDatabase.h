@@ -138,10 +138,6 @@ public:
     int LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& headers);
     // The members of all the battle's armies in one read, by army then in display order.
     int LoadBattleUnits(int battleId, CItemList<CArmyUnit*>& units);
-    int ReplaceBattleArmies(int battleId, const CIdList& armyIds);
-
-    // Keys.
-    int GetMaxId(const QString& table, const QString& column);
 
 private:
     template <typename Set, typename Record>

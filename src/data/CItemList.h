@@ -5,7 +5,6 @@
 #include <type_traits>
 
 // The one list container of the program: records held by pointer (owned or not) or plain ids.
-// A cursor marks the current position; Remove moves it to the neighbour of the removed item.
 template <typename Item> class CItemList {
     static_assert(std::is_pointer_v<Item> || std::is_integral_v<Item>,
                   "CItemList holds record pointers or plain ids");
@@ -15,7 +14,7 @@ public:
     using const_iterator = typename std::list<Item>::const_iterator;
 
     CItemList() = default;
-    explicit CItemList(bool ownsItems) : m_bOwnsItems(ownsItems ? 1 : 0) {}
+    explicit CItemList(bool ownsItems) : m_bOwnsItems(ownsItems) {}
     ~CItemList() { RemoveAll(); }
 
     CItemList(const CItemList&) = delete;
@@ -23,8 +22,6 @@ public:
 
     int Append(Item item) {
         m_items.push_back(item);
-        if (m_items.size() == 1)
-            m_cursor = m_items.begin();
         return 1;
     }
 
@@ -37,48 +34,30 @@ public:
         auto node = Find(item);
         if (node == m_items.end())
             return 0;
-        auto next = std::next(node);
-        if (next != m_items.end())
-            m_cursor = next;
-        else
-            m_cursor = node == m_items.begin() ? m_items.end() : std::prev(node);
         Free(*node);
         m_items.erase(node);
         return 1;
     }
 
     // Moves every item of the other list to the end of this one.
-    void TakeAll(CItemList& other) {
-        const bool wasEmpty = m_items.empty();
-        m_items.splice(m_items.end(), other.m_items);
-        other.m_cursor = other.m_items.end();
-        if (wasEmpty)
-            m_cursor = m_items.begin();
-    }
+    void TakeAll(CItemList& other) { m_items.splice(m_items.end(), other.m_items); }
 
-    // The same items in another order: the list keeps owning them; the cursor goes to the head.
+    // The same items in another order: the list keeps owning them.
     template <typename Items> void Reorder(const Items& order) {
         m_items.assign(order.begin(), order.end());
-        m_cursor = m_items.begin();
     }
 
     void RemoveAll() {
         for (Item item : m_items)
             Free(item);
         m_items.clear();
-        m_cursor = m_items.end();
     }
 
     int GetCount() const { return static_cast<int>(m_items.size()); }
     bool IsEmpty() const { return m_items.empty(); }
     Item GetHead() const { return m_items.empty() ? Item{} : m_items.front(); }
     Item GetTail() const { return m_items.empty() ? Item{} : m_items.back(); }
-    // The cursor's item; a null item (or 0) when the list is empty.
-    Item GetCursor() const { return m_cursor == m_items.end() ? Item{} : *m_cursor; }
-    bool HasCursor() const { return m_cursor != m_items.end(); }
-
-    bool OwnsItems() const { return m_bOwnsItems != 0; }
-    void SetOwnsItems(bool owns) { m_bOwnsItems = owns ? 1 : 0; }
+    void SetOwnsItems(bool owns) { m_bOwnsItems = owns; }
 
     iterator begin() { return m_items.begin(); }
     iterator end() { return m_items.end(); }
@@ -94,8 +73,7 @@ private:
     }
 
     std::list<Item> m_items;
-    iterator m_cursor = m_items.end();
-    int m_bOwnsItems = 1;
+    bool m_bOwnsItems = true;
 };
 
 // A list of plain ids never owns anything.

@@ -451,7 +451,7 @@ void CArmyView::OnBeginDrag(const QPoint& viewportPosition) {
     if (!item || item == m_pTree->WarchiefItem())
         return;
     m_pTree->setCurrentItem(item);
-    CDragRecord::Instance().BeginArmyDrag(m_pTree, item);
+    CDragRecord::Instance().BeginArmyDrag(item);
     CTreeDropTarget::RunDrag(m_pTree);
     FinishDrop();
 }

@@ -14,7 +14,6 @@ public:
     void SetNote(const QString& note);
 
     int Budget() const { return m_budget; }
-    int Total() const { return m_total; }
     int Rest() const { return m_rest; }
     QString Name() const { return m_name; }
     // The three texts as drawn, left to right, and the note when there is one.

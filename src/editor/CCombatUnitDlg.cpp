@@ -48,10 +48,6 @@ QSlider* CCombatUnitDlg::Figures() const {
     return m_ui->figuresSlider;
 }
 
-QLabel* CCombatUnitDlg::FigureCount() const {
-    return m_ui->figureCountLabel;
-}
-
 QComboBox* CCombatUnitDlg::Quality() const {
     return m_ui->qualityCombo;
 }

@@ -27,7 +27,6 @@ public:
 
     CUnitStatsList* StatsList() const;
     QSlider* Figures() const;
-    QLabel* FigureCount() const;
     QComboBox* Quality() const;
     QCheckBox* Standard() const;
     QLineEdit* Musicians() const;

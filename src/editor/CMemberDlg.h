@@ -16,8 +16,6 @@ class QLineEdit;
 class CMemberDlg : public QDialog {
     Q_OBJECT
 public:
-    const CArmyUnit& WorkingCopy() const { return m_working; }
-
 protected:
     CMemberDlg(CArmyUnit* member, QWidget* parent);
 

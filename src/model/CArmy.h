@@ -38,7 +38,6 @@ public:
     bool IsEditable() const { return m_db.MayChange(m_header.Proprietaire); }
     // The role that made it on a club's server; empty on SQLite.
     QString Owner() const { return m_header.Proprietaire; }
-    bool IsModified() const { return m_bModified != 0; }
     const CArmyHeader& GetHeader() const { return m_header; }
     QString GetName() const { return m_header.Nom; }
     const CItemList<CArmyUnit*>& Units() const { return m_units; }
@@ -67,7 +66,6 @@ public:
     // Stores every position or leader not stored yet (normally none).
     int SaveOrder();
     void Close();
-    void ClearModified() { m_bModified = 0; }
 
     // Editing operations; rule violations show their message and change nothing.
     // A leader type, with the types attached to it (his mount) after it, all priced with him.
@@ -206,7 +204,6 @@ private:
 
     CArmyDatabase& m_db;
     int m_bOpen = 0;
-    int m_bModified = 0;
     CArmyHeader m_header;
     CItemList<CArmyUnit*> m_units;
     QHash<int, CArmyUnit*> m_byKey;

@@ -6,7 +6,6 @@ CDragRecord& CDragRecord::Instance() {
 }
 
 void CDragRecord::Reset() {
-    m_pSourceTree = nullptr;
     m_nKind = kNoDrag;
     m_nDropState = kNotDropped;
     m_pTargetWindow = nullptr;
@@ -14,12 +13,12 @@ void CDragRecord::Reset() {
     m_pTargetItem = nullptr;
 }
 
-void CDragRecord::BeginCatalogueDrag(QTreeWidget* source, QTreeWidgetItem* item) {
-    Begin(kCatalogueDrag, source, item);
+void CDragRecord::BeginCatalogueDrag(QTreeWidgetItem* item) {
+    Begin(kCatalogueDrag, item);
 }
 
-void CDragRecord::BeginArmyDrag(QTreeWidget* source, QTreeWidgetItem* item) {
-    Begin(kArmyDrag, source, item);
+void CDragRecord::BeginArmyDrag(QTreeWidgetItem* item) {
+    Begin(kArmyDrag, item);
 }
 
 bool CDragRecord::IsValidCatalogueDrop() const {
@@ -32,10 +31,9 @@ bool CDragRecord::IsValidArmyDrop() const {
            m_pTargetItem != m_pDraggedItem;
 }
 
-void CDragRecord::Begin(int kind, QTreeWidget* source, QTreeWidgetItem* item) {
+void CDragRecord::Begin(int kind, QTreeWidgetItem* item) {
     // Nothing of an earlier drag may leak into this one.
     Reset();
     m_nKind = kind;
-    m_pSourceTree = source;
     m_pDraggedItem = item;
 }

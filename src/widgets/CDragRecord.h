@@ -14,15 +14,14 @@ public:
     static CDragRecord& Instance();
 
     void Reset();
-    void BeginCatalogueDrag(QTreeWidget* source, QTreeWidgetItem* item);
-    void BeginArmyDrag(QTreeWidget* source, QTreeWidgetItem* item);
+    void BeginCatalogueDrag(QTreeWidgetItem* item);
+    void BeginArmyDrag(QTreeWidgetItem* item);
 
     // A catalogue unit may fall on empty space of the army tree, but not back on itself.
     bool IsValidCatalogueDrop() const;
     // An army unit must fall on another member of the army.
     bool IsValidArmyDrop() const;
 
-    QTreeWidget* m_pSourceTree = nullptr;
     int m_nKind = kNoDrag;
     int m_nDropState = kNotDropped;
     QWidget* m_pTargetWindow = nullptr;
@@ -30,5 +29,5 @@ public:
     QTreeWidgetItem* m_pTargetItem = nullptr;
 
 private:
-    void Begin(int kind, QTreeWidget* source, QTreeWidgetItem* item);
+    void Begin(int kind, QTreeWidgetItem* item);
 };
