@@ -11,6 +11,7 @@
 #include "core/MessageBox.h"
 #include "core/TextExport.h"
 #include "data/CArmyDatabase.h"
+#include "data/CBattleContents.h"
 #include "data/CUnitType.h"
 #include "export/BattleReport.h"
 #include "model/CArmy.h"
@@ -653,9 +654,11 @@ void Report_program(benchmark::State& state) {
     const int battle = Shared().battle;
     qint64 bytes = 0;
     for (auto _ : state) {
-        QString text;
-        if (!BattleReportText(battle, &text))
+        CBattleContents contents;
+        if (CArmyDatabase::Instance().LoadBattleContents(battle, &contents) !=
+            CArmyDatabase::kFound)
             state.SkipWithError("no report");
+        const QString text = BattleReportText(contents);
         const QByteArray utf8 = text.toUtf8();
         bytes = utf8.size();
         if (WriteExport(ReportDirectory(), BattleReportFileName(QStringLiteral("The Ford")), text)
@@ -667,9 +670,9 @@ void Report_program(benchmark::State& state) {
 
 qint64 ReportBytes() {
     static const qint64 bytes = [] {
-        QString text;
-        BattleReportText(Shared().battle, &text);
-        return static_cast<qint64>(text.toUtf8().size());
+        CBattleContents contents;
+        CArmyDatabase::Instance().LoadBattleContents(Shared().battle, &contents);
+        return static_cast<qint64>(BattleReportText(contents).toUtf8().size());
     }();
     return bytes;
 }

@@ -16,6 +16,7 @@
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CBattle.h"
+#include "data/CBattleContents.h"
 #include "data/CUnitType.h"
 #include "export/BattleReport.h"
 #include "model/CArmy.h"
@@ -479,7 +480,10 @@ void LatencyBench::MeasureReads() {
     Measure(QStringLiteral("3 armies, %1").arg(total),
             {QStringLiteral("Battle report, to a file"), [&] {
                  const qsizetype opened = m_viewer.Opened().size();
-                 WriteBattleReport(m_battle);
+                 CBattleContents battle;
+                 if (CArmyDatabase::Instance().LoadBattleContents(m_battle, &battle) ==
+                     CArmyDatabase::kFound)
+                     WriteBattleReport(battle);
                  Require(m_viewer.Opened().size() == opened + 1 &&
                              QFile::exists(m_viewer.Opened().last()),
                          QStringLiteral("the battle report was not written"));

@@ -3,10 +3,13 @@
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CBattle.h"
+#include "data/CBattleContents.h"
 #include "data/CUnitType.h"
 
 #include <QFile>
 #include <QSqlQuery>
+
+#include <memory>
 
 // Records the tests start from, made in a line each.
 
@@ -32,6 +35,16 @@ inline int AddBattle(const QString& name, const QString& description, const CIdL
     return db.InsertBattle(name, description, armies) && db.FindBattleByName(name, &battle)
                ? battle.IdBattle
                : -1;
+}
+
+// The battle of that key read whole, as the report and the sheet take it; null when it cannot
+// be.
+inline std::unique_ptr<CBattleContents> ReadBattle(int id,
+                                                   CArmyDatabase& db = CArmyDatabase::Instance()) {
+    auto battle = std::make_unique<CBattleContents>();
+    if (db.LoadBattleContents(id, battle.get()) != CArmyDatabase::kFound)
+        battle.reset();
+    return battle;
 }
 
 // The rows of a table, read with plain SQL; -1 when it cannot be read.

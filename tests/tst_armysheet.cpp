@@ -105,15 +105,16 @@ private slots:
             army.Close();
         }
         const int battle = AddBattle(QStringLiteral("Gué"), QStringLiteral("À l'aube"), armies);
-        QString html;
-        QVERIFY(BattleSheetHtml(battle, &html));
+        const auto contents = ReadBattle(battle);
+        QVERIFY(contents);
+        const QString html = BattleSheetHtml(CArmyDatabase::Instance(), *contents);
         const QString path = m_dir.filePath(QStringLiteral("gue.pdf"));
         QVERIFY(WriteSheetPdf(html, path));
         QCOMPARE(PdfPages(path), 3); // the battle, then each army from a new page
         QVERIFY(PdfText(path, 1).contains(QStringLiteral("Budget total : 1000 pts")));
         QVERIFY(PdfText(path, 2).contains(QStringLiteral("Chef Nord")));
         QVERIFY(PdfText(path, 3).contains(QStringLiteral("Chef Sud")));
-        QVERIFY(!BattleSheetHtml(battle + 100, &html) && html.isEmpty());
+        QVERIFY(!ReadBattle(battle + 100));
     }
 };
 

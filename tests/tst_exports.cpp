@@ -135,7 +135,7 @@ private slots:
             "\n\n" + rule + "Armée:\t\tUrk\n" + rule + "Race:\t\tOrc\n" + "Budget:\t\t1200\n" +
             "Coût:\t\t1150\n\n" + titles;
 
-        WriteBattleReport(battle);
+        WriteBattleReport(*ReadBattle(battle));
         QCOMPARE(QString::fromUtf8(ReadFile("Col_du_nord.txt")), expected);
         // The status bar says where it went; the viewer shows it.
         const QString path = m_dir->filePath("Col_du_nord.txt");
@@ -158,13 +158,23 @@ private slots:
         // Where nothing can show it, a message gives the path.
         m_messages->Clear();
         m_viewer->SetNoViewer();
-        WriteBattleReport(battle);
+        WriteBattleReport(*ReadBattle(battle));
         QCOMPARE(m_messages->Ids(), (QList<int>{244, 245}));
         QVERIFY(m_messages->Messages().last().text.contains(path));
     }
 
     void failuresWriteNothingAndOpenNothing() {
-        WriteBattleReport(999);
+        // A battle another player deleted while the list was open: said, and nothing written.
+        const int gone = AddBattle(QStringLiteral("Disparue"), QString(), Ids{});
+        CMainFrame frame;
+        QTimer::singleShot(0, [gone] {
+            auto* list = static_cast<QDialog*>(QApplication::activeModalWidget());
+            CArmyDatabase::Instance().DeleteBattle(gone);
+            QTest::keyClick(list, Qt::Key_Return);
+            if (list->isVisible())
+                list->reject();
+        });
+        frame.OnBattleReport();
         QCOMPARE(m_messages->Ids(), QList<int>{169});
         // A file that cannot be written (a name too long for the file system, whoever runs this):
         // a message naming it, no file, no viewer.

@@ -66,7 +66,7 @@ private slots:
         viewerDialog.OnExport();
         const int battle = AddBattle(QStringLiteral("Le gué"), QStringLiteral("À l'aube"),
                                      Ids{armyId, AddArmy(QStringLiteral("Autre"), 9, 300)});
-        WriteBattleReport(battle);
+        WriteBattleReport(*ReadBattle(battle));
         frame.OnCloseArmy();
         QCOMPARE(viewer.Opened().size(), 4);
         // Each file said where it went, and nothing else was said.

@@ -10,6 +10,7 @@
 #include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "data/CBattle.h"
+#include "data/CBattleContents.h"
 #include "editor/CArmyListDlg.h"
 #include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyTree.h"
@@ -415,8 +416,16 @@ void CMainFrame::OnModifyBattle() {
 void CMainFrame::OnBattleReport() {
     CBattleListDlg list(this);
     list.ChooseFirst();
-    if (list.IsLoaded() && list.exec() == QDialog::Accepted && list.Selected())
-        WriteBattleReport(list.Selected()->IdBattle);
+    if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
+        return;
+    CBattleContents battle;
+    const int found =
+        CArmyDatabase::Instance().LoadBattleContents(list.Selected()->IdBattle, &battle);
+    // A report that cannot be read whole is not written at all; the reason was shown.
+    if (found == CArmyDatabase::kFound)
+        WriteBattleReport(battle);
+    else if (found == CArmyDatabase::kNotFound)
+        ShowWarningMessage(kNoBattleId);
 }
 
 void CMainFrame::OnPrintArmy() {
@@ -445,9 +454,10 @@ void CMainFrame::OnPrintBattle() {
     list.ChooseFirst();
     if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
         return;
-    QString html;
-    if (BattleSheetHtml(list.Selected()->IdBattle, &html))
-        PreviewSheet(html, list.Selected()->Nom, this);
+    CArmyDatabase& db = CArmyDatabase::Instance();
+    CBattleContents battle;
+    if (db.LoadBattleContents(list.Selected()->IdBattle, &battle) == CArmyDatabase::kFound)
+        PreviewSheet(BattleSheetHtml(db, battle), list.Selected()->Nom, this);
     else
         ShowInfoMessage(kNoBattleId);
 }

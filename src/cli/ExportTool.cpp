@@ -6,6 +6,7 @@
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CBattle.h"
+#include "data/CBattleContents.h"
 #include "data/CRace.h"
 #include "data/CUnitType.h"
 #include "export/ArmyExport.h"
@@ -69,10 +70,10 @@ Outcome ExportBattle(CArmyDatabase& db, const QString& key, const QString& direc
         return {kUnreadable, QString()};
     if (found == CArmyDatabase::kNotFound)
         return {kNotFound, LoadResString(kNoSuchBattleId).arg(key)};
-    QString text;
-    if (!BattleReportText(battle.IdBattle, &text))
+    CBattleContents contents;
+    if (db.LoadBattleContents(battle.IdBattle, &contents) != CArmyDatabase::kFound)
         return {kUnreadable, QString()};
-    return Write(directory, BattleReportFileName(battle.Nom), text);
+    return Write(directory, BattleReportFileName(battle.Nom), BattleReportText(contents));
 }
 
 Outcome ExportCatalogue(CArmyDatabase& db, const QString& race, const QString& directory) {

@@ -8,6 +8,7 @@
 #include "CArmyUnit.h"
 #include "CBattle.h"
 #include "CBattleCompoSet.h"
+#include "CBattleContents.h"
 #include "CBattleEntry.h"
 #include "CBattleSet.h"
 #include "CRace.h"
@@ -783,4 +784,16 @@ int CArmyDatabase::LoadBattleUnits(int battleId, CItemList<CArmyUnit*>& units) {
         QStringLiteral("SELECT * FROM ArmeeCompo WHERE IdArmee IN (SELECT IdArmy FROM "
                        "BattleCompo WHERE IdBattle = ?) ORDER BY IdArmee, IdVisual"),
         {battleId}, units);
+}
+
+int CArmyDatabase::LoadBattleContents(int battleId, CBattleContents* contents) {
+    contents->armies.RemoveAll();
+    contents->units.RemoveAll();
+    const int found = FindBattleById(battleId, &contents->battle);
+    if (found != kFound)
+        return found;
+    return LoadBattleArmies(battleId, contents->armies) &&
+                   LoadBattleUnits(battleId, contents->units)
+               ? kFound
+               : kReadFailed;
 }

@@ -13,6 +13,7 @@
 class CArmyHeader;
 class CArmyUnit;
 class CBattle;
+struct CBattleContents;
 class CBattleEntry;
 class CRace;
 class CUnitType;
@@ -138,6 +139,9 @@ public:
     int LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& headers);
     // The members of all the battle's armies in one read, by army then in display order.
     int LoadBattleUnits(int battleId, CItemList<CArmyUnit*>& units);
+    // The battle, its armies and their members in three reads, whatever the battle's size
+    // (each is a round trip to a club's server): kFound, kNotFound or kReadFailed.
+    int LoadBattleContents(int battleId, CBattleContents* contents);
 
 private:
     template <typename Set, typename Record>

@@ -8,7 +8,7 @@
 #include "core/TextExport.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
-#include "data/CBattle.h"
+#include "data/CBattleContents.h"
 #include "model/CArmy.h"
 
 #include <QHash>
@@ -113,23 +113,15 @@ QString ArmySheetHtml(const CArmy& army) {
     return Document(ArmyBody(army));
 }
 
-bool BattleSheetHtml(int battleId, QString* html) {
-    html->clear();
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    CBattle battle;
-    CItemList<CArmyHeader*> headers;
-    CItemList<CArmyUnit*> units;
-    // Three reads whatever the battle's size: each is a round trip to a club's server.
-    if (db.FindBattleById(battleId, &battle) != CArmyDatabase::kFound ||
-        !db.LoadBattleArmies(battleId, headers) || !db.LoadBattleUnits(battleId, units))
-        return false;
+QString BattleSheetHtml(CArmyDatabase& db, const CBattleContents& contents) {
+    const CBattle& battle = contents.battle;
     QHash<int, QList<const CArmyUnit*>> unitsOf;
-    for (const CArmyUnit* unit : units)
+    for (const CArmyUnit* unit : contents.units)
         unitsOf[unit->IdArmee] << unit;
     int budget = 0;
     int cost = 0;
     QString armies;
-    for (const CArmyHeader* header : headers) {
+    for (const CArmyHeader* header : contents.armies) {
         CArmy army(db);
         // Each army owns copies: an army may stand twice in a battle.
         CItemList<CArmyUnit*> members;
@@ -142,12 +134,11 @@ bool BattleSheetHtml(int battleId, QString* html) {
             QStringLiteral("<div style=\"page-break-before: always\">%1</div>").arg(ArmyBody(army));
     }
     const auto points = [](int value) { return LoadResString(kSheetPointsId).arg(value); };
-    *html = Document(QStringLiteral("<h1>%1 : %2</h1><p>%3 : %4<br>%5 : %6</p><p>%7</p>%8")
-                         .arg(LoadResString(kBattleLabel), Escaped(battle.Nom),
-                              LoadResString(kTotalBudgetLabel), points(budget),
-                              LoadResString(kTotalCostLabel), points(cost),
-                              Escaped(battle.Description), armies));
-    return true;
+    return Document(QStringLiteral("<h1>%1 : %2</h1><p>%3 : %4<br>%5 : %6</p><p>%7</p>%8")
+                        .arg(LoadResString(kBattleLabel), Escaped(battle.Nom),
+                             LoadResString(kTotalBudgetLabel), points(budget),
+                             LoadResString(kTotalCostLabel), points(cost),
+                             Escaped(battle.Description), armies));
 }
 
 QString SheetFileName(const QString& name) {

@@ -4,13 +4,11 @@
 
 #include "army/CellFormats.h"
 #include "army/ValueNames.h"
-#include "core/MessageBox.h"
 #include "core/StringTable.h"
 #include "core/TextExport.h"
-#include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CArmyUnit.h"
-#include "data/CBattle.h"
+#include "data/CBattleContents.h"
 
 #include <QHash>
 
@@ -35,21 +33,20 @@ QString ArmyBlock(const CArmyHeader& army, const QList<const CArmyUnit*>& units)
     return text;
 }
 
-// The report of a battle read already: its armies and all their members in two reads,
-// whatever their number.
-bool ReportOf(const CBattle& battle, QString* report) {
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    CItemList<CArmyHeader*> armies;
-    CItemList<CArmyUnit*> units;
-    if (!db.LoadBattleArmies(battle.IdBattle, armies) ||
-        !db.LoadBattleUnits(battle.IdBattle, units))
-        return false;
+} // namespace
+
+QString BattleReportFileName(const QString& battleName) {
+    return ExportFileName(battleName);
+}
+
+QString BattleReportText(const CBattleContents& contents) {
+    const CBattle& battle = contents.battle;
     QHash<int, QList<const CArmyUnit*>> unitsOf;
-    for (const CArmyUnit* unit : units)
+    for (const CArmyUnit* unit : contents.units)
         unitsOf[unit->IdArmee] << unit;
     int budget = 0;
     int cost = 0;
-    for (const CArmyHeader* army : armies) {
+    for (const CArmyHeader* army : contents.armies) {
         budget += army->NombrePointMax;
         cost += army->CoutTotal;
     }
@@ -61,33 +58,11 @@ bool ReportOf(const CBattle& battle, QString* report) {
                    Line(kTotalCostLabel, QString::number(cost)) + QStringLiteral("\n\n") +
                    QStringLiteral("Description\n") + QString(11, QLatin1Char('-')) +
                    QLatin1Char('\n') + battle.Description;
-    for (const CArmyHeader* army : armies)
+    for (const CArmyHeader* army : contents.armies)
         text += ArmyBlock(*army, unitsOf.value(army->IdArmee));
-    *report = text;
-    return true;
+    return text;
 }
 
-} // namespace
-
-QString BattleReportFileName(const QString& battleName) {
-    return ExportFileName(battleName);
-}
-
-bool BattleReportText(int battleId, QString* report) {
-    report->clear();
-    CBattle battle;
-    return CArmyDatabase::Instance().FindBattleById(battleId, &battle) == CArmyDatabase::kFound &&
-           ReportOf(battle, report);
-}
-
-void WriteBattleReport(int battleId) {
-    CBattle battle;
-    const int found = CArmyDatabase::Instance().FindBattleById(battleId, &battle);
-    if (found == CArmyDatabase::kNotFound)
-        ShowWarningMessage(kNoBattleId);
-    QString text;
-    // A report that cannot be read whole is not written at all; the reason was shown.
-    if (found != CArmyDatabase::kFound || !ReportOf(battle, &text))
-        return;
-    WriteExportAndView(BattleReportFileName(battle.Nom), text);
+void WriteBattleReport(const CBattleContents& battle) {
+    WriteExportAndView(BattleReportFileName(battle.battle.Nom), BattleReportText(battle));
 }
