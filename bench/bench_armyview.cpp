@@ -10,6 +10,7 @@
 #include "editor/CArmyView.h"
 #include "model/CArmy.h"
 #include "model/CArmyHistory.h"
+#include "model/CCatalogue.h"
 
 #include <QApplication>
 #include <QTreeWidgetItem>
@@ -21,9 +22,10 @@ namespace {
 struct Fixture {
     Fixture() : source(QStringLiteral("db/catalogue.sql")) {
         CArmyDatabase::Instance().OpenDatabase();
-        frame = std::make_unique<CMainFrame>();
+        catalogue.Load();
+        frame = std::make_unique<CMainFrame>(catalogue);
         frame->resize(1400, 900);
-        for (CUnitType* type : frame->CatalogueBar()->UnitTypes()) {
+        for (CUnitType* type : catalogue.UnitTypes()) {
             if (type->IdRace == 9 && type->IsLeaderType() && !leader)
                 leader = type;
             if (type->IdRace == 9 && type->CombatantType == kCombatUnitType && !troop)
@@ -46,6 +48,7 @@ struct Fixture {
     }
     TestDataSource source;
     MessageRecorder messages;
+    CCatalogue catalogue{CArmyDatabase::Instance()};
     std::unique_ptr<CMainFrame> frame;
     CUnitType* leader = nullptr;
     CUnitType* troop = nullptr;

@@ -15,6 +15,7 @@
 #include "data/CUnitType.h"
 #include "export/BattleReport.h"
 #include "model/CArmy.h"
+#include "model/CCatalogue.h"
 #include "widgets/CBandedStyle.h"
 
 #include <QApplication>
@@ -316,6 +317,7 @@ struct Data {
 
 // Both go before the application does.
 std::unique_ptr<Data> g_data;
+std::unique_ptr<CCatalogue> g_catalogue;
 std::unique_ptr<CMainFrame> g_frame;
 
 Data& Shared() {
@@ -327,7 +329,9 @@ Data& Shared() {
 // The program's window, alive for every edit and open.
 CMainFrame& Frame() {
     if (!g_frame) {
-        g_frame = std::make_unique<CMainFrame>();
+        g_catalogue = std::make_unique<CCatalogue>(CArmyDatabase::Instance());
+        g_catalogue->Load();
+        g_frame = std::make_unique<CMainFrame>(*g_catalogue);
         g_frame->resize(1400, 900);
         g_frame->show();
         QApplication::processEvents();
@@ -336,7 +340,8 @@ CMainFrame& Frame() {
 }
 
 const CUnitType* CatalogueType(int id) {
-    for (const CUnitType* type : Frame().CatalogueBar()->UnitTypes()) {
+    Frame();
+    for (const CUnitType* type : g_catalogue->UnitTypes()) {
         if (type->ArmyTypeId == id)
             return type;
     }
@@ -412,12 +417,15 @@ std::vector<PlainMember> ReadMembers(QSqlDatabase& db, int army) {
 void Startup_program(benchmark::State& state) {
     Shared();
     for (auto _ : state) {
-        auto frame = std::make_unique<CMainFrame>();
+        auto catalogue = std::make_unique<CCatalogue>(CArmyDatabase::Instance());
+        catalogue->Load();
+        auto frame = std::make_unique<CMainFrame>(*catalogue);
         frame->resize(1400, 900);
         frame->show();
         QApplication::processEvents();
         state.PauseTiming();
         frame.reset();
+        catalogue.reset();
         state.ResumeTiming();
     }
 }
@@ -731,7 +739,9 @@ int MemoryChild(const QString& side, int army) {
     MessageRecorder messages;
     if (side == QLatin1String("program")) {
         CArmyDatabase::Instance().OpenDatabase();
-        CMainFrame frame;
+        CCatalogue catalogue(CArmyDatabase::Instance());
+        catalogue.Load();
+        CMainFrame frame(catalogue);
         frame.resize(1400, 900);
         frame.show();
         QApplication::processEvents();

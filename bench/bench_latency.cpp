@@ -21,6 +21,7 @@
 #include "export/BattleReport.h"
 #include "model/CArmy.h"
 #include "model/CArmyHistory.h"
+#include "model/CCatalogue.h"
 #include "model/DataErrorMessages.h"
 #include "widgets/CBandedStyle.h"
 
@@ -210,6 +211,7 @@ private:
     Types m_types;
     std::map<int, int> m_armies;
     int m_battle = -1;
+    std::unique_ptr<CCatalogue> m_catalogue;
     std::unique_ptr<CMainFrame> m_frame;
     std::vector<Row> m_rows;
     QStringList m_statementLists;
@@ -454,9 +456,9 @@ void LatencyBench::MeasureReads() {
                    [&] {
                        Require(db.MissingTables().isEmpty() && db.UpgradeTables(),
                                QStringLiteral("the tables' check failed"));
-                       m_frame = std::make_unique<CMainFrame>();
-                       Require(m_frame->CatalogueBar()->IsLoaded(),
-                               QStringLiteral("the catalogue was not read"));
+                       m_catalogue = std::make_unique<CCatalogue>(db);
+                       Require(m_catalogue->Load(), QStringLiteral("the catalogue was not read"));
+                       m_frame = std::make_unique<CMainFrame>(*m_catalogue);
                        m_frame->resize(1400, 900);
                        m_frame->show();
                        QApplication::processEvents();

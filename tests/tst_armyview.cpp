@@ -26,6 +26,7 @@ class TestArmyView : public QObject {
 
     std::unique_ptr<TestDataSource> m_source;
     std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<CCatalogue> m_catalogue;
     std::unique_ptr<CMainFrame> m_frame;
     CArmyView* m_view = nullptr;
     // The view after each change that differed from a view built afresh from the army.
@@ -110,7 +111,8 @@ private slots:
         m_source = TestDataSource::OpenSmallCatalogue(&failure);
         QVERIFY2(m_source, qPrintable(failure));
         m_messages = std::make_unique<MessageRecorder>();
-        m_frame = std::make_unique<CMainFrame>();
+        m_catalogue = LoadedCatalogue();
+        m_frame = std::make_unique<CMainFrame>(*m_catalogue);
         m_frame->show();
         m_view = m_frame->ArmyView();
         // After the view's own slots, which were connected first.

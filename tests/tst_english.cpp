@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDataSource.h"
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
@@ -112,16 +113,17 @@ private slots:
             return texts;
         }();
         // The main window with an army, and every dialog, in the language loaded.
-        const auto screens = [] {
-            auto* frame = new CMainFrame;
+        const auto catalogue = LoadedCatalogue();
+        const auto screens = [&catalogue] {
+            auto* frame = new CMainFrame(*catalogue);
             frame->CreateArmy(13, QStringLiteral("Horde"), 100);
-            CArmy::Instance().AddWarchief(*frame->CatalogueBar()->UnitTypes().GetHead());
+            CArmy::Instance().AddWarchief(*catalogue->UnitTypes().GetHead());
             static CArmyUnit unit;
-            unit = CArmyUnit(*frame->CatalogueBar()->UnitTypes().GetHead());
+            unit = CArmyUnit(*catalogue->UnitTypes().GetHead());
             std::vector<std::unique_ptr<QWidget>> all;
             all.emplace_back(frame);
             auto* properties = new CUnitTypePropertiesDlg;
-            properties->SetUnitType(frame->CatalogueBar()->UnitTypes().GetHead());
+            properties->SetUnitType(catalogue->UnitTypes().GetHead());
             all.emplace_back(properties);
             all.emplace_back(new CVisibleRacesDlg);
             all.emplace_back(new CAboutDlg);

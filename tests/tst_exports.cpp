@@ -57,11 +57,12 @@ private slots:
     }
 
     void armyExportWritesWhatTheListShows() {
-        CMainFrame frame;
+        const auto catalogue = LoadedCatalogue();
+        CMainFrame frame(*catalogue);
         CArmyView* view = frame.ArmyView();
         frame.CreateArmy(13, QStringLiteral("Ma horde"), 1000);
         CArmy& army = CArmy::Instance();
-        const CItemList<CUnitType*>& types = frame.CatalogueBar()->UnitTypes();
+        const CItemList<CUnitType*>& types = catalogue->UnitTypes();
         army.AddWarchief(*TypeNamed(types, "T3 Orc warlord"));
         army.AddGroupLeader(*TypeNamed(types, "T3 Orc warlord"));
         army.AddUnit(army.Units().GetTail(), WithAttached(types, "T1 Wolf riders"));
@@ -145,7 +146,8 @@ private slots:
                  qPrintable(m_messages->Messages().first().text));
         QCOMPARE(m_viewer->Opened(), QStringList{path});
         // The report command's list comes with its first battle chosen: Enter alone reports it.
-        CMainFrame frame;
+        const auto catalogue = LoadedCatalogue();
+        CMainFrame frame(*catalogue);
         QTimer::singleShot(0, [] {
             auto* list = static_cast<QDialog*>(QApplication::activeModalWidget());
             QTest::keyClick(list, Qt::Key_Return);
@@ -166,7 +168,8 @@ private slots:
     void failuresWriteNothingAndOpenNothing() {
         // A battle another player deleted while the list was open: said, and nothing written.
         const int gone = AddBattle(QStringLiteral("Disparue"), QString(), Ids{});
-        CMainFrame frame;
+        const auto catalogue = LoadedCatalogue();
+        CMainFrame frame(*catalogue);
         QTimer::singleShot(0, [gone] {
             auto* list = static_cast<QDialog*>(QApplication::activeModalWidget());
             CArmyDatabase::Instance().DeleteBattle(gone);
@@ -221,7 +224,9 @@ private slots:
         const int second = AddArmy(QStringLiteral("B"));
         QVERIFY(AddBattle(QStringLiteral("Pont"), QStringLiteral("old"), Ids{first, second}) > 0);
 
-        CMainFrame frame;
+        const auto catalogue = LoadedCatalogue();
+
+        CMainFrame frame(*catalogue);
         auto enterBattle = [&](const QString& name) {
             QTimer::singleShot(0, [&, name] {
                 auto* dialog = qobject_cast<CBattleDlg*>(QApplication::activeModalWidget());

@@ -40,10 +40,11 @@ private slots:
         QVERIFY(QDir::setCurrent(program.path()));
 
         // The program: an army of every kind of member, the catalogue viewer, a battle.
-        CMainFrame frame;
+        const auto catalogue = LoadedCatalogue();
+        CMainFrame frame(*catalogue);
         frame.CreateArmy(13, QStringLiteral("Horde d'Urk 🐗"), 900);
         CArmy& army = CArmy::Instance();
-        const CItemList<CUnitType*>& types = frame.CatalogueBar()->UnitTypes();
+        const CItemList<CUnitType*>& types = catalogue->UnitTypes();
         CArmyUnit* leader = nullptr;
         for (const CUnitType* type : types) {
             if (type->IdRace != 13 || type->ArmyTypeIdParent != -1)

@@ -38,12 +38,13 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestDataSource> m_source;
+    std::unique_ptr<CCatalogue> m_catalogue;
     std::unique_ptr<CMainFrame> m_frame;
     QTemporaryDir m_dir;
     QString m_previousDir;
 
     const CUnitType* Type(const QString& name) const {
-        return TypeNamed(m_frame->CatalogueBar()->UnitTypes(), name);
+        return TypeNamed(m_catalogue->UnitTypes(), name);
     }
     void Press(QKeyCombination key) {
         QApplication::setActiveWindow(m_frame.get());
@@ -87,7 +88,8 @@ private slots:
     }
     void cleanupTestCase() { QDir::setCurrent(m_previousDir); }
     void init() {
-        m_frame = std::make_unique<CMainFrame>();
+        m_catalogue = LoadedCatalogue();
+        m_frame = std::make_unique<CMainFrame>(*m_catalogue);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
     }
@@ -255,7 +257,7 @@ private slots:
         // The races shown are those ticked in the races dialog.
         const auto choose = [bar](const std::function<void(CVisibleRacesDlg&)>& pick, bool ok) {
             CVisibleRacesDlg dialog;
-            dialog.SetRaces(&bar->Races());
+            dialog.SetRaces(&bar->Catalogue().Races());
             pick(dialog);
             ok ? dialog.accept() : dialog.reject();
             bar->RebuildTree();
@@ -279,7 +281,8 @@ private slots:
     // Maximised; and unmaximised, or where nothing maximises it, the catalogue, the tree and
     // the list at once: three quarters of the screen, centred.
     void opensLargeEnoughForItsThreePanes() {
-        CMainFrame frame;
+        const auto catalogue = LoadedCatalogue();
+        CMainFrame frame(*catalogue);
         frame.ShowAtStart();
         const QRect available = frame.screen()->availableGeometry();
         QVERIFY(frame.isMaximized());
@@ -294,7 +297,7 @@ private slots:
         CCatalogueBar* bar = m_frame->CatalogueBar();
         QTreeWidget* tree = bar->Tree();
         // The player shows only the dwarves, opened.
-        for (CRace* race : bar->Races())
+        for (CRace* race : bar->Catalogue().Races())
             race->m_bShown = race->RaceGB == QLatin1String("Dwarf");
         bar->RebuildTree();
         tree->topLevelItem(0)->setExpanded(true);

@@ -49,7 +49,7 @@ void SetPrompts(QAction* action, const QString& prompts) {
 }
 } // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+CMainFrame::CMainFrame(CCatalogue& catalogue, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(tr("Skarnholt - SkarnholtDB"));
     setWindowIcon(LoadIconResource(128));
@@ -58,7 +58,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     m_pArmyView = new CArmyView(this);
     setCentralWidget(m_pArmyView);
 
-    CreateCatalogueBar();
+    CreateCatalogueBar(catalogue);
     CreateArmyCommands();
     CreateEditCommands();
     CreateToolBar();
@@ -187,8 +187,8 @@ QAction* CMainFrame::AddCommand(int id, const QString& text) {
     return action;
 }
 
-void CMainFrame::CreateCatalogueBar() {
-    m_pCatalogueBar = new CCatalogueBar(QStringLiteral("TQ - Army list view"), this);
+void CMainFrame::CreateCatalogueBar(CCatalogue& catalogue) {
+    m_pCatalogueBar = new CCatalogueBar(catalogue, QStringLiteral("TQ - Army list view"), this);
     m_pCatalogueBar->setObjectName(QStringLiteral("catalogueBar"));
     addDockWidget(Qt::LeftDockWidgetArea, m_pCatalogueBar);
 

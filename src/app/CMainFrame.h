@@ -7,6 +7,7 @@
 
 class CArmyHistory;
 class CArmyView;
+class CCatalogue;
 class CCatalogueBar;
 class CProblemsPanel;
 class CKeyboardIndicators;
@@ -18,7 +19,7 @@ class QAction;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    explicit CMainFrame(CCatalogue& catalogue, QWidget* parent = nullptr);
 
     // The action of a command id; nullptr for a command this window does not offer.
     QAction* Action(int id) const { return m_actions.value(id); }
@@ -65,7 +66,7 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
-    void CreateCatalogueBar();
+    void CreateCatalogueBar(CCatalogue& catalogue);
     void CreateArmyCommands();
     void CreateEditCommands();
     void UpdateUndoCommands();

@@ -9,6 +9,7 @@
 #include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
 #include "model/CArmy.h"
+#include "model/CCatalogue.h"
 #include "model/DataErrorMessages.h"
 #include "widgets/CBandedStyle.h"
 
@@ -64,10 +65,11 @@ bool CSkarnholtDBApp::InitInstance() {
     if (!db.UpgradeTables())
         return false;
 
-    m_pMainFrame = new CMainFrame;
     // Without its catalogue the program has nothing to build from; the reason was shown.
-    if (!m_pMainFrame->CatalogueBar()->IsLoaded())
+    m_catalogue = std::make_unique<CCatalogue>(db);
+    if (!m_catalogue->Load())
         return false;
+    m_pMainFrame = new CMainFrame(*m_catalogue);
     connect(m_pMainFrame->Action(ID_APP_ABOUT), &QAction::triggered, this,
             &CSkarnholtDBApp::OnAppAbout);
     m_pMainFrame->ShowAtStart();
@@ -79,6 +81,7 @@ int CSkarnholtDBApp::ExitInstance() {
     // open army's display order is stored, before the connection closes.
     delete m_pMainFrame;
     m_pMainFrame = nullptr;
+    m_catalogue.reset();
     if (CArmy::Instance().IsOpen()) {
         CArmy::Instance().Close();
     }

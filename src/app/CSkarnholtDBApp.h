@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <memory>
+
+class CCatalogue;
 class CMainFrame;
 
 // The application: chooses the language, opens the data source "Skarnholt", shows the main
@@ -40,4 +43,5 @@ private:
     QTranslator m_qtTexts;
     bool m_english = false;
     DialogMessageSink m_messageBoxes;
+    std::unique_ptr<CCatalogue> m_catalogue;
 };

@@ -6,9 +6,9 @@
 #include "core/CommandIds.h"
 #include "core/Resources.h"
 #include "core/StringTable.h"
-#include "data/CArmyDatabase.h"
 #include "data/CRace.h"
 #include "data/CUnitType.h"
+#include "model/CCatalogue.h"
 #include "widgets/CDragRecord.h"
 #include "widgets/CDragTreeWidget.h"
 #include "widgets/CTreeDropTarget.h"
@@ -20,10 +20,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
-#include <QSet>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -85,8 +82,8 @@ QString CCatalogueBar::SearchKey(const QString& text) {
     return key;
 }
 
-CCatalogueBar::CCatalogueBar(const QString& title, QWidget* parent)
-    : CSizingControlBarCF(title, parent) {
+CCatalogueBar::CCatalogueBar(CCatalogue& catalogue, const QString& title, QWidget* parent)
+    : CSizingControlBarCF(title, parent), m_catalogue(catalogue) {
     m_pTree = new CDragTreeWidget(this);
     m_pTree->setObjectName(QStringLiteral("catalogueTree"));
     m_pTree->setHeaderHidden(true);
@@ -129,76 +126,8 @@ void CCatalogueBar::FillCatalogue() {
     m_images.Add(LoadIconResource(kRaceIconId));
     m_pTree->setIconSize(QSize(kTreeImageSize, kTreeImageSize));
 
-    // Only what the tree shows: the rest of a type, and the types attached to it, are read
-    // when a gesture needs them.
-    CArmyDatabase& db = CArmyDatabase::Instance();
-    m_bLoaded = db.LoadUnitTypeSummaries(m_unitTypes) && db.LoadRaces(m_races);
-    // A race without unit types of any kind is not shown; one without types the tree shows is
-    // rare, and only then are the other kinds looked for.
-    QSet<int> racesWithTypes;
-    for (const CUnitType* type : m_unitTypes)
-        racesWithTypes.insert(type->IdRace);
-    const bool allHaveTypes = std::all_of(m_races.begin(), m_races.end(), [&](const CRace* race) {
-        return racesWithTypes.contains(race->IdRace);
-    });
-    CIdList others;
-    if (m_bLoaded && !allHaveTypes) {
-        m_bLoaded = db.LoadUnitTypeRaces(others);
-        for (int race : others)
-            racesWithTypes.insert(race);
-    }
-    for (CRace* race : m_races) {
-        if (!racesWithTypes.contains(race->IdRace))
-            race->m_bShown = 0;
-    }
-    GroupUnitTypes();
     RebuildTree();
     m_pDropTarget = new CTreeDropTarget(m_pTree, CTreeDropTarget::kRefuseDrops, this);
-}
-
-void CCatalogueBar::GroupUnitTypes() {
-    // Within a race and a kind, types come in the order of their keys.
-    std::vector<CUnitType*> byKey(m_unitTypes.begin(), m_unitTypes.end());
-    std::stable_sort(byKey.begin(), byKey.end(), [](const CUnitType* a, const CUnitType* b) {
-        return a->ArmyTypeId < b->ArmyTypeId;
-    });
-    QHash<int, std::vector<CUnitType*>> byRace;
-    for (CUnitType* type : byKey)
-        byRace[type->IdRace].push_back(type);
-
-    m_raceGroups.RemoveAll();
-    std::vector<CUnitType*> ordered;
-    ordered.reserve(byKey.size());
-    for (CRace* race : m_races) {
-        auto* group = new CRaceGroup(race);
-        m_raceGroups.Append(group);
-        const auto ofRace = byRace.constFind(race->IdRace);
-        if (ofRace == byRace.constEnd())
-            continue;
-        // Leaders first, individuals last, the rest between them in catalogue order.
-        auto pass = [&](auto wanted) {
-            for (CUnitType* type : *ofRace) {
-                if (wanted(type->CombatantType)) {
-                    ordered.push_back(type);
-                    group->m_unitTypes.Append(type);
-                }
-            }
-        };
-        pass([](int kind) { return kind == kLeaderType; });
-        pass([](int kind) {
-            return kind == kCombatUnitType || kind == kUncountedType || kind == kCrewType ||
-                   kind == kMachineType;
-        });
-        pass([](int kind) { return kind == kIndividualType; });
-    }
-
-    // Types of no known kind or race drop out of the bar.
-    const QSet<const CUnitType*> kept(ordered.begin(), ordered.end());
-    for (CUnitType* type : byKey) {
-        if (!kept.contains(type))
-            delete type;
-    }
-    m_unitTypes.Reorder(ordered);
 }
 
 QTreeWidgetItem* CCatalogueBar::NewRaceNode(const CRace& race) const {
@@ -225,7 +154,7 @@ void CCatalogueBar::RebuildTree() {
     // Nodes are made outside the tree and put in at once: a node in the tree tells the view of
     // every change made to it.
     QList<QTreeWidgetItem*> raceNodes;
-    for (const CRaceGroup* group : m_raceGroups) {
+    for (const CRaceGroup* group : m_catalogue.Groups()) {
         CRace* race = group->m_pRace;
         // A search looks through every race, shown or not.
         if (text.isEmpty() && !race->m_bShown)
@@ -260,7 +189,7 @@ void CCatalogueBar::SetFilter(const QString& text) {
     const bool filtered = !text.trimmed().isEmpty();
     // The search looks in the French names too, read with the statistics: the tree stays as
     // it is when they cannot be.
-    if (filtered && !CompleteAll())
+    if (filtered && !m_catalogue.CompleteAll())
         return;
     if (!wasFiltered && filtered) {
         m_expandedRaces.clear();
@@ -293,7 +222,7 @@ bool CCatalogueBar::eventFilter(QObject* watched, QEvent* event) {
     // when it cannot be.
     if (watched == m_pTree->viewport() && event->type() == QEvent::ToolTip) {
         CUnitType* type = TypeOf(m_pTree->itemAt(static_cast<QHelpEvent*>(event)->pos()));
-        if (type && !Complete(*type))
+        if (type && !m_catalogue.Complete(*type))
             return true;
     }
     // Escape empties the search; Down goes on to the first type found.
@@ -320,39 +249,7 @@ CUnitType* CCatalogueBar::SelectedNodeType() const {
 
 CUnitType* CCatalogueBar::GetSelectedUnitType() {
     CUnitType* type = SelectedNodeType();
-    return type && Complete(*type) ? type : nullptr;
-}
-
-bool CCatalogueBar::Complete(CUnitType& type) {
-    if (type.m_bComplete)
-        return true;
-    if (!CArmyDatabase::Instance().CompleteUnitTypes(m_unitTypes, type.ArmyTypeId))
-        return false;
-    GroupUnitTypes();
-    return true;
-}
-
-bool CCatalogueBar::CompleteAll() {
-    const bool complete = std::all_of(m_unitTypes.begin(), m_unitTypes.end(),
-                                      [](const CUnitType* type) { return type->m_bComplete; });
-    if (complete)
-        return true;
-    if (!CArmyDatabase::Instance().CompleteUnitTypes(m_unitTypes))
-        return false;
-    GroupUnitTypes();
-    return true;
-}
-
-CItemList<CUnitType*>& CCatalogueBar::UnitTypes() {
-    CompleteAll();
-    return m_unitTypes;
-}
-
-void CCatalogueBar::CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const {
-    for (CUnitType* other : m_unitTypes) {
-        if (other != &type && other->ArmyTypeIdParent == type.ArmyTypeId)
-            list.Append(other);
-    }
+    return type && m_catalogue.Complete(*type) ? type : nullptr;
 }
 
 void CCatalogueBar::ShowSelectedTypeProperties() {
@@ -367,7 +264,7 @@ void CCatalogueBar::ShowSelectedTypeProperties() {
 
 void CCatalogueBar::ChooseShownRaces() {
     CVisibleRacesDlg dialog(window());
-    dialog.SetRaces(&m_races);
+    dialog.SetRaces(&m_catalogue.Races());
     if (dialog.exec() == QDialog::Accepted)
         RebuildTree();
 }
@@ -399,7 +296,7 @@ QMenu* CCatalogueBar::CreateContextMenu() const {
 
 CUnitType* CCatalogueBar::UnitTypeOf(const QTreeWidgetItem* item) {
     CUnitType* type = TypeOf(item);
-    return type && Complete(*type) ? type : nullptr;
+    return type && m_catalogue.Complete(*type) ? type : nullptr;
 }
 
 QPoint CCatalogueBar::KeyboardMenuPosition() const {

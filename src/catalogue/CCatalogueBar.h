@@ -1,10 +1,10 @@
 #pragma once
 
-#include "catalogue/CRaceGroup.h"
 #include "controlbar/CSizingControlBarCF.h"
 #include "data/CItemList.h"
 #include "widgets/CImageList.h"
 
+class CCatalogue;
 class CDragTreeWidget;
 class CRace;
 class QLineEdit;
@@ -14,7 +14,8 @@ class QTreeWidgetItem;
 
 // The docking bar showing the unit-type catalogue as a tree: a bold node per race and under it
 // the race's unit types, leaders first and individuals last. Units are added to the open army
-// from it by context menu or by dragging onto the army tree.
+// from it by context menu or by dragging onto the army tree. The catalogue itself is given: the
+// bar only shows it.
 class CCatalogueBar : public CSizingControlBarCF {
     Q_OBJECT
 public:
@@ -22,9 +23,7 @@ public:
     // as "elite").
     static QString SearchKey(const QString& text);
 
-    // False when the catalogue could not be read whole.
-    bool IsLoaded() const { return m_bLoaded; }
-    CCatalogueBar(const QString& title, QWidget* parent = nullptr);
+    CCatalogueBar(CCatalogue& catalogue, const QString& title, QWidget* parent = nullptr);
     ~CCatalogueBar() override;
 
     void RebuildTree();
@@ -33,9 +32,6 @@ public:
     // The selected unit type, complete, with its attached types complete too; nullptr when
     // nothing or a race node is selected, or when they cannot be read (the failure is shown).
     CUnitType* GetSelectedUnitType();
-    // Appends every other unit type of the bar attached to the given one, in the bar's order:
-    // those of a complete type (they are read with it).
-    void CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const;
     void ShowSelectedTypeProperties();
     // Lets the user choose the races shown; rebuilds the tree unless cancelled.
     void ChooseShownRaces();
@@ -47,10 +43,7 @@ public:
     void SetFilter(const QString& text);
     // Whether a name holds the text as a reader means it: "elite" is in "Garde d'Élite".
     static bool NameMatches(const QString& name, const QString& text);
-    // Every unit type of the bar, complete: those no gesture needed yet are read first (a
-    // failure is shown and leaves them incomplete).
-    CItemList<CUnitType*>& UnitTypes();
-    CItemList<CRace*>& Races() { return m_races; }
+    CCatalogue& Catalogue() const { return m_catalogue; }
 
     // The pop-up menu that the selected item gets (129, 130 or 131), nullptr for none; the
     // caller owns it.
@@ -77,14 +70,8 @@ protected:
 
 private:
     void FillCatalogue();
-    void GroupUnitTypes();
     // The type of the selected node, complete or not.
     CUnitType* SelectedNodeType() const;
-    // Reads the rest of the type and the types attached to it when it is incomplete (the tree
-    // needs only its key, race, kind and English name); false when they cannot be read (the
-    // failure is shown).
-    bool Complete(CUnitType& type);
-    bool CompleteAll();
     // A race's node, not yet in the tree.
     QTreeWidgetItem* NewRaceNode(const CRace& race) const;
 
@@ -95,10 +82,7 @@ private:
     QList<int> m_expandedRaces;
     CImageList m_images;
     int m_nRaceIcon = -1;
-    CItemList<CUnitType*> m_unitTypes;
-    CItemList<CRace*> m_races;
-    CItemList<CRaceGroup*> m_raceGroups;
+    CCatalogue& m_catalogue;
     CTreeDropTarget* m_pDropTarget = nullptr;
-    bool m_bLoaded = false;
     bool m_bArmyOpen = false;
 };

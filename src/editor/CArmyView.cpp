@@ -14,6 +14,7 @@
 #include "data/CUnitType.h"
 #include "export/ArmyExport.h"
 #include "model/CArmy.h"
+#include "model/CCatalogue.h"
 #include "widgets/CDragRecord.h"
 #include "widgets/CDragTreeWidget.h"
 #include "widgets/CTreeDropTarget.h"
@@ -281,12 +282,9 @@ CUnitType* CArmyView::SelectedCatalogueType() const {
     return m_pCatalogueBar ? m_pCatalogueBar->GetSelectedUnitType() : nullptr;
 }
 
-QList<const CUnitType*> CArmyView::TypeWithAttached(const CUnitType& type) const {
-    CItemList<CUnitType*> types(false);
-    types.Append(const_cast<CUnitType*>(&type));
-    if (m_pCatalogueBar)
-        m_pCatalogueBar->CollectSubTypes(type, types);
-    return QList<const CUnitType*>(types.begin(), types.end());
+QList<const CUnitType*> CArmyView::TypeWithAttached(CUnitType& type) const {
+    return m_pCatalogueBar ? m_pCatalogueBar->Catalogue().WithAttached(type)
+                           : QList<const CUnitType*>{&type};
 }
 
 // Another player's army, on a club's server, is only shown: no gesture may change it.
@@ -295,19 +293,19 @@ bool CArmyView::Editable() {
 }
 
 void CArmyView::OnAddWarchief() {
-    const CUnitType* type = SelectedCatalogueType();
+    CUnitType* type = SelectedCatalogueType();
     if (type && type->IsLeaderType() && Editable())
         CArmy::Instance().AddWarchief(TypeWithAttached(*type));
 }
 
 void CArmyView::OnAddGroupLeader() {
-    const CUnitType* type = SelectedCatalogueType();
+    CUnitType* type = SelectedCatalogueType();
     if (type && type->IsLeaderType() && Editable())
         CArmy::Instance().AddGroupLeader(TypeWithAttached(*type));
 }
 
 void CArmyView::OnAddUnit() {
-    const CUnitType* type = SelectedCatalogueType();
+    CUnitType* type = SelectedCatalogueType();
     if (type && Editable())
         CArmy::Instance().AddUnit(GetSelectedUnit(), TypeWithAttached(*type));
 }
@@ -474,7 +472,7 @@ void CArmyView::FinishDrop() {
 
 void CArmyView::DropFromCatalogue() {
     const CDragRecord& record = CDragRecord::Instance();
-    const CUnitType* type =
+    CUnitType* type =
         m_pCatalogueBar ? m_pCatalogueBar->UnitTypeOf(record.m_pDraggedItem) : nullptr;
     if (type)
         CArmy::Instance().DropType(TypeWithAttached(*type),

@@ -91,7 +91,7 @@ private:
     void RemoveRows(int first, int count);
     void DeleteMember(CArmyUnit* unit);
     // The catalogue's type with the types attached to it, the type first.
-    QList<const CUnitType*> TypeWithAttached(const CUnitType& type) const;
+    QList<const CUnitType*> TypeWithAttached(CUnitType& type) const;
     void LayOut();
     bool InSplitterBand(const QPoint& point) const;
     CUnitType* SelectedCatalogueType() const;
