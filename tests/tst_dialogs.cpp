@@ -83,7 +83,7 @@ private slots:
     void newArmyChecksEachValueInTurn() {
         MessageRecorder messages;
         AddArmy(QStringLiteral("Existante"));
-        CArmyParamsDlg dialog;
+        CArmyParamsDlg dialog(CArmyDatabase::Instance());
         dialog.show();
         // Sorted by name: the Dwarves ("Nain") come before the Orcs stored ahead of them.
         QCOMPARE(dialog.RaceList()->itemText(0), GetRaceName(11));
@@ -120,13 +120,13 @@ private slots:
         CArmyHeader header;
         QVERIFY(CArmyDatabase::Instance().InsertArmy(13, QStringLiteral("Rouge"), 500, &header));
         header.CoutTotal = 620;
-        CArmyParamsDlg over(&header);
+        CArmyParamsDlg over(CArmyDatabase::Instance(), &header);
         QCOMPARE((QStringList{over.CostText()->text(), over.RestLabel()->text(),
                               over.RestText()->text()}),
                  (QStringList{"620", "Over", "120"}));
         QVERIFY(!over.RaceList()->isEnabled());
         header.CoutTotal = 450;
-        CArmyParamsDlg properties(&header);
+        CArmyParamsDlg properties(CArmyDatabase::Instance(), &header);
         const auto rest = [&properties] {
             return properties.RestLabel()->text() + properties.RestText()->text();
         };
@@ -156,7 +156,7 @@ private slots:
         const int battle = AddBattle(QStringLiteral("Gué"), QString(), Ids{alpha, beta});
         AddBattle(QStringLiteral("Aube"), QString(), Ids{gamma, alpha});
         {
-            CArmyListDlg dialog;
+            CArmyListDlg dialog(db, -1);
             dialog.show(); // the list is read on first show
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             QTreeWidget* list = dialog.ArmyList();
@@ -181,10 +181,10 @@ private slots:
 
         // The open army is left out, and never deleted even from a list that shows it.
         QVERIFY(CArmy::Instance().Open(gamma));
-        CArmyListDlg dialog;
+        CArmyListDlg dialog(db, gamma);
         dialog.Load();
         QCOMPARE(Column(dialog.ArmyList()), (QStringList{"Beta", "Alpha"}));
-        CArmyListDlg all;
+        CArmyListDlg all(db, gamma);
         all.SetExcludeOpen(false);
         QVERIFY(all.Load());
         all.ArmyList()->topLevelItem(0)->setSelected(true);
@@ -241,7 +241,7 @@ private slots:
         const int alpha = AddArmy(QStringLiteral("Alpha"));
         const int beta = AddArmy(QStringLiteral("Beta"));
         MessageRecorder messages;
-        CBattleDlg dialog;
+        CBattleDlg dialog(CArmyDatabase::Instance());
         dialog.show();
         auto refusal = [&](const QString& name) {
             messages.Clear();
@@ -295,7 +295,7 @@ private slots:
         const int id = AddBattle(QStringLiteral("Gué"), QStringLiteral("Brume"), Ids{beta, alpha});
         CBattle battle;
         QCOMPARE(CArmyDatabase::Instance().FindBattleById(id, &battle), 1);
-        CBattleDlg editing(&battle);
+        CBattleDlg editing(CArmyDatabase::Instance(), &battle);
         QCOMPARE(
             (QStringList{editing.NameEdit()->text(), editing.DescriptionEdit()->toPlainText()}),
             (QStringList{"Gué", "Brume"}));
@@ -313,7 +313,7 @@ private slots:
         AddBattle(QStringLiteral("Court"), QStringLiteral("Brume"), armies);
         AddBattle(QStringLiteral("Vide"), QString(), armies);
         const int longId = AddBattle(QStringLiteral("Long"), QString(50, u'a') + "bcdef", armies);
-        CBattleListDlg dialog;
+        CBattleListDlg dialog(CArmyDatabase::Instance());
         dialog.show();
         QTreeWidget* list = dialog.BattleList();
         QCOMPARE((QStringList{Find(list, "Court")->text(1), Find(list, "Vide")->text(1),

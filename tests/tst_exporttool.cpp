@@ -60,7 +60,7 @@ private slots:
         QVERIFY(army.Units().GetCount() > 4);
         frame.ArmyView()->ExportArmy();
         const int armyId = army.GetHeader().IdArmee;
-        CArmyViewerDlg viewerDialog;
+        CArmyViewerDlg viewerDialog(CArmyDatabase::Instance());
         viewerDialog.OnExport();
         QVERIFY(QFile::rename(QStringLiteral("SkarnholtArmyList.txt"), QStringLiteral("all.txt")));
         viewerDialog.RaceFilter()->setCurrentIndex(viewerDialog.RaceFilter()->findData(13));

@@ -326,7 +326,7 @@ private slots:
     }
 
     void propertiesDialogShowsTypeBesideItsAttachedTypes() {
-        CUnitTypePropertiesDlg dialog;
+        CUnitTypePropertiesDlg dialog(CArmyDatabase::Instance());
         dialog.SetUnitType(const_cast<CUnitType*>(Type("Iron cannon")));
         const QTableWidget* table = dialog.PropertyList();
         const auto column = [table](int c) {
@@ -392,7 +392,7 @@ private slots:
 
     // The catalogue viewer: races head their types when all are shown; double-click and OK.
     void viewerHeadsRacesOnlyWithAll() {
-        CArmyViewerDlg dialog;
+        CArmyViewerDlg dialog(CArmyDatabase::Instance());
         CUnitStatsList& list = *dialog.List();
         // The mule, the boar and the spirit are attached types; the trolls have none.
         const QStringList all =
@@ -452,7 +452,7 @@ private slots:
                    rows;
         };
         FileViewerRecorder viewer;
-        CArmyViewerDlg dialog;
+        CArmyViewerDlg dialog(CArmyDatabase::Instance());
         const QString path = m_dir.filePath(QStringLiteral("SkarnholtArmyList.txt"));
         dialog.OnExport();
         const QByteArray all = ReadFile(path);

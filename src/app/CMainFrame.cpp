@@ -4,6 +4,7 @@
 #include "battle/CBattleDlg.h"
 #include "battle/CBattleListDlg.h"
 #include "catalogue/CCatalogueBar.h"
+#include "catalogue/CUnitTypePropertiesDlg.h"
 #include "core/CommandIds.h"
 #include "core/MessageBox.h"
 #include "core/Resources.h"
@@ -201,6 +202,8 @@ void CMainFrame::CreateCatalogueBar(CCatalogue& catalogue) {
 
     connect(AddCommand(ID_UNITTYPE_PROPERTIES, tr("Propriétés")), &QAction::triggered, this,
             &CMainFrame::OnUnitTypeProperties);
+    connect(m_pCatalogueBar, &CCatalogueBar::propertiesRequested, this,
+            &CMainFrame::OnUnitTypeProperties);
     connect(AddCommand(ID_CHOOSE_RACES, tr("Sélectionner les races affichées")),
             &QAction::triggered, this, &CMainFrame::ChooseShownRaces);
 }
@@ -309,7 +312,7 @@ void CMainFrame::CreateStatusBar() {
 // ---- The army commands
 
 void CMainFrame::OnNewArmy() {
-    CArmyParamsDlg dialog(nullptr, this);
+    CArmyParamsDlg dialog(CArmyDatabase::Instance(), nullptr, this);
     if (!dialog.IsLoaded() || dialog.exec() != QDialog::Accepted)
         return;
     CreateArmy(dialog.ChosenRace(), dialog.Name(), dialog.Budget());
@@ -328,7 +331,9 @@ void CMainFrame::CreateArmy(int raceId, const QString& name, int budget) {
 }
 
 void CMainFrame::OnOpenArmy() {
-    CArmyListDlg dialog(this);
+    const CArmy& army = CArmy::Instance();
+    CArmyListDlg dialog(CArmyDatabase::Instance(), army.IsOpen() ? army.GetHeader().IdArmee : -1,
+                        this);
     dialog.SetExcludeOpen(true);
     if (!dialog.Load() || dialog.exec() != QDialog::Accepted)
         return;
@@ -373,7 +378,7 @@ void CMainFrame::OnArmyProperties() {
     if (!army.IsOpen() || !army.IsEditable())
         return;
     CArmyHeader edited = army.GetHeader();
-    CArmyParamsDlg dialog(&edited, this);
+    CArmyParamsDlg dialog(CArmyDatabase::Instance(), &edited, this);
     if (dialog.IsLoaded() && dialog.exec() == QDialog::Accepted)
         army.SetProperties(edited.Nom, edited.NombrePointMax);
 }
@@ -381,13 +386,13 @@ void CMainFrame::OnArmyProperties() {
 // ---- The catalogue viewer and the battle commands
 
 void CMainFrame::OnArmyViewer() {
-    CArmyViewerDlg viewer(this);
+    CArmyViewerDlg viewer(CArmyDatabase::Instance(), this);
     if (viewer.IsLoaded())
         viewer.exec();
 }
 
 void CMainFrame::OnAddBattle() {
-    CBattleDlg dialog(nullptr, this);
+    CBattleDlg dialog(CArmyDatabase::Instance(), nullptr, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     CArmyDatabase& db = CArmyDatabase::Instance();
@@ -402,11 +407,11 @@ void CMainFrame::OnAddBattle() {
 }
 
 void CMainFrame::OnModifyBattle() {
-    CBattleListDlg list(this);
+    CBattleListDlg list(CArmyDatabase::Instance(), this);
     if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
         return;
     CBattle* battle = list.Selected();
-    CBattleDlg dialog(battle, this);
+    CBattleDlg dialog(CArmyDatabase::Instance(), battle, this);
     if (!dialog.IsLoaded() || dialog.exec() != QDialog::Accepted)
         return;
     CArmyDatabase::Instance().UpdateBattle(battle->IdBattle, battle->Nom, battle->Description,
@@ -414,7 +419,7 @@ void CMainFrame::OnModifyBattle() {
 }
 
 void CMainFrame::OnBattleReport() {
-    CBattleListDlg list(this);
+    CBattleListDlg list(CArmyDatabase::Instance(), this);
     list.ChooseFirst();
     if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
         return;
@@ -450,7 +455,7 @@ void CMainFrame::OnArmyPdf() {
 }
 
 void CMainFrame::OnPrintBattle() {
-    CBattleListDlg list(this);
+    CBattleListDlg list(CArmyDatabase::Instance(), this);
     list.ChooseFirst();
     if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
         return;
@@ -477,5 +482,11 @@ void CMainFrame::ChooseShownRaces() {
 }
 
 void CMainFrame::OnUnitTypeProperties() {
-    m_pCatalogueBar->ShowSelectedTypeProperties();
+    CUnitType* type = m_pCatalogueBar->GetSelectedUnitType();
+    if (!type)
+        return;
+    CUnitTypePropertiesDlg dialog(CArmyDatabase::Instance(), this);
+    dialog.SetUnitType(type);
+    if (dialog.IsLoaded())
+        dialog.exec();
 }

@@ -27,8 +27,8 @@ int ArmyIdOf(const QTreeWidgetItem* row) {
 
 } // namespace
 
-CBattleDlg::CBattleDlg(CBattle* battle, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CBattleDlg>()), m_pBattle(battle) {
+CBattleDlg::CBattleDlg(CArmyDatabase& db, CBattle* battle, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CBattleDlg>()), m_pBattle(battle), m_db(db) {
     m_ui->setupUi(this);
     SetArmyListColumns(m_ui->armyList);
     m_ui->armyList->installEventFilter(this);
@@ -51,7 +51,7 @@ CBattleDlg::CBattleDlg(CBattle* battle, QWidget* parent)
         m_ui->nameEdit->setText(m_name);
         m_ui->descriptionEdit->setPlainText(m_description);
         CItemList<CArmyHeader*> headers;
-        m_bLoaded = CArmyDatabase::Instance().LoadBattleArmies(m_pBattle->IdBattle, headers);
+        m_bLoaded = m_db.LoadBattleArmies(m_pBattle->IdBattle, headers);
         for (const CArmyHeader* header : headers)
             AppendRow(*header);
     }
@@ -82,7 +82,7 @@ void CBattleDlg::AppendRow(const CArmyHeader& header) {
 }
 
 void CBattleDlg::OnAddArmy() {
-    CArmyListDlg chooser(this);
+    CArmyListDlg chooser(m_db, -1, this);
     // A battle may bring in any stored army, the one open in the editor included.
     chooser.SetExcludeOpen(false);
     if (!chooser.Load() || chooser.exec() != QDialog::Accepted)
@@ -99,7 +99,7 @@ bool CBattleDlg::AddArmy(int armyId) {
         }
     }
     CArmyHeader header;
-    if (CArmyDatabase::Instance().FindArmyById(armyId, header) != CArmyDatabase::kFound)
+    if (m_db.FindArmyById(armyId, header) != CArmyDatabase::kFound)
         return false;
     AppendRow(header);
     return true;

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+class CArmyDatabase;
 class CArmyHeader;
 class CBattle;
 class QLineEdit;
@@ -21,7 +22,7 @@ class CBattleDlg;
 class CBattleDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CBattleDlg(CBattle* battle = nullptr, QWidget* parent = nullptr);
+    explicit CBattleDlg(CArmyDatabase& db, CBattle* battle = nullptr, QWidget* parent = nullptr);
     ~CBattleDlg() override;
 
     // What OK accepted; the ids in the order of the rows.
@@ -60,4 +61,5 @@ private:
     QString m_name;
     QString m_description;
     bool m_bLoaded = true;
+    CArmyDatabase& m_db;
 };

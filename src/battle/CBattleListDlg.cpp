@@ -30,8 +30,8 @@ QString DescriptionPreview(const QString& description) {
 
 } // namespace
 
-CBattleListDlg::CBattleListDlg(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CBattleListDlg>()) {
+CBattleListDlg::CBattleListDlg(CArmyDatabase& db, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CBattleListDlg>()), m_db(db) {
     m_ui->setupUi(this);
     SetListColumns(m_ui->battleList, {{174, 100}, {179, 100}});
     // Double-clicks are watched on the whole list, so that one beside the rows asks for a choice.
@@ -47,7 +47,7 @@ QTreeWidget* CBattleListDlg::BattleList() const {
 }
 
 void CBattleListDlg::Load() {
-    m_bLoaded = CArmyDatabase::Instance().LoadBattles(m_battles);
+    m_bLoaded = m_db.LoadBattles(m_battles);
     for (CBattle* battle : m_battles) {
         auto* row =
             new QTreeWidgetItem(QStringList{battle->Nom, DescriptionPreview(battle->Description)});
@@ -84,7 +84,7 @@ void CBattleListDlg::OnDelete() {
     }
     CBattle* battle = BattleOf(row);
     // A refused delete has been reported by the database; the row stays for what is still stored.
-    if (!CArmyDatabase::Instance().DeleteBattle(battle->IdBattle))
+    if (!m_db.DeleteBattle(battle->IdBattle))
         return;
     delete row;
     m_battles.Remove(battle);

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+class CArmyDatabase;
 class CBattle;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -19,7 +20,7 @@ class CBattleListDlg : public QDialog {
 public:
     // False when the battles could not be read: the dialog must not be shown.
     bool IsLoaded() const { return m_bLoaded; }
-    explicit CBattleListDlg(QWidget* parent = nullptr);
+    explicit CBattleListDlg(CArmyDatabase& db, QWidget* parent = nullptr);
     ~CBattleListDlg() override;
 
     // The battle chosen by OK; null until then. Owned by the dialog.
@@ -45,4 +46,5 @@ private:
     CItemList<CBattle*> m_battles;
     CBattle* m_pSelected = nullptr;
     bool m_bLoaded = false;
+    CArmyDatabase& m_db;
 };

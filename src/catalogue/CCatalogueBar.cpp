@@ -1,6 +1,5 @@
 #include "CCatalogueBar.h"
 
-#include "CUnitTypePropertiesDlg.h"
 #include "CVisibleRacesDlg.h"
 #include "army/ValueNames.h"
 #include "core/CommandIds.h"
@@ -252,16 +251,6 @@ CUnitType* CCatalogueBar::GetSelectedUnitType() {
     return type && m_catalogue.Complete(*type) ? type : nullptr;
 }
 
-void CCatalogueBar::ShowSelectedTypeProperties() {
-    CUnitType* type = GetSelectedUnitType();
-    if (!type)
-        return;
-    CUnitTypePropertiesDlg dialog(window());
-    dialog.SetUnitType(type);
-    if (dialog.IsLoaded())
-        dialog.exec();
-}
-
 void CCatalogueBar::ChooseShownRaces() {
     CVisibleRacesDlg dialog(window());
     dialog.SetRaces(&m_catalogue.Races());
@@ -314,7 +303,7 @@ void CCatalogueBar::OnContextMenu(const QPoint& globalPosition) {
 void CCatalogueBar::OnDoubleClick(QTreeWidgetItem* item) {
     // A race node only opens or closes; the tree does that itself.
     if (TypeOf(item))
-        ShowSelectedTypeProperties();
+        emit propertiesRequested();
 }
 
 void CCatalogueBar::OnBeginDrag(const QPoint& viewportPosition) {

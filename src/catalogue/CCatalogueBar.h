@@ -32,7 +32,6 @@ public:
     // The selected unit type, complete, with its attached types complete too; nullptr when
     // nothing or a race node is selected, or when they cannot be read (the failure is shown).
     CUnitType* GetSelectedUnitType();
-    void ShowSelectedTypeProperties();
     // Lets the user choose the races shown; rebuilds the tree unless cancelled.
     void ChooseShownRaces();
 
@@ -55,6 +54,8 @@ public:
     CUnitType* UnitTypeOf(const QTreeWidgetItem* item);
 
 signals:
+    // A type's properties were asked for by double-clicking it: the window shows them.
+    void propertiesRequested();
     // A unit type was released on the army tree; the army view finishes the drop.
     void catalogueDropped();
     // A drag from the catalogue ended, wherever it fell.

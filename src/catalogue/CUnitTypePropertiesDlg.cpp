@@ -31,8 +31,8 @@ constexpr int kRowCount = 1 + int(std::size(kRowColumns));
 
 } // namespace
 
-CUnitTypePropertiesDlg::CUnitTypePropertiesDlg(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CUnitTypePropertiesDlg>()) {
+CUnitTypePropertiesDlg::CUnitTypePropertiesDlg(CArmyDatabase& db, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CUnitTypePropertiesDlg>()), m_db(db) {
     m_ui->setupUi(this);
 }
 
@@ -70,8 +70,7 @@ void CUnitTypePropertiesDlg::Fill() {
     list->clear();
     list->setIconSize(QSize(kImageSize, kImageSize));
     m_attachedTypes.RemoveAll();
-    m_bLoaded =
-        CArmyDatabase::Instance().LoadUnitTypesByParent(m_pUnitType->ArmyTypeId, m_attachedTypes);
+    m_bLoaded = m_db.LoadUnitTypesByParent(m_pUnitType->ArmyTypeId, m_attachedTypes);
 
     QStringList headers{LoadResString(kPropertiesHeaderId), m_pUnitType->NomGB};
     for (const CUnitType* attached : m_attachedTypes)

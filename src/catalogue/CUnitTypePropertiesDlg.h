@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <memory>
 
+class CArmyDatabase;
 class CUnitType;
 class QTableWidget;
 namespace Ui {
@@ -19,7 +20,7 @@ class CUnitTypePropertiesDlg : public QDialog {
 public:
     // False when the attached types could not be read: the dialog must not be shown.
     bool IsLoaded() const { return m_bLoaded; }
-    explicit CUnitTypePropertiesDlg(QWidget* parent = nullptr);
+    explicit CUnitTypePropertiesDlg(CArmyDatabase& db, QWidget* parent = nullptr);
     ~CUnitTypePropertiesDlg() override;
 
     // The type to show, set before the dialog is shown; not owned.
@@ -43,4 +44,5 @@ private:
     int m_nRowIcon = -1;
     bool m_filled = false;
     bool m_bLoaded = true;
+    CArmyDatabase& m_db;
 };

@@ -8,7 +8,6 @@
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CBattle.h"
-#include "model/CArmy.h"
 #include "ui_CArmyListDlg.h"
 
 #include <QHeaderView>
@@ -24,8 +23,9 @@ CArmyHeader* HeaderOf(const QTreeWidgetItem* item) {
 
 } // namespace
 
-CArmyListDlg::CArmyListDlg(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CArmyListDlg>()) {
+CArmyListDlg::CArmyListDlg(CArmyDatabase& db, int openArmyId, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CArmyListDlg>()), m_db(db),
+      m_nOpenArmyId(openArmyId) {
     m_ui->setupUi(this);
     QTreeWidget* list = m_ui->armyList;
     SetArmyListColumns(list);
@@ -61,10 +61,9 @@ bool CArmyListDlg::Load() {
     QTreeWidget* list = m_ui->armyList;
     list->clear();
     m_armies.RemoveAll();
-    const bool read = CArmyDatabase::Instance().LoadArmies(m_armies);
+    const bool read = m_db.LoadArmies(m_armies);
 
-    const CArmy& army = CArmy::Instance();
-    const int openId = m_bExcludeOpen && army.IsOpen() ? army.GetHeader().IdArmee : -1;
+    const int openId = m_bExcludeOpen ? m_nOpenArmyId : -1;
     for (CArmyHeader* header : m_armies) {
         if (openId != -1 && header->IdArmee == openId)
             continue;
@@ -97,12 +96,11 @@ void CArmyListDlg::OnDelete() {
         return;
     }
     CArmyHeader* header = HeaderOf(row);
-    const CArmy& army = CArmy::Instance();
-    if (army.IsOpen() && army.GetHeader().IdArmee == header->IdArmee) {
+    if (m_nOpenArmyId != -1 && m_nOpenArmyId == header->IdArmee) {
         ShowWarningMessage(kOpenArmyNotDeletedId);
         return;
     }
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = m_db;
     const int members = db.CountArmyUnits(header->IdArmee);
     CItemList<CBattle*> battles;
     if (members < 0 || !db.LoadArmyBattles(header->IdArmee, battles))

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+class CArmyDatabase;
 class CArmyHeader;
 class QPushButton;
 class QTreeWidget;
@@ -19,7 +20,8 @@ class CArmyListDlg;
 class CArmyListDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CArmyListDlg(QWidget* parent = nullptr);
+    // The army open (-1: none), which the list may leave out and never deletes.
+    CArmyListDlg(CArmyDatabase& db, int openArmyId, QWidget* parent = nullptr);
     ~CArmyListDlg() override;
 
     // Whether the army open in the editor is left out of the list; set before the list loads.
@@ -53,4 +55,6 @@ private:
     bool m_bLoaded = false;
     int m_chosenArmy = -1;
     int m_chosenRace = -1;
+    CArmyDatabase& m_db;
+    const int m_nOpenArmyId;
 };

@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-CArmyParamsDlg::CArmyParamsDlg(CArmyHeader* header, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CArmyParamsDlg>()), m_pHeader(header) {
+CArmyParamsDlg::CArmyParamsDlg(CArmyDatabase& db, CArmyHeader* header, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CArmyParamsDlg>()), m_pHeader(header), m_db(db) {
     m_ui->setupUi(this);
     m_ui->budgetEdit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,5}")), m_ui->budgetEdit));
@@ -70,7 +70,7 @@ QLabel* CArmyParamsDlg::RestText() const {
 
 void CArmyParamsDlg::FillRaces() {
     CItemList<CRace*> races;
-    m_bLoaded = CArmyDatabase::Instance().LoadRaces(races);
+    m_bLoaded = m_db.LoadRaces(races);
     std::vector<std::pair<QString, int>> entries;
     for (const CRace* race : races)
         entries.emplace_back(GetRaceName(race->IdRace), race->IdRace);
@@ -143,7 +143,7 @@ bool CArmyParamsDlg::CheckValues(const QString& name, int& budget) const {
         return false;
     }
     CArmyHeader namesake;
-    const int found = CArmyDatabase::Instance().FindArmyByName(name, namesake);
+    const int found = m_db.FindArmyByName(name, namesake);
     if (found == CArmyDatabase::kReadFailed)
         return false;
     if (found == CArmyDatabase::kFound && !(m_pHeader && namesake.IdArmee == m_pHeader->IdArmee)) {

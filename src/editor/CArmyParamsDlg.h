@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 
+class CArmyDatabase;
 class CArmyHeader;
 class CPictureStatic;
 class QComboBox;
@@ -24,7 +25,8 @@ public:
     static constexpr int kMinBudget = 1;
     static constexpr int kMaxBudget = 20000;
 
-    explicit CArmyParamsDlg(CArmyHeader* header = nullptr, QWidget* parent = nullptr);
+    explicit CArmyParamsDlg(CArmyDatabase& db, CArmyHeader* header = nullptr,
+                            QWidget* parent = nullptr);
     ~CArmyParamsDlg() override;
 
     // What OK accepted.
@@ -57,4 +59,5 @@ private:
     int m_budget = 0;
     int m_chosenRace = -1;
     bool m_bLoaded = false;
+    CArmyDatabase& m_db;
 };

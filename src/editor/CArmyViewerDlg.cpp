@@ -22,14 +22,14 @@ constexpr int kImageSize = 16;
 constexpr int kAllRacesEntry = 0;
 } // namespace
 
-CArmyViewerDlg::CArmyViewerDlg(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CArmyViewerDlg>()) {
+CArmyViewerDlg::CArmyViewerDlg(CArmyDatabase& db, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CArmyViewerDlg>()), m_db(db) {
     m_ui->setupUi(this);
     CUnitStatsList* list = m_ui->unitList;
     LoadStatImageList(m_images, kImageSize);
     list->SetImageList(&m_images);
 
-    CArmyDatabase& database = CArmyDatabase::Instance();
+    CArmyDatabase& database = db;
     m_bLoaded = database.LoadUnitTypes(m_unitTypes) && database.LoadRaces(m_races);
 
     QComboBox* filter = m_ui->raceFilter;
@@ -102,7 +102,7 @@ void CArmyViewerDlg::AddRaceRow(int raceId) {
 void CArmyViewerDlg::OnDoubleClick(QTreeWidgetItem* item) {
     if (CUnitStatsList::ItemKind(item) != CUnitStatsList::kUnitTypeRecord)
         return;
-    CUnitTypePropertiesDlg dialog(this);
+    CUnitTypePropertiesDlg dialog(m_db, this);
     dialog.SetUnitType(static_cast<CUnitType*>(CUnitStatsList::ItemData(item)));
     dialog.exec();
 }

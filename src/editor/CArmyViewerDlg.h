@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <memory>
 
+class CArmyDatabase;
 class CRace;
 class CUnitStatsList;
 class QComboBox;
@@ -22,7 +23,7 @@ class CArmyViewerDlg : public QDialog {
 public:
     // False when the catalogue could not be read: the dialog must not be shown.
     bool IsLoaded() const { return m_bLoaded; }
-    explicit CArmyViewerDlg(QWidget* parent = nullptr);
+    explicit CArmyViewerDlg(CArmyDatabase& db, QWidget* parent = nullptr);
     ~CArmyViewerDlg() override;
 
     // The type chosen by OK; its ArmyTypeId stays -1 when no type was chosen.
@@ -49,4 +50,5 @@ private:
     CItemList<CRace*> m_races;
     CUnitType m_result;
     bool m_bLoaded = false;
+    CArmyDatabase& m_db;
 };
