@@ -5,7 +5,6 @@
 #include "data/CBattle.h"
 #include "data/CBattleContents.h"
 #include "data/CUnitType.h"
-#include "model/CCatalogue.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -36,13 +35,6 @@ inline int AddBattle(const QString& name, const QString& description, const CIdL
     return db.InsertBattle(name, description, armies) && db.FindBattleByName(name, &battle)
                ? battle.IdBattle
                : -1;
-}
-
-// The catalogue read as the program reads it at start-up (check IsLoaded).
-inline std::unique_ptr<CCatalogue> LoadedCatalogue(CArmyDatabase& db = CArmyDatabase::Instance()) {
-    auto catalogue = std::make_unique<CCatalogue>(db);
-    catalogue->Load();
-    return catalogue;
 }
 
 // The battle of that key read whole, as the report and the sheet take it; null when it cannot

@@ -1,3 +1,4 @@
+#include "TestCatalogue.h"
 #include "TestData.h"
 #include "TestDataSource.h"
 #include "app/CMainFrame.h"
