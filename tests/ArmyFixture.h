@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ArmyMessages.h"
 #include "TestData.h"
 #include "TestDataSource.h"
 #include "core/MessageBox.h"
@@ -37,6 +38,7 @@ protected:
         QVERIFY2(m_source, qPrintable(failure));
         QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
         m_messages = std::make_unique<MessageRecorder>();
+        ShowWhatItTells(CArmy::Instance());
         m_history = std::make_unique<CArmyHistory>(CArmy::Instance());
     }
     // For cleanup: a failed check must leave no hook, army or message to the next test.

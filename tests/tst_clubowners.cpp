@@ -1,4 +1,5 @@
 #include "ArmyFixture.h"
+#include "ArmyMessages.h"
 #include "StoredArmy.h"
 #include "core/StringTable.h"
 #include "data/CBattleEntry.h"
@@ -37,6 +38,7 @@ class TestClubOwners : public ArmyFixture {
         player.db = std::make_unique<CArmyDatabase>(player.role);
         ShowDataErrorsAsMessages(*player.db);
         player.army = std::make_unique<CArmy>(*player.db);
+        ShowWhatItTells(*player.army);
         return player.db->Open(QStringLiteral("Skarnholt"),
                                {{player.role, QStringLiteral("pw")}}) &&
                player.db->ReadPlayer();

@@ -1,3 +1,4 @@
+#include "ArmyMessages.h"
 #include "StoredArmy.h"
 #include "TestData.h"
 #include "TestDataSource.h"
@@ -44,6 +45,8 @@ private slots:
 
     void theSecondWriterIsToldAndReadsAgain() {
         CArmy one(*m_first), two(*m_second);
+        ShowWhatItTells(one);
+        ShowWhatItTells(two);
         one.Create(13, QStringLiteral("Partagée"), 5000);
         const int armyId = one.GetHeader().IdArmee;
         QVERIFY(one.Open(armyId));
@@ -81,6 +84,8 @@ private slots:
 
     void interleavedEditsKeepTheArmyWhole() {
         CArmy one(*m_first), two(*m_second);
+        ShowWhatItTells(one);
+        ShowWhatItTells(two);
         QVERIFY(one.Create(13, QStringLiteral("Mêlée"), 5000));
         const int armyId = one.GetHeader().IdArmee;
         QVERIFY(one.Open(armyId));
@@ -127,6 +132,7 @@ private slots:
         ShowDataErrorsAsMessages(older);
         QVERIFY(older.OpenDatabase() && older.UpgradeTables() && older.UpgradeTables());
         CArmy army(older);
+        ShowWhatItTells(army);
         QVERIFY(army.Create(13, QStringLiteral("Ancienne"), 100) &&
                 army.Open(army.GetHeader().IdArmee));
         QCOMPARE(army.AddWarchief(Warlord()), CArmy::Result::Done);

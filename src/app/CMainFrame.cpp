@@ -69,6 +69,10 @@ CMainFrame::CMainFrame(CCatalogue& catalogue, QWidget* parent) : QMainWindow(par
     connect(m_pArmyView->Tree(), &QTreeWidget::itemSelectionChanged, this,
             &CMainFrame::UpdateCommandStates);
     connect(&CArmy::Instance(), &CArmy::changed, this, &CMainFrame::UpdateCommandStates);
+    // The army says why it refused an edit; the window shows it.
+    connect(&CArmy::Instance(), &CArmy::told, this, [](const MessageBox::Shown& message) {
+        MessageBox::Show(message.kind, message.id, message.text);
+    });
     // An army that could not be read back after a failure is closed.
     connect(&CArmy::Instance(), &CArmy::reloaded, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();

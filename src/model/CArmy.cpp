@@ -334,10 +334,15 @@ CArmy::Result CArmy::TakeVersion(CTransaction& edit, int total) {
         m_db.ReadPlayer();
     emit reloaded();
     if (refused)
-        ShowInfoMessage(kArmyOfAnotherId, LoadResString(kArmyOfAnotherId).arg(Owner()));
+        Tell(MessageBox::Kind::Info, kArmyOfAnotherId,
+             LoadResString(kArmyOfAnotherId).arg(Owner()));
     else
-        ShowInfoMessage(kArmyChangedElsewhereId);
+        Tell(MessageBox::Kind::Info, kArmyChangedElsewhereId);
     return Result::Failed;
+}
+
+void CArmy::Tell(MessageBox::Kind kind, int id, const QString& text) {
+    emit told({kind, id, text.isEmpty() ? LoadResString(id) : text});
 }
 
 CArmy::Result CArmy::Fail(CTransaction& edit) {
@@ -359,9 +364,10 @@ CArmy::Result CArmy::Fail(CTransaction& edit) {
 void CArmy::TellLoss(CDatabase::Loss loss, const QStringList& intended) {
     const bool atCommit = loss == CDatabase::Loss::AtCommit;
     if (!IsOpen())
-        ShowWarningMessage(atCommit ? kEditUncertainClosedId : kEditNotStoredClosedId);
+        Tell(MessageBox::Kind::Warning, atCommit ? kEditUncertainClosedId : kEditNotStoredClosedId);
     else
-        ShowInfoMessage(atCommit && StoredLines() == intended ? kEditStoredId : kEditNotStoredId);
+        Tell(MessageBox::Kind::Info,
+             atCommit && StoredLines() == intended ? kEditStoredId : kEditNotStoredId);
 }
 
 QStringList CArmy::StoredLines() const {
@@ -430,7 +436,7 @@ CArmy::Result CArmy::AddWarchief(const QList<const CUnitType*>& types) {
         return Result::Refused;
     const EditScope scope(*this, LoadResString(kUndoAddId).arg(types.first()->NomGB));
     if (HasUnits()) {
-        ShowInfoMessage(kWarchiefExistsId);
+        Tell(MessageBox::Kind::Info, kWarchiefExistsId);
         return Result::Refused;
     }
     return InsertMembers(0, NewMembers(types, kWarchief, -1), true);
@@ -441,7 +447,7 @@ CArmy::Result CArmy::AddGroupLeader(const QList<const CUnitType*>& types) {
         return Result::Refused;
     const EditScope scope(*this, LoadResString(kUndoAddId).arg(types.first()->NomGB));
     if (!HasUnits()) {
-        ShowInfoMessage(kNoWarchiefId);
+        Tell(MessageBox::Kind::Info, kNoWarchiefId);
         return Result::Refused;
     }
     return InsertMembers(m_units.GetCount(),
@@ -494,7 +500,7 @@ CArmy::Result CArmy::AddUnit(CArmyUnit* leader, const QList<const CUnitType*>& t
     if (types.first()->IsLeaderType())
         return HasUnits() ? AddGroupLeader(types) : AddWarchief(types);
     if (!leader || !leader->IsLeader() || leader->m_pMainUnit || !m_units.Contains(leader)) {
-        ShowInfoMessage(kSelectLeaderId);
+        Tell(MessageBox::Kind::Info, kSelectLeaderId);
         return Result::Refused;
     }
     const QList<CArmyUnit*> order = Order();
@@ -511,7 +517,7 @@ CArmy::Result CArmy::DropType(const QList<const CUnitType*>& types, CArmyUnit* t
         return AddWarchief(types);
     if (!target) {
         if (!HasUnits()) {
-            ShowInfoMessage(kNoWarchiefId);
+            Tell(MessageBox::Kind::Info, kNoWarchiefId);
             return Result::Refused;
         }
         target = GetWarchief();
@@ -597,7 +603,7 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
 
     const CPlacement placement = PlaceDrop(*dragged, *target, *GetWarchief(), LeaderOf(*target));
     if (placement.place == CPlacement::Refused) {
-        ShowWarningMessage(kLeaderUnderUnitId);
+        Tell(MessageBox::Kind::Warning, kLeaderUnderUnitId);
         return Result::Refused;
     }
     CArmyUnit* leader = placement.leader;

@@ -3,6 +3,7 @@
 #include "ArmyChange.h"
 #include "ArmyEdit.h"
 
+#include "core/MessageBox.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CArmyUnit.h"
@@ -67,7 +68,7 @@ public:
     int SaveOrder();
     void Close();
 
-    // Editing operations; rule violations show their message and change nothing.
+    // Editing operations; a rule violation changes nothing and tells why (told).
     // A leader type, with the types attached to it (his mount) after it, all priced with him.
     Result AddWarchief(const QList<const CUnitType*>& types);
     Result AddGroupLeader(const QList<const CUnitType*>& types);
@@ -115,6 +116,9 @@ signals:
     // Another army was created, opened or closed, or this one read again: the edits before
     // no longer apply.
     void replaced();
+    // Why an operation was refused, or what became of an edit that met the connection lost:
+    // the message for the window to show.
+    void told(const MessageBox::Shown& message);
 
 private:
     // The army before an edit: its name, budget and order, and the records of the members the
@@ -189,6 +193,8 @@ private:
     void MarkStoredOrder();
     Result Finish(CTransaction& edit, CArmyUnit* focus, bool select);
     Result Fail(CTransaction& edit);
+    // Tells the window the message of that id (text: filled in already).
+    void Tell(MessageBox::Kind kind, int id, const QString& text = QString());
     // Tells the player what became of an edit that met the connection lost, the army read
     // again (or closed when it could not be); intended is the army the edit was to store.
     void TellLoss(CDatabase::Loss loss, const QStringList& intended);
