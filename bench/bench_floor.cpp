@@ -14,7 +14,6 @@
 #include "data/CUnitType.h"
 #include "export/BattleReport.h"
 #include "model/CArmy.h"
-#include "widgets/CBandedStyle.h"
 
 #include <QApplication>
 #include <QFile>
@@ -855,9 +854,6 @@ int main(int argc, char** argv) {
                 previous(type, context, message);
         });
     QApplication app(argc, argv);
-    // The style the program's application sets.
-    if (!qEnvironmentVariableIsSet("SKARNHOLT_PLAIN_STYLE"))
-        InstallBandedStyle();
     const QString childArg = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (childArg.startsWith(QLatin1String("--memory-child="))) {
         const QStringList parts = childArg.mid(15).split(QLatin1Char(':'));

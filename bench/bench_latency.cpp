@@ -21,7 +21,6 @@
 #include "model/CArmy.h"
 #include "model/CArmyHistory.h"
 #include "model/DataErrorMessages.h"
-#include "widgets/CBandedStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -636,7 +635,6 @@ int main(int argc, char** argv) {
                 previous(type, context, message);
         });
     QApplication app(argc, argv);
-    InstallBandedStyle();
     ShowDataErrorsAsMessages(CArmyDatabase::Instance());
     MessageRecorder messages;
     FileViewerRecorder viewer;

@@ -10,7 +10,6 @@
 #include "data/CArmyDatabase.h"
 #include "model/CArmy.h"
 #include "model/DataErrorMessages.h"
-#include "widgets/CBandedStyle.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,7 +19,6 @@ CSkarnholtDBApp::CSkarnholtDBApp(int& argc, char** argv) : QApplication(argc, ar
     setApplicationName(BuiltInResString(kAppTitleId));
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     MessageBox::SetDefaultSink(&m_messageBoxes);
-    InstallBandedStyle();
     ShowDataErrorsAsMessages(CArmyDatabase::Instance());
 }
 
