@@ -152,7 +152,7 @@ struct Operation {
 };
 
 struct Types {
-    CItemList<CUnitType*> all;
+    CItemList<CUnitType> all;
 
     QList<const CUnitType*> Of(std::initializer_list<int> ids) const {
         QList<const CUnitType*> types;
@@ -293,10 +293,10 @@ void LatencyBench::SetUp() {
         m_armies[size] = BuildArmy(size);
     CIdList ids;
     for (const auto& [size, army] : m_armies)
-        ids.Append(army);
+        ids.append(army);
     Require(db.InsertBattle(QStringLiteral("Le gué"), QStringLiteral("Trois armées au gué."), ids),
             QStringLiteral("the battle was not stored"));
-    CItemList<CBattle*> battles;
+    CItemList<CBattle> battles;
     Require(db.LoadBattles(battles) && battles.GetCount() == 1, QStringLiteral("no battle"));
     m_battle = battles.GetHead()->IdBattle;
     CheckQuiet(QStringLiteral("making the armies"));
@@ -462,12 +462,12 @@ void LatencyBench::MeasureReads() {
                    [&] { m_frame.reset(); }});
     Require(m_frame != nullptr, QStringLiteral("no window after start-up"));
     Measure(none, {QStringLiteral("List of armies (LoadArmies)"), [&] {
-                       CItemList<CArmyHeader*> armies;
+                       CItemList<CArmyHeader> armies;
                        Require(db.LoadArmies(armies) && armies.GetCount() == 3,
                                QStringLiteral("the armies were not listed"));
                    }});
     Measure(none, {QStringLiteral("List of battles (LoadBattles)"), [&] {
-                       CItemList<CBattle*> battles;
+                       CItemList<CBattle> battles;
                        Require(db.LoadBattles(battles) && battles.GetCount() == 1,
                                QStringLiteral("the battles were not listed"));
                    }});

@@ -43,7 +43,7 @@ private slots:
         CMainFrame frame;
         frame.CreateArmy(13, QStringLiteral("Horde d'Urk 🐗"), 900);
         CArmy& army = CArmy::Instance();
-        const CItemList<CUnitType*>& types = frame.CatalogueBar()->UnitTypes();
+        const CItemList<CUnitType>& types = frame.CatalogueBar()->UnitTypes();
         CArmyUnit* leader = nullptr;
         for (const CUnitType* type : types) {
             if (type->IdRace != 13 || type->ArmyTypeIdParent != -1)

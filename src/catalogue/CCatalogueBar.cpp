@@ -170,8 +170,7 @@ void CCatalogueBar::GroupUnitTypes() {
     std::vector<CUnitType*> ordered;
     ordered.reserve(byKey.size());
     for (CRace* race : m_races) {
-        auto* group = new CRaceGroup(race);
-        m_raceGroups.Append(group);
+        CRaceGroup* group = m_raceGroups.Append(std::make_unique<CRaceGroup>(race));
         const auto ofRace = byRace.constFind(race->IdRace);
         if (ofRace == byRace.constEnd())
             continue;
@@ -180,7 +179,7 @@ void CCatalogueBar::GroupUnitTypes() {
             for (CUnitType* type : *ofRace) {
                 if (wanted(type->CombatantType)) {
                     ordered.push_back(type);
-                    group->m_unitTypes.Append(type);
+                    group->m_unitTypes.append(type);
                 }
             }
         };
@@ -193,11 +192,6 @@ void CCatalogueBar::GroupUnitTypes() {
     }
 
     // Types of no known kind or race drop out of the bar.
-    const QSet<const CUnitType*> kept(ordered.begin(), ordered.end());
-    for (CUnitType* type : byKey) {
-        if (!kept.contains(type))
-            delete type;
-    }
     m_unitTypes.Reorder(ordered);
 }
 
@@ -343,15 +337,15 @@ bool CCatalogueBar::CompleteAll() {
     return true;
 }
 
-CItemList<CUnitType*>& CCatalogueBar::UnitTypes() {
+CItemList<CUnitType>& CCatalogueBar::UnitTypes() {
     CompleteAll();
     return m_unitTypes;
 }
 
-void CCatalogueBar::CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const {
+void CCatalogueBar::CollectSubTypes(const CUnitType& type, QList<CUnitType*>& list) const {
     for (CUnitType* other : m_unitTypes) {
         if (other != &type && other->ArmyTypeIdParent == type.ArmyTypeId)
-            list.Append(other);
+            list.append(other);
     }
 }
 

@@ -35,7 +35,7 @@ public:
     CUnitType* GetSelectedUnitType();
     // Appends every other unit type of the bar attached to the given one, in the bar's order:
     // those of a complete type (they are read with it).
-    void CollectSubTypes(const CUnitType& type, CItemList<CUnitType*>& list) const;
+    void CollectSubTypes(const CUnitType& type, QList<CUnitType*>& list) const;
     void ShowSelectedTypeProperties();
     // Lets the user choose the races shown; rebuilds the tree unless cancelled.
     void ChooseShownRaces();
@@ -49,8 +49,8 @@ public:
     static bool NameMatches(const QString& name, const QString& text);
     // Every unit type of the bar, complete: those no gesture needed yet are read first (a
     // failure is shown and leaves them incomplete).
-    CItemList<CUnitType*>& UnitTypes();
-    CItemList<CRace*>& Races() { return m_races; }
+    CItemList<CUnitType>& UnitTypes();
+    CItemList<CRace>& Races() { return m_races; }
 
     // The pop-up menu that the selected item gets (129, 130 or 131), nullptr for none; the
     // caller owns it.
@@ -95,9 +95,9 @@ private:
     QList<int> m_expandedRaces;
     CImageList m_images;
     int m_nRaceIcon = -1;
-    CItemList<CUnitType*> m_unitTypes;
-    CItemList<CRace*> m_races;
-    CItemList<CRaceGroup*> m_raceGroups;
+    CItemList<CUnitType> m_unitTypes;
+    CItemList<CRace> m_races;
+    CItemList<CRaceGroup> m_raceGroups;
     CTreeDropTarget* m_pDropTarget = nullptr;
     bool m_bLoaded = false;
     bool m_bArmyOpen = false;

@@ -282,8 +282,7 @@ CUnitType* CArmyView::SelectedCatalogueType() const {
 }
 
 QList<const CUnitType*> CArmyView::TypeWithAttached(const CUnitType& type) const {
-    CItemList<CUnitType*> types(false);
-    types.Append(const_cast<CUnitType*>(&type));
+    QList<CUnitType*> types{const_cast<CUnitType*>(&type)};
     if (m_pCatalogueBar)
         m_pCatalogueBar->CollectSubTypes(type, types);
     return QList<const CUnitType*>(types.begin(), types.end());

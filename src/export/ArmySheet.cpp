@@ -117,8 +117,8 @@ bool BattleSheetHtml(int battleId, QString* html) {
     html->clear();
     CArmyDatabase& db = CArmyDatabase::Instance();
     CBattle battle;
-    CItemList<CArmyHeader*> headers;
-    CItemList<CArmyUnit*> units;
+    CItemList<CArmyHeader> headers;
+    CItemList<CArmyUnit> units;
     // Three reads whatever the battle's size: each is a round trip to a club's server.
     if (db.FindBattleById(battleId, &battle) != CArmyDatabase::kFound ||
         !db.LoadBattleArmies(battleId, headers) || !db.LoadBattleUnits(battleId, units))
@@ -132,9 +132,9 @@ bool BattleSheetHtml(int battleId, QString* html) {
     for (const CArmyHeader* header : headers) {
         CArmy army(db);
         // Each army owns copies: an army may stand twice in a battle.
-        CItemList<CArmyUnit*> members;
+        CItemList<CArmyUnit> members;
         for (const CArmyUnit* unit : unitsOf.value(header->IdArmee))
-            members.Append(new CArmyUnit(*unit));
+            members.Append(std::make_unique<CArmyUnit>(*unit));
         army.Take(*header, members);
         budget += army.GetHeader().NombrePointMax;
         cost += army.ComputeTotal();

@@ -39,8 +39,8 @@ QString ArmyBlock(const CArmyHeader& army, const QList<const CArmyUnit*>& units)
 // whatever their number.
 bool ReportOf(const CBattle& battle, QString* report) {
     CArmyDatabase& db = CArmyDatabase::Instance();
-    CItemList<CArmyHeader*> armies;
-    CItemList<CArmyUnit*> units;
+    CItemList<CArmyHeader> armies;
+    CItemList<CArmyUnit> units;
     if (!db.LoadBattleArmies(battle.IdBattle, armies) ||
         !db.LoadBattleUnits(battle.IdBattle, units))
         return false;
