@@ -33,7 +33,7 @@ struct Catalogue {
 };
 
 // A leader and the troops of one race that come alone, so that each add is one member.
-Catalogue ReadCatalogue(CItemList<CUnitType*>& types) {
+Catalogue ReadCatalogue(CItemList<CUnitType>& types) {
     CArmyDatabase::Instance().LoadUnitTypes(types);
     QSet<int> parents;
     for (const CUnitType* type : types)
@@ -59,7 +59,7 @@ int Worker(const QStringList& arguments) {
     CArmyDatabase& db = CArmyDatabase::Instance();
     if (!db.OpenDatabase())
         return 3;
-    CItemList<CUnitType*> types;
+    CItemList<CUnitType> types;
     const Catalogue catalogue = ReadCatalogue(types);
     CArmy army;
     QElapsedTimer timer;

@@ -18,7 +18,7 @@ namespace {
 struct Fixture {
     Fixture() : source(QStringLiteral("db/catalogue.sql")), db(QStringLiteral("bench")) {
         db.OpenDatabase();
-        CItemList<CUnitType*> types;
+        CItemList<CUnitType> types;
         db.LoadUnitTypes(types);
         type = *types.GetHead();
     }
@@ -48,7 +48,7 @@ int StoreArmy(Fixture& f, int members) {
 void LoadCatalogue(benchmark::State& state) {
     Fixture& f = Shared();
     for (auto _ : state) {
-        CItemList<CUnitType*> types;
+        CItemList<CUnitType> types;
         f.db.LoadUnitTypes(types);
         benchmark::DoNotOptimize(types.GetCount());
     }
@@ -59,7 +59,7 @@ void LoadArmyUnits(benchmark::State& state) {
     Fixture& f = Shared();
     const int army = StoreArmy(f, static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        CItemList<CArmyUnit*> units;
+        CItemList<CArmyUnit> units;
         f.db.LoadArmyUnits(army, units);
         benchmark::DoNotOptimize(units.GetCount());
     }
@@ -80,7 +80,7 @@ BENCHMARK(InsertUnit)->Unit(benchmark::kMillisecond);
 void StoreUnitPlaces(benchmark::State& state) {
     Fixture& f = Shared();
     const int army = StoreArmy(f, static_cast<int>(state.range(0)));
-    CItemList<CArmyUnit*> units;
+    CItemList<CArmyUnit> units;
     f.db.LoadArmyUnits(army, units);
     QList<CUnitPlace> places;
     for (const CArmyUnit* unit : units)

@@ -23,7 +23,6 @@
 #include "model/CArmyHistory.h"
 #include "model/CCatalogue.h"
 #include "model/DataErrorMessages.h"
-#include "widgets/CBandedStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -155,7 +154,7 @@ struct Operation {
 };
 
 struct Types {
-    CItemList<CUnitType*> all;
+    CItemList<CUnitType> all;
 
     QList<const CUnitType*> Of(std::initializer_list<int> ids) const {
         QList<const CUnitType*> types;
@@ -297,10 +296,10 @@ void LatencyBench::SetUp() {
         m_armies[size] = BuildArmy(size);
     CIdList ids;
     for (const auto& [size, army] : m_armies)
-        ids.Append(army);
+        ids.append(army);
     Require(db.InsertBattle(QStringLiteral("Le gué"), QStringLiteral("Trois armées au gué."), ids),
             QStringLiteral("the battle was not stored"));
-    CItemList<CBattle*> battles;
+    CItemList<CBattle> battles;
     Require(db.LoadBattles(battles) && battles.GetCount() == 1, QStringLiteral("no battle"));
     m_battle = battles.GetHead()->IdBattle;
     CheckQuiet(QStringLiteral("making the armies"));
@@ -466,12 +465,12 @@ void LatencyBench::MeasureReads() {
                    [&] { m_frame.reset(); }});
     Require(m_frame != nullptr, QStringLiteral("no window after start-up"));
     Measure(none, {QStringLiteral("List of armies (LoadArmies)"), [&] {
-                       CItemList<CArmyHeader*> armies;
+                       CItemList<CArmyHeader> armies;
                        Require(db.LoadArmies(armies) && armies.GetCount() == 3,
                                QStringLiteral("the armies were not listed"));
                    }});
     Measure(none, {QStringLiteral("List of battles (LoadBattles)"), [&] {
-                       CItemList<CBattle*> battles;
+                       CItemList<CBattle> battles;
                        Require(db.LoadBattles(battles) && battles.GetCount() == 1,
                                QStringLiteral("the battles were not listed"));
                    }});
@@ -642,7 +641,6 @@ int main(int argc, char** argv) {
                 previous(type, context, message);
         });
     QApplication app(argc, argv);
-    InstallBandedStyle();
     ShowDataErrorsAsMessages(CArmyDatabase::Instance());
     MessageRecorder messages;
     FileViewerRecorder viewer;

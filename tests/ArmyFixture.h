@@ -14,7 +14,7 @@
 class ArmyFixture : public QObject {
 protected:
     std::unique_ptr<TestDataSource> m_source;
-    CItemList<CUnitType*> m_types;
+    CItemList<CUnitType> m_types;
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<CArmyHistory> m_history;
 

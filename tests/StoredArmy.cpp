@@ -6,7 +6,7 @@
 
 #include <QHash>
 
-QStringList ArmyLines(const CArmyHeader& header, const CItemList<CArmyUnit*>& units, bool linked) {
+QStringList ArmyLines(const CArmyHeader& header, const CItemList<CArmyUnit>& units, bool linked) {
     QHash<int, int> place;
     for (const CArmyUnit* unit : units)
         place.insert(unit->IdUnite, unit->IdVisual);
@@ -33,7 +33,7 @@ QStringList ArmyLines(const CArmyHeader& header, const CItemList<CArmyUnit*>& un
 }
 
 namespace {
-bool Load(CArmyDatabase& db, int armyId, CArmyHeader& header, CItemList<CArmyUnit*>& units) {
+bool Load(CArmyDatabase& db, int armyId, CArmyHeader& header, CItemList<CArmyUnit>& units) {
     return db.FindArmyById(armyId, header) == CArmyDatabase::kFound &&
            db.LoadArmyUnits(armyId, units);
 }
@@ -41,14 +41,14 @@ bool Load(CArmyDatabase& db, int armyId, CArmyHeader& header, CItemList<CArmyUni
 
 QStringList StoredArmyLines(CArmyDatabase& db, int armyId) {
     CArmyHeader header;
-    CItemList<CArmyUnit*> units;
+    CItemList<CArmyUnit> units;
     return Load(db, armyId, header, units) ? ArmyLines(header, units)
                                            : QStringList{QStringLiteral("unreadable")};
 }
 
 QString StoredArmyFault(CArmyDatabase& db, int armyId) {
     CArmyHeader header;
-    CItemList<CArmyUnit*> units;
+    CItemList<CArmyUnit> units;
     if (!Load(db, armyId, header, units))
         return QStringLiteral("army %1 unreadable").arg(armyId);
     QHash<int, const CArmyUnit*> byKey;

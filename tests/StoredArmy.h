@@ -10,7 +10,7 @@ class CArmyUnit;
 
 // An army as lines (the header, then each member), keys replaced by positions so that two builds
 // of the same army compare equal; main units by stored key, or by their links when linked.
-QStringList ArmyLines(const CArmyHeader& header, const CItemList<CArmyUnit*>& units,
+QStringList ArmyLines(const CArmyHeader& header, const CItemList<CArmyUnit>& units,
                       bool linked = false);
 // The stored army as ArmyLines; {"unreadable"} when it cannot be read.
 QStringList StoredArmyLines(CArmyDatabase& db, int armyId);

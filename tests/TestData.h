@@ -14,12 +14,7 @@
 // Records the tests start from, made in a line each.
 
 // Army keys written in place: InsertBattle(name, text, Ids{first, second}).
-struct Ids : CIdList {
-    Ids(std::initializer_list<int> ids) {
-        for (int id : ids)
-            Append(id);
-    }
-};
+using Ids = CIdList;
 
 // The key of a new army, or -1.
 inline int AddArmy(const QString& name, int raceId = 13, int budget = 1000,

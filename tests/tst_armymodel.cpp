@@ -236,11 +236,11 @@ private slots:
         CArmyDatabase& db = CArmyDatabase::Instance();
         db.SetStatementHook(
             [](const QString& sql) { return !sql.startsWith("SELECT * FROM ArmeeCompo"); });
-        CItemList<CArmyUnit*> units;
-        units.Append(new CArmyUnit);
-        QCOMPARE(db.LoadArmyUnits(armyId, units), 0);
+        CItemList<CArmyUnit> units;
+        units.Append(std::make_unique<CArmyUnit>());
+        QCOMPARE(db.LoadArmyUnits(armyId, units), false);
         QCOMPARE(units.GetCount(), 1); // the caller's list as it was
-        QCOMPARE(army.Open(armyId), 0);
+        QCOMPARE(army.Open(armyId), false);
         db.SetStatementHook({});
         QVERIFY(!army.IsOpen() && !army.HasUnits() && army.GetHeader().IdArmee == -1);
         QCOMPARE(m_messages->Messages().size(), 2);

@@ -101,7 +101,7 @@ private slots:
         for (const QString name : {"Nord", "Sud"}) {
             CArmy& army = NewArmy(name, 500, Type("T3 Orc warlord"));
             army.RenameMember(army.GetWarchief(), "Chef " + name);
-            armies.Append(army.GetHeader().IdArmee);
+            armies.append(army.GetHeader().IdArmee);
             army.Close();
         }
         const int battle = AddBattle(QStringLiteral("Gué"), QStringLiteral("À l'aube"), armies);

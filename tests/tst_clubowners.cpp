@@ -130,9 +130,9 @@ private slots:
         m_messages->Clear();
         CArmyUnit renamed = *Members(bob).at(2);
         renamed.Nom = QStringLiteral("Volés");
-        QCOMPARE(m_bob.db->RenameUnit(renamed), 0);
+        QCOMPARE(m_bob.db->RenameUnit(renamed), false);
         QCOMPARE(m_bob.db->TakeArmyVersion(armyId, bob.GetHeader().Version, 0), 0);
-        QCOMPARE(m_bob.db->DeleteArmyAndContents(armyId), 0);
+        QCOMPARE(m_bob.db->DeleteArmyAndContents(armyId), false);
         QCOMPARE(m_messages->Ids(), (QList<int>{kNotOwnerId, kNotOwnerId}));
         QCOMPARE(Stored(armyId), before);
 
@@ -193,7 +193,7 @@ private slots:
         QVERIFY(AddBattle(QStringLiteral("Revanche"), QString(), Ids{aliceArmy, bobHeader.IdArmee},
                           *m_bob.db) > 0);
         const auto armiesIn = [](CArmyDatabase& db, int battle) {
-            CItemList<CArmyHeader*> armies;
+            CItemList<CArmyHeader> armies;
             return db.LoadBattleArmies(battle, armies) ? armies.GetCount() : -1;
         };
         QCOMPARE(armiesIn(*m_bob.db, aliceBattle), 1);
@@ -204,8 +204,8 @@ private slots:
         m_messages->Clear();
         QCOMPARE(m_bob.db->UpdateBattle(aliceBattle, QStringLiteral("Pris"), QString(),
                                         Ids{bobHeader.IdArmee}),
-                 0);
-        QCOMPARE(m_bob.db->DeleteBattle(aliceBattle), 0);
+                 false);
+        QCOMPARE(m_bob.db->DeleteBattle(aliceBattle), false);
         QCOMPARE(m_messages->Ids(), (QList<int>{kNotOwnerId, kNotOwnerId}));
         QCOMPARE(
             PlainRows(m_bob,
@@ -219,7 +219,7 @@ private slots:
         QVERIFY(m_carol.db->UpdateBattle(aliceBattle, QStringLiteral("Le gué"), QString(),
                                          Ids{aliceArmy, bobHeader.IdArmee}));
         QVERIFY(m_bob.db->DeleteArmyAndContents(bobHeader.IdArmee));
-        CItemList<CBattleEntry*> entries;
+        CItemList<CBattleEntry> entries;
         QVERIFY(m_alice.db->LoadBattleEntries(aliceBattle, entries));
         QCOMPARE(entries.GetCount(), 1);
     }

@@ -19,7 +19,7 @@ class TestConcurrency : public QObject {
     std::unique_ptr<TestDataSource> m_source;
     std::unique_ptr<CArmyDatabase> m_first;
     std::unique_ptr<CArmyDatabase> m_second;
-    CItemList<CUnitType*> m_types;
+    CItemList<CUnitType> m_types;
     MessageRecorder m_messages;
 
     QList<const CUnitType*> Types(const QString& name) const { return WithAttached(m_types, name); }

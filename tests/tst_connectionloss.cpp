@@ -113,7 +113,7 @@ private slots:
             VerifyShownIsStored();
             QCOMPARE(CArmy::Instance().Units().GetCount(), 12);
             QVERIFY2(lose(), cause.constData());
-            CItemList<CArmyHeader*> armies;
+            CItemList<CArmyHeader> armies;
             QVERIFY(CArmyDatabase::Instance().LoadArmies(armies));
             QVERIFY(!armies.IsEmpty());
             QVERIFY2(lose(), cause.constData());
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(m_paused);
         QCOMPARE(CArmy::Instance().Delete(GroupLeaders().first()), CArmy::Result::Failed);
         QVERIFY(!CArmy::Instance().IsOpen());
-        CItemList<CArmyHeader*> armies;
+        CItemList<CArmyHeader> armies;
         QVERIFY(!CArmyDatabase::Instance().LoadArmies(armies));
         const QList<int> boxes = {kEditNotStoredClosedId, kCannotReconnectId};
         QList<int> shown;

@@ -34,7 +34,7 @@ class TestDatabase : public QObject {
     QList<CDataError> m_errors; // what the data layer reported, in order
 
     QString BattleArmies(int battleId) {
-        CItemList<CBattleEntry*> entries;
+        CItemList<CBattleEntry> entries;
         m_db->LoadBattleEntries(battleId, entries);
         return Join(entries, [](const CBattleEntry& e) { return QString::number(e.IdArmy); });
     }
@@ -61,7 +61,7 @@ private slots:
         m_errors.clear();
         m_db = std::make_unique<CArmyDatabase>(QStringLiteral("test"));
         m_db->SetErrorSink([this](const CDataError& error) { m_errors << error; });
-        QCOMPARE(m_db->OpenDatabase(), 1);
+        QCOMPARE(m_db->OpenDatabase(), true);
     }
 
     void cleanup() {
@@ -75,7 +75,7 @@ private slots:
     void loadsInTheirOrderAndReadsArmiesBackByKey() {
         // Unit types by race code, then by key.
         QVERIFY(m_source->RunScript(TestDataSource::SourcePath(TestDataSource::kSmallCatalogue)));
-        CItemList<CUnitType*> types;
+        CItemList<CUnitType> types;
         m_db->LoadUnitTypes(types);
         QCOMPARE(Join(types, [](const CUnitType& t) { return QString::number(t.ArmyTypeId); }),
                  QStringLiteral("20 21 22 23 24 1 2 3 4 5 6 7"));
@@ -83,7 +83,7 @@ private slots:
         // The catalogue's tree reads only what it shows, the rest of a type and its attached types
         // when needed, and then has them as read whole. A refused read, or a type no longer stored,
         // is reported and changes nothing.
-        const auto typeRows = [](const CItemList<CUnitType*>& list) {
+        const auto typeRows = [](const CItemList<CUnitType>& list) {
             QStringList found;
             for (const CUnitType* type : list) {
                 QStringList cells{QString::number(type->ArmyTypeId), type->NomGB};
@@ -100,22 +100,22 @@ private slots:
             return found;
         };
         const QStringList whole = typeRows(types);
-        CItemList<CUnitType*> shown, gone;
+        CItemList<CUnitType> shown, gone;
         QCOMPARE(m_db->LoadUnitTypeSummaries(shown) + m_db->LoadUnitTypeSummaries(gone), 2);
         QCOMPARE(typeRows(shown), (QStringList{"1,T1 Wolf riders,13,2", "2,T2 One-eyed brute,13,3",
                                                "3,T3 Orc warlord,13,1", "5,T5 Warriors,13,2",
                                                "6,T6 Rock lobber,13,6", "20,Iron cannon,11,6",
                                                "23,Dwarf lord,11,1"}));
-        QCOMPARE(m_db->CompleteUnitTypes(shown, 20), 1);
+        QCOMPARE(m_db->CompleteUnitTypes(shown, 20), true);
         QStringList expected = typeRows(gone);
         expected[5] = whole[0];
         expected << whole[1] << whole[2];
         QCOMPARE(typeRows(shown), expected);
         m_db->SetStatementHook([](const QString&) { return false; });
-        QCOMPARE(m_db->CompleteUnitTypes(shown), 0);
+        QCOMPARE(m_db->CompleteUnitTypes(shown), false);
         m_db->SetStatementHook({});
         QCOMPARE(typeRows(shown), expected);
-        QCOMPARE(m_db->CompleteUnitTypes(shown), 1);
+        QCOMPARE(m_db->CompleteUnitTypes(shown), true);
         expected = typeRows(shown);
         expected.sort();
         QStringList sortedWhole = whole;
@@ -124,15 +124,15 @@ private slots:
         QVERIFY(m_source->ExecOnOtherConnection(
             QStringLiteral("DELETE FROM Armees WHERE ArmyTypeId = 23")));
         expected = typeRows(gone);
-        QCOMPARE(m_db->CompleteUnitTypes(gone, 23), 0);
+        QCOMPARE(m_db->CompleteUnitTypes(gone, 23), false);
         QCOMPARE(typeRows(gone), expected);
         QCOMPARE(m_errors.size(), 2);
         m_errors.clear();
 
         CArmyHeader first, second;
-        QCOMPARE(m_db->InsertArmy(13, QStringLiteral("L'armée d'Urk"), 1500, &first), 1);
+        QCOMPARE(m_db->InsertArmy(13, QStringLiteral("L'armée d'Urk"), 1500, &first), true);
         // A second army of the same name gets its own row, and the header read back is that row.
-        QCOMPARE(m_db->InsertArmy(11, QStringLiteral("L'armée d'Urk"), 800, &second), 1);
+        QCOMPARE(m_db->InsertArmy(11, QStringLiteral("L'armée d'Urk"), 800, &second), true);
         QVERIFY(second.IdArmee != first.IdArmee);
         QCOMPARE((QVariantList{second.Nom, second.NombrePointMax, second.CoutTotal, second.IdRace}),
                  (QVariantList{"L'armée d'Urk", 800, 0, 11}));
@@ -140,15 +140,15 @@ private slots:
         second.Nom = QStringLiteral("Horde d'Ork");
         second.NombrePointMax = 1200;
         second.CoutTotal = 345;
-        QCOMPARE(m_db->UpdateArmy(second), 1);
+        QCOMPARE(m_db->UpdateArmy(second), true);
 
         // Lists come in a French reader's order whatever the back end's collation: case and
         // accents only part names otherwise equal, and the same name keeps its key order.
         for (const char* name : {"zèbre", "Élite", "armée", "Ours", "Armée", "elite", "Epée"})
-            QCOMPARE(m_db->InsertArmy(9, QString::fromUtf8(name), 100, nullptr), 1);
+            QCOMPARE(m_db->InsertArmy(9, QString::fromUtf8(name), 100, nullptr), true);
         for (const char* name : {"Écluse", "Zone", "éclat"})
-            QCOMPARE(m_db->InsertBattle(QString::fromUtf8(name), QString(), Ids{}), 1);
-        CItemList<CArmyHeader*> armies;
+            QCOMPARE(m_db->InsertBattle(QString::fromUtf8(name), QString(), Ids{}), true);
+        CItemList<CArmyHeader> armies;
         m_db->LoadArmies(armies);
         const auto row = [](const CArmyHeader& a) {
             return QStringLiteral("%1:%2:%3").arg(a.Nom).arg(a.NombrePointMax).arg(a.CoutTotal);
@@ -157,7 +157,7 @@ private slots:
                  QStringLiteral("armée:100:0 Armée:100:0 elite:100:0 Élite:100:0 Epée:100:0 "
                                 "Horde d'Ork:1200:345 L'armée d'Urk:1500:0 Ours:100:0 "
                                 "zèbre:100:0"));
-        CItemList<CBattle*> battles;
+        CItemList<CBattle> battles;
         m_db->LoadBattles(battles);
         QCOMPARE(Join(battles, [](const CBattle& b) { return b.Nom; }),
                  QStringLiteral("éclat Écluse Zone"));
@@ -192,9 +192,9 @@ private slots:
         unit.Etendard = unit.Bouclier = 1;
         unit.Terrible = 7; // anything but 1 is written as no
         unit.Mouvement = 4.5f;
-        QCOMPARE(m_db->InsertUnit(42, unit), 1);
+        QCOMPARE(m_db->InsertUnit(42, unit), true);
         const auto stored = [this] {
-            CItemList<CArmyUnit*> units;
+            CItemList<CArmyUnit> units;
             m_db->LoadArmyUnits(42, units);
             return units.GetCount() == 1 ? *units.GetHead() : CArmyUnit();
         };
@@ -212,7 +212,7 @@ private slots:
         b.IdQualite = 44;
         CArmyUnit expected = b;
         b.Force = 45;
-        QCOMPARE(m_db->UpdateUnit(b), 1);
+        QCOMPARE(m_db->UpdateUnit(b), true);
         QCOMPARE(fields(stored()), fields(expected));
     }
 
@@ -224,8 +224,8 @@ private slots:
         QCOMPARE(BattleArmies(battle), QStringLiteral("%1 %2").arg(gone).arg(kept));
 
         // An army deleted since is left out of the battle's armies.
-        QCOMPARE(m_db->DeleteArmy(gone), 1);
-        CItemList<CArmyHeader*> headers;
+        QCOMPARE(m_db->DeleteArmy(gone), true);
+        CItemList<CArmyHeader> headers;
         m_db->LoadBattleArmies(battle, headers);
         QCOMPARE(Join(headers, [](const CArmyHeader& a) { return a.Nom; }), QStringLiteral("Kept"));
 
@@ -238,8 +238,8 @@ private slots:
                  (QStringList{"Le siège", "Deux lignes\nd'assaut"}));
         QCOMPARE(BattleArmies(battle), QStringLiteral("7 4"));
 
-        QCOMPARE(m_db->InsertBattle(QStringLiteral("Second"), QString(), Ids{7, 4}), 1);
-        QCOMPARE(m_db->DeleteBattle(battle), 1);
+        QCOMPARE(m_db->InsertBattle(QStringLiteral("Second"), QString(), Ids{7, 4}), true);
+        QCOMPARE(m_db->DeleteBattle(battle), true);
         QCOMPARE(m_db->FindBattleById(battle, nullptr), 0);
         QCOMPARE(CountRows("BattleCompo", *m_db), 2); // the other battle's rows
     }
@@ -247,7 +247,7 @@ private slots:
     void failedWritesAreRolledBackAndReported() {
         // A battle whose army rows cannot be stored is not stored either.
         QVERIFY(m_source->ExecOnOtherConnection("DROP TABLE BattleCompo"));
-        QCOMPARE(m_db->InsertBattle(QStringLiteral("Half"), QString(), Ids{1, 2}), 0);
+        QCOMPARE(m_db->InsertBattle(QStringLiteral("Half"), QString(), Ids{1, 2}), false);
         QCOMPARE(m_errors.size(), 1);
         QCOMPARE(m_errors.first().kind, CDataError::Kind::Statement);
         QVERIFY(m_errors.first().text.contains("BattleCompo", Qt::CaseInsensitive));
@@ -256,15 +256,70 @@ private slots:
         // A unit that cannot be stored keeps no key; failed writes and reads answer 0.
         QVERIFY(m_source->ExecOnOtherConnection("DROP TABLE ArmeeCompo"));
         CArmyUnit unit = Unit(QStringLiteral("Lost"), 0);
-        QCOMPARE(m_db->InsertUnit(1, unit), 0);
+        QCOMPARE(m_db->InsertUnit(1, unit), false);
         QCOMPARE(unit.IdUnite, -1);
-        QCOMPARE(m_db->UpdateUnit(unit), 0);
-        CItemList<CArmyUnit*> units;
-        QCOMPARE(m_db->LoadArmyUnits(1, units), 0);
+        QCOMPARE(m_db->UpdateUnit(unit), false);
+        CItemList<CArmyUnit> units;
+        QCOMPARE(m_db->LoadArmyUnits(1, units), false);
         // With the connection closed nothing is written, and the failure is said.
         m_db->CloseDatabase();
-        QCOMPARE(m_db->DeleteBattle(1), 0);
+        QCOMPARE(m_db->DeleteBattle(1), false);
         QCOMPARE(m_errors.size(), 5);
+    }
+
+    void manyMembersAreStoredInBatchesWholeOrNotAtAll() {
+        // More members than one statement binds: one prepared insert runs for each full
+        // batch with that batch's rows, and one more takes the rest.
+        const int armyId = AddArmy(QStringLiteral("Horde"), 13, 1000, *m_db);
+        const auto members = [this](int count) {
+            const QList<int> keys = m_db->ReserveUnitKeys(count);
+            std::vector<CArmyUnit> made(keys.size());
+            for (qsizetype i = 0; i < keys.size(); ++i) {
+                made[i] = Unit(QStringLiteral("U%1").arg(i), static_cast<int>(i));
+                made[i].IdUnite = keys.at(i);
+            }
+            return made;
+        };
+        const int count = m_db->MaxBoundValues() / 10;
+        std::vector<CArmyUnit> horde = members(count);
+        QList<CArmyUnit*> units;
+        for (CArmyUnit& unit : horde)
+            units << &unit;
+        QStringList inserts;
+        m_db->SetStatementHook([&inserts](const QString& sql) {
+            if (sql.startsWith(QLatin1String("INSERT")))
+                inserts << sql;
+            return true;
+        });
+        QCOMPARE(m_db->InsertUnits(armyId, units), true);
+        QVERIFY(inserts.size() >= 3);
+        QVERIFY(inserts.at(0) == inserts.at(1) && inserts.last() != inserts.at(0));
+        CItemList<CArmyUnit> stored;
+        QVERIFY(m_db->LoadArmyUnits(armyId, stored));
+        QStringList expected, read;
+        for (const CArmyUnit& unit : horde)
+            expected
+                << QStringLiteral("%1 %2 %3").arg(unit.IdUnite).arg(unit.IdVisual).arg(unit.Nom);
+        for (const CArmyUnit* unit : stored)
+            read
+                << QStringLiteral("%1 %2 %3").arg(unit->IdUnite).arg(unit->IdVisual).arg(unit->Nom);
+        QCOMPARE(read, expected);
+
+        // Refused at its last batch, the insert leaves none of the batches run before it.
+        horde = members(count);
+        units.clear();
+        for (CArmyUnit& unit : horde)
+            units << &unit;
+        int offered = 0;
+        m_db->SetStatementHook([&offered, &inserts](const QString& sql) {
+            return !sql.startsWith(QLatin1String("INSERT")) || ++offered < inserts.size();
+        });
+        QCOMPARE(m_db->InsertUnits(armyId, units), false);
+        m_db->SetStatementHook({});
+        QCOMPARE(offered, inserts.size());
+        QCOMPARE(m_db->CountArmyUnits(armyId), count);
+        QCOMPARE(m_errors.size(), 1);
+        m_errors.clear();
     }
 
     void everyTextRoundTripsAndTouchesNoOtherRow() {
@@ -308,7 +363,7 @@ private slots:
             QVERIFY(m_db->RenameUnit(unit));
             unit.NombreFig += 1;
             QVERIFY(m_db->UpdateUnit(unit));
-            CItemList<CArmyUnit*> units;
+            CItemList<CArmyUnit> units;
             QVERIFY(m_db->LoadArmyUnits(army.IdArmee, units));
             QCOMPARE(Join(units, [](const CArmyUnit& u) { return u.Nom + '|' + u.NomUnitType; }),
                      text + "| " + text + '|' + text);
@@ -337,8 +392,8 @@ private slots:
         QVERIFY(CArmyDatabase::FitsTextColumn(dragons));
         QVERIFY(!CArmyDatabase::FitsTextColumn(dragons + QStringLiteral("x")));
         CArmyUnit unit = Unit(QString(256, u'x'), 0);
-        QCOMPARE(m_db->InsertUnit(1, unit), 0);
-        QCOMPARE(m_db->InsertBattle(QStringLiteral("Nom"), QString(256, u'd'), Ids{}), 0);
+        QCOMPARE(m_db->InsertUnit(1, unit), false);
+        QCOMPARE(m_db->InsertBattle(QStringLiteral("Nom"), QString(256, u'd'), Ids{}), false);
         QCOMPARE(m_errors.size(), 2);
         QCOMPARE(m_errors.at(0).kind, CDataError::Kind::NameTooLong);
         QCOMPARE(m_errors.at(1).kind, CDataError::Kind::DescriptionTooLong);

@@ -152,7 +152,7 @@ private slots:
         const int alpha = AddArmy(QStringLiteral("Alpha"));
         const int gamma = AddArmy(QStringLiteral("Gamma"));
         CArmyUnit unit;
-        QCOMPARE(db.InsertUnit(alpha, unit), 1);
+        QCOMPARE(db.InsertUnit(alpha, unit), true);
         const int battle = AddBattle(QStringLiteral("Gué"), QString(), Ids{alpha, beta});
         AddBattle(QStringLiteral("Aube"), QString(), Ids{gamma, alpha});
         {
@@ -225,7 +225,7 @@ private slots:
         QCOMPARE(Column(dialog.ArmyList()), QStringList{"Beta"});
         QCOMPARE(db.FindArmyById(alpha, header), 0);
         QCOMPARE(CountRows("ArmeeCompo"), 0);
-        CItemList<CBattleEntry*> entries;
+        CItemList<CBattleEntry> entries;
         db.LoadBattleEntries(battle, entries);
         QVERIFY(entries.GetCount() == 1 && entries.GetHead()->IdArmy == beta);
         messages.Clear();

@@ -103,7 +103,7 @@ private slots:
         QVERIFY(app.InitInstance() && app.IsEnglish());
         QCOMPARE(app.m_pMainFrame->menuBar()->actions().first()->text(), QStringLiteral("&File"));
         app.ExitInstance();
-        QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), 1);
+        QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), true);
 
         QTemporaryDir empty;
         QVERIFY(!app.LoadLanguageModule(empty.path()) && !app.IsEnglish());

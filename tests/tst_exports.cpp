@@ -63,7 +63,7 @@ private slots:
         CArmyView* view = frame.ArmyView();
         frame.CreateArmy(13, QStringLiteral("Ma horde"), 1000);
         CArmy& army = CArmy::Instance();
-        const CItemList<CUnitType*>& types = catalogue->UnitTypes();
+        const CItemList<CUnitType>& types = catalogue->UnitTypes();
         army.AddWarchief(*TypeNamed(types, "T3 Orc warlord"));
         army.AddGroupLeader(*TypeNamed(types, "T3 Orc warlord"));
         army.AddUnit(army.Units().GetTail(), WithAttached(types, "T1 Wolf riders"));
@@ -92,27 +92,27 @@ private slots:
     void battleReportListsEachArmyWithItsUnits() {
         CArmyDatabase& db = CArmyDatabase::Instance();
         CArmyHeader nordmen, empty;
-        QCOMPARE(db.InsertArmy(11, QStringLiteral("Nordmen"), 1000, &nordmen), 1);
-        QCOMPARE(db.InsertArmy(13, QStringLiteral("Urk"), 1200, &empty), 1);
+        QCOMPARE(db.InsertArmy(11, QStringLiteral("Nordmen"), 1000, &nordmen), true);
+        QCOMPARE(db.InsertArmy(13, QStringLiteral("Urk"), 1200, &empty), true);
         nordmen.CoutTotal = 980;
         empty.CoutTotal = 1150;
         db.UpdateArmy(nordmen);
         db.UpdateArmy(empty);
 
-        CItemList<CUnitType*> types;
+        CItemList<CUnitType> types;
         db.LoadUnitTypes(types);
         CArmyUnit lord(*TypeNamed(types, "Dwarf lord")), gunners(*TypeNamed(types, "Gunners"));
         lord.Hierarchie = 1;
         lord.IdVisual = 0;
         lord.CoutTotal = 70;
-        QCOMPARE(db.InsertUnit(nordmen.IdArmee, lord), 1);
+        QCOMPARE(db.InsertUnit(nordmen.IdArmee, lord), true);
         gunners.Hierarchie = 6;
         gunners.IdVisual = 1;
         gunners.IdLeader = lord.IdUnite;
         gunners.NombreFig = 2;
         gunners.Musicien = 1;
         gunners.CoutTotal = 36;
-        QCOMPARE(db.InsertUnit(nordmen.IdArmee, gunners), 1);
+        QCOMPARE(db.InsertUnit(nordmen.IdArmee, gunners), true);
 
         // The third battle: the report must show its own key.
         const Ids armies{nordmen.IdArmee, empty.IdArmee};

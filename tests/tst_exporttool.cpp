@@ -45,7 +45,7 @@ private slots:
         CMainFrame frame(*catalogue);
         frame.CreateArmy(13, QStringLiteral("Horde d'Urk 🐗"), 900);
         CArmy& army = CArmy::Instance();
-        const CItemList<CUnitType*>& types = catalogue->UnitTypes();
+        const CItemList<CUnitType>& types = catalogue->UnitTypes();
         CArmyUnit* leader = nullptr;
         for (const CUnitType* type : types) {
             if (type->IdRace != 13 || type->ArmyTypeIdParent != -1)

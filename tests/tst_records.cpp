@@ -1,4 +1,5 @@
 #include "data/CArmyUnit.h"
+#include "data/CItemList.h"
 #include "data/CUnitType.h"
 
 #include <QtTest>
@@ -7,8 +8,11 @@ namespace {
 // Counts live instances, to see which items a list frees.
 struct Tracked {
     static inline int alive = 0;
-    Tracked() { ++alive; }
+    explicit Tracked(int key) : id(key) { ++alive; }
     ~Tracked() { --alive; }
+    Tracked(const Tracked&) = delete;
+    Tracked& operator=(const Tracked&) = delete;
+    int id;
 };
 } // namespace
 
@@ -16,29 +20,39 @@ class TestRecords : public QObject {
     Q_OBJECT
 
 private slots:
-    void listRemovesTheFirstMatchAndFreesOnlyWhatItOwns() {
-        CIdList ids;
-        for (int id : {10, 20, 30, 20})
-            ids.Append(id);
-        QCOMPARE(ids.Remove(99) + ids.Remove(20), 1);
-        QCOMPARE(QList<int>(ids.begin(), ids.end()), (QList<int>{10, 30, 20}));
-
-        Tracked kept;
+    void listFreesWhatItHoldsAndNothingElse() {
+        const auto ids = [](const CItemList<Tracked>& list) {
+            QList<int> keys;
+            for (const Tracked* item : list)
+                keys << item->id;
+            return keys;
+        };
+        Tracked foreign(99);
         {
-            CItemList<Tracked*> owning;
-            auto* removed = new Tracked;
-            owning.Append(removed);
-            owning.Append(new Tracked);
-            QCOMPARE(owning.Remove(removed), 1);
-            QCOMPARE(Tracked::alive, 2);
-            owning.RemoveAll();
-            QCOMPARE(Tracked::alive, 1);
-            owning.Append(new Tracked);
-        } // destroying an owning list frees what is left
-        CItemList<Tracked*> borrowing(false);
-        borrowing.Append(&kept);
-        QCOMPARE(borrowing.Remove(&kept), 1);
-        borrowing.Append(&kept); // left for the destructor
+            CItemList<Tracked> list;
+            Tracked* first = list.Append(std::make_unique<Tracked>(1));
+            Tracked* second = list.Append(std::make_unique<Tracked>(2));
+            Tracked* third = list.Append(std::make_unique<Tracked>(3));
+            list.Append(std::make_unique<Tracked>(4));
+            QVERIFY(!list.Remove(&foreign) && list.Remove(second));
+            QCOMPARE(Tracked::alive, 4);
+            // Taken back, it outlives the list's hold.
+            std::unique_ptr<Tracked> taken = list.Take(first);
+            QVERIFY(taken && !list.Contains(first) && !list.Take(first));
+            QCOMPARE(Tracked::alive, 4);
+            taken.reset();
+
+            // Another order keeps the records named, once each; the rest are freed, and a
+            // record the list does not hold is never taken in.
+            CItemList<Tracked> more;
+            more.Append(std::make_unique<Tracked>(5));
+            list.TakeAll(more);
+            QVERIFY(more.IsEmpty());
+            QCOMPARE(ids(list), (QList<int>{3, 4, 5}));
+            list.Reorder(QList<Tracked*>{list.GetTail(), &foreign, third, third});
+            QCOMPARE(ids(list), (QList<int>{5, 3}));
+            QCOMPARE(Tracked::alive, 3);
+        } // destroying the list frees what is left
         QCOMPARE(Tracked::alive, 1);
     }
 
@@ -60,7 +74,7 @@ private slots:
         // fresh copy starts without links.
         CArmyUnit main, mount, target;
         target.m_pMainUnit = &main;
-        target.m_attached.Append(&mount);
+        target.m_attached.append(&mount);
         unit.IdUnite = 77;
         unit.Pc = 3;
         unit.m_pMainUnit = &mount;
@@ -68,8 +82,8 @@ private slots:
         const CArmyUnit copy(unit);
         QCOMPARE((QVariantList{target.IdUnite, target.Pc, target.Mouvement, copy.IdUnite}),
                  (QVariantList{77, 3, 4.5f, 77}));
-        QVERIFY(target.m_pMainUnit == &main && target.m_attached.GetCount() == 1);
-        QVERIFY(!copy.m_pMainUnit && copy.m_attached.IsEmpty());
+        QVERIFY(target.m_pMainUnit == &main && target.m_attached.size() == 1);
+        QVERIFY(!copy.m_pMainUnit && copy.m_attached.isEmpty());
     }
 };
 

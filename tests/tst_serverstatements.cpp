@@ -21,14 +21,14 @@ class TestServerStatements : public ArmyFixture {
     QList<qint64> ReadCosts(int battleId, int armyId) {
         CArmyDatabase& db = CArmyDatabase::Instance();
         CBattleContents battle;
-        CItemList<CArmyHeader*> armies;
-        CItemList<CBattle*> battles;
-        return {CountedRead([&] { return db.LoadArmies(armies) == 1; }),
-                CountedRead([&] { return db.LoadBattles(battles) == 1; }), CountedRead([&] {
+        CItemList<CArmyHeader> armies;
+        CItemList<CBattle> battles;
+        return {CountedRead([&] { return db.LoadArmies(armies); }),
+                CountedRead([&] { return db.LoadBattles(battles); }), CountedRead([&] {
                     return db.LoadBattleContents(battleId, &battle) == CArmyDatabase::kFound &&
                            !BattleReportText(battle).isEmpty();
                 }),
-                CountedRead([&] { return CArmy::Instance().Open(armyId) == 1; })};
+                CountedRead([&] { return CArmy::Instance().Open(armyId); })};
     }
     // Statements the server ran for the step; the step must be done. Keys kept from earlier
     // adds are dropped first, so that each add counts the key read it may need.
@@ -121,13 +121,13 @@ private slots:
     void readsCostAsManyStatementsWhateverTheClubHolds() {
         CIdList armies;
         for (int i = 0; i < 2; ++i)
-            armies.Append(Build(1, 2));
+            armies.append(Build(1, 2));
         const int few = AddBattle(QStringLiteral("Escarmouche"), QString(), armies);
-        const QList<qint64> small = ReadCosts(few, armies.GetHead());
+        const QList<qint64> small = ReadCosts(few, armies.first());
         for (int i = 0; i < 6; ++i)
-            armies.Append(Build(3, 10));
+            armies.append(Build(3, 10));
         const int many = AddBattle(QStringLiteral("Grande bataille"), QString(), armies);
-        const QList<qint64> big = ReadCosts(many, armies.GetTail());
+        const QList<qint64> big = ReadCosts(many, armies.last());
         QCOMPARE(big, small);
         // Two lists, a battle of three reads, an army of two.
         QCOMPARE(small, QList<qint64>({1, 1, 3, 2}));

@@ -3,19 +3,13 @@
 #include "core/Resources.h"
 #include "data/CArmyUnit.h"
 #include "data/CUnitType.h"
-#include "widgets/CBandedStyle.h"
 #include "widgets/CImageList.h"
 #include "widgets/CPictureStatic.h"
 #include "widgets/CUnitStatsList.h"
 #include "widgets/StatImageList.h"
 #include "widgets/UnitStatsListOps.h"
 
-#include <QLayout>
-#include <QMainWindow>
-#include <QScrollBar>
-#include <QStyleFactory>
 #include <QStyledItemDelegate>
-#include <QToolBar>
 #include <QtTest>
 
 // The unit statistics list in the built-in French, the icons and pictures of the program, and
@@ -199,57 +193,6 @@ private slots:
         panel.SetBitmap(150);
         panel.SetBitmap(99999);
         QVERIFY(panel.BitmapId() == 99999 && panel.Bitmap().isNull());
-    }
-
-    void scrollBarsAndToolBarsDrawnInPiecesAsTheStyleDrawsThem() {
-        // Tall scroll bars and long tool bars are drawn in pieces, the rest whole: every pixel
-        // as the style alone draws it, wherever the handle stands and whatever the length.
-        const std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("fusion")));
-        CBandedStyle pieces(QStringLiteral("fusion"));
-        const auto render = [](QWidget& widget) {
-            QImage image(widget.size(), QImage::Format_RGB32);
-            image.fill(Qt::red);
-            widget.render(&image);
-            return image;
-        };
-        const auto scrollBar = [&](QStyle* style, Qt::Orientation orientation, int length,
-                                   int value) {
-            QScrollBar bar(orientation);
-            bar.setStyle(style);
-            bar.setRange(0, 100);
-            bar.setPageStep(30);
-            bar.setValue(value);
-            bar.resize(orientation == Qt::Vertical ? QSize(16, length) : QSize(length, 16));
-            return render(bar);
-        };
-        // The style draws a tool bar's bevel only in a main window.
-        const auto toolBar = [&](QStyle* style, Qt::ToolBarArea area, int length) {
-            QMainWindow window;
-            window.setStyle(style);
-            auto* tools = new QToolBar(&window);
-            tools->setStyle(style);
-            tools->addAction(QStringLiteral("New"));
-            window.addToolBar(area, tools);
-            window.resize(length, length);
-            window.layout()->activate();
-            return render(*tools);
-        };
-        for (const Qt::Orientation orientation : {Qt::Vertical, Qt::Horizontal}) {
-            for (const int length : {30, 41, 80, 121, 700}) {
-                for (const int value : {0, 37, 100})
-                    QVERIFY2(scrollBar(&pieces, orientation, length, value) ==
-                                 scrollBar(plain.get(), orientation, length, value),
-                             qPrintable(QStringLiteral("bar %1 %2 %3")
-                                            .arg(orientation)
-                                            .arg(length)
-                                            .arg(value)));
-            }
-        }
-        for (const Qt::ToolBarArea area : {Qt::TopToolBarArea, Qt::LeftToolBarArea}) {
-            for (const int length : {121, 1400})
-                QVERIFY2(toolBar(&pieces, area, length) == toolBar(plain.get(), area, length),
-                         qPrintable(QStringLiteral("tool bar %1 %2").arg(area).arg(length)));
-        }
     }
 };
 

@@ -11,7 +11,6 @@
 #include "model/CArmy.h"
 #include "model/CCatalogue.h"
 #include "model/DataErrorMessages.h"
-#include "widgets/CBandedStyle.h"
 
 #include <QAction>
 #include <QDir>
@@ -21,7 +20,6 @@ CSkarnholtDBApp::CSkarnholtDBApp(int& argc, char** argv) : QApplication(argc, ar
     setApplicationName(BuiltInResString(kAppTitleId));
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     MessageBox::SetDefaultSink(&m_messageBoxes);
-    InstallBandedStyle();
     ShowDataErrorsAsMessages(CArmyDatabase::Instance());
 }
 

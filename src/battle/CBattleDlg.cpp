@@ -50,7 +50,7 @@ CBattleDlg::CBattleDlg(CArmyDatabase& db, CBattle* battle, QWidget* parent)
         m_description = m_pBattle->Description;
         m_ui->nameEdit->setText(m_name);
         m_ui->descriptionEdit->setPlainText(m_description);
-        CItemList<CArmyHeader*> headers;
+        CItemList<CArmyHeader> headers;
         m_bLoaded = m_db.LoadBattleArmies(m_pBattle->IdBattle, headers);
         for (const CArmyHeader* header : headers)
             AppendRow(*header);
@@ -158,10 +158,10 @@ void CBattleDlg::accept() {
         return;
     m_name = name;
     m_description = description;
-    m_armyIds.RemoveAll();
+    m_armyIds.clear();
     QTreeWidget* list = m_ui->armyList;
     for (int index = 0; index < list->topLevelItemCount(); ++index)
-        m_armyIds.Append(ArmyIdOf(list->topLevelItem(index)));
+        m_armyIds.append(ArmyIdOf(list->topLevelItem(index)));
     if (m_pBattle) {
         m_pBattle->Description = m_description;
         m_pBattle->Nom = m_name;

@@ -43,7 +43,7 @@ private:
     QTreeWidgetItem* SelectedRow() const;
 
     std::unique_ptr<Ui::CBattleListDlg> m_ui;
-    CItemList<CBattle*> m_battles;
+    CItemList<CBattle> m_battles;
     CBattle* m_pSelected = nullptr;
     bool m_bLoaded = false;
     CArmyDatabase& m_db;

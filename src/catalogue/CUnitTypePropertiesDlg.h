@@ -39,7 +39,7 @@ private:
 
     std::unique_ptr<Ui::CUnitTypePropertiesDlg> m_ui;
     CUnitType* m_pUnitType = nullptr;
-    CItemList<CUnitType*> m_attachedTypes;
+    CItemList<CUnitType> m_attachedTypes;
     CImageList m_images;
     int m_nRowIcon = -1;
     bool m_filled = false;

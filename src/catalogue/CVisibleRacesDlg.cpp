@@ -22,7 +22,7 @@ CVisibleRacesDlg::CVisibleRacesDlg(QWidget* parent)
 
 CVisibleRacesDlg::~CVisibleRacesDlg() = default;
 
-void CVisibleRacesDlg::SetRaces(CItemList<CRace*>* races) {
+void CVisibleRacesDlg::SetRaces(CItemList<CRace>* races) {
     m_pRaces = races;
     FillList();
 }

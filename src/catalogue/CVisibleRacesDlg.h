@@ -20,7 +20,7 @@ public:
     ~CVisibleRacesDlg() override;
 
     // The catalogue's races, whose shown flags the dialog edits; not owned.
-    void SetRaces(CItemList<CRace*>* races);
+    void SetRaces(CItemList<CRace>* races);
     QTreeWidget* RaceList() const;
 
 public slots:
@@ -33,5 +33,5 @@ private:
     void SetAll(int shown);
 
     std::unique_ptr<Ui::CVisibleRacesDlg> m_ui;
-    CItemList<CRace*>* m_pRaces = nullptr;
+    CItemList<CRace>* m_pRaces = nullptr;
 };

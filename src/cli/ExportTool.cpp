@@ -77,8 +77,8 @@ Outcome ExportBattle(CArmyDatabase& db, const QString& key, const QString& direc
 }
 
 Outcome ExportCatalogue(CArmyDatabase& db, const QString& race, const QString& directory) {
-    CItemList<CUnitType*> types;
-    CItemList<CRace*> races;
+    CItemList<CUnitType> types;
+    CItemList<CRace> races;
     if (!db.LoadUnitTypes(types) || !db.LoadRaces(races))
         return {kUnreadable, QString()};
     int raceId = kAllRaces;

@@ -28,6 +28,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -64,7 +65,7 @@ bool IsPlainName(const QString& name) {
 // Names as a French reader orders them, whatever the database's collation: case and accents
 // matter only between names otherwise equal ("armée" beside "Armée", "Élite" among the E),
 // and equal names keep their key order.
-template <typename Record> void SortByName(CItemList<Record*>& records) {
+template <typename Record> void SortByName(CItemList<Record>& records) {
     QCollator collator{QLocale(QLocale::French, QLocale::France)};
     QList<Record*> sorted(records.begin(), records.end());
     std::stable_sort(sorted.begin(), sorted.end(), [&collator](const Record* a, const Record* b) {
@@ -84,6 +85,28 @@ void ReadDataSourcesFromHome() {
         qputenv("ODBCINI", QFile::encodeName(ini));
 }
 
+// Runs a statement over count items, as many per statement as perStatement: the statement
+// for a full batch is prepared once and run for each, the rest in one more.
+bool ExecInBatches(CTransaction& work, qsizetype count, qsizetype perStatement,
+                   const std::function<QString(qsizetype rows)>& statement,
+                   const std::function<void(qsizetype item, QVariantList& values)>& bind) {
+    const auto valuesOf = [&bind](qsizetype first, qsizetype rows) {
+        QVariantList values;
+        for (qsizetype i = first; i < first + rows; ++i)
+            bind(i, values);
+        return values;
+    };
+    const qsizetype full = count / perStatement;
+    QList<QVariantList> batches;
+    batches.reserve(full);
+    for (qsizetype batch = 0; batch < full; ++batch)
+        batches << valuesOf(batch * perStatement, perStatement);
+    if (full > 0 && !work.ExecEach(statement(perStatement), batches))
+        return false;
+    const qsizetype rest = count - full * perStatement;
+    return rest == 0 || work.Exec(statement(rest), valuesOf(full * perStatement, rest));
+}
+
 const char* const kTables[] = {"Armees",     "Races",  "ArmeeDef",
                                "ArmeeCompo", "Battle", "BattleCompo"};
 
@@ -97,7 +120,7 @@ CArmyDatabase& CArmyDatabase::Instance() {
     return *database;
 }
 
-int CArmyDatabase::OpenDatabase() {
+bool CArmyDatabase::OpenDatabase() {
     ReadDataSourcesFromHome();
     // Keys kept are another server's, or another database's.
     ForgetSpareUnitKeys();
@@ -111,15 +134,15 @@ int CArmyDatabase::OpenDatabase() {
     if (!Open(QString::fromLatin1(kDataSourceName) +
                   QStringLiteral(";Protocol=7.4-1;UseServerSidePrepare=0"),
               {{QStringLiteral("admin"), QStringLiteral("qx")}, {QString(), QString()}}))
-        return 0;
+        return false;
     return ReadPlayer();
 }
 
-int CArmyDatabase::ReadPlayer() {
+bool CArmyDatabase::ReadPlayer() {
     m_player.clear();
     m_bMayChangeAll = true;
     if (!IsPostgreSql())
-        return 1;
+        return true;
     // The tables' owner is not held by the rows' rules, nor is a database without them.
     CRecordset set(*this);
     if (!set.Open(QStringLiteral(
@@ -129,13 +152,13 @@ int CArmyDatabase::ReadPlayer() {
             "EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'skarnholt_admin' AND "
             "pg_has_role(oid, 'MEMBER')) AS MayChangeAll"))) {
         Report(CDataError::Kind::Statement, set.LastError());
-        return 0;
+        return false;
     }
     if (!set.IsEOF()) {
         m_player = set.Text("Player");
-        m_bMayChangeAll = set.Bool("MayChangeAll") == 1;
+        m_bMayChangeAll = set.Bool("MayChangeAll");
     }
-    return 1;
+    return true;
 }
 
 QStringList CArmyDatabase::MissingTables() const {
@@ -152,23 +175,20 @@ QStringList CArmyDatabase::MissingTables() const {
 }
 
 template <typename Set, typename Record>
-int CArmyDatabase::LoadInto(const QString& sql, const QVariantList& values,
-                            CItemList<Record*>& list) {
+bool CArmyDatabase::LoadInto(const QString& sql, const QVariantList& values,
+                             CItemList<Record>& list) {
     Set set(*this);
-    CItemList<Record*> read;
+    CItemList<Record> read;
     if (set.Open(sql, values)) {
-        for (; !set.IsEOF(); set.MoveNext()) {
-            auto* record = new Record;
-            set.CopyTo(*record);
-            read.Append(record);
-        }
+        for (; !set.IsEOF(); set.MoveNext())
+            set.CopyTo(*read.Append(std::make_unique<Record>()));
     }
     if (set.Failed()) {
         Report(CDataError::Kind::Statement, set.LastError());
-        return 0;
+        return false;
     }
     list.TakeAll(read);
-    return 1;
+    return true;
 }
 
 template <typename Set, typename Record>
@@ -186,13 +206,13 @@ int CArmyDatabase::FindOne(const QString& sql, const QVariantList& values, Recor
 }
 
 template <typename Set, typename Record>
-int CArmyDatabase::LoadSortedByName(CItemList<Record*>& list) {
-    CItemList<Record*> read;
+bool CArmyDatabase::LoadSortedByName(CItemList<Record>& list) {
+    CItemList<Record> read;
     if (!LoadInto<Set>(QString(), {}, read))
-        return 0;
+        return false;
     SortByName(read);
     list.TakeAll(read);
-    return 1;
+    return true;
 }
 
 bool CArmyDatabase::TextsFit(
@@ -206,7 +226,7 @@ bool CArmyDatabase::TextsFit(
     return true;
 }
 
-int CArmyDatabase::ExecuteOne(const QString& sql, const QVariantList& values) {
+bool CArmyDatabase::ExecuteOne(const QString& sql, const QVariantList& values) {
     CTransaction work(*this);
     work.Exec(sql, values);
     return work.Commit();
@@ -240,27 +260,27 @@ int CArmyDatabase::InsertReturningKey(CTransaction& work, const QString& sql,
 
 // ---- Catalogue and races
 
-int CArmyDatabase::LoadRaces(CItemList<CRace*>& races) {
+bool CArmyDatabase::LoadRaces(CItemList<CRace>& races) {
     return LoadInto<CRaceSet>(QString(), {}, races);
 }
 
-int CArmyDatabase::LoadUnitTypes(CItemList<CUnitType*>& types) {
+bool CArmyDatabase::LoadUnitTypes(CItemList<CUnitType>& types) {
     return LoadInto<CArmeeSet>(QStringLiteral("SELECT * FROM Armees ORDER BY IdRace,ArmyTypeId"),
                                {}, types);
 }
 
-int CArmyDatabase::LoadUnitTypeSummaries(CItemList<CUnitType*>& types) {
+bool CArmyDatabase::LoadUnitTypeSummaries(CItemList<CUnitType>& types) {
     return LoadInto<CArmeeSummarySet>(QString(), CArmeeSummarySet::DefaultValues(), types);
 }
 
-int CArmyDatabase::CompleteUnitTypes(CItemList<CUnitType*>& types, int typeId) {
-    CItemList<CUnitType*> read;
+bool CArmyDatabase::CompleteUnitTypes(CItemList<CUnitType>& types, int typeId) {
+    CItemList<CUnitType> read;
     const bool all = typeId == -1;
     if (!(all ? LoadUnitTypes(read)
               : LoadInto<CArmeeSet>(QStringLiteral("SELECT * FROM Armees WHERE ArmyTypeId = ? OR "
                                                    "ArmyTypeIdParent = ?"),
                                     {typeId, typeId}, read)))
-        return 0;
+        return false;
     QHash<int, CUnitType*> stored;
     for (CUnitType* type : read)
         stored.insert(type->ArmyTypeId, type);
@@ -271,15 +291,15 @@ int CArmyDatabase::CompleteUnitTypes(CItemList<CUnitType*>& types, int typeId) {
         if (wanted && !stored.contains(type->ArmyTypeId)) {
             Report(CDataError::Kind::Statement,
                    QStringLiteral("Armees: no unit type %1 any more").arg(type->ArmyTypeId));
-            return 0;
+            return false;
         }
     }
     // What the catalogue's tree shows and groups by stays as it was read.
-    read.SetOwnsItems(false);
-    for (CUnitType* row : read) {
+    const QList<CUnitType*> rows(read.begin(), read.end());
+    for (CUnitType* row : rows) {
         CUnitType* type = known.value(row->ArmyTypeId);
         if (!type) {
-            types.Append(row);
+            types.Append(read.Take(row));
             continue;
         }
         if (!type->m_bComplete) {
@@ -289,34 +309,33 @@ int CArmyDatabase::CompleteUnitTypes(CItemList<CUnitType*>& types, int typeId) {
             type->NomFR = row->NomFR;
             type->m_bComplete = true;
         }
-        delete row;
     }
-    return 1;
+    return true;
 }
 
-int CArmyDatabase::LoadUnitTypeRaces(CIdList& raceIds) {
+bool CArmyDatabase::LoadUnitTypeRaces(CIdList& raceIds) {
     CRecordset set(*this);
     CIdList read;
     if (set.Open(QStringLiteral("SELECT DISTINCT IdRace FROM Armees"))) {
         for (; !set.IsEOF(); set.MoveNext())
-            read.Append(set.Long("IdRace"));
+            read.append(set.Long("IdRace"));
     }
     if (set.Failed()) {
         Report(CDataError::Kind::Statement, set.LastError());
-        return 0;
+        return false;
     }
-    raceIds.TakeAll(read);
-    return 1;
+    raceIds += read;
+    return true;
 }
 
-int CArmyDatabase::LoadUnitTypesByParent(int parentId, CItemList<CUnitType*>& types) {
+bool CArmyDatabase::LoadUnitTypesByParent(int parentId, CItemList<CUnitType>& types) {
     return LoadInto<CArmeeSet>(QStringLiteral("SELECT * FROM Armees WHERE ArmyTypeIdParent = ?"),
                                {parentId}, types);
 }
 
 // ---- Armies
 
-int CArmyDatabase::LoadArmies(CItemList<CArmyHeader*>& armies) {
+bool CArmyDatabase::LoadArmies(CItemList<CArmyHeader>& armies) {
     return LoadSortedByName<CArmeeDefSet>(armies);
 }
 
@@ -330,40 +349,37 @@ int CArmyDatabase::FindArmyByName(const QString& name, CArmyHeader& header) {
                                  {Text(name)}, &header);
 }
 
-int CArmyDatabase::InsertArmy(int raceId, const QString& name, int budget, CArmyHeader* header) {
+bool CArmyDatabase::InsertArmy(int raceId, const QString& name, int budget, CArmyHeader* header) {
     if (!TextsFit({{name, CDataError::Kind::NameTooLong}}))
-        return 0;
+        return false;
     CTransaction work(*this);
     const int key = InsertReturningKey(
         work,
         QStringLiteral(
             "INSERT INTO ArmeeDef (Nom,NombrePointMax,CoutTotal,IdRace) VALUES (?,?,0,?)"),
         {Text(name), budget, raceId}, QStringLiteral("ArmeeDef"), QStringLiteral("IdArmee"));
-    int result = work.Commit();
     // Read back by key: a name may be shared by several armies.
-    if (result && header)
-        result = FindArmyById(key, *header) == kFound ? 1 : 0;
-    return result;
+    return work.Commit() && (!header || FindArmyById(key, *header) == kFound);
 }
 
-int CArmyDatabase::UpdateArmy(const CArmyHeader& header) {
+bool CArmyDatabase::UpdateArmy(const CArmyHeader& header) {
     if (!TextsFit({{header.Nom, CDataError::Kind::NameTooLong}}))
-        return 0;
+        return false;
     return ExecuteOne(
         QStringLiteral("UPDATE ArmeeDef SET Nom = ?, NombrePointMax = ?, CoutTotal = ?  WHERE "
                        "IdArmee = ?"),
         {Text(header.Nom), header.NombrePointMax, header.CoutTotal, header.IdArmee});
 }
 
-int CArmyDatabase::DeleteArmy(int armyId) {
+bool CArmyDatabase::DeleteArmy(int armyId) {
     return ExecuteOne(QStringLiteral("DELETE FROM ArmeeDef WHERE IdArmee = ?"), {armyId});
 }
 
-int CArmyDatabase::DeleteArmyUnits(int armyId) {
+bool CArmyDatabase::DeleteArmyUnits(int armyId) {
     return ExecuteOne(QStringLiteral("DELETE FROM ArmeeCompo WHERE IdArmee = ?"), {armyId});
 }
 
-int CArmyDatabase::DeleteArmyAndContents(int armyId) {
+bool CArmyDatabase::DeleteArmyAndContents(int armyId) {
     CTransaction work(*this);
     work.Exec(QStringLiteral("DELETE FROM ArmeeCompo WHERE IdArmee = ?"), {armyId});
     work.Exec(QStringLiteral("DELETE FROM BattleCompo WHERE IdArmy = ?"), {armyId});
@@ -375,14 +391,14 @@ int CArmyDatabase::DeleteArmyAndContents(int armyId) {
 // A club's server hides another player's rows from his changes rather than refusing them: a
 // change whose row is there but was not changed is said so, and nothing of it is stored. (A row
 // gone since is nothing to change.)
-int CArmyDatabase::FinishOwnedChange(CTransaction& work, int rows, const QString& table,
-                                     const QString& keyColumn, int key) {
+bool CArmyDatabase::FinishOwnedChange(CTransaction& work, int rows, const QString& table,
+                                      const QString& keyColumn, int key) {
     if (rows == 0 && IsPlainName(table) && IsPlainName(keyColumn) &&
         work.Column(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(table, keyColumn), {key})
                 .size() == 1) {
         work.Rollback();
         Report(CDataError::Kind::NotOwner, QString());
-        return 0;
+        return false;
     }
     return work.Commit();
 }
@@ -411,7 +427,7 @@ bool CArmyDatabase::UpgradeTables() {
     columns.Close();
     CTransaction work(*this);
     work.Exec(QStringLiteral("ALTER TABLE ArmeeDef ADD COLUMN Version INTEGER NOT NULL DEFAULT 0"));
-    return work.Commit() == 1;
+    return work.Commit();
 }
 
 int CArmyDatabase::CountArmyUnits(int armyId) {
@@ -424,37 +440,37 @@ int CArmyDatabase::CountArmyUnits(int armyId) {
     return set.IsEOF() ? 0 : set.Long("Id");
 }
 
-int CArmyDatabase::LoadArmyBattles(int armyId, CItemList<CBattle*>& battles) {
-    CItemList<CBattle*> read;
+bool CArmyDatabase::LoadArmyBattles(int armyId, CItemList<CBattle>& battles) {
+    CItemList<CBattle> read;
     if (!LoadInto<CBattleSet>(QStringLiteral("SELECT * FROM Battle WHERE IdBattle IN (SELECT "
                                              "IdBattle FROM BattleCompo WHERE IdArmy = ?)"),
                               {armyId}, read))
-        return 0;
+        return false;
     SortByName(read);
     battles.TakeAll(read);
-    return 1;
+    return true;
 }
 
 // ---- Units
 
-int CArmyDatabase::LoadArmyUnits(int armyId, CItemList<CArmyUnit*>& units) {
+bool CArmyDatabase::LoadArmyUnits(int armyId, CItemList<CArmyUnit>& units) {
     return LoadInto<CArmeeCompoSet>(
         QStringLiteral("SELECT * FROM ArmeeCompo WHERE IdArmee = ? ORDER BY IdVisual"), {armyId},
         units);
 }
 
-int CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
+bool CArmyDatabase::InsertUnit(int armyId, CArmyUnit& unit) {
     CTransaction work(*this);
     const QList<int> keys = ReserveUnitKeys(1);
     if (keys.isEmpty())
-        return 0;
+        return false;
     const int key = unit.IdUnite;
     unit.IdUnite = keys.first();
     if (!InsertUnits(armyId, {&unit}) || !work.Commit()) {
         unit.IdUnite = key;
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 QList<int> CArmyDatabase::ReserveUnitKeys(int count) {
@@ -497,11 +513,11 @@ QList<int> CArmyDatabase::ReserveUnitKeys(int count) {
     return work.Commit() ? keys : QList<int>();
 }
 
-int CArmyDatabase::InsertUnits(int armyId, const QList<CArmyUnit*>& units) {
+bool CArmyDatabase::InsertUnits(int armyId, const QList<CArmyUnit*>& units) {
     for (const CArmyUnit* unit : units) {
         if (!TextsFit({{unit->Nom, CDataError::Kind::NameTooLong},
                        {unit->NomUnitType, CDataError::Kind::NameTooLong}}))
-            return 0;
+            return false;
     }
     static const QString kColumns = [] {
         QString columns =
@@ -514,13 +530,17 @@ int CArmyDatabase::InsertUnits(int armyId, const QList<CArmyUnit*>& units) {
     static const int kColumnCount = static_cast<int>(kColumns.count(QLatin1Char(',')) + 1);
     static const QString kRow =
         QStringLiteral("(?") + QStringLiteral(",?").repeated(kColumnCount - 1) + QLatin1Char(')');
-    const qsizetype rowsPerStatement = MaxBoundValues() / kColumnCount;
     CTransaction work(*this);
-    for (qsizetype first = 0; first < units.size() && work.Ok(); first += rowsPerStatement) {
-        const qsizetype count = std::min(rowsPerStatement, units.size() - first);
-        QVariantList values;
-        values.reserve(count * kColumnCount);
-        for (qsizetype i = first; i < first + count; ++i) {
+    ExecInBatches(
+        work, units.size(), MaxBoundValues() / kColumnCount,
+        [](qsizetype rows) {
+            QString list = kRow;
+            list.reserve(rows * (kRow.size() + 1));
+            for (qsizetype i = 1; i < rows; ++i)
+                list += QLatin1Char(',') + kRow;
+            return QStringLiteral("INSERT INTO ArmeeCompo (%1) VALUES %2").arg(kColumns, list);
+        },
+        [&units, armyId](qsizetype i, QVariantList& values) {
             const CArmyUnit& unit = *units.at(i);
             values << unit.IdUnite << unit.IdParentUnit << unit.IdLeader << armyId << unit.IdVisual
                    << unit.NombreFig << Text(unit.Nom) << YesNo(unit.Etendard) << unit.Musicien
@@ -532,20 +552,13 @@ int CArmyDatabase::InsertUnits(int armyId, const QList<CArmyUnit*>& units) {
                     values << (field.yesNo ? YesNo(unit.*field.integer)
                                            : QVariant(unit.*field.integer));
             }
-        }
-        QString rows = kRow;
-        rows.reserve(count * (kRow.size() + 1));
-        for (qsizetype i = 1; i < count; ++i)
-            rows += QLatin1Char(',') + kRow;
-        work.Exec(QStringLiteral("INSERT INTO ArmeeCompo (%1) VALUES %2").arg(kColumns, rows),
-                  values);
-    }
+        });
     return work.Commit();
 }
 
-int CArmyDatabase::UpdateUnit(const CArmyUnit& unit) {
+bool CArmyDatabase::UpdateUnit(const CArmyUnit& unit) {
     if (!TextsFit({{unit.Nom, CDataError::Kind::NameTooLong}}))
-        return 0;
+        return false;
     return ExecuteOwnedUnitChange(
         QStringLiteral("UPDATE ArmeeCompo SET NombreFig = ?,Nom = ?,Etendard = ?,Musicien = ?,Pc "
                        "= ?,CoutTotal = ?,IdQualite = ? WHERE IdUnite = ?"),
@@ -554,20 +567,21 @@ int CArmyDatabase::UpdateUnit(const CArmyUnit& unit) {
         unit.IdUnite);
 }
 
-int CArmyDatabase::RenameUnit(const CArmyUnit& unit) {
+bool CArmyDatabase::RenameUnit(const CArmyUnit& unit) {
     if (!TextsFit({{unit.Nom, CDataError::Kind::NameTooLong}}))
-        return 0;
+        return false;
     return ExecuteOwnedUnitChange(QStringLiteral("UPDATE ArmeeCompo SET Nom = ? WHERE IdUnite = ?"),
                                   {Text(unit.Nom), unit.IdUnite}, unit.IdUnite);
 }
 
-int CArmyDatabase::ExecuteOwnedUnitChange(const QString& sql, const QVariantList& values, int key) {
+bool CArmyDatabase::ExecuteOwnedUnitChange(const QString& sql, const QVariantList& values,
+                                           int key) {
     CTransaction work(*this);
     return FinishOwnedChange(work, work.ExecCounted(sql, values), QStringLiteral("ArmeeCompo"),
                              QStringLiteral("IdUnite"), key);
 }
 
-int CArmyDatabase::StoreUnitPlaces(int armyId, const QList<CUnitPlace>& places) {
+bool CArmyDatabase::StoreUnitPlaces(int armyId, const QList<CUnitPlace>& places) {
     // A stretch of stored positions whose members all move by the same amount.
     struct Range {
         int first, last, by;
@@ -622,7 +636,7 @@ int CArmyDatabase::StoreUnitPlaces(int armyId, const QList<CUnitPlace>& places) 
             keyed.append({place->key, place->to, !ranged, place->leader, place->newLeader});
     }
     if (ranges.isEmpty() && keyed.isEmpty())
-        return 1;
+        return true;
 
     // Every CASE reads the row as it was: a member moved by one range is never caught by the
     // next. Ranges all go in the first statement for that reason; keyed members may follow.
@@ -671,29 +685,25 @@ int CArmyDatabase::StoreUnitPlaces(int armyId, const QList<CUnitPlace>& places) 
     return work.Commit();
 }
 
-int CArmyDatabase::DeleteUnit(const CArmyUnit& unit) {
+bool CArmyDatabase::DeleteUnit(const CArmyUnit& unit) {
     return DeleteUnits({unit.IdUnite});
 }
 
-int CArmyDatabase::DeleteUnits(const QList<int>& keys) {
+bool CArmyDatabase::DeleteUnits(const QList<int>& keys) {
     CTransaction work(*this);
-    const qsizetype perStatement = MaxBoundValues();
-    for (qsizetype first = 0; first < keys.size() && work.Ok(); first += perStatement) {
-        const qsizetype count = std::min(perStatement, keys.size() - first);
-        QVariantList values;
-        values.reserve(count);
-        for (qsizetype i = first; i < first + count; ++i)
-            values << keys.at(i);
-        work.Exec(QStringLiteral("DELETE FROM ArmeeCompo WHERE IdUnite IN (?%1)")
-                      .arg(QStringLiteral(",?").repeated(count - 1)),
-                  values);
-    }
+    ExecInBatches(
+        work, keys.size(), MaxBoundValues(),
+        [](qsizetype rows) {
+            return QStringLiteral("DELETE FROM ArmeeCompo WHERE IdUnite IN (?%1)")
+                .arg(QStringLiteral(",?").repeated(rows - 1));
+        },
+        [&keys](qsizetype i, QVariantList& values) { values << keys.at(i); });
     return work.Commit();
 }
 
 // ---- Battles
 
-int CArmyDatabase::LoadBattles(CItemList<CBattle*>& battles) {
+bool CArmyDatabase::LoadBattles(CItemList<CBattle>& battles) {
     return LoadSortedByName<CBattleSet>(battles);
 }
 
@@ -708,28 +718,24 @@ int CArmyDatabase::FindBattleByName(const QString& name, CBattle* battle) {
 }
 
 bool CArmyDatabase::InsertBattleArmiesIn(CTransaction& work, int battleId, const CIdList& armyIds) {
-    const QList<int> ids(armyIds.begin(), armyIds.end());
-    const qsizetype perStatement = MaxBoundValues() / 2;
-    for (qsizetype first = 0; first < ids.size(); first += perStatement) {
-        const qsizetype count = std::min(perStatement, ids.size() - first);
-        QVariantList values;
-        for (qsizetype i = first; i < first + count; ++i)
-            values << ids.at(i) << battleId;
-        if (!work.Exec(QStringLiteral("INSERT INTO BattleCompo (IdArmy,IdBattle) VALUES (?,?)%1")
-                           .arg(QStringLiteral(",(?,?)").repeated(count - 1)),
-                       values))
-            return false;
-    }
-    return true;
+    return ExecInBatches(
+        work, armyIds.size(), MaxBoundValues() / 2,
+        [](qsizetype rows) {
+            return QStringLiteral("INSERT INTO BattleCompo (IdArmy,IdBattle) VALUES (?,?)%1")
+                .arg(QStringLiteral(",(?,?)").repeated(rows - 1));
+        },
+        [&armyIds, battleId](qsizetype i, QVariantList& values) {
+            values << armyIds.at(i) << battleId;
+        });
 }
 
 // A battle and its armies are stored together or not at all, so that no battle is ever left
 // with only some of its armies.
-int CArmyDatabase::InsertBattle(const QString& name, const QString& description,
-                                const CIdList& armyIds) {
+bool CArmyDatabase::InsertBattle(const QString& name, const QString& description,
+                                 const CIdList& armyIds) {
     if (!TextsFit({{name, CDataError::Kind::NameTooLong},
                    {description, CDataError::Kind::DescriptionTooLong}}))
-        return 0;
+        return false;
     CTransaction work(*this);
     const int battleId = InsertReturningKey(
         work, QStringLiteral("INSERT INTO Battle (Nom,Description) VALUES (?,?)"),
@@ -739,11 +745,11 @@ int CArmyDatabase::InsertBattle(const QString& name, const QString& description,
     return work.Commit();
 }
 
-int CArmyDatabase::UpdateBattle(int battleId, const QString& name, const QString& description,
-                                const CIdList& armyIds) {
+bool CArmyDatabase::UpdateBattle(int battleId, const QString& name, const QString& description,
+                                 const CIdList& armyIds) {
     if (!TextsFit({{name, CDataError::Kind::NameTooLong},
                    {description, CDataError::Kind::DescriptionTooLong}}))
-        return 0;
+        return false;
     CTransaction work(*this);
     const int rows = work.ExecCounted(
         QStringLiteral("UPDATE Battle SET Nom = ?, Description = ? WHERE IdBattle = ?"),
@@ -756,7 +762,7 @@ int CArmyDatabase::UpdateBattle(int battleId, const QString& name, const QString
     return work.Commit();
 }
 
-int CArmyDatabase::DeleteBattle(int battleId) {
+bool CArmyDatabase::DeleteBattle(int battleId) {
     CTransaction work(*this);
     const int rows =
         work.ExecCounted(QStringLiteral("DELETE FROM Battle WHERE IdBattle = ?"), {battleId});
@@ -765,12 +771,12 @@ int CArmyDatabase::DeleteBattle(int battleId) {
                              battleId);
 }
 
-int CArmyDatabase::LoadBattleEntries(int battleId, CItemList<CBattleEntry*>& entries) {
+bool CArmyDatabase::LoadBattleEntries(int battleId, CItemList<CBattleEntry>& entries) {
     return LoadInto<CBattleCompoSet>(QStringLiteral("SELECT * FROM BattleCompo WHERE IdBattle = ?"),
                                      {battleId}, entries);
 }
 
-int CArmyDatabase::LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& headers) {
+bool CArmyDatabase::LoadBattleArmies(int battleId, CItemList<CArmyHeader>& headers) {
     // An army deleted since the battle was made is left out rather than shown empty.
     return LoadInto<CArmeeDefSet>(
         QStringLiteral("SELECT ArmeeDef.* FROM BattleCompo JOIN ArmeeDef ON ArmeeDef.IdArmee = "
@@ -779,7 +785,7 @@ int CArmyDatabase::LoadBattleArmies(int battleId, CItemList<CArmyHeader*>& heade
         {battleId}, headers);
 }
 
-int CArmyDatabase::LoadBattleUnits(int battleId, CItemList<CArmyUnit*>& units) {
+bool CArmyDatabase::LoadBattleUnits(int battleId, CItemList<CArmyUnit>& units) {
     return LoadInto<CArmeeCompoSet>(
         QStringLiteral("SELECT * FROM ArmeeCompo WHERE IdArmee IN (SELECT IdArmy FROM "
                        "BattleCompo WHERE IdBattle = ?) ORDER BY IdArmee, IdVisual"),

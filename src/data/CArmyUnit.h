@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CItemList.h"
 #include "CUnitStats.h"
 
+#include <QList>
 #include <QString>
 
 class CUnitType;
@@ -18,7 +18,7 @@ public:
     CArmyUnit& operator=(const CArmyUnit& other);
 
     CArmyUnit* m_pMainUnit = nullptr;
-    CItemList<CArmyUnit*> m_attached{false};
+    QList<CArmyUnit*> m_attached;
 
     int IdUnite = -1;
     int IdParentUnit = -1;

@@ -9,7 +9,7 @@
 struct CBattleContents {
     CBattle battle;
     // In the order they were put in the battle.
-    CItemList<CArmyHeader*> armies;
+    CItemList<CArmyHeader> armies;
     // By army, then in display order.
-    CItemList<CArmyUnit*> units;
+    CItemList<CArmyUnit> units;
 };

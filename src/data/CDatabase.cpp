@@ -10,14 +10,6 @@
 
 #include <iterator>
 
-namespace {
-
-// More statements than the program has: a caller building texts of its own cannot make the
-// kept ones grow without end.
-constexpr qsizetype kMaxKeptStatements = 64;
-
-} // namespace
-
 CDatabase::CDatabase(const QString& connectionName) : m_connectionName(connectionName) {}
 
 CDatabase::~CDatabase() {
@@ -41,7 +33,6 @@ bool CDatabase::Open(const QString& dataSource, const QList<QPair<QString, QStri
 }
 
 bool CDatabase::Connect(QString* error) {
-    ForgetKeptStatements();
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
                           ? QSqlDatabase::database(m_connectionName, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connectionName);
@@ -124,8 +115,6 @@ bool CDatabase::NoteLostConnection(Loss loss) {
 }
 
 void CDatabase::CloseDatabase() {
-    // Kept statements go before the connection they were prepared on.
-    ForgetKeptStatements();
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -178,23 +167,6 @@ bool CDatabase::Execute(QSqlQuery& query, const QString& sql, const QVariantList
             *error = query.lastError().text();
     }
     return done;
-}
-
-QSqlQuery* CDatabase::ExecuteKept(const QString& sql, const QVariantList& values, QString* error) {
-    auto kept = m_kept.find(sql);
-    const bool prepared = kept != m_kept.end();
-    if (!prepared) {
-        if (m_kept.size() >= kMaxKeptStatements)
-            m_kept.clear();
-        kept = m_kept.emplace(sql, Connection());
-        kept->setForwardOnly(true);
-    }
-    if (!Execute(*kept, sql, values, error, prepared)) {
-        // Prepared again next time, whatever state the failure left it in.
-        m_kept.erase(kept);
-        return nullptr;
-    }
-    return &*kept;
 }
 
 void CDatabase::Report(CDataError::Kind kind, const QString& text) const {

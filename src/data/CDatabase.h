@@ -2,7 +2,6 @@
 
 #include "CDataError.h"
 
-#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QSqlDatabase>
@@ -36,8 +35,9 @@ public:
     // Whether the data source is SQLite, which tells new keys its own way.
     bool IsSqlite() const { return m_bSqlite; }
     bool IsPostgreSql() const { return m_bPostgreSql; }
-    // The most values one statement may bind on this back end.
-    int MaxBoundValues() const { return m_bPostgreSql ? 65535 : 32766; }
+    // The most values one statement may bind: SQLite's limit, and psqlODBC's too, which counts
+    // a statement's parameters in a signed 16 bits (it crashes binding more).
+    int MaxBoundValues() const { return 32766; }
 
     // Whether a text fits a name or description column (counted in characters, whatever their
     // size in UTF-16).
@@ -93,16 +93,10 @@ protected:
     bool Execute(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error,
                  bool prepared = false);
     bool Offer(const QString& sql, QString* error) const;
-    // Runs the statement through a copy of it prepared once on this connection and kept: an
-    // edit runs the same few statements each time, and preparing one cost more than running
-    // it. Null, with the error, when it failed (its copy is then dropped). The query answered
-    // is valid until the next statement.
-    QSqlQuery* ExecuteKept(const QString& sql, const QVariantList& values, QString* error);
     // After a failure: notes the connection lost when the driver finds it dead; true then.
     bool NoteLostConnection(Loss loss);
 
 private:
-    void ForgetKeptStatements() { m_kept.clear(); }
     bool Connect(QString* error);
     bool DriverFindsDead() const;
 
@@ -121,5 +115,4 @@ private:
     bool m_bSqlite = false;
     bool m_bPostgreSql = false;
     CTransaction* m_pActiveTransaction = nullptr;
-    QHash<QString, QSqlQuery> m_kept;
 };

@@ -1,80 +1,114 @@
 #pragma once
 
-#include <algorithm>
-#include <list>
-#include <type_traits>
+#include <QList>
 
-// The one list container of the program: records held by pointer (owned or not) or plain ids.
-template <typename Item> class CItemList {
-    static_assert(std::is_pointer_v<Item> || std::is_integral_v<Item>,
-                  "CItemList holds record pointers or plain ids");
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+// The records the list owns, in order. Iterating gives plain pointers, valid while their
+// record stays in the list; lists that only point at records elsewhere are QList<Record*>.
+template <typename Record> class CItemList {
+    using Owned = std::vector<std::unique_ptr<Record>>;
 
 public:
-    using iterator = typename std::list<Item>::iterator;
-    using const_iterator = typename std::list<Item>::const_iterator;
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = Record*;
+        using difference_type = std::ptrdiff_t;
+        using pointer = Record* const*;
+        using reference = Record*;
+
+        const_iterator() = default;
+        explicit const_iterator(typename Owned::const_iterator at) : m_at(at) {}
+        Record* operator*() const { return m_at->get(); }
+        const_iterator& operator++() {
+            ++m_at;
+            return *this;
+        }
+        const_iterator operator++(int) { return const_iterator(m_at++); }
+        bool operator==(const const_iterator& other) const { return m_at == other.m_at; }
+        bool operator!=(const const_iterator& other) const { return m_at != other.m_at; }
+
+    private:
+        typename Owned::const_iterator m_at;
+    };
 
     CItemList() = default;
-    explicit CItemList(bool ownsItems) : m_bOwnsItems(ownsItems) {}
-    ~CItemList() { RemoveAll(); }
+    CItemList(CItemList&&) noexcept = default;
+    CItemList& operator=(CItemList&&) noexcept = default;
 
-    CItemList(const CItemList&) = delete;
-    CItemList& operator=(const CItemList&) = delete;
-
-    int Append(Item item) {
-        m_items.push_back(item);
-        return 1;
+    // The record, now the list's; answered for the caller to fill in.
+    Record* Append(std::unique_ptr<Record> item) {
+        m_items.push_back(std::move(item));
+        return m_items.back().get();
     }
 
-    // The first position, from the head, holding the item; end() when absent.
-    iterator Find(Item item) { return std::find(m_items.begin(), m_items.end(), item); }
-    const_iterator Find(Item item) const { return std::find(m_items.begin(), m_items.end(), item); }
-    bool Contains(Item item) const { return Find(item) != m_items.end(); }
+    bool Contains(const Record* item) const { return Position(item) != m_items.end(); }
 
-    int Remove(Item item) {
-        auto node = Find(item);
-        if (node == m_items.end())
-            return 0;
-        Free(*node);
-        m_items.erase(node);
-        return 1;
+    // The record handed back to the caller; null when the list does not hold it.
+    std::unique_ptr<Record> Take(const Record* item) {
+        const auto at = Position(item);
+        if (at == m_items.end())
+            return nullptr;
+        std::unique_ptr<Record> taken = std::move(*at);
+        m_items.erase(at);
+        return taken;
     }
 
-    // Moves every item of the other list to the end of this one.
-    void TakeAll(CItemList& other) { m_items.splice(m_items.end(), other.m_items); }
+    // Frees the record; false when the list does not hold it.
+    bool Remove(const Record* item) { return Take(item) != nullptr; }
 
-    // The same items in another order: the list keeps owning them.
-    template <typename Items> void Reorder(const Items& order) {
-        m_items.assign(order.begin(), order.end());
+    void RemoveAll() { m_items.clear(); }
+
+    // Moves every record of the other list to the end of this one.
+    void TakeAll(CItemList& other) {
+        m_items.insert(m_items.end(), std::make_move_iterator(other.m_items.begin()),
+                       std::make_move_iterator(other.m_items.end()));
+        other.m_items.clear();
     }
 
-    void RemoveAll() {
-        for (Item item : m_items)
-            Free(item);
+    // Keeps the records given, in that order; the others are freed. Pointers the list does not
+    // hold are passed over.
+    template <typename Records> void Reorder(const Records& order) {
+        std::unordered_map<const Record*, std::unique_ptr<Record>> held;
+        held.reserve(m_items.size());
+        for (std::unique_ptr<Record>& item : m_items)
+            held.emplace(item.get(), std::move(item));
         m_items.clear();
+        for (const Record* item : order) {
+            const auto found = held.find(item);
+            if (found != held.end() && found->second)
+                m_items.push_back(std::move(found->second));
+        }
     }
 
     int GetCount() const { return static_cast<int>(m_items.size()); }
     bool IsEmpty() const { return m_items.empty(); }
-    Item GetHead() const { return m_items.empty() ? Item{} : m_items.front(); }
-    Item GetTail() const { return m_items.empty() ? Item{} : m_items.back(); }
-    void SetOwnsItems(bool owns) { m_bOwnsItems = owns; }
+    Record* GetHead() const { return m_items.empty() ? nullptr : m_items.front().get(); }
+    Record* GetTail() const { return m_items.empty() ? nullptr : m_items.back().get(); }
 
-    iterator begin() { return m_items.begin(); }
-    iterator end() { return m_items.end(); }
-    const_iterator begin() const { return m_items.begin(); }
-    const_iterator end() const { return m_items.end(); }
+    const_iterator begin() const { return const_iterator(m_items.begin()); }
+    const_iterator end() const { return const_iterator(m_items.end()); }
 
 private:
-    void Free(Item item) {
-        if constexpr (std::is_pointer_v<Item>) {
-            if (m_bOwnsItems)
-                delete item;
-        }
+    typename Owned::iterator Position(const Record* item) {
+        return std::find_if(
+            m_items.begin(), m_items.end(),
+            [item](const std::unique_ptr<Record>& held) { return held.get() == item; });
+    }
+    typename Owned::const_iterator Position(const Record* item) const {
+        return std::find_if(
+            m_items.begin(), m_items.end(),
+            [item](const std::unique_ptr<Record>& held) { return held.get() == item; });
     }
 
-    std::list<Item> m_items;
-    bool m_bOwnsItems = true;
+    Owned m_items;
 };
 
-// A list of plain ids never owns anything.
-using CIdList = CItemList<int>;
+// Keys of records, in order.
+using CIdList = QList<int>;

@@ -9,5 +9,5 @@ public:
     QString RaceFR;
     QString RaceGB;
     int IdRace = -1;
-    int m_bShown = 1;
+    bool m_bShown = true;
 };

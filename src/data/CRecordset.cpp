@@ -86,18 +86,16 @@ QString CRecordset::Text(const char* column) const {
     return Value(column).toString();
 }
 
-int CRecordset::Bool(const char* column) const {
+bool CRecordset::Bool(const char* column) const {
     // Drivers hand yes/no columns back as numbers, booleans or text such as "1" or "t".
     const QVariant value = Value(column);
     if (value.typeId() == QMetaType::QString) {
         const QString text = value.toString().trimmed().toLower();
         return text == QLatin1String("1") || text == QLatin1String("t") ||
-                       text == QLatin1String("true") || text == QLatin1String("y") ||
-                       text == QLatin1String("yes")
-                   ? 1
-                   : 0;
+               text == QLatin1String("true") || text == QLatin1String("y") ||
+               text == QLatin1String("yes");
     }
-    return value.toInt() != 0 ? 1 : 0;
+    return value.toInt() != 0;
 }
 
 float CRecordset::Single(const char* column) const {

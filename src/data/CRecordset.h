@@ -34,7 +34,7 @@ public:
 
     int Long(const char* column) const;
     QString Text(const char* column) const;
-    int Bool(const char* column) const;
+    bool Bool(const char* column) const;
     float Single(const char* column) const;
     bool HasColumn(const char* column) const {
         return m_columns.contains(QString::fromLatin1(column).toLower());

@@ -29,23 +29,26 @@ CTransaction::CTransaction(CDatabase& db) : m_db(db), m_pOuter(db.m_pActiveTrans
                                  : QStringLiteral("Database not open."));
 }
 
-QSqlQuery* CTransaction::Execute(const QString& sql, const QVariantList& values, QString* error) {
-    QSqlQuery* query = m_db.ExecuteKept(sql, values, error);
+bool CTransaction::Execute(QSqlQuery& query, const QString& sql, const QVariantList& values,
+                           QString* error, bool prepared) {
+    bool done = m_db.Execute(query, sql, values, error, prepared);
     // The first statement that meets the connection lost (since the last transaction: the
     // server restarted, say) has done nothing yet: it runs again on a connection opened anew.
-    if (!query && m_statementsRun == 0 && m_db.ConnectionLost()) {
+    if (!done && m_statementsRun == 0 && m_db.ConnectionLost()) {
         m_db.m_pActiveTransaction = nullptr;
         const bool reconnected = m_db.EnsureConnected(error);
         m_db.m_pActiveTransaction = this;
         m_begun = reconnected && m_db.Connection().transaction();
         if (m_begun) {
             m_db.m_loss = CDatabase::Loss::None;
-            query = m_db.ExecuteKept(sql, values, error);
+            query = QSqlQuery(m_db.Connection());
+            query.setForwardOnly(true);
+            done = m_db.Execute(query, sql, values, error);
         }
     }
-    if (query)
+    if (done)
         ++m_statementsRun;
-    return query;
+    return done;
 }
 
 CTransaction::~CTransaction() {
@@ -82,22 +85,44 @@ bool CTransaction::Run(const QString& sql, const QVariantList& values, bool inse
     }
     if (!m_ok || m_finished)
         return false;
+    QSqlQuery statement(m_db.Connection());
+    statement.setForwardOnly(true);
     QString error;
-    QSqlQuery* statement = Execute(sql, values, &error);
-    if (!statement) {
+    if (!Execute(statement, sql, values, &error)) {
         Fail(error);
         return false;
     }
-    m_rowsAffected = statement->numRowsAffected();
+    m_rowsAffected = statement.numRowsAffected();
     // Only after an insert, and only where the driver knows how to ask its back end.
     m_lastInsertId = QVariant();
     if (insert) {
-        const QSqlDriver::DbmsType dbms = statement->driver()->dbmsType();
+        const QSqlDriver::DbmsType dbms = statement.driver()->dbmsType();
         if (dbms == QSqlDriver::PostgreSQL || dbms == QSqlDriver::MySqlServer ||
             dbms == QSqlDriver::MSSqlServer || dbms == QSqlDriver::Sybase)
-            m_lastInsertId = statement->lastInsertId();
+            m_lastInsertId = statement.lastInsertId();
     }
     return true;
+}
+
+bool CTransaction::ExecEach(const QString& sql, const QList<QVariantList>& valueSets) {
+    if (m_pOuter) {
+        m_ok = m_ok && m_pOuter->ExecEach(sql, valueSets);
+        return m_ok;
+    }
+    QSqlQuery statement(m_db.Connection());
+    statement.setForwardOnly(true);
+    bool prepared = false;
+    for (const QVariantList& values : valueSets) {
+        if (!m_ok || m_finished)
+            return false;
+        QString error;
+        if (!Execute(statement, sql, values, &error, prepared)) {
+            Fail(error);
+            return false;
+        }
+        prepared = true;
+    }
+    return m_ok && !m_finished;
 }
 
 QVariant CTransaction::Scalar(const QString& sql, const QVariantList& values) {
@@ -121,19 +146,20 @@ bool CTransaction::Read(const QString& sql, const QVariantList& values, qsizetyp
     }
     if (!m_ok || m_finished)
         return false;
+    QSqlQuery query(m_db.Connection());
+    query.setForwardOnly(true);
     QString error;
-    QSqlQuery* query = Execute(sql, values, &error);
-    if (!query) {
+    if (!Execute(query, sql, values, &error)) {
         Fail(error);
         return false;
     }
-    while ((limit < 0 || column->size() < limit) && query->next())
-        column->append(query->value(0));
-    const bool failed = query->lastError().isValid();
+    while ((limit < 0 || column->size() < limit) && query.next())
+        column->append(query.value(0));
+    const bool failed = query.lastError().isValid();
     if (failed)
-        error = query->lastError().text();
+        error = query.lastError().text();
     // No cursor is left open: on SQLite it would keep other programs from writing.
-    query->finish();
+    query.finish();
     if (failed) {
         Fail(error);
         return false;
@@ -141,16 +167,16 @@ bool CTransaction::Read(const QString& sql, const QVariantList& values, qsizetyp
     return true;
 }
 
-int CTransaction::Commit() {
+bool CTransaction::Commit() {
     m_finished = true;
     if (m_pOuter)
-        return m_ok && m_pOuter->m_ok ? 1 : 0;
+        return m_ok && m_pOuter->m_ok;
     if (!m_ok)
-        return 0;
+        return false;
     QString error;
     if (!m_db.Offer(QStringLiteral("COMMIT"), &error)) {
         Fail(error);
-        return 0;
+        return false;
     }
     m_begun = false;
     QSqlDatabase connection = m_db.Connection();
@@ -159,16 +185,16 @@ int CTransaction::Commit() {
         m_db.NoteLostConnection(CDatabase::Loss::AtCommit);
         connection.rollback();
         Fail(error);
-        return 0;
+        return false;
     }
     // A driver that lost its server may not know it was in a transaction, and commit nothing.
     if (m_db.NoteLostConnection(CDatabase::Loss::AtCommit)) {
         Fail(QStringLiteral("The connection to the server was lost at the commit."));
-        return 0;
+        return false;
     }
     if (m_db.m_pActiveTransaction == this)
         m_db.m_pActiveTransaction = nullptr;
-    return 1;
+    return true;
 }
 
 void CTransaction::Rollback() {

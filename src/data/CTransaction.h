@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -24,6 +25,8 @@ public:
 
     bool Ok() const { return m_ok; }
     bool Exec(const QString& sql, const QVariantList& values = {});
+    // The same statement once for each set of values, prepared once: true when all ran.
+    bool ExecEach(const QString& sql, const QList<QVariantList>& valueSets);
     // An insert whose new key is wanted: DriverLastInsertId() then tells it.
     bool Insert(const QString& sql, const QVariantList& values);
     // The rows the statement changed; -1, the transaction failed, when it was refused.
@@ -36,8 +39,8 @@ public:
     QVariantList Column(const QString& sql, const QVariantList& values = {});
     // The key the backend gave the row of the last Insert, when the driver can tell it.
     QVariant DriverLastInsertId() const { return m_lastInsertId; }
-    // 1 when everything ran and was committed (or, joined, runs well so far), else 0.
-    int Commit();
+    // Whether everything ran and was committed (or, joined, runs well so far).
+    bool Commit();
     // Undoes everything now; the transaction then stays failed.
     void Rollback();
 
@@ -47,9 +50,10 @@ private:
     bool Read(const QString& sql, const QVariantList& values, qsizetype limit,
               QVariantList* column);
     bool Run(const QString& sql, const QVariantList& values, bool insert);
-    // Runs the statement through the connection's kept copy; null, with the error, when it
-    // failed.
-    QSqlQuery* Execute(const QString& sql, const QVariantList& values, QString* error);
+    // Runs the statement with its values through the query, which is prepared unless told it
+    // already holds it; false, with the error, when it failed.
+    bool Execute(QSqlQuery& query, const QString& sql, const QVariantList& values, QString* error,
+                 bool prepared = false);
     void Fail(const QString& error);
 
     CDatabase& m_db;

@@ -102,7 +102,7 @@ void CArmyListDlg::OnDelete() {
     }
     CArmyDatabase& db = m_db;
     const int members = db.CountArmyUnits(header->IdArmee);
-    CItemList<CBattle*> battles;
+    CItemList<CBattle> battles;
     if (members < 0 || !db.LoadArmyBattles(header->IdArmee, battles))
         return;
     // The battles it leaves are named: one may be left with a single army.

@@ -50,7 +50,7 @@ private:
     void UpdateButtons();
 
     std::unique_ptr<Ui::CArmyListDlg> m_ui;
-    CItemList<CArmyHeader*> m_armies;
+    CItemList<CArmyHeader> m_armies;
     bool m_bExcludeOpen = true;
     bool m_bLoaded = false;
     int m_chosenArmy = -1;

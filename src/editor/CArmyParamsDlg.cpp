@@ -69,7 +69,7 @@ QLabel* CArmyParamsDlg::RestText() const {
 }
 
 void CArmyParamsDlg::FillRaces() {
-    CItemList<CRace*> races;
+    CItemList<CRace> races;
     m_bLoaded = m_db.LoadRaces(races);
     std::vector<std::pair<QString, int>> entries;
     for (const CRace* race : races)

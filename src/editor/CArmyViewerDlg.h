@@ -46,8 +46,8 @@ private:
 
     std::unique_ptr<Ui::CArmyViewerDlg> m_ui;
     CImageList m_images;
-    CItemList<CUnitType*> m_unitTypes;
-    CItemList<CRace*> m_races;
+    CItemList<CUnitType> m_unitTypes;
+    CItemList<CRace> m_races;
     CUnitType m_result;
     bool m_bLoaded = false;
     CArmyDatabase& m_db;

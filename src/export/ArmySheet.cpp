@@ -124,9 +124,9 @@ QString BattleSheetHtml(CArmyDatabase& db, const CBattleContents& contents) {
     for (const CArmyHeader* header : contents.armies) {
         CArmy army(db);
         // Each army owns copies: an army may stand twice in a battle.
-        CItemList<CArmyUnit*> members;
+        CItemList<CArmyUnit> members;
         for (const CArmyUnit* unit : unitsOf.value(header->IdArmee))
-            members.Append(new CArmyUnit(*unit));
+            members.Append(std::make_unique<CArmyUnit>(*unit));
         army.Take(*header, members);
         budget += army.GetHeader().NombrePointMax;
         cost += army.ComputeTotal();

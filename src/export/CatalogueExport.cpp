@@ -21,7 +21,7 @@ QStringList Titles() {
 
 } // namespace
 
-QString CatalogueExportText(const CItemList<CUnitType*>& types, int raceId) {
+QString CatalogueExportText(const CItemList<CUnitType>& types, int raceId) {
     const QStringList titles = Titles();
     QString text;
     bool first = true;

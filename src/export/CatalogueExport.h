@@ -13,4 +13,4 @@ inline constexpr int kAllRaces = -1;
 
 // The catalogue as the catalogue viewer lists it: one line per unit type of the race chosen;
 // for every race, each race framed by rules with the column titles under it.
-QString CatalogueExportText(const CItemList<CUnitType*>& types, int raceId);
+QString CatalogueExportText(const CItemList<CUnitType>& types, int raceId);

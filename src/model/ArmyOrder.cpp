@@ -17,7 +17,7 @@ void LinkAttachedUnits(const QList<CArmyUnit*>& units) {
         CArmyUnit* main = byKey.value(unit->IdParentUnit);
         if (main && main != unit && main->IdParentUnit == -1) {
             unit->m_pMainUnit = main;
-            main->m_attached.Append(unit);
+            main->m_attached.append(unit);
         }
     }
 }
@@ -33,7 +33,7 @@ QList<CArmyUnit*> MendedOrder(const QList<CArmyUnit*>& stored) {
         }
     }
     if (warchief->m_pMainUnit) {
-        warchief->m_pMainUnit->m_attached.Remove(warchief);
+        warchief->m_pMainUnit->m_attached.removeOne(warchief);
         warchief->m_pMainUnit = nullptr;
     }
     QHash<int, CArmyUnit*> leaders;

@@ -93,15 +93,17 @@ int CArmy::SubtreeEnd(const QList<CArmyUnit*>& order, int index) const {
 
 void CArmy::InsertAt(int index, const QList<CArmyUnit*>& members) {
     QList<CArmyUnit*> order = Order();
-    for (int i = 0; i < members.size(); ++i)
+    for (int i = 0; i < members.size(); ++i) {
+        m_units.Append(std::unique_ptr<CArmyUnit>(members.at(i)));
         order.insert(index + i, members.at(i));
+    }
     SetOrder(order);
 }
 
 void CArmy::RemoveUnit(CArmyUnit* unit) {
     // No member may keep pointing at the one that goes.
     if (unit->m_pMainUnit)
-        unit->m_pMainUnit->m_attached.Remove(unit);
+        unit->m_pMainUnit->m_attached.removeOne(unit);
     for (CArmyUnit* attached : unit->m_attached)
         attached->m_pMainUnit = nullptr;
     m_storedOrder.remove(unit->IdUnite);
@@ -130,37 +132,37 @@ void CArmy::Clear() {
     m_storedOrder.clear();
 }
 
-int CArmy::Create(int raceId, const QString& name, int budget) {
+bool CArmy::Create(int raceId, const QString& name, int budget) {
     Clear();
-    m_bOpen = 0;
+    m_bOpen = false;
     CArmyHeader header;
-    const int created = m_db.InsertArmy(raceId, name, budget, &header);
+    const bool created = m_db.InsertArmy(raceId, name, budget, &header);
     if (created) {
         m_header = header;
-        m_bOpen = 1;
+        m_bOpen = true;
     }
     emit replaced();
     return created;
 }
 
-int CArmy::Read(int armyId) {
-    m_bOpen = 0;
+bool CArmy::Read(int armyId) {
+    m_bOpen = false;
     Clear();
     CArmyHeader header;
-    CItemList<CArmyUnit*> units;
+    CItemList<CArmyUnit> units;
     // Nothing is kept of an army that cannot be read whole.
     if (m_db.FindArmyById(armyId, header) != CArmyDatabase::kFound ||
         !m_db.LoadArmyUnits(armyId, units)) {
         m_header.IdArmee = -1;
         emit replaced();
-        return 0;
+        return false;
     }
     Take(header, units);
-    return 1;
+    return true;
 }
 
-void CArmy::Take(const CArmyHeader& header, CItemList<CArmyUnit*>& units) {
-    m_bOpen = 0;
+void CArmy::Take(const CArmyHeader& header, CItemList<CArmyUnit>& units) {
+    m_bOpen = false;
     Clear();
     m_header = header;
     m_units.TakeAll(units);
@@ -177,13 +179,13 @@ void CArmy::Take(const CArmyHeader& header, CItemList<CArmyUnit*>& units) {
     LinkAttachedUnits(Order());
     SetOrder(MendedOrder(Order()));
     Renumber();
-    m_bOpen = 1;
+    m_bOpen = true;
     emit replaced();
 }
 
-int CArmy::Open(int armyId) {
+bool CArmy::Open(int armyId) {
     if (!Read(armyId))
-        return 0;
+        return false;
     // A damaged order is stored mended; when that fails the army stays open as read, and the
     // next edit stores it.
     if (NeedsStoring()) {
@@ -195,7 +197,7 @@ int CArmy::Open(int armyId) {
         }
         m_pendingOrder.clear();
     }
-    return 1;
+    return true;
 }
 
 void CArmy::MarkStored(const CArmyUnit& unit) {
@@ -266,23 +268,23 @@ bool CArmy::NeedsStoring() const {
     return ComputeTotal() != m_header.CoutTotal;
 }
 
-int CArmy::SaveOrder() {
+bool CArmy::SaveOrder() {
     if (!IsOpen() || !NeedsStoring())
-        return 1;
+        return true;
     CTransaction work(m_db);
     if (m_db.TakeArmyVersion(m_header.IdArmee, m_header.Version, m_header.CoutTotal) != 1 ||
         !StoreOrderAndTotal() || !work.Commit()) {
         m_pendingOrder.clear();
-        return 0;
+        return false;
     }
     ++m_header.Version;
     MarkStoredOrder();
-    return 1;
+    return true;
 }
 
 void CArmy::Forget() {
     m_header.IdArmee = -1;
-    m_bOpen = 0;
+    m_bOpen = false;
     Clear();
     emit replaced();
 }
@@ -290,7 +292,7 @@ void CArmy::Forget() {
 void CArmy::Close() {
     SaveOrder();
     m_header.IdArmee = -1;
-    m_bOpen = 0;
+    m_bOpen = false;
     Clear();
     emit replaced();
 }
@@ -413,7 +415,7 @@ QList<CArmyUnit*> CArmy::NewMembers(const QList<const CUnitType*>& types, int hi
                                     leaderId);
         if (!main) {
             unit->m_pMainUnit = created.first();
-            created.first()->m_attached.Append(unit);
+            created.first()->m_attached.append(unit);
         }
         created << unit;
         if (unit->IsLeader())
@@ -621,7 +623,7 @@ CArmy::Result CArmy::Move(CArmyUnit* dragged, CArmyUnit* target) {
         attached->IdLeader = leader->IdUnite;
     const int leaderAt = static_cast<int>(order.indexOf(leader));
     const int at = placement.place == CPlacement::First
-                       ? leaderAt + 1 + leader->m_attached.GetCount()
+                       ? leaderAt + 1 + static_cast<int>(leader->m_attached.size())
                    : placement.place == CPlacement::Last
                        ? SubtreeEnd(order, leaderAt)
                        : SubtreeEnd(order, static_cast<int>(order.indexOf(target)));

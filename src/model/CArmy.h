@@ -33,7 +33,7 @@ public:
     ~CArmy() override;
     static CArmy& Instance();
 
-    bool IsOpen() const { return m_bOpen != 0; }
+    bool IsOpen() const { return m_bOpen; }
     // Whether this player may change the army: on a club's server another player's army is
     // only read (shown, printed, exported, put in a battle).
     bool IsEditable() const { return m_db.MayChange(m_header.Proprietaire); }
@@ -41,7 +41,7 @@ public:
     QString Owner() const { return m_header.Proprietaire; }
     const CArmyHeader& GetHeader() const { return m_header; }
     QString GetName() const { return m_header.Nom; }
-    const CItemList<CArmyUnit*>& Units() const { return m_units; }
+    const CItemList<CArmyUnit>& Units() const { return m_units; }
     bool HasUnits() const { return !m_units.IsEmpty(); }
     CArmyUnit* GetWarchief() const { return m_units.GetHead(); }
     int ComputeTotal() const;
@@ -56,16 +56,16 @@ public:
     // Whether unit is root, one of root's attached units or something root commands.
     bool IsInSubtree(const CArmyUnit& unit, const CArmyUnit& root) const;
 
-    // Lifecycle. Create stores a new army and leaves it open; Read loads a stored army (0, and
+    // Lifecycle. Create stores a new army and leaves it open; Read loads a stored army (false, and
     // no army open, when it cannot be read), a damaged order mended in memory only; Open reads
     // it and stores what was mended.
-    int Create(int raceId, const QString& name, int budget);
-    int Read(int armyId);
+    bool Create(int raceId, const QString& name, int budget);
+    bool Read(int armyId);
     // An army read already (with a battle's, say), taken as Read would have read it.
-    void Take(const CArmyHeader& header, CItemList<CArmyUnit*>& units);
-    int Open(int armyId);
+    void Take(const CArmyHeader& header, CItemList<CArmyUnit>& units);
+    bool Open(int armyId);
     // Stores every position or leader not stored yet (normally none).
-    int SaveOrder();
+    bool SaveOrder();
     void Close();
 
     // Editing operations; a rule violation changes nothing and tells why (told).
@@ -173,6 +173,7 @@ private:
     void SetOrder(const QList<CArmyUnit*>& order);
     // The place after the member's subtree in order.
     int SubtreeEnd(const QList<CArmyUnit*>& order, int index) const;
+    // The members, made by NewMembers, become the army's at that place.
     void InsertAt(int index, const QList<CArmyUnit*>& members);
     // Places new members (a main unit and its attached ones) at the index and stores them.
     Result InsertMembers(int at, const QList<CArmyUnit*>& members, bool select);
@@ -209,9 +210,9 @@ private:
     void Forget();
 
     CArmyDatabase& m_db;
-    int m_bOpen = 0;
+    bool m_bOpen = false;
     CArmyHeader m_header;
-    CItemList<CArmyUnit*> m_units;
+    CItemList<CArmyUnit> m_units;
     QHash<int, CArmyUnit*> m_byKey;
     // What the database holds of each member's place: key IdUnite, value (IdVisual, IdLeader).
     QHash<int, QPair<int, int>> m_storedOrder;

@@ -170,8 +170,8 @@ CArmyUnit* CArmy::RestoredMember(int serial, int place, const CArmyState& state,
         *ok = false;
         return nullptr;
     }
-    auto* back = new CArmyUnit(record->row);
-    m_units.Append(back); // owned at once, whatever happens next
+    // Owned at once, whatever happens next.
+    CArmyUnit* back = m_units.Append(std::make_unique<CArmyUnit>(record->row));
     m_serialOf.insert(back, serial);
     m_bySerial.insert(serial, back);
     back->IdUnite = keys.at(added->size());
@@ -236,7 +236,7 @@ CArmy::Result CArmy::Restore(const CArmyState& state) {
     SetOrder(order);
     for (CArmyUnit* unit : order) {
         unit->m_pMainUnit = nullptr;
-        unit->m_attached.RemoveAll();
+        unit->m_attached.clear();
     }
     LinkAttachedUnits(order);
     // The kept members take their places while those of the members put back are still free.

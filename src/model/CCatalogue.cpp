@@ -34,7 +34,7 @@ bool CCatalogue::Load() {
     }
     for (CRace* race : m_races) {
         if (!racesWithTypes.contains(race->IdRace))
-            race->m_bShown = 0;
+            race->m_bShown = false;
     }
     GroupUnitTypes();
     return m_bLoaded;
@@ -54,8 +54,7 @@ void CCatalogue::GroupUnitTypes() {
     std::vector<CUnitType*> ordered;
     ordered.reserve(byKey.size());
     for (CRace* race : m_races) {
-        auto* group = new CRaceGroup(race);
-        m_raceGroups.Append(group);
+        CRaceGroup* group = m_raceGroups.Append(std::make_unique<CRaceGroup>(race));
         const auto ofRace = byRace.constFind(race->IdRace);
         if (ofRace == byRace.constEnd())
             continue;
@@ -64,7 +63,7 @@ void CCatalogue::GroupUnitTypes() {
             for (CUnitType* type : *ofRace) {
                 if (wanted(type->CombatantType)) {
                     ordered.push_back(type);
-                    group->m_unitTypes.Append(type);
+                    group->m_unitTypes.append(type);
                 }
             }
         };
@@ -77,11 +76,6 @@ void CCatalogue::GroupUnitTypes() {
     }
 
     // Types of no known kind or race drop out of the catalogue.
-    const QSet<const CUnitType*> kept(ordered.begin(), ordered.end());
-    for (CUnitType* type : byKey) {
-        if (!kept.contains(type))
-            delete type;
-    }
     m_unitTypes.Reorder(ordered);
 }
 
@@ -105,7 +99,7 @@ bool CCatalogue::CompleteAll() {
     return true;
 }
 
-CItemList<CUnitType*>& CCatalogue::UnitTypes() {
+CItemList<CUnitType>& CCatalogue::UnitTypes() {
     CompleteAll();
     return m_unitTypes;
 }

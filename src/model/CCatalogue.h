@@ -22,11 +22,11 @@ public:
     bool Load();
     bool IsLoaded() const { return m_bLoaded; }
 
-    CItemList<CRace*>& Races() { return m_races; }
-    const CItemList<CRaceGroup*>& Groups() const { return m_raceGroups; }
+    CItemList<CRace>& Races() { return m_races; }
+    const CItemList<CRaceGroup>& Groups() const { return m_raceGroups; }
     // Every type, complete: those not read whole yet are read first (a failure goes to the
     // connection's error sink and leaves them incomplete).
-    CItemList<CUnitType*>& UnitTypes();
+    CItemList<CUnitType>& UnitTypes();
     // Reads the rest of the type and the types attached to it when it is incomplete; false
     // when they cannot be read.
     bool Complete(CUnitType& type);
@@ -41,8 +41,8 @@ private:
     void GroupUnitTypes();
 
     CArmyDatabase& m_db;
-    CItemList<CUnitType*> m_unitTypes;
-    CItemList<CRace*> m_races;
-    CItemList<CRaceGroup*> m_raceGroups;
+    CItemList<CUnitType> m_unitTypes;
+    CItemList<CRace> m_races;
+    CItemList<CRaceGroup> m_raceGroups;
     bool m_bLoaded = false;
 };

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "data/CItemList.h"
 #include "data/CRace.h"
 #include "data/CUnitType.h"
+
+#include <QList>
 
 // One race of the catalogue with its unit types in tree order; owns neither.
 class CRaceGroup {
@@ -10,5 +11,5 @@ public:
     explicit CRaceGroup(CRace* race) : m_pRace(race) {}
 
     CRace* m_pRace;
-    CItemList<CUnitType*> m_unitTypes{false};
+    QList<CUnitType*> m_unitTypes;
 };
