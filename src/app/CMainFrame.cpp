@@ -12,7 +12,6 @@
 #include "data/CBattle.h"
 #include "editor/CArmyListDlg.h"
 #include "editor/CArmyParamsDlg.h"
-#include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
 #include "editor/CArmyViewerDlg.h"
 #include "editor/CProblemsPanel.h"
@@ -64,8 +63,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     CreateMenus();
     CreateStatusBar();
     m_pArmyView->SetCatalogueBar(m_pCatalogueBar);
-    connect(m_pArmyView->Tree(), &QTreeWidget::itemSelectionChanged, this,
-            &CMainFrame::UpdateCommandStates);
+    connect(m_pArmyView, &CArmyView::selectionChanged, this, &CMainFrame::UpdateCommandStates);
     connect(&CArmy::Instance(), &CArmy::changed, this, &CMainFrame::UpdateCommandStates);
     // An army that could not be read back after a failure is closed.
     connect(&CArmy::Instance(), &CArmy::reloaded, this, &CMainFrame::UpdateCommandStates);

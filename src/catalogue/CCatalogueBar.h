@@ -8,7 +8,6 @@
 class CDragTreeWidget;
 class CRace;
 class QLineEdit;
-class CTreeDropTarget;
 class CUnitType;
 class QTreeWidgetItem;
 
@@ -60,12 +59,8 @@ public:
     // The unit type of a node of the tree, complete as GetSelectedUnitType gives it; nullptr
     // for a race node or when it cannot be read.
     CUnitType* UnitTypeOf(const QTreeWidgetItem* item);
-
-signals:
-    // A unit type was released on the army tree; the army view finishes the drop.
-    void catalogueDropped();
-    // A drag from the catalogue ended, wherever it fell.
-    void catalogueDragEnded();
+    // The unit type of the key, complete; nullptr when there is none or it cannot be read.
+    CUnitType* UnitTypeOfKey(int key);
 
 private slots:
     void OnContextMenu(const QPoint& globalPosition);
@@ -98,7 +93,6 @@ private:
     CItemList<CUnitType*> m_unitTypes;
     CItemList<CRace*> m_races;
     CItemList<CRaceGroup*> m_raceGroups;
-    CTreeDropTarget* m_pDropTarget = nullptr;
     bool m_bLoaded = false;
     bool m_bArmyOpen = false;
 };
