@@ -357,8 +357,6 @@ void CMainFrame::ShowAtStart() {
 }
 
 void CMainFrame::OnCloseArmy() {
-    // The view lets go of the members before they are destroyed.
-    m_pArmyView->ClearArmy();
     CArmy::Instance().Close();
     m_pCatalogueBar->RebuildTree();
     m_pArmyView->HideArmy();
@@ -454,7 +452,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // The display order of the open army is stored before the program ends.
     CArmy& army = CArmy::Instance();
     if (army.IsOpen()) {
-        m_pArmyView->ClearArmy();
         army.Close();
     }
     QMainWindow::closeEvent(event);

@@ -94,7 +94,6 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     connect(&army, &CArmy::changed, this, &CArmyView::OnArmyChanged);
     connect(&army, &CArmy::reloaded, this, &CArmyView::OnArmyReloaded);
 
-    ClearArmy();
     HideArmy();
 }
 
@@ -118,10 +117,6 @@ CArmyUnit* CArmyView::GetSelectedUnit() const {
 }
 
 // ---- Showing the army
-
-void CArmyView::ClearArmy() {
-    // Nothing else to let go of: the models follow the army.
-}
 
 void CArmyView::ShowArmy() {
     m_pBudgetStrip->show();

@@ -28,7 +28,6 @@ public:
     // Where unit types come from: selection and attached types, and the types a drop names.
     void SetCatalogueBar(CCatalogueBar* bar);
 
-    void ClearArmy();
     void ShowArmy();
     void HideArmy();
     // Tree, list and strip filled from the open army, and shown.
