@@ -152,6 +152,8 @@ private slots:
         army.UpdateMember(warriors, edited);
         army.RenameMember(warriors, QStringLiteral("Gars %1"));
         QCOMPARE(changedRows.size(), 2);
+        army.RenameMember(Member("T4 Wolf"), QStringLiteral("Loup")); // attached: no row
+        QCOMPARE(changedRows.size(), 2);
         VerifyRows("member's choices and name");
         army.SetProperties(QStringLiteral("Horde noire"), 400);
         QCOMPARE(changedRows.size(), 2);

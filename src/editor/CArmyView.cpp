@@ -49,11 +49,13 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < m_images.GetImageCount(); ++i)
         icons << m_images.Icon(i);
     // The models follow the army before this view does: its slots below find them up to date.
+    // The list's first, so that the tree's selection, made again as its model follows, finds
+    // the list's rows already new.
     CArmy& army = CArmy::Instance();
-    m_pModel = new CArmyModel(army, this);
-    m_pModel->SetIcons(icons);
     m_pStatsModel = new CArmyStatsModel(army, this);
     m_pStatsModel->SetIcons(icons);
+    m_pModel = new CArmyModel(army, this);
+    m_pModel->SetIcons(icons);
 
     m_pBudgetStrip = new CBudgetStrip(this);
     m_pBudgetStrip->setFixedHeight(kStripHeight);

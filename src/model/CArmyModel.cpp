@@ -115,9 +115,13 @@ void CArmyModel::OnChanged(const CArmyChange& change) {
         return;
     if (change.kind == Kind::Values) {
         for (CArmyUnit* unit : change.members) {
+            const bool placed = unit->IdVisual >= 0 && unit->IdVisual < m_order.size() &&
+                                m_order.at(unit->IdVisual) == unit;
+            // An attached unit has no row of its own.
+            if (placed && unit->m_pMainUnit)
+                continue;
             Node* node = m_nodes.value(unit);
-            if (!node || unit->IdVisual < 0 || unit->IdVisual >= m_order.size() ||
-                m_order.at(unit->IdVisual) != unit) {
+            if (!node || !placed) {
                 Reset();
                 return;
             }
