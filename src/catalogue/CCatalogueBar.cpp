@@ -96,8 +96,6 @@ CCatalogueBar::CCatalogueBar(const QString& title, QWidget* parent)
     m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pTree->setExpandsOnDoubleClick(true);
     m_pTree->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    // Types are dragged out onto the army; nothing is dropped here.
-    m_pTree->setDragDropMode(QAbstractItemView::DragOnly);
 
     m_pFilter = new QLineEdit(this);
     m_pFilter->setObjectName(QStringLiteral("catalogueFilter"));
