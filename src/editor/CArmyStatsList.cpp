@@ -5,6 +5,7 @@
 #include "model/CArmyStatsModel.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -79,14 +80,37 @@ void CArmyStatsList::SetStatsModel(CArmyStatsModel* model) {
     for (int column = 0; column < kStatColumnCount; ++column)
         setColumnWidth(1 + column, StatColumns()[column].listWidth);
     setColumnWidth(columns - 1, kNotesWidth);
-    connect(model, &QAbstractItemModel::modelReset, this, &CArmyStatsList::WidenColumns);
-    connect(model, &QAbstractItemModel::rowsInserted, this, &CArmyStatsList::WidenColumns);
-    connect(model, &QAbstractItemModel::dataChanged, this, &CArmyStatsList::WidenColumns);
+    connect(model, &QAbstractItemModel::modelReset, this,
+            [this] { WidenColumns(0, m_pModel->rowCount() - 1); });
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { WidenColumns(first, last); });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                WidenColumns(topLeft.row(), bottomRight.row());
+            });
 }
 
-void CArmyStatsList::WidenColumns() {
+// Cells of a column repeat few values: each value is measured once, with the widest indent
+// or icon it comes with.
+void CArmyStatsList::WidenColumns(int first, int last) {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
     for (int column = 0; column < m_pModel->columnCount(); ++column) {
-        const int needed = sizeHintForColumn(column) + kColumnPadding;
+        QHash<QString, QModelIndex> measured;
+        for (int row = first; row <= last; ++row) {
+            const QModelIndex index = m_pModel->index(row, column);
+            QModelIndex& kept = measured[index.data().toString()];
+            if (!kept.isValid() ||
+                index.data(CArmyModel::DepthRole).toInt() >
+                    kept.data(CArmyModel::DepthRole).toInt() ||
+                (!kept.data(Qt::DecorationRole).isValid() &&
+                 index.data(Qt::DecorationRole).isValid()))
+                kept = index;
+        }
+        int needed = 0;
+        QAbstractItemDelegate* delegate = itemDelegateForIndex(m_pModel->index(first, column));
+        for (const QModelIndex& index : std::as_const(measured))
+            needed = std::max(needed, delegate->sizeHint(option, index).width() + kColumnPadding);
         if (columnWidth(column) < needed)
             setColumnWidth(column, needed);
     }

@@ -28,7 +28,8 @@ public:
 
 private:
     class CIndentDelegate;
-    void WidenColumns();
+    // Widens the columns too narrow for the rows from first to last.
+    void WidenColumns(int first, int last);
 
     CArmyStatsModel* m_pModel = nullptr;
     CDeferredScroll m_scroll{*this};
