@@ -4,19 +4,25 @@
 #include "app/CMainFrame.h"
 #include "catalogue/CCatalogueBar.h"
 #include "core/CommandIds.h"
+#include "core/DragPayload.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
 #include "data/CArmyDatabase.h"
+#include "editor/CArmyStatsList.h"
 #include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
 #include "editor/CBudgetStrip.h"
 #include "editor/CRenameUnitDlg.h"
 #include "model/CArmy.h"
-#include "widgets/CDragRecord.h"
-#include "widgets/CUnitStatsList.h"
+#include "model/CArmyModel.h"
+#include "model/CArmyStatsModel.h"
+#include "widgets/CDragTreeWidget.h"
 
 #include <QLineEdit>
+#include <QMimeData>
 #include <QScrollBar>
+#include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -40,34 +46,41 @@ class TestArmyView : public QObject {
     }
     // The tree as indented labels, leaders marked, then the list as "- " and dotted names; with
     // whole, every cell of the rows and the strip too.
+    static void TreeShape(const QAbstractItemModel& model, const QModelIndex& parent, int depth,
+                          bool whole, QStringList& lines) {
+        for (int row = 0; row < model.rowCount(parent); ++row) {
+            const QModelIndex index = model.index(row, 0, parent);
+            lines << QString(depth * 2, u' ') + Plain(index.data().toString()) +
+                         (index.data(Qt::FontRole).value<QFont>().bold() ? " [b]" : "") +
+                         (whole ? Drawn(index.data(Qt::DecorationRole).value<QIcon>()) : "");
+            TreeShape(model, index, depth + 1, whole, lines);
+        }
+    }
     static QStringList Shape(const CArmyView& view, bool whole = false) {
         QStringList lines;
-        for (QTreeWidgetItemIterator it(view.Tree()); *it; ++it) {
-            int depth = 0;
-            for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
-                ++depth;
-            lines << QString(depth * 2, u' ') + Plain((*it)->text(0)) +
-                         ((*it)->font(0).bold() ? " [b]" : "") +
-                         (whole ? Drawn((*it)->icon(0)) : "");
-        }
-        const CUnitStatsList* list = view.List();
-        for (int row = 0; row < list->topLevelItemCount(); ++row) {
-            QString line = "- " + QString(list->IndentOf(row) * 2, u'.') + list->UnitAt(row)->Nom;
-            for (int column = 1; whole && column < list->columnCount(); ++column)
-                line += u'|' + list->topLevelItem(row)->text(column) +
-                        Drawn(list->topLevelItem(row)->icon(column));
+        TreeShape(*view.Tree()->model(), {}, 0, whole, lines);
+        const QAbstractItemModel& list = *view.List()->model();
+        for (int row = 0; row < list.rowCount(); ++row) {
+            const QModelIndex name = list.index(row, 0);
+            QString line = "- " + QString(name.data(CArmyModel::DepthRole).toInt() * 2, u'.') +
+                           name.data().toString() +
+                           (whole ? Drawn(name.data(Qt::DecorationRole).value<QIcon>()) : "");
+            for (int column = 1; whole && column < list.columnCount(); ++column)
+                line += u'|' + list.index(row, column).data().toString() +
+                        Drawn(list.index(row, column).data(Qt::DecorationRole).value<QIcon>());
             lines << line;
         }
         // A closed army's strip is hidden, whatever it last said.
         return whole && CArmy::Instance().IsOpen() ? lines + view.BudgetStrip()->Texts() : lines;
     }
-    // The view must show what a full rebuild shows, and the list row of the member selected.
+    // The view must show what a view built afresh shows, and the list row of the member
+    // selected.
     void CompareWithFreshView() {
         CArmyView fresh;
         fresh.ShowOpenArmy();
-        const CUnitStatsList* list = m_view->List();
+        const CArmyUnit* listed = m_view->List()->CurrentUnit();
         if (Shape(*m_view, true) != Shape(fresh, true) ||
-            list->UnitAt(list->indexOfTopLevelItem(list->currentItem())) !=
+            (listed && listed->m_pMainUnit ? listed->m_pMainUnit : listed) !=
                 m_view->GetSelectedUnit())
             m_stale << Shape(*m_view, true).join(u'/');
     }
@@ -76,34 +89,64 @@ class TestArmyView : public QObject {
         const QTreeWidget* catalogue = m_frame->CatalogueBar()->Tree();
         return catalogue->findItems(name, Qt::MatchExactly | Qt::MatchRecursive).value(0);
     }
-    // The member whose label, its name's isolation marks aside, starts so.
-    QTreeWidgetItem* Item(const QString& prefix) const {
-        for (QTreeWidgetItemIterator it(m_view->Tree()); *it; ++it) {
-            if (Plain((*it)->text(0)).startsWith(prefix))
-                return *it;
+    // The member's row whose label, its name's isolation marks aside, starts so.
+    QModelIndex Item(const QString& prefix, const QModelIndex& parent = {}) const {
+        const QAbstractItemModel& model = *m_view->Model();
+        for (int row = 0; row < model.rowCount(parent); ++row) {
+            const QModelIndex index = model.index(row, 0, parent);
+            if (Plain(index.data().toString()).startsWith(prefix))
+                return index;
+            if (const QModelIndex below = Item(prefix, index); below.isValid())
+                return below;
         }
-        return nullptr;
+        return {};
     }
+    CArmyUnit* UnitOf(const QModelIndex& index) const { return m_view->Model()->UnitAt(index); }
     void Select(const QString& type) {
         m_frame->CatalogueBar()->Tree()->setCurrentItem(Type(type));
     }
     // "Ajouter" with the member whose label starts so selected.
     void AddUnder(const QString& leader, const QString& type) {
         Select(type);
-        m_view->Tree()->setCurrentItem(Item(leader));
+        m_view->Tree()->setCurrentIndex(Item(leader));
         m_view->OnAddUnit();
     }
-    // A drag from either tree released on the army tree over target (nullptr: empty space).
-    void Drop(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-        CDragRecord& record = CDragRecord::Instance();
-        if (dragged->treeWidget() == m_view->Tree())
-            record.BeginArmyDrag(dragged);
-        else
-            record.BeginCatalogueDrag(dragged);
-        record.m_nDropState = CDragRecord::kDroppedOnAcceptingTree;
-        record.m_pTargetItem = target;
-        record.m_pTargetWindow = m_view->Tree();
-        m_view->FinishDrop();
+    // What the catalogue's drag of a type carries.
+    QMimeData* TypeDrag(const QString& type) const {
+        auto* data = new QMimeData;
+        data->setData(
+            DragPayload::UnitTypesFormat(),
+            DragPayload::Encode({m_frame->CatalogueBar()->UnitTypeOf(Type(type))->ArmyTypeId}));
+        return data;
+    }
+    // A drag carrying data entered, moved and released on the army tree over target (invalid:
+    // empty space); whether the tree took it. The army makes the drop once the drag is over.
+    bool Drop(QMimeData* carried, const QModelIndex& target) {
+        const std::unique_ptr<QMimeData> data(carried);
+        QWidget* viewport = m_view->Tree()->viewport();
+        const QPoint at = target.isValid() ? m_view->Tree()->visualRect(target).center()
+                                           : QPoint(10, viewport->height() - 5);
+        const Qt::DropActions actions =
+            data->hasFormat(DragPayload::MembersFormat()) ? Qt::MoveAction : Qt::CopyAction;
+        QDragEnterEvent enter(at, actions, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QDragMoveEvent move(at, actions, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        if (!move.isAccepted()) {
+            QDragLeaveEvent leave;
+            QApplication::sendEvent(viewport, &leave);
+            return false;
+        }
+        QDropEvent drop(at, actions, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drop);
+        QApplication::processEvents();
+        return drop.isAccepted();
+    }
+    bool Drop(const QString& type, const QModelIndex& target) {
+        return Drop(TypeDrag(type), target);
+    }
+    bool Drop(const QModelIndex& dragged, const QModelIndex& target) {
+        return Drop(m_view->Model()->mimeData({dragged}), target);
     }
 
 private slots:
@@ -114,6 +157,7 @@ private slots:
         m_messages = std::make_unique<MessageRecorder>();
         m_catalogue = LoadedCatalogue();
         m_frame = std::make_unique<CMainFrame>(*m_catalogue);
+        m_frame->resize(1200, 800);
         m_frame->show();
         m_view = m_frame->ArmyView();
         // After the view's own slots, which were connected first.
@@ -121,6 +165,12 @@ private slots:
         connect(&CArmy::Instance(), &CArmy::reloaded, this, &TestArmyView::CompareWithFreshView);
         m_frame->CreateArmy(13, QStringLiteral("Horde d'Urk"), 500);
         QVERIFY(CArmy::Instance().IsOpen() && m_view->Tree()->isVisible());
+        // A third for the tree, two for the list.
+        const QList<int> sizes = m_view->Splitter()->sizes();
+        QVERIFY2(
+            qAbs(sizes.at(1) - 2 * sizes.at(0)) <= 2,
+            qPrintable(
+                QStringLiteral("%1 %2 %3").arg(sizes.at(0)).arg(sizes.at(1)).arg(m_view->width())));
     }
     void cleanup() {
         disconnect(&CArmy::Instance(), nullptr, this, nullptr);
@@ -135,6 +185,13 @@ private slots:
     }
 
     void commandsAddAsTheCatalogueAndTreeSelectionSay() {
+        // A third for the tree, two for the list.
+        QApplication::processEvents();
+        const QList<int> sizes = m_view->Splitter()->sizes();
+        QVERIFY2(
+            sizes.at(0) > 100 && qAbs(sizes.at(1) - 2 * sizes.at(0)) <= 2,
+            qPrintable(
+                QStringLiteral("%1 %2 %3").arg(sizes.at(0)).arg(sizes.at(1)).arg(m_view->width())));
         Select("T3 Orc warlord");
         m_view->OnAddGroupLeader();
         m_view->OnAddWarchief();
@@ -150,17 +207,19 @@ private slots:
         QCOMPARE(m_messages->Ids().last(), 166);
         AddUnder("T3 Orc warlord - 60 pts / 0 Pc", "Iron cannon");
         // A machine shows its figures like troops.
-        QCOMPARE(Item("Iron")->text(0),
+        QCOMPARE(Item("Iron").data().toString(),
                  Isolated("Iron cannon") + QStringLiteral(" - 70 pts 1 fig"));
         // A leader type through "Ajouter" becomes a group leader, as a drop would make it.
         Select("T3 Orc warlord");
         m_view->OnAddUnit();
-        QCOMPARE(CArmyTree::UnitOf(m_view->Tree()->WarchiefItem()->child(2))->Hierarchie, 2);
+        QCOMPARE(
+            UnitOf(Item("T3").model()->index(2, 0, m_view->Model()->WarchiefIndex()))->Hierarchie,
+            2);
 
         // A leader comes with his mount, as a unit with its attached types: his item alone in
         // the tree, the mount's row after his, its price in the army's.
         m_messages->SetNextAnswer(true);
-        m_view->DeleteItem(m_view->Tree()->WarchiefItem());
+        m_view->DeleteMember(CArmy::Instance().GetWarchief());
         Select("Dwarf lord");
         m_view->OnAddWarchief();
         m_view->OnAddGroupLeader();
@@ -190,23 +249,23 @@ private slots:
                  QStringLiteral("Horde %1       Budget 500 -|Cost 210 -|Rest 290"));
 
         // What the player collapsed and selected stays so through the next edits.
-        Item("Chef")->setExpanded(false);
-        m_view->Tree()->setCurrentItem(Item("T2"));
+        m_view->Tree()->collapse(Item("Chef"));
+        m_view->Tree()->setCurrentIndex(Item("T2"));
         AddUnder("T3", "T5 Warriors");
-        QVERIFY(!Item("Chef")->isExpanded());
+        QVERIFY(!m_view->Tree()->isExpanded(Item("Chef")));
         QCOMPARE(m_view->GetSelectedUnit()->NomUnitType, QStringLiteral("T3 Orc warlord"));
-        m_view->Tree()->setCurrentItem(Item("T2"));
-        CArmyUnit* warriors = CArmyTree::UnitOf(Item("T5"));
+        m_view->Tree()->setCurrentIndex(Item("T2"));
+        CArmyUnit* warriors = UnitOf(Item("T5"));
         CArmyUnit edited = *warriors;
         edited.NombreFig = 20;
         edited.CoutTotal = 120;
         army.UpdateMember(warriors, edited);
         army.RenameMember(warriors, QStringLiteral("Gars"));
-        QCOMPARE(Plain(Item("Gars")->text(0)), QStringLiteral("Gars - 120 pts 20 fig"));
+        QCOMPARE(Plain(Item("Gars").data().toString()), QStringLiteral("Gars - 120 pts 20 fig"));
         // A name written right to left keeps the price after it, as the label is laid out.
         const QString mixed = QStringLiteral("Cavaliers 🐂 فرسان");
         army.RenameMember(warriors, mixed);
-        const QString label = Item("Cavaliers")->text(0);
+        const QString label = Item("Cavaliers").data().toString();
         const auto drawnAfterName = [&mixed](const QString& text) {
             QTextLayout layout(text, QFont());
             layout.beginLayout();
@@ -247,19 +306,24 @@ private slots:
             AddUnder("T3", "T2 One-eyed brute");
         QApplication::processEvents();
         const CArmyUnit* added = army.Units().GetTail();
-        const auto inView = [](QTreeWidget* view, QTreeWidgetItem* item) {
-            const QRect shown = view->visualItemRect(item);
-            return item && view->verticalScrollBar()->value() > 0 && shown.top() >= 0 &&
+        const auto inView = [](QTreeView* view, const QModelIndex& index) {
+            const QRect shown = view->visualRect(index);
+            return index.isValid() && view->verticalScrollBar()->value() > 0 && shown.top() >= 0 &&
                    shown.bottom() < view->viewport()->height();
         };
-        QTreeWidgetItem* item = nullptr;
-        for (QTreeWidgetItemIterator it(m_view->Tree()); *it && !item; ++it)
-            item = CArmyTree::UnitOf(*it) == added ? *it : nullptr;
+        const QModelIndex item = m_view->Model()->IndexOf(added);
         QVERIFY(inView(m_view->Tree(), item));
-        m_view->Tree()->setCurrentItem(item);
+        m_view->Tree()->setCurrentIndex(item);
         QApplication::processEvents();
-        QCOMPARE(m_view->List()->UnitAt(added->IdVisual), added);
-        QVERIFY(inView(m_view->List(), m_view->List()->topLevelItem(added->IdVisual)));
+        QCOMPARE(m_view->StatsModel()->UnitAt(added->IdVisual), added);
+        QVERIFY(inView(m_view->List(), m_view->StatsModel()->index(added->IdVisual, 0)));
+        // The list's rows are indented by depth; their first cells ask for the room.
+        QStyleOptionViewItem option;
+        option.initFrom(m_view->List());
+        const QModelIndex nested = m_view->StatsModel()->index(added->IdVisual, 0);
+        QCOMPARE(m_view->List()->itemDelegateForColumn(0)->sizeHint(option, nested).width() -
+                     QStyledItemDelegate().sizeHint(option, nested).width(),
+                 CArmyStatsList::kIndentStep);
     }
 
     void deletesAskWhereTheyTakeMoreAndUndoBringsBack() {
@@ -268,27 +332,29 @@ private slots:
         m_view->OnAddGroupLeader();
         CArmy::Instance().RenameMember(CArmy::Instance().Units().GetTail(), QStringLiteral("Chef"));
         AddUnder("Chef", "T1 Wolf riders");
-        CUnitStatsList* list = m_view->List();
+        CArmyStatsList* list = m_view->List();
+        const QAbstractItemModel& rows = *list->model();
         const auto press = [](QWidget* where) { QTest::keyClick(where, Qt::Key_Delete); };
 
-        // The Delete key on an attached unit's row does nothing; on its main unit's row it deletes.
-        list->setCurrentItem(list->topLevelItem(3));
+        // The Delete key on an attached unit's row does nothing; on its main unit's row it
+        // deletes.
+        list->SelectRow(3);
         press(list);
-        QCOMPARE(list->topLevelItemCount(), 4);
+        QCOMPARE(rows.rowCount(), 4);
         // A group leader with units asks first; No keeps everything.
         m_messages->SetNextAnswer(false);
-        m_view->Tree()->setCurrentItem(Item("Chef"));
+        m_view->Tree()->setCurrentIndex(Item("Chef"));
         press(m_view->Tree());
         QCOMPARE(m_messages->Ids(), QList<int>{153});
-        QCOMPARE(list->topLevelItemCount(), 4);
-        list->setCurrentItem(list->topLevelItem(2));
+        QCOMPARE(rows.rowCount(), 4);
+        list->SelectRow(2);
         press(list);
-        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(rows.rowCount(), 2);
 
         // The warchief with members asks too; afterwards the army is open, empty and worth 0.
         const QStringList before = Shape(*m_view);
         m_messages->SetNextAnswer(true);
-        m_view->DeleteItem(m_view->Tree()->WarchiefItem());
+        m_view->DeleteMember(CArmy::Instance().GetWarchief());
         QCOMPARE(m_messages->Ids(), (QList<int>{153, 152}));
         QVERIFY(CArmy::Instance().IsOpen() && m_view->Tree()->isVisible());
         QCOMPARE(Shape(*m_view), QStringList());
@@ -299,26 +365,35 @@ private slots:
 
     void dropsAndDragsReachTheArmy() {
         // On an empty army only a leader type may come, and it becomes the warchief.
-        Drop(Type("T5 Warriors"), nullptr);
+        QVERIFY(Drop("T5 Warriors", {}));
         QCOMPARE(m_messages->Ids(), QList<int>{165});
-        Drop(Type("T3 Orc warlord"), nullptr);
-        Drop(Type("T3 Orc warlord"), Item("T3"));
-        // Items are made anew after each edit: the group leader's is looked up each time.
-        const auto group = [this] { return m_view->Tree()->WarchiefItem()->child(0); };
+        QVERIFY(Drop("T3 Orc warlord", {}));
+        QVERIFY(Drop("T3 Orc warlord", Item("T3")));
+        const auto group = [this] { return m_view->Model()->index(0, 0, Item("T3")); };
         // Empty space stands for the warchief; a leader for itself.
-        Drop(Type("T5 Warriors"), nullptr);
-        Drop(Type("T2 One-eyed brute"), group());
+        QVERIFY(Drop("T5 Warriors", {}));
+        QVERIFY(Drop("T2 One-eyed brute", group()));
         // A leader cannot go under a unit: a warning, and nothing moves.
         const QStringList before = Shape(*m_view);
-        Drop(group(), Item("T5"));
+        QVERIFY(Drop(group(), Item("T5")));
         QCOMPARE(m_messages->Ids(), (QList<int>{165, 154}));
         QCOMPARE(Shape(*m_view), before);
+        // Taken by the tree before the army is asked: the warchief, a member onto itself or
+        // into what it commands, onto empty space; data of any other kind.
+        auto text = new QMimeData;
+        text->setText(QStringLiteral("T5 Warriors"));
+        QVERIFY(!Drop(Item("T3"), group()));
+        QVERIFY(!Drop(group(), group()));
+        QVERIFY(!Drop(group(), Item("T2")));
+        QVERIFY(!Drop(Item("T5"), {}));
+        QVERIFY(!Drop(text, Item("T5")));
+        QCOMPARE(m_messages->Ids(), (QList<int>{165, 154}));
 
         // A unit dragged on a group leader becomes its first unit, and is selected.
-        Drop(Item("T5"), group());
+        QVERIFY(Drop(Item("T5"), group()));
         QCOMPARE(m_view->GetSelectedUnit()->NomUnitType, QStringLiteral("T5 Warriors"));
         // A unit type dropped on a unit goes to that unit's leader.
-        Drop(Type("T1 Wolf riders"), Item("T5"));
+        QVERIFY(Drop("T1 Wolf riders", Item("T5")));
         QCOMPARE(
             Shape(*m_view),
             (QStringList{"T3 Orc warlord - 60 pts / 0 Pc [b]",

@@ -1,12 +1,15 @@
 #include "ArmyFixture.h"
 #include "ArmyMessages.h"
 #include "StoredArmy.h"
+#include "core/DragPayload.h"
 #include "core/StringTable.h"
 #include "data/CBattleEntry.h"
 #include "export/ArmyExport.h"
+#include "model/CArmyModel.h"
 #include "model/DataErrorMessages.h"
 
 #include <QCoreApplication>
+#include <QMimeData>
 #include <QSqlError>
 #include <QtTest>
 
@@ -105,6 +108,18 @@ private slots:
         QVERIFY(!bob.IsEditable());
         QCOMPARE(bob.Owner(), m_alice.role);
         QCOMPARE(ArmyExportText(bob), ArmyExportText(*m_alice.army));
+        // His tree lets nothing be dragged from it or dropped on it.
+        CArmyModel tree(bob);
+        tree.SetTypeResolver([this](int) { return Types(QStringLiteral("T5 Warriors")); });
+        const std::unique_ptr<QMimeData> member(
+            tree.mimeData({tree.index(0, 0, tree.WarchiefIndex())}));
+        QMimeData type;
+        type.setData(DragPayload::UnitTypesFormat(),
+                     DragPayload::Encode({Type("T5 Warriors")->ArmyTypeId}));
+        QVERIFY(member &&
+                !(tree.flags(tree.index(0, 0, tree.WarchiefIndex())) & Qt::ItemIsDragEnabled));
+        QVERIFY(!tree.canDropMimeData(member.get(), Qt::MoveAction, -1, -1, tree.WarchiefIndex()));
+        QVERIFY(!tree.canDropMimeData(&type, Qt::CopyAction, -1, -1, tree.WarchiefIndex()));
 
         // clang-format off
         const QList<std::pair<QByteArray, std::function<CArmy::Result()>>> edits{

@@ -13,12 +13,12 @@
 #include "data/CArmyDatabase.h"
 #include "data/CRace.h"
 #include "editor/CArmyParamsDlg.h"
+#include "editor/CArmyStatsList.h"
 #include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
 #include "editor/CArmyViewerDlg.h"
 #include "editor/CProblemsPanel.h"
 #include "model/CArmy.h"
-#include "widgets/CDragRecord.h"
 #include "widgets/CDragTreeWidget.h"
 #include "widgets/CUnitStatsList.h"
 
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(CArmy::Instance().Units().GetTail()->NomUnitType, QStringLiteral("T5 Warriors"));
         CArmyView* view = m_frame->ArmyView();
         int opened = 0;
-        view->List()->setCurrentItem(view->List()->topLevelItem(0));
+        view->List()->SelectRow(0);
         for (QWidget* where :
              {static_cast<QWidget*>(view->Tree()), static_cast<QWidget*>(view->List())}) {
             for (Qt::Key key : {Qt::Key_F2, Qt::Key_Return}) {
@@ -204,7 +204,7 @@ private slots:
             }
         });
         QTest::keyClick(view->Tree(), Qt::Key_F10, Qt::ShiftModifier);
-        const QRect item = view->Tree()->visualItemRect(view->Tree()->currentItem());
+        const QRect item = view->Tree()->visualRect(view->Tree()->currentIndex());
         QVERIFY2(QRect(view->Tree()->viewport()->mapToGlobal(item.topLeft()), item.size())
                      .adjusted(-2, -2, 2, 2)
                      .contains(shownAt),
@@ -250,10 +250,6 @@ private slots:
                  QList<int>{ID_UNITTYPE_PROPERTIES});
         rightClick(QPoint(5, tree->viewport()->height() - 2));
         QVERIFY(tree->selectedItems().isEmpty());
-        // Dragging a unit type does nothing while no army is open.
-        CDragRecord::Instance().Reset();
-        emit tree->beginDrag(onWarlord);
-        QCOMPARE(CDragRecord::Instance().m_nKind, 0);
 
         // The races shown are those ticked in the races dialog.
         const auto choose = [bar](const std::function<void(CVisibleRacesDlg&)>& pick, bool ok) {

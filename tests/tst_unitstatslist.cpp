@@ -9,7 +9,6 @@
 #include "widgets/StatImageList.h"
 #include "widgets/UnitStatsListOps.h"
 
-#include <QStyledItemDelegate>
 #include <QtTest>
 
 // The unit statistics list in the built-in French, the icons and pictures of the program, and
@@ -75,23 +74,14 @@ private slots:
         QCOMPARE(typeRow->text(int(Titles(catalogue).indexOf("For"))), QStringLiteral("4"));
         QVERIFY(HasImage(typeRow, 0, 6) && HasImage(typeRow, 2 + kShieldColumn, kShieldImage));
 
-        // Each row with its unit, its kind's icon and its indent.
+        // Each row with its unit and its kind's icon.
         CArmyUnit c = Infantry("C");
         CArmyUnit d = Infantry(QStringLiteral("Garde royale des montagnes du nord"));
-        QCOMPARE(AddUnitRow(list, &c, 5, 2, -1), 0);
-        QCOMPARE(AddUnitRow(list, &d, 1, 0, -1), 1);
-        QVERIFY(list.UnitAt(1) == &d && !list.UnitTypeAt(1) && list.IndentOf(0) == 2);
+        QCOMPARE(AddUnitRow(list, &c, 5, -1), 0);
+        QCOMPARE(AddUnitRow(list, &d, 1, -1), 1);
+        QVERIFY(list.UnitAt(1) == &d && !list.UnitTypeAt(1));
         QVERIFY(HasImage(list.topLevelItem(0), 0, 5));
         QCOMPARE(list.topLevelItem(0)->text(int(titles.indexOf("For"))), QStringLiteral("3"));
-
-        // The first column is drawn shifted by the indent, so its cells ask for more room.
-        QStyleOptionViewItem option;
-        option.initFrom(&list);
-        option.widget = &list;
-        const QModelIndex nested = list.model()->index(0, 0);
-        QCOMPARE(list.itemDelegateForColumn(0)->sizeHint(option, nested).width() -
-                     QStyledItemDelegate().sizeHint(option, nested).width(),
-                 2 * CUnitStatsList::kIndentStep);
 
         // Columns widen to fit a row, and never narrow again.
         const QFontMetrics metrics(list.font());
@@ -112,7 +102,7 @@ private slots:
         bare.Bouclier = 0;
         bare.IdArmePrincipale = 0;
         for (CArmyUnit* unit : {&shielded, &mount, &machine, &bare})
-            AddUnitRow(list, unit, 0, 0, -1); // rows 2 to 5
+            AddUnitRow(list, unit, 0, -1); // rows 2 to 5
         // Per row: weapon, armour and shield cell, '+' with the right image, '-' with none.
         const auto icons = [&](int row) {
             QString shown;

@@ -14,7 +14,6 @@
 #include "data/CBattleContents.h"
 #include "editor/CArmyListDlg.h"
 #include "editor/CArmyParamsDlg.h"
-#include "editor/CArmyTree.h"
 #include "editor/CArmyView.h"
 #include "editor/CArmyViewerDlg.h"
 #include "editor/CProblemsPanel.h"
@@ -66,8 +65,7 @@ CMainFrame::CMainFrame(CCatalogue& catalogue, QWidget* parent) : QMainWindow(par
     CreateMenus();
     CreateStatusBar();
     m_pArmyView->SetCatalogueBar(m_pCatalogueBar);
-    connect(m_pArmyView->Tree(), &QTreeWidget::itemSelectionChanged, this,
-            &CMainFrame::UpdateCommandStates);
+    connect(m_pArmyView, &CArmyView::selectionChanged, this, &CMainFrame::UpdateCommandStates);
     connect(&CArmy::Instance(), &CArmy::changed, this, &CMainFrame::UpdateCommandStates);
     // The army says why it refused an edit; the window shows it.
     connect(&CArmy::Instance(), &CArmy::told, this, [](const MessageBox::Shown& message) {
@@ -369,8 +367,6 @@ void CMainFrame::ShowAtStart() {
 }
 
 void CMainFrame::OnCloseArmy() {
-    // The view lets go of the members before they are destroyed.
-    m_pArmyView->ClearArmy();
     CArmy::Instance().Close();
     m_pCatalogueBar->RebuildTree();
     m_pArmyView->HideArmy();
@@ -475,7 +471,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // The display order of the open army is stored before the program ends.
     CArmy& army = CArmy::Instance();
     if (army.IsOpen()) {
-        m_pArmyView->ClearArmy();
         army.Close();
     }
     QMainWindow::closeEvent(event);

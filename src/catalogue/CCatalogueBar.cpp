@@ -3,22 +3,25 @@
 #include "CVisibleRacesDlg.h"
 #include "army/ValueNames.h"
 #include "core/CommandIds.h"
+#include "core/DragPayload.h"
 #include "core/Resources.h"
 #include "core/StringTable.h"
 #include "data/CRace.h"
 #include "data/CUnitType.h"
 #include "model/CCatalogue.h"
-#include "widgets/CDragRecord.h"
 #include "widgets/CDragTreeWidget.h"
-#include "widgets/CTreeDropTarget.h"
 #include "widgets/CommandActions.h"
 #include "widgets/StatImageList.h"
 
+#include <QDrag>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace {
@@ -126,7 +129,6 @@ void CCatalogueBar::FillCatalogue() {
     m_pTree->setIconSize(QSize(kTreeImageSize, kTreeImageSize));
 
     RebuildTree();
-    m_pDropTarget = new CTreeDropTarget(m_pTree, CTreeDropTarget::kRefuseDrops, this);
 }
 
 QTreeWidgetItem* CCatalogueBar::NewRaceNode(const CRace& race) const {
@@ -147,7 +149,6 @@ bool CCatalogueBar::NameMatches(const QString& name, const QString& text) {
 
 void CCatalogueBar::RebuildTree() {
     m_pTree->setUpdatesEnabled(false);
-    CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
     m_pTree->clear();
     const QString text = m_filter.trimmed();
     // Nodes are made outside the tree and put in at once: a node in the tree tells the view of
@@ -306,19 +307,21 @@ void CCatalogueBar::OnDoubleClick(QTreeWidgetItem* item) {
         emit propertiesRequested();
 }
 
+// The type travels by its key; the army's tree decides where it may fall.
 void CCatalogueBar::OnBeginDrag(const QPoint& viewportPosition) {
     if (!m_bArmyOpen)
         return;
     QTreeWidgetItem* item = m_pTree->itemAt(viewportPosition);
-    if (!TypeOf(item))
+    const CUnitType* type = TypeOf(item);
+    if (!type)
         return;
     m_pTree->setCurrentItem(item);
-    CDragRecord& record = CDragRecord::Instance();
-    record.BeginCatalogueDrag(item);
-    CTreeDropTarget::RunDrag(m_pTree);
-    if (record.IsValidCatalogueDrop())
-        emit catalogueDropped();
-    CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
-    // A highlight the drag left on the army tree on its way goes too.
-    emit catalogueDragEnded();
+    auto* payload = new QMimeData;
+    payload->setData(DragPayload::UnitTypesFormat(), DragPayload::Encode({type->ArmyTypeId}));
+    QPointer<QDrag> drag = new QDrag(m_pTree);
+    drag->setMimeData(payload);
+    drag->setPixmap(item->icon(0).pixmap(m_pTree->iconSize()));
+    drag->exec(Qt::CopyAction);
+    if (drag)
+        drag->deleteLater();
 }

@@ -8,7 +8,6 @@ class CCatalogue;
 class CDragTreeWidget;
 class CRace;
 class QLineEdit;
-class CTreeDropTarget;
 class CUnitType;
 class QTreeWidgetItem;
 
@@ -56,10 +55,6 @@ public:
 signals:
     // A type's properties were asked for by double-clicking it: the window shows them.
     void propertiesRequested();
-    // A unit type was released on the army tree; the army view finishes the drop.
-    void catalogueDropped();
-    // A drag from the catalogue ended, wherever it fell.
-    void catalogueDragEnded();
 
 private slots:
     void OnContextMenu(const QPoint& globalPosition);
@@ -84,6 +79,5 @@ private:
     CImageList m_images;
     int m_nRaceIcon = -1;
     CCatalogue& m_catalogue;
-    CTreeDropTarget* m_pDropTarget = nullptr;
     bool m_bArmyOpen = false;
 };

@@ -1,59 +1,50 @@
 #pragma once
 
 #include "widgets/CDeferredScroll.h"
-#include "widgets/CDragTreeWidget.h"
 
-#include <QHash>
 #include <QSet>
+#include <QTreeView>
 
-class CArmy;
+class CArmyModel;
 class CArmyUnit;
-class CImageList;
 
-// The army's hierarchy as a tree: one item per main member under its leader's, leaders bold.
-// An edit changes only the items it concerns; a fill from the army keeps what the player
-// collapsed and selected.
-class CArmyTree : public CDragTreeWidget {
+// The army's hierarchy as a tree over the army's model, leaders bold. Rows the player closed
+// stay closed through edits and reloads, every other row with children is open; the member
+// selected stays so while it is there, else the warchief is. Members are dragged onto each
+// other and catalogue types dropped on it, as the model decides.
+class CArmyTree : public QTreeView {
     Q_OBJECT
 public:
-    explicit CArmyTree(const CImageList* images, QWidget* parent = nullptr);
+    explicit CArmyTree(QWidget* parent = nullptr);
 
-    // Empties the tree; with forget, a new army starts expanded and with nothing selected.
-    void Clear(bool forget);
-    // Fills the tree from the army and selects the member of the key kept (or focus, when
-    // select), else the warchief; focus is brought into view.
-    void Fill(const CArmy& army, const CArmyUnit* focus, bool select);
+    void SetArmyModel(CArmyModel* model);
+    CArmyModel* ArmyModel() const { return m_pModel; }
 
-    // Edits already made in the army, shown by changing only their items; false when the tree
-    // does not hold what they need (it must then be filled again).
-    bool InsertMembers(const CArmy& army, const QList<CArmyUnit*>& members);
-    // The item of root goes with all below it; root may be gone from the army already.
-    bool RemoveSubtree(const CArmyUnit* root);
-    bool MoveSubtree(const CArmy& army, CArmyUnit* root);
-    void UpdateLabel(const CArmyUnit& unit);
-    // After an edit, selects as a fill would: focus when select, else the member selected
-    // before while it is still there, else the warchief; focus is brought into view.
+    // A new army starts with every row open and the warchief selected.
+    void Forget();
+    CArmyUnit* SelectedUnit() const;
+    // Selects the member's row (an attached unit's main unit's) and brings it into view.
+    void SelectUnit(const CArmyUnit& unit);
+    // After an edit: focus when select, else the member selected before while it is still
+    // there, else the warchief; focus is brought into view before the next paint.
     void Settle(const CArmyUnit* focus, bool select);
 
-    static QString UnitLabel(const CArmyUnit& unit);
-    static CArmyUnit* UnitOf(const QTreeWidgetItem* item);
-    CArmyUnit* SelectedUnit() const;
-    // Selects the member's item and brings it into view.
-    void SelectUnit(const CArmyUnit& unit);
-    QTreeWidgetItem* WarchiefItem() const { return m_pWarchiefItem; }
+signals:
+    // At the selected row when asked for from the keyboard; (-1, -1) when none is selected.
+    void contextMenuRequested(const QPoint& globalPosition);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QTreeWidgetItem* NewItem(CArmyUnit* unit) const;
-    // Puts the item under its leader's, among the leader's other items in army order.
-    bool PlaceItem(const CArmy& army, CArmyUnit* unit, QTreeWidgetItem* item);
-    // Opens the item as a fill would: when it has children the player did not close.
-    void ExpandAsFilled(QTreeWidgetItem* item);
+    // Opens the rows with children the player did not close, from parent down.
+    void ExpandAsFilled(const QModelIndex& parent);
+    void SelectIndex(const QModelIndex& index);
 
-    const CImageList* m_pImages;
-    QTreeWidgetItem* m_pWarchiefItem = nullptr;
-    // Each main member's item.
-    QHash<const CArmyUnit*, QTreeWidgetItem*> m_items;
-    // Keys of the members the player collapsed, and of the one selected.
+    CArmyModel* m_pModel = nullptr;
+    // Keys of the members the player closed, and of the one selected.
     QSet<int> m_collapsedKeys;
     int m_selectedKey = -1;
     CDeferredScroll m_scroll{*this};

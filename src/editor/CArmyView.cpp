@@ -1,5 +1,6 @@
 #include "CArmyView.h"
 
+#include "CArmyStatsList.h"
 #include "CArmyTree.h"
 #include "CBudgetStrip.h"
 #include "CCombatUnitDlg.h"
@@ -15,30 +16,24 @@
 #include "export/ArmyExport.h"
 #include "model/CArmy.h"
 #include "model/CCatalogue.h"
-#include "widgets/CDragRecord.h"
-#include "widgets/CDragTreeWidget.h"
-#include "widgets/CTreeDropTarget.h"
-#include "widgets/CUnitStatsList.h"
+#include "model/CArmyModel.h"
+#include "model/CArmyStatsModel.h"
 #include "widgets/CommandActions.h"
 #include "widgets/StatImageList.h"
-#include "widgets/UnitStatsListOps.h"
 
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QSignalBlocker>
-#include <algorithm>
+#include <QSplitter>
+#include <QVBoxLayout>
 #include <memory>
 
 namespace {
 
 constexpr int kImageSize = 32;
 constexpr int kStripHeight = 19;
-constexpr int kTop = 20;
-constexpr int kSplitterHalfWidth = 2;
-constexpr int kSplitterMargin = 10;
+constexpr int kStripGap = 1;
+constexpr int kSplitterWidth = 4;
 constexpr int kKeyboardMenuOffset = 5;
 
 } // namespace
@@ -49,60 +44,76 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
     setPalette(colours);
-    setMouseTracking(true);
 
     LoadStatImageList(m_images, kImageSize);
-    m_pBudgetStrip = new CBudgetStrip(this);
+    QList<QIcon> icons;
+    for (int i = 0; i < m_images.GetImageCount(); ++i)
+        icons << m_images.Icon(i);
+    // The models follow the army before this view does: its slots below find them up to date.
+    // The list's first, so that the tree's selection, made again as its model follows, finds
+    // the list's rows already new.
+    CArmy& army = CArmy::Instance();
+    m_pStatsModel = new CArmyStatsModel(army, this);
+    m_pStatsModel->SetIcons(icons);
+    m_pModel = new CArmyModel(army, this);
+    m_pModel->SetIcons(icons);
 
-    m_pTree = new CArmyTree(&m_images, this);
+    m_pBudgetStrip = new CBudgetStrip(this);
+    m_pBudgetStrip->setFixedHeight(kStripHeight);
+
+    m_pSplitter = new QSplitter(Qt::Horizontal, this);
+    m_pSplitter->setObjectName(QStringLiteral("armySplitter"));
+    m_pSplitter->setHandleWidth(kSplitterWidth);
+    m_pSplitter->setChildrenCollapsible(false);
+
+    m_pTree = new CArmyTree(m_pSplitter);
     m_pTree->setObjectName(QStringLiteral("armyTree"));
-    m_pTree->setHeaderHidden(true);
-    m_pTree->setIconSize(QSize(kImageSize, kImageSize));
-    m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pTree->setExpandsOnDoubleClick(false);
-    // Every row is as high as its icon: the tree need not measure each one to lay them out.
-    m_pTree->setUniformRowHeights(true);
+    m_pTree->SetArmyModel(m_pModel);
     m_pTree->installEventFilter(this);
 
-    m_pList = new CUnitStatsList(this);
+    m_pList = new CArmyStatsList(m_pSplitter);
     m_pList->setObjectName(QStringLiteral("armyList"));
-    m_pList->SetImageList(&m_images);
-    m_pList->header()->setSectionsMovable(true);
-    InsertUnitColumns(*m_pList);
+    m_pList->SetStatsModel(m_pStatsModel);
     m_pList->installEventFilter(this);
+    m_pSplitter->addWidget(m_pTree);
+    m_pSplitter->addWidget(m_pList);
+    // The tree keeps the width the player gave it; the list takes what the window gains.
+    m_pSplitter->setStretchFactor(1, 1);
+    connect(m_pSplitter, &QSplitter::splitterMoved, this, [this] { m_bSplitterSet = true; });
 
-    connect(m_pTree, &QTreeWidget::itemSelectionChanged, this, &CArmyView::OnTreeSelectionChanged);
-    connect(m_pTree, &CDragTreeWidget::rightClicked, this,
-            [this](QTreeWidgetItem* item) { m_pRightClickedItem = item; });
-    connect(m_pTree, &CDragTreeWidget::contextMenuRequested, this, &CArmyView::OnContextMenu);
-    connect(m_pTree, &CDragTreeWidget::beginDrag, this, &CArmyView::OnBeginDrag);
-    connect(m_pList, &QTreeWidget::itemDoubleClicked, this, &CArmyView::OnListDoubleClick);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kStripGap);
+    layout->addWidget(m_pBudgetStrip);
+    layout->addWidget(m_pSplitter, 1);
 
-    CArmy& army = CArmy::Instance();
+    connect(m_pTree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CArmyView::OnTreeSelectionChanged);
+    connect(m_pTree, &CArmyTree::contextMenuRequested, this, &CArmyView::OnContextMenu);
+    connect(m_pList, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        ShowUnitProperties(m_pStatsModel->UnitAt(index.row()));
+    });
+
     connect(&army, &CArmy::changed, this, &CArmyView::OnArmyChanged);
     connect(&army, &CArmy::reloaded, this, &CArmyView::OnArmyReloaded);
 
-    m_pDropTarget = new CTreeDropTarget(m_pTree, CTreeDropTarget::kAcceptDrops, this);
-    ClearArmy();
     HideArmy();
 }
 
-CArmyView::~CArmyView() {
-    // Rows and items point into the army; let them go quietly before it does.
-    const QSignalBlocker treeBlocker(m_pTree);
-    const QSignalBlocker listBlocker(m_pList);
-    m_pList->clear();
-    m_pTree->clear();
-}
+CArmyView::~CArmyView() = default;
 
 void CArmyView::SetCatalogueBar(CCatalogueBar* bar) {
-    if (m_pCatalogueBar)
-        disconnect(m_pCatalogueBar, nullptr, this, nullptr);
     m_pCatalogueBar = bar;
-    if (bar) {
-        connect(bar, &CCatalogueBar::catalogueDropped, this, &CArmyView::FinishDrop);
-        connect(bar, &CCatalogueBar::catalogueDragEnded, this, &CArmyView::OnCatalogueDragEnded);
+    // The one place where a dropped type key becomes the types to add.
+    if (!bar) {
+        m_pModel->SetTypeResolver({});
+        return;
     }
+    CCatalogue& catalogue = bar->Catalogue();
+    m_pModel->SetTypeResolver([&catalogue](int key) {
+        CUnitType* type = catalogue.TypeByKey(key);
+        return type ? catalogue.WithAttached(*type) : QList<const CUnitType*>();
+    });
 }
 
 CArmyUnit* CArmyView::GetSelectedUnit() const {
@@ -111,55 +122,42 @@ CArmyUnit* CArmyView::GetSelectedUnit() const {
 
 // ---- Showing the army
 
-void CArmyView::ClearArmy() {
-    // The rows may already point at members that are gone: nothing may look at them now.
-    const QSignalBlocker listBlocker(m_pList);
-    m_pList->clear();
-    m_pTree->Clear(false);
-    m_pRightClickedItem = nullptr;
-}
-
 void CArmyView::ShowArmy() {
-    // The first army shown splits the view a third for the tree, two for the list.
-    if (!m_bSplitterSet) {
-        m_nSplitter = width() / 3;
-        m_bSplitterSet = true;
-    }
     m_pBudgetStrip->show();
-    m_pTree->show();
-    m_pList->show();
-    LayOut();
+    m_pSplitter->show();
+    SplitAsAtFirst();
     RefreshHeader();
     update();
 }
 
+// A third for the tree, two for the list, until the player moves the handle.
+void CArmyView::SplitAsAtFirst() {
+    if (m_bSplitterSet)
+        return;
+    const int free = std::max(0, width() - kSplitterWidth);
+    m_pSplitter->setSizes({free / 3, free - free / 3});
+}
+
+void CArmyView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    SplitAsAtFirst();
+}
+
 void CArmyView::HideArmy() {
     m_pBudgetStrip->hide();
-    m_pTree->hide();
-    m_pList->hide();
+    m_pSplitter->hide();
     update();
 }
 
 void CArmyView::ShowOpenArmy() {
-    m_pTree->Clear(true);
-    Rebuild(nullptr, false);
-    if (CArmy::Instance().IsOpen())
-        ShowArmy();
-}
-
-void CArmyView::RefreshList() {
-    const CArmy& army = CArmy::Instance();
-    const QSignalBlocker blocker(m_pList);
-    m_pList->setUpdatesEnabled(false);
-    m_pList->clear();
-    QList<CUnitRow> rows;
-    rows.reserve(army.Units().GetCount());
-    for (CArmyUnit* unit : army.Units())
-        rows.append({unit, GetUnitKindImageByHierarchy(unit->Hierarchie), army.Depth(*unit)});
-    AppendUnitRows(*m_pList, rows);
-    m_pList->setUpdatesEnabled(true);
-    // The tree's selection shows in the new rows too.
+    m_pTree->Forget();
+    if (!CArmy::Instance().IsOpen()) {
+        HideArmy();
+        return;
+    }
+    m_pTree->Settle(nullptr, false);
     OnTreeSelectionChanged();
+    ShowArmy();
 }
 
 void CArmyView::RefreshHeader() {
@@ -169,111 +167,32 @@ void CArmyView::RefreshHeader() {
         army.IsEditable() ? QString() : LoadResString(kReadOnlyNoteId).arg(Isolated(army.Owner())));
 }
 
-void CArmyView::Rebuild(CArmyUnit* focus, bool select) {
-    ClearArmy();
+void CArmyView::SelectMember(int key) {
+    const QModelIndex index = m_pModel->IndexOfKey(key);
+    if (CArmyUnit* unit = m_pModel->UnitAt(index))
+        m_pTree->SelectUnit(*unit);
+}
+
+void CArmyView::OnArmyChanged(const CArmyChange& change) {
     if (!CArmy::Instance().IsOpen()) {
         HideArmy();
         return;
     }
-    m_pTree->Fill(CArmy::Instance(), focus, select);
-    RefreshList();
-    RefreshHeader();
-}
-
-void CArmyView::SelectMember(int key) {
-    for (const CArmyUnit* unit : CArmy::Instance().Units()) {
-        if (unit->IdUnite == key) {
-            m_pTree->SelectUnit(*unit);
-            return;
-        }
-    }
-}
-
-void CArmyView::OnArmyChanged(const CArmyChange& change) {
-    if (!Update(change))
-        Rebuild(change.focus, change.select);
-}
-
-void CArmyView::InsertRows(const QList<CArmyUnit*>& members, int first) {
-    const CArmy& army = CArmy::Instance();
-    int row = first;
-    for (CArmyUnit* unit : members)
-        AddUnitRow(*m_pList, unit, GetUnitKindImageByHierarchy(unit->Hierarchie), army.Depth(*unit),
-                   row++);
-}
-
-void CArmyView::RemoveRows(int first, int count) {
-    for (int i = 0; i < count; ++i)
-        delete m_pList->takeTopLevelItem(first);
-}
-
-bool CArmyView::Update(const CArmyChange& change) {
-    using Kind = CArmyChange::Kind;
-    const CArmy& army = CArmy::Instance();
-    const int members = army.Units().GetCount();
-    const int rows = m_pList->topLevelItemCount();
-    // The rows must be those of the army before the edit, else nothing here can be trusted.
-    const int before = change.kind == Kind::Inserted  ? members - change.count
-                       : change.kind == Kind::Removed ? members + change.count
-                                                      : members;
-    const int span = change.kind == Kind::Inserted ? 0 : change.count;
-    if (change.kind == Kind::Whole || !army.IsOpen() || rows != before ||
-        !m_pTree->WarchiefItem() || change.first < 0 || change.first + span > rows ||
-        change.to < 0 || change.to + span > rows)
-        return false;
-    const QSignalBlocker listBlocker(m_pList);
-    // Taking the current row away would have the list lay itself out again for each row taken;
-    // the tree's selection shows in the list again below.
-    if (change.kind == Kind::Removed || change.kind == Kind::Moved)
-        m_pList->selectionModel()->clear();
-    switch (change.kind) {
-    case Kind::Whole:
-    case Kind::Header:
-        break;
-    case Kind::Values:
-        for (CArmyUnit* unit : change.members) {
-            m_pTree->UpdateLabel(*unit);
-            UpdateUnitRow(*m_pList, unit, unit->IdVisual);
-        }
-        break;
-    case Kind::Inserted:
-        if (!m_pTree->InsertMembers(army, change.members))
-            return false;
-        InsertRows(change.members, change.first);
-        break;
-    case Kind::Removed:
-        if (!m_pTree->RemoveSubtree(m_pList->UnitAt(change.first)))
-            return false;
-        RemoveRows(change.first, change.count);
-        break;
-    case Kind::Moved: {
-        QList<CArmyUnit*> moved;
-        for (int i = 0; i < change.count; ++i)
-            moved << m_pList->UnitAt(change.first + i);
-        if (moved.isEmpty() || !m_pTree->MoveSubtree(army, moved.first()))
-            return false;
-        // Taken and put back: a member's indent changes with its leader.
-        QList<QTreeWidgetItem*> taken;
-        for (int i = 0; i < change.count; ++i)
-            taken << m_pList->takeTopLevelItem(change.first);
-        m_pList->insertTopLevelItems(change.to, taken);
-        for (int i = 0; i < change.count; ++i)
-            m_pList->SetIndent(change.to + i, army.Depth(*moved.at(i)));
-        break;
-    }
-    }
     m_pTree->Settle(change.focus, change.select);
     RefreshHeader();
     OnTreeSelectionChanged();
-    return true;
 }
 
 // A store failed and the army was read back: show what is stored, or nothing when the army
 // could not be read.
 void CArmyView::OnArmyReloaded() {
-    Rebuild(nullptr, false);
-    if (CArmy::Instance().IsOpen())
-        ShowArmy();
+    if (!CArmy::Instance().IsOpen()) {
+        HideArmy();
+        return;
+    }
+    m_pTree->Settle(nullptr, false);
+    OnTreeSelectionChanged();
+    ShowArmy();
 }
 
 // ---- Adding
@@ -320,10 +239,6 @@ void CArmyView::DeleteMember(CArmyUnit* unit) {
     if (question != 0 && !AskYesNoMessage(question))
         return;
     army.Delete(unit);
-}
-
-void CArmyView::DeleteItem(QTreeWidgetItem* item) {
-    DeleteMember(CArmyTree::UnitOf(item));
 }
 
 void CArmyView::OnDeleteMember() {
@@ -373,21 +288,16 @@ void CArmyView::OnMemberProperties() {
     ShowUnitProperties(GetSelectedUnit());
 }
 
-void CArmyView::OnListDoubleClick(QTreeWidgetItem* row) {
-    ShowUnitProperties(m_pList->UnitAt(m_pList->indexOfTopLevelItem(row)));
-}
-
 // ---- Tree and list events
 
+// The member chosen in the tree is chosen in the list too (its main row); a row chosen in
+// the list is that row's alone, an attached unit's included.
 void CArmyView::OnTreeSelectionChanged() {
     const CArmyUnit* unit = GetSelectedUnit();
-    if (!unit)
-        return;
-    if (unit->IdVisual < 0 || unit->IdVisual >= m_pList->topLevelItemCount())
-        return;
-    QTreeWidgetItem* row = m_pList->topLevelItem(unit->IdVisual);
-    m_pList->setCurrentItem(row);
-    m_pList->ScrollToItemLater(row);
+    const int row = unit ? m_pStatsModel->RowOf(unit) : -1;
+    if (row >= 0)
+        m_pList->SelectRow(row);
+    emit selectionChanged();
 }
 
 QMenu* CArmyView::CreateContextMenu(bool overItem) const {
@@ -407,8 +317,8 @@ void CArmyView::OnContextMenu(const QPoint& globalPosition) {
     const bool fromKeyboard = globalPosition == QPoint(-1, -1);
     const bool overItem =
         fromKeyboard
-            ? m_pTree->currentItem() != nullptr
-            : m_pTree->itemAt(m_pTree->viewport()->mapFromGlobal(globalPosition)) != nullptr;
+            ? m_pTree->currentIndex().isValid()
+            : m_pTree->indexAt(m_pTree->viewport()->mapFromGlobal(globalPosition)).isValid();
     std::unique_ptr<QMenu> menu(CreateContextMenu(overItem));
     menu->exec(fromKeyboard ? mapToGlobal(QPoint(kKeyboardMenuOffset, kKeyboardMenuOffset))
                             : globalPosition);
@@ -419,8 +329,7 @@ bool CArmyView::eventFilter(QObject* watched, QEvent* event) {
     // Enter and F2 give the properties of the member selected, in the tree or the list.
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
         (watched == m_pTree || watched == m_pList)) {
-        const int row = m_pList->indexOfTopLevelItem(m_pList->currentItem());
-        ShowUnitProperties(watched == m_pTree ? GetSelectedUnit() : m_pList->UnitAt(row));
+        ShowUnitProperties(watched == m_pTree ? GetSelectedUnit() : m_pList->CurrentUnit());
         return true;
     }
     if (key == Qt::Key_Delete) {
@@ -430,111 +339,11 @@ bool CArmyView::eventFilter(QObject* watched, QEvent* event) {
         }
         if (watched == m_pList) {
             // Only a main member's row deletes; an attached unit goes with its main unit only.
-            const int row = m_pList->indexOfTopLevelItem(m_pList->currentItem());
-            CArmyUnit* unit = row >= 0 ? m_pList->UnitAt(row) : nullptr;
+            CArmyUnit* unit = m_pList->CurrentUnit();
             if (unit && !unit->m_pMainUnit)
                 DeleteMember(unit);
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-// ---- Drag and drop
-
-void CArmyView::OnBeginDrag(const QPoint& viewportPosition) {
-    if (!Editable())
-        return;
-    QTreeWidgetItem* item = m_pTree->itemAt(viewportPosition);
-    if (!item || item == m_pTree->WarchiefItem())
-        return;
-    m_pTree->setCurrentItem(item);
-    CDragRecord::Instance().BeginArmyDrag(item);
-    CTreeDropTarget::RunDrag(m_pTree);
-    FinishDrop();
-}
-
-void CArmyView::OnCatalogueDragEnded() {
-    CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
-}
-
-void CArmyView::FinishDrop() {
-    const CDragRecord& record = CDragRecord::Instance();
-    CTreeDropTarget::SetDropHighlight(m_pTree, nullptr);
-    if (record.m_nDropState == CDragRecord::kDroppedOnAcceptingTree &&
-        record.m_pTargetWindow == m_pTree && Editable()) {
-        if (record.m_nKind == CDragRecord::kCatalogueDrag && record.IsValidCatalogueDrop())
-            DropFromCatalogue();
-        else if (record.m_nKind == CDragRecord::kArmyDrag && record.IsValidArmyDrop())
-            MoveMember();
-    }
-}
-
-void CArmyView::DropFromCatalogue() {
-    const CDragRecord& record = CDragRecord::Instance();
-    CUnitType* type =
-        m_pCatalogueBar ? m_pCatalogueBar->UnitTypeOf(record.m_pDraggedItem) : nullptr;
-    if (type)
-        CArmy::Instance().DropType(TypeWithAttached(*type),
-                                   CArmyTree::UnitOf(record.m_pTargetItem));
-}
-
-void CArmyView::MoveMember() {
-    const CDragRecord& record = CDragRecord::Instance();
-    CArmy::Instance().Move(CArmyTree::UnitOf(record.m_pDraggedItem),
-                           CArmyTree::UnitOf(record.m_pTargetItem));
-}
-
-// ---- Layout and the splitter band between tree and list
-
-void CArmyView::LayOut() {
-    const int cx = width();
-    const int cy = height();
-    m_pBudgetStrip->setGeometry(0, 0, cx, kStripHeight);
-    m_pTree->setGeometry(0, kTop, std::max(0, m_nSplitter - kSplitterHalfWidth), cy - kTop);
-    m_pList->setGeometry(m_nSplitter + kSplitterHalfWidth, kTop,
-                         std::max(0, cx - m_nSplitter - kSplitterHalfWidth), cy - kTop);
-}
-
-void CArmyView::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (m_bSplitterSet)
-        m_nSplitter = std::clamp(m_nSplitter, kSplitterMargin,
-                                 std::max(kSplitterMargin, width() - kSplitterMargin));
-    LayOut();
-}
-
-bool CArmyView::InSplitterBand(const QPoint& point) const {
-    return CArmy::Instance().IsOpen() && point.y() >= kTop &&
-           point.x() >= m_nSplitter - kSplitterHalfWidth &&
-           point.x() <= m_nSplitter + kSplitterHalfWidth;
-}
-
-void CArmyView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && InSplitterBand(event->position().toPoint())) {
-        m_bDragging = true;
-        grabMouse();
-        return;
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void CArmyView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
-    if (m_bDragging) {
-        m_nSplitter = std::clamp(point.x(), kSplitterMargin,
-                                 std::max(kSplitterMargin, width() - kSplitterMargin));
-        LayOut();
-        return;
-    }
-    setCursor(InSplitterBand(point) ? Qt::SizeHorCursor : Qt::ArrowCursor);
-}
-
-void CArmyView::mouseReleaseEvent(QMouseEvent* event) {
-    if (m_bDragging && event->button() == Qt::LeftButton) {
-        m_bDragging = false;
-        releaseMouse();
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
 }

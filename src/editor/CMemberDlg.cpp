@@ -30,7 +30,7 @@ void CMemberDlg::SetUp(CUnitStatsList* list, QLineEdit* name, QLineEdit* totalCo
     InsertUnitColumns(*list);
     // Row 0 shows the copy being edited, the attached units below it as they are.
     for (CArmyUnit* unit : QList<CArmyUnit*>{&m_working} + shownBelow)
-        AddUnitRow(*list, unit, GetUnitKindImageByHierarchy(unit->Hierarchie), 0, -1);
+        AddUnitRow(*list, unit, GetUnitKindImageByHierarchy(unit->Hierarchie), -1);
     name->setText(m_working.Nom);
     racePicture->SetBitmap(GetRaceBitmapId(m_working.IdRace));
     connect(name, &QLineEdit::textChanged, this, [this](const QString& text) {

@@ -6,9 +6,7 @@
 
 CDragTreeWidget::CDragTreeWidget(QWidget* parent) : QTreeWidget(parent) {
     setDragEnabled(true);
-    setDragDropMode(QAbstractItemView::DragDrop);
-    setDefaultDropAction(Qt::MoveAction);
-    setDropIndicatorShown(false);
+    setDragDropMode(QAbstractItemView::DragOnly);
 }
 
 void CDragTreeWidget::mousePressEvent(QMouseEvent* event) {

@@ -3,7 +3,8 @@
 #include <QTreeWidget>
 
 // A tree that reports, instead of handling them itself, the start of a drag, a right-click
-// (after selecting what is under the mouse) and a request for its context menu.
+// (after selecting what is under the mouse) and a request for its context menu. Nothing is
+// dropped on it.
 class CDragTreeWidget : public QTreeWidget {
     Q_OBJECT
 public:
@@ -20,11 +21,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
-    // Drops are decided by the tree's drop target alone; the view itself never moves items.
-    void dragEnterEvent(QDragEnterEvent*) override {}
-    void dragMoveEvent(QDragMoveEvent*) override {}
-    void dragLeaveEvent(QDragLeaveEvent*) override {}
-    void dropEvent(QDropEvent*) override {}
 
 private:
     QPoint m_pressPosition;

@@ -9,7 +9,6 @@
 #include "data/CUnitType.h"
 
 #include <QFontMetrics>
-#include <QHash>
 
 #include <algorithm>
 
@@ -28,27 +27,6 @@ constexpr int kTypeStatsOffset = 2;
 // The first column leaves room for its icon and indent, the others for their margins.
 constexpr int kFirstColumnMargin = 96;
 constexpr int kColumnMargin = 24;
-
-// The widths of cells' texts in the list's font. Shaping a text costs more than the rest of a
-// row, and an army's cells repeat the same few values, so each is measured once per font.
-QHash<QString, int>& TextWidths(const QFont& font) {
-    static QFont measured;
-    static QHash<QString, int> widths;
-    if (font != measured || widths.size() > 20000) {
-        measured = font;
-        widths.clear();
-    }
-    return widths;
-}
-
-int TextWidth(QHash<QString, int>& widths, const QFont& font, const QString& text) {
-    const auto found = widths.constFind(text);
-    if (found != widths.constEnd())
-        return *found;
-    const int width = QFontMetrics(font).horizontalAdvance(text);
-    widths.insert(text, width);
-    return width;
-}
 
 void AppendColumn(CUnitStatsList& list, int titleId, int width, int fullNameId = 0) {
     const int column = list.columnCount();
@@ -98,25 +76,23 @@ void SetUnitCells(const CUnitStatsList& list, QTreeWidgetItem* item, const CArmy
     item->setText(kUnitStatsOffset + kStatColumnCount, FormatNotesText(unit));
 }
 
-QTreeWidgetItem* NewUnitItem(const CUnitStatsList& list, CArmyUnit* unit, int image, int indent) {
+QTreeWidgetItem* NewUnitItem(const CUnitStatsList& list, CArmyUnit* unit, int image) {
     auto* item = new QTreeWidgetItem;
     SetCellIcon(item, 0, ImageOf(list, image));
     SetUnitCells(list, item, *unit);
     CUnitStatsList::SetItemData(item, unit);
-    CUnitStatsList::SetItemIndent(item, indent);
     return item;
 }
 
 // Raises needed to the width each column needs for the item's texts and icons.
 void AddNeededWidths(const CUnitStatsList& list, const QTreeWidgetItem& item, QList<int>& needed) {
-    const QFont& font = list.font();
-    QHash<QString, int>& widths = TextWidths(font);
+    const QFontMetrics metrics(list.font());
     const int iconWidth = list.iconSize().width() + kColumnMargin / 4;
     for (int column = 0; column < needed.size(); ++column) {
         const int margin = column == 0 ? kFirstColumnMargin : kColumnMargin;
         // A cell's own icon takes room beside its text (the first column's is in its margin).
         const bool icon = column > 0 && !item.icon(column).isNull();
-        needed[column] = std::max(needed.at(column), TextWidth(widths, font, item.text(column)) +
+        needed[column] = std::max(needed.at(column), metrics.horizontalAdvance(item.text(column)) +
                                                          margin + (icon ? iconWidth : 0));
     }
 }
@@ -145,24 +121,12 @@ void InsertStatColumns(CUnitStatsList& list, bool withRaceAndName) {
     AppendStatBlock(list);
 }
 
-int AddUnitRow(CUnitStatsList& list, CArmyUnit* unit, int image, int indent, int position) {
+int AddUnitRow(CUnitStatsList& list, CArmyUnit* unit, int image, int position) {
     const int count = list.topLevelItemCount();
     const int row = position < 0 || position > count ? count : position;
-    list.insertTopLevelItem(row, NewUnitItem(list, unit, image, indent));
+    list.insertTopLevelItem(row, NewUnitItem(list, unit, image));
     FitColumnsToRow(list, row);
     return row;
-}
-
-void AppendUnitRows(CUnitStatsList& list, const QList<CUnitRow>& rows) {
-    QList<QTreeWidgetItem*> items;
-    items.reserve(rows.size());
-    QList<int> needed(list.columnCount(), 0);
-    for (const CUnitRow& row : rows) {
-        items.append(NewUnitItem(list, row.unit, row.image, row.indent));
-        AddNeededWidths(list, *items.last(), needed);
-    }
-    list.addTopLevelItems(items);
-    Widen(list, needed);
 }
 
 void UpdateUnitRow(CUnitStatsList& list, CArmyUnit* unit, int row) {

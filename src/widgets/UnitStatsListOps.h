@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QList>
-
 class CArmyUnit;
 class CUnitStatsList;
 class CUnitType;
@@ -15,15 +13,7 @@ void InsertUnitColumns(CUnitStatsList& list);
 void InsertStatColumns(CUnitStatsList& list, bool withRaceAndName);
 
 // Inserts an army unit at position (-1: at the end) and returns its row.
-int AddUnitRow(CUnitStatsList& list, CArmyUnit* unit, int image, int indent, int position);
-// Appends army units in one insertion, each with its image and indent, and fits the columns
-// to them once: the view takes in one block of rows rather than one row at a time.
-struct CUnitRow {
-    CArmyUnit* unit;
-    int image;
-    int indent;
-};
-void AppendUnitRows(CUnitStatsList& list, const QList<CUnitRow>& rows);
+int AddUnitRow(CUnitStatsList& list, CArmyUnit* unit, int image, int position);
 void UpdateUnitRow(CUnitStatsList& list, CArmyUnit* unit, int row);
 // Appends a catalogue unit type in the unit-type layout and returns its row.
 int AddUnitTypeRow(CUnitStatsList& list, CUnitType* type, int image);
