@@ -76,7 +76,7 @@ class TestArmyView : public QObject {
     // The view must show what a view built afresh shows, and the list row of the member
     // selected.
     void CompareWithFreshView() {
-        CArmyView fresh;
+        CArmyView fresh(CArmy::Instance());
         fresh.ShowOpenArmy();
         const CArmyUnit* listed = m_view->List()->CurrentUnit();
         if (Shape(*m_view, true) != Shape(fresh, true) ||

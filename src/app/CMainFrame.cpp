@@ -55,7 +55,7 @@ CMainFrame::CMainFrame(CCatalogue& catalogue, QWidget* parent) : QMainWindow(par
     setWindowIcon(LoadIconResource(128));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
 
-    m_pArmyView = new CArmyView(this);
+    m_pArmyView = new CArmyView(CArmy::Instance(), this);
     setCentralWidget(m_pArmyView);
 
     CreateCatalogueBar(catalogue);

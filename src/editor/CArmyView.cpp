@@ -15,9 +15,9 @@
 #include "data/CUnitType.h"
 #include "export/ArmyExport.h"
 #include "model/CArmy.h"
-#include "model/CCatalogue.h"
 #include "model/CArmyModel.h"
 #include "model/CArmyStatsModel.h"
+#include "model/CCatalogue.h"
 #include "widgets/CommandActions.h"
 #include "widgets/StatImageList.h"
 
@@ -38,7 +38,7 @@ constexpr int kKeyboardMenuOffset = 5;
 
 } // namespace
 
-CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
+CArmyView::CArmyView(CArmy& army, QWidget* parent) : QWidget(parent), m_army(army) {
     setObjectName(QStringLiteral("armyView"));
     setAutoFillBackground(true);
     QPalette colours = palette();
@@ -52,7 +52,6 @@ CArmyView::CArmyView(QWidget* parent) : QWidget(parent) {
     // The models follow the army before this view does: its slots below find them up to date.
     // The list's first, so that the tree's selection, made again as its model follows, finds
     // the list's rows already new.
-    CArmy& army = CArmy::Instance();
     m_pStatsModel = new CArmyStatsModel(army, this);
     m_pStatsModel->SetIcons(icons);
     m_pModel = new CArmyModel(army, this);
@@ -151,7 +150,7 @@ void CArmyView::HideArmy() {
 
 void CArmyView::ShowOpenArmy() {
     m_pTree->Forget();
-    if (!CArmy::Instance().IsOpen()) {
+    if (!m_army.IsOpen()) {
         HideArmy();
         return;
     }
@@ -161,7 +160,7 @@ void CArmyView::ShowOpenArmy() {
 }
 
 void CArmyView::RefreshHeader() {
-    const CArmy& army = CArmy::Instance();
+    const CArmy& army = m_army;
     m_pBudgetStrip->SetValues(army.GetHeader().NombrePointMax, army.ComputeTotal(), army.GetName());
     m_pBudgetStrip->SetNote(
         army.IsEditable() ? QString() : LoadResString(kReadOnlyNoteId).arg(Isolated(army.Owner())));
@@ -174,7 +173,7 @@ void CArmyView::SelectMember(int key) {
 }
 
 void CArmyView::OnArmyChanged(const CArmyChange& change) {
-    if (!CArmy::Instance().IsOpen()) {
+    if (!m_army.IsOpen()) {
         HideArmy();
         return;
     }
@@ -186,7 +185,7 @@ void CArmyView::OnArmyChanged(const CArmyChange& change) {
 // A store failed and the army was read back: show what is stored, or nothing when the army
 // could not be read.
 void CArmyView::OnArmyReloaded() {
-    if (!CArmy::Instance().IsOpen()) {
+    if (!m_army.IsOpen()) {
         HideArmy();
         return;
     }
@@ -207,32 +206,32 @@ QList<const CUnitType*> CArmyView::TypeWithAttached(CUnitType& type) const {
 }
 
 // Another player's army, on a club's server, is only shown: no gesture may change it.
-bool CArmyView::Editable() {
-    return CArmy::Instance().IsOpen() && CArmy::Instance().IsEditable();
+bool CArmyView::Editable() const {
+    return m_army.IsOpen() && m_army.IsEditable();
 }
 
 void CArmyView::OnAddWarchief() {
     CUnitType* type = SelectedCatalogueType();
     if (type && type->IsLeaderType() && Editable())
-        CArmy::Instance().AddWarchief(TypeWithAttached(*type));
+        m_army.AddWarchief(TypeWithAttached(*type));
 }
 
 void CArmyView::OnAddGroupLeader() {
     CUnitType* type = SelectedCatalogueType();
     if (type && type->IsLeaderType() && Editable())
-        CArmy::Instance().AddGroupLeader(TypeWithAttached(*type));
+        m_army.AddGroupLeader(TypeWithAttached(*type));
 }
 
 void CArmyView::OnAddUnit() {
     CUnitType* type = SelectedCatalogueType();
     if (type && Editable())
-        CArmy::Instance().AddUnit(GetSelectedUnit(), TypeWithAttached(*type));
+        m_army.AddUnit(GetSelectedUnit(), TypeWithAttached(*type));
 }
 
 // ---- Deleting
 
 void CArmyView::DeleteMember(CArmyUnit* unit) {
-    CArmy& army = CArmy::Instance();
+    CArmy& army = m_army;
     if (!unit || !Editable())
         return;
     const int question = army.DeleteQuestion(*unit);
@@ -248,7 +247,7 @@ void CArmyView::OnDeleteMember() {
 // ---- Export
 
 void CArmyView::ExportArmy() {
-    const CArmy& army = CArmy::Instance();
+    const CArmy& army = m_army;
     if (army.IsOpen())
         WriteExportAndView(ArmyExportFileName(army.GetName()), ArmyExportText(army));
 }
@@ -259,7 +258,7 @@ void CArmyView::ExportArmy() {
 void CArmyView::ShowUnitProperties(CArmyUnit* unit) {
     if (!unit || !Editable())
         return;
-    CArmy& army = CArmy::Instance();
+    CArmy& army = m_army;
     const CArmy::Choices choices = CArmy::ChoicesOf(*unit);
     if (choices == CArmy::Choices::NameOnly) {
         CRenameUnitDlg dialog(window());

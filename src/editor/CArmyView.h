@@ -7,6 +7,7 @@
 class CArmyModel;
 class CArmyStatsList;
 class CArmyStatsModel;
+class CArmy;
 class CArmyUnit;
 class CBudgetStrip;
 struct CArmyChange;
@@ -22,7 +23,8 @@ class QSplitter;
 class CArmyView : public QWidget {
     Q_OBJECT
 public:
-    explicit CArmyView(QWidget* parent = nullptr);
+    // The army shown, given by the window for as long as the view lives.
+    explicit CArmyView(CArmy& army, QWidget* parent = nullptr);
     ~CArmyView() override;
 
     // Where unit types come from: selection and attached types, and the types a drop names.
@@ -76,13 +78,14 @@ private slots:
     void OnContextMenu(const QPoint& globalPosition);
 
 private:
-    static bool Editable();
+    bool Editable() const;
     void SplitAsAtFirst();
     // The catalogue's type with the types attached to it, the type first.
     QList<const CUnitType*> TypeWithAttached(CUnitType& type) const;
     CUnitType* SelectedCatalogueType() const;
 
     CImageList m_images;
+    CArmy& m_army;
     CArmyModel* m_pModel = nullptr;
     CArmyStatsModel* m_pStatsModel = nullptr;
     CBudgetStrip* m_pBudgetStrip = nullptr;
