@@ -61,7 +61,7 @@ int Worker(const QStringList& arguments) {
         return 3;
     CItemList<CUnitType> types;
     const Catalogue catalogue = ReadCatalogue(types);
-    CArmy army;
+    CArmy army(db);
     QElapsedTimer timer;
     const auto timed = [&](const auto& edit) {
         timer.start();

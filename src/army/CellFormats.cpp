@@ -156,3 +156,14 @@ QString UnitTextLine(const CArmyUnit& unit, int warchiefId) {
     }
     return line + FormatReportNotesText(unit) + QStringLiteral("\n");
 }
+
+QList<int> UnitStatImages(const CUnitStats& stats) {
+    QList<int> images(UnitStatCells(stats).size(), -1);
+    images[kWeaponsColumn] = GetWeaponImage(stats.IdArmePrincipale);
+    if (stats.CombatantType != kUncountedType && stats.CombatantType != kMachineType) {
+        images[kArmourColumn] = GetArmourImage(stats.IdArmure);
+        if (stats.Bouclier == 1)
+            images[kShieldColumn] = kShieldImage;
+    }
+    return images;
+}

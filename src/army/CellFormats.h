@@ -60,6 +60,9 @@ struct CStatColumn {
 const CStatColumn (&StatColumns())[kStatColumnCount];
 
 QStringList UnitStatCells(const CUnitStats& stats);
+// The picture of each of those cells, by image id: the weapon, the armour and the shield
+// (mounts and machines have neither armour nor shield of their own); -1 where none.
+QList<int> UnitStatImages(const CUnitStats& stats);
 
 // The text report: a header, then one tab-separated line per unit, indented under its leader.
 QString UnitTextHeaderLine();

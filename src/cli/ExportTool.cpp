@@ -55,7 +55,7 @@ Outcome ExportArmy(CArmyDatabase& db, const QString& key, const QString& directo
     if (found == CArmyDatabase::kNotFound)
         return {kNotFound, LoadResString(kNoSuchArmyId).arg(key)};
     // Read as the program opens it, but nothing is written back.
-    CArmy army;
+    CArmy army(db);
     if (!army.Read(header.IdArmee))
         return {kUnreadable, QString()};
     return Write(directory, ArmyExportFileName(army.GetName()), ArmyExportText(army));

@@ -29,7 +29,7 @@ CArmy::CArmy(CArmyDatabase& db) : m_db(db) {
 CArmy::~CArmy() = default;
 
 CArmy& CArmy::Instance() {
-    static CArmy army;
+    static CArmy army(CArmyDatabase::Instance());
     return army;
 }
 

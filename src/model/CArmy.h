@@ -29,7 +29,7 @@ public:
 
     // The army edited through a connection: the program's, or another (a second program in a
     // test, say).
-    explicit CArmy(CArmyDatabase& db = CArmyDatabase::Instance());
+    explicit CArmy(CArmyDatabase& db);
     ~CArmy() override;
     static CArmy& Instance();
 

@@ -38,15 +38,9 @@ CArmyStatsModel::Row CArmyStatsModel::RowFor(CArmyUnit* unit) const {
     row.texts << unit->Nom << UnitStatCells(*unit) << FormatNotesText(*unit);
     row.images = QList<int>(kColumnCount, -1);
     row.images[0] = GetUnitKindImageByHierarchy(unit->Hierarchie);
-    // Mounts and machines have neither armour nor shield of their own.
-    const bool armoured =
-        unit->CombatantType != kUncountedType && unit->CombatantType != kMachineType;
-    row.images[kStatsOffset + kWeaponsColumn] = GetWeaponImage(unit->IdArmePrincipale);
-    if (armoured) {
-        row.images[kStatsOffset + kArmourColumn] = GetArmourImage(unit->IdArmure);
-        if (unit->Bouclier == 1)
-            row.images[kStatsOffset + kShieldColumn] = kShieldImage;
-    }
+    const QList<int> statImages = UnitStatImages(*unit);
+    for (qsizetype i = 0; i < statImages.size(); ++i)
+        row.images[kStatsOffset + i] = statImages.at(i);
     return row;
 }
 

@@ -59,15 +59,9 @@ void SetStatCells(const CUnitStatsList& list, QTreeWidgetItem* item, const CUnit
     for (int i = 0; i < cells.size(); ++i)
         item->setText(offset + i, cells.at(i));
 
-    // Mounts and machines have neither armour nor shield of their own.
-    const bool armoured =
-        stats.CombatantType != kUncountedType && stats.CombatantType != kMachineType;
-    SetCellIcon(item, offset + kWeaponsColumn,
-                ImageOf(list, GetWeaponImage(stats.IdArmePrincipale)));
-    SetCellIcon(item, offset + kArmourColumn,
-                armoured ? ImageOf(list, GetArmourImage(stats.IdArmure)) : QIcon());
-    SetCellIcon(item, offset + kShieldColumn,
-                armoured && stats.Bouclier == 1 ? ImageOf(list, kShieldImage) : QIcon());
+    const QList<int> images = UnitStatImages(stats);
+    for (int i = 0; i < images.size(); ++i)
+        SetCellIcon(item, offset + i, images.at(i) < 0 ? QIcon() : ImageOf(list, images.at(i)));
 }
 
 void SetUnitCells(const CUnitStatsList& list, QTreeWidgetItem* item, const CArmyUnit& unit) {
