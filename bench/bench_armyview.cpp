@@ -2,6 +2,7 @@
 // unit near the top, which renumbers and stores the positions of every member below it, and
 // undoing the delete of a group leader with his fifty units.
 #include "../tests/TestDataSource.h"
+#include "../tests/TheArmy.h"
 #include "app/CMainFrame.h"
 #include "catalogue/CCatalogueBar.h"
 #include "core/MessageBox.h"
@@ -21,9 +22,9 @@ namespace {
 
 struct Fixture {
     Fixture() : source(QStringLiteral("db/catalogue.sql")) {
-        CArmyDatabase::Instance().OpenDatabase();
+        TheDatabase().OpenDatabase();
         catalogue.Load();
-        frame = std::make_unique<CMainFrame>(catalogue);
+        frame = std::make_unique<CMainFrame>(TheDatabase(), TheArmy(), catalogue);
         frame->resize(1400, 900);
         for (CUnitType* type : catalogue.UnitTypes()) {
             if (type->IdRace == 9 && type->IsLeaderType() && !leader)
@@ -36,7 +37,7 @@ struct Fixture {
     int BuildArmy(int units) {
         static int serial = 0;
         frame->CreateArmy(9, QStringLiteral("Bench %1").arg(++serial), 100000);
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         army.AddWarchief(*leader);
         army.AddGroupLeader(*leader);
         first = army.Units().GetTail();
@@ -48,7 +49,7 @@ struct Fixture {
     }
     TestDataSource source;
     MessageRecorder messages;
-    CCatalogue catalogue{CArmyDatabase::Instance()};
+    CCatalogue catalogue{TheDatabase()};
     std::unique_ptr<CMainFrame> frame;
     CUnitType* leader = nullptr;
     CUnitType* troop = nullptr;
@@ -77,7 +78,7 @@ void AddUnitAtTheTop(benchmark::State& state) {
     Fixture& f = Shared();
     f.BuildArmy(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        CArmy::Instance().AddUnit(f.first, {f.troop});
+        TheArmy().AddUnit(f.first, {f.troop});
     f.frame->OnCloseArmy();
 }
 BENCHMARK(AddUnitAtTheTop)->Arg(30)->Arg(300)->Unit(benchmark::kMillisecond);
@@ -87,7 +88,7 @@ void UndoDeleteOfALeaderWithFiftyUnits(benchmark::State& state) {
     Fixture& f = Shared();
     static int serial = 0;
     f.frame->CreateArmy(9, QStringLiteral("Undo %1").arg(++serial), 100000);
-    CArmy& army = CArmy::Instance();
+    CArmy& army = TheArmy();
     army.AddWarchief(*f.leader);
     army.AddGroupLeader(*f.leader);
     CArmyUnit* fifty = army.Units().GetTail();

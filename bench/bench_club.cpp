@@ -34,7 +34,7 @@ struct Catalogue {
 
 // A leader and the troops of one race that come alone, so that each add is one member.
 Catalogue ReadCatalogue(CItemList<CUnitType>& types) {
-    CArmyDatabase::Instance().LoadUnitTypes(types);
+    TheDatabase().LoadUnitTypes(types);
     QSet<int> parents;
     for (const CUnitType* type : types)
         parents.insert(type->ArmyTypeIdParent);
@@ -56,7 +56,7 @@ Catalogue ReadCatalogue(CItemList<CUnitType>& types) {
 // failed; then the change in members it made.
 int Worker(const QStringList& arguments) {
     QTextStream out(stdout);
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = TheDatabase();
     if (!db.OpenDatabase())
         return 3;
     CItemList<CUnitType> types;
@@ -159,7 +159,7 @@ double Percentile(QList<double> times, double fraction) {
 }
 
 int MembersOf(int armyId) {
-    return int(StoredArmyLines(CArmyDatabase::Instance(), armyId).size()) - 1;
+    return int(StoredArmyLines(TheDatabase(), armyId).size()) - 1;
 }
 
 } // namespace
@@ -181,7 +181,7 @@ int main(int argc, char** argv) {
     {
         TestDataSource source(QStringLiteral("db/catalogue.sql"));
         MessageRecorder quiet;
-        if (!source.IsValid() || !CArmyDatabase::Instance().OpenDatabase()) {
+        if (!source.IsValid() || !TheDatabase().OpenDatabase()) {
             std::fprintf(stderr, "bench_club: %s\n", qPrintable(source.ErrorText()));
             status = 1;
         } else {
@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
             QStringList faults;
             for (int armyId : built.armies) {
                 stored += MembersOf(armyId);
-                const QString fault = StoredArmyFault(CArmyDatabase::Instance(), armyId);
+                const QString fault = StoredArmyFault(TheDatabase(), armyId);
                 if (!fault.isEmpty())
                     faults << fault;
             }
@@ -217,7 +217,7 @@ int main(int argc, char** argv) {
                 editors << QStringList{QStringLiteral("edit"), QString::number(shared),
                                        QString::number(1000 + i)};
             const Outcome edited = RunWorkers(editors);
-            const QString fault = StoredArmyFault(CArmyDatabase::Instance(), shared);
+            const QString fault = StoredArmyFault(TheDatabase(), shared);
             out << QStringLiteral("%1 programs edit one army: %2 members stored of %3 expected, "
                                   "%4, %5 of %6 edits found the army changed and read it again\n")
                        .arg(kEditors)
@@ -234,7 +234,7 @@ int main(int argc, char** argv) {
                                MembersOf(shared) == before + edited.added;
             status = whole ? 0 : 2;
         }
-        CArmyDatabase::Instance().CloseDatabase();
+        TheDatabase().CloseDatabase();
     }
     QProcess::execute(cluster, {QStringLiteral("stop"), state});
     return status;

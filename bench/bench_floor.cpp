@@ -7,6 +7,7 @@
 // median of several repetitions, program and floor interleaved. Both draw in the platform's
 // style, as the program does.
 #include "../tests/TestDataSource.h"
+#include "../tests/TheArmy.h"
 #include "app/CMainFrame.h"
 #include "catalogue/CCatalogueBar.h"
 #include "core/MessageBox.h"
@@ -306,7 +307,7 @@ struct Data {
         for (int i = 0; i < kBattleArmies; ++i)
             armies << generate.Army(QStringLiteral("Host %1").arg(i + 1), kBattleMembers, 30);
         battle = generate.Battle(QStringLiteral("The Ford"), armies);
-        if (!CArmyDatabase::Instance().OpenDatabase())
+        if (!TheDatabase().OpenDatabase())
             qFatal("the program cannot open the data source");
     }
     TestDataSource source;
@@ -331,9 +332,9 @@ Data& Shared() {
 // The program's window, alive for every edit and open.
 CMainFrame& Frame() {
     if (!g_frame) {
-        g_catalogue = std::make_unique<CCatalogue>(CArmyDatabase::Instance());
+        g_catalogue = std::make_unique<CCatalogue>(TheDatabase());
         g_catalogue->Load();
-        g_frame = std::make_unique<CMainFrame>(*g_catalogue);
+        g_frame = std::make_unique<CMainFrame>(TheDatabase(), TheArmy(), *g_catalogue);
         g_frame->resize(1400, 900);
         g_frame->show();
         QApplication::processEvents();
@@ -352,7 +353,7 @@ const CUnitType* CatalogueType(int id) {
 
 QList<CArmyUnit*> GroupLeaders() {
     QList<CArmyUnit*> leaders;
-    for (CArmyUnit* unit : CArmy::Instance().Units()) {
+    for (CArmyUnit* unit : TheArmy().Units()) {
         if (unit->IsGroupLeader() && !unit->m_pMainUnit)
             leaders << unit;
     }
@@ -493,9 +494,9 @@ std::vector<PlainMember> ReadMembers(QSqlDatabase& db, int army) {
 void Startup_program(benchmark::State& state) {
     Shared();
     for (auto _ : state) {
-        auto catalogue = std::make_unique<CCatalogue>(CArmyDatabase::Instance());
+        auto catalogue = std::make_unique<CCatalogue>(TheDatabase());
         catalogue->Load();
-        auto frame = std::make_unique<CMainFrame>(*catalogue);
+        auto frame = std::make_unique<CMainFrame>(TheDatabase(), TheArmy(), *catalogue);
         frame->resize(1400, 900);
         frame->show();
         QApplication::processEvents();
@@ -535,7 +536,7 @@ void Add_program(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
     CMainFrame& frame = Frame();
     frame.OpenArmy(Shared().addArmy[size]);
-    CArmy& army = CArmy::Instance();
+    CArmy& army = TheArmy();
     const QList<const CUnitType*> types = MachineWithParts();
     CArmyUnit* leader = GroupLeaders().last();
     for (auto _ : state) {
@@ -609,7 +610,7 @@ void Open_program(benchmark::State& state) {
         frame.OpenArmy(army);
         QApplication::processEvents();
         state.PauseTiming();
-        if (CArmy::Instance().Units().GetCount() != size)
+        if (TheArmy().Units().GetCount() != size)
             state.SkipWithError("not opened whole");
         frame.OnCloseArmy();
         QApplication::processEvents();
@@ -653,7 +654,7 @@ MoveRoles Roles() {
 // To the end when he is not there yet, else right after the second group.
 CArmy::Result MoveOnce(const MoveRoles& roles) {
     const bool atEnd = roles.moved->IdVisual > roles.last->IdVisual;
-    return CArmy::Instance().Move(roles.moved, atEnd ? roles.second : roles.last);
+    return TheArmy().Move(roles.moved, atEnd ? roles.second : roles.last);
 }
 
 // The members whose stored place (position or leader) one move changes, once the moves go
@@ -743,8 +744,7 @@ void Report_program(benchmark::State& state) {
     qint64 bytes = 0;
     for (auto _ : state) {
         CBattleContents contents;
-        if (CArmyDatabase::Instance().LoadBattleContents(battle, &contents) !=
-            CArmyDatabase::kFound)
+        if (TheDatabase().LoadBattleContents(battle, &contents) != CArmyDatabase::kFound)
             state.SkipWithError("no report");
         const QString text = BattleReportText(contents);
         const QByteArray utf8 = text.toUtf8();
@@ -759,7 +759,7 @@ void Report_program(benchmark::State& state) {
 qint64 ReportBytes() {
     static const qint64 bytes = [] {
         CBattleContents contents;
-        CArmyDatabase::Instance().LoadBattleContents(Shared().battle, &contents);
+        TheDatabase().LoadBattleContents(Shared().battle, &contents);
         return static_cast<qint64>(BattleReportText(contents).toUtf8().size());
     }();
     return bytes;
@@ -818,18 +818,18 @@ long PeakKilobytes() {
 int MemoryChild(const QString& side, int army) {
     MessageRecorder messages;
     if (side == QLatin1String("program")) {
-        CArmyDatabase::Instance().OpenDatabase();
-        CCatalogue catalogue(CArmyDatabase::Instance());
+        TheDatabase().OpenDatabase();
+        CCatalogue catalogue(TheDatabase());
         catalogue.Load();
-        CMainFrame frame(catalogue);
+        CMainFrame frame(TheDatabase(), TheArmy(), catalogue);
         frame.resize(1400, 900);
         frame.show();
         QApplication::processEvents();
         frame.OpenArmy(army);
         QApplication::processEvents();
         std::printf("%ld\n", PeakKilobytes());
-        const bool whole = CArmy::Instance().Units().GetCount() == 1000;
-        CArmyDatabase::Instance().CloseDatabase();
+        const bool whole = TheArmy().Units().GetCount() == 1000;
+        TheDatabase().CloseDatabase();
         return whole ? 0 : 1;
     }
     const auto window = BareWindow();
@@ -993,7 +993,7 @@ int main(int argc, char** argv) {
     PrintTable(medians, Median(program), Median(floor));
     g_frame.reset();
     // Closed before the application takes the driver down.
-    CArmyDatabase::Instance().CloseDatabase();
+    TheDatabase().CloseDatabase();
     g_data.reset();
     return 0;
 }

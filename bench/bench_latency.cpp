@@ -7,6 +7,7 @@
 // Ends with status 1, saying why, when an edit fails or a stored army is found inconsistent.
 #include "../tests/StoredArmy.h"
 #include "../tests/TestDataSource.h"
+#include "../tests/TheArmy.h"
 #include "LatencyProxy.h"
 #include "app/CMainFrame.h"
 #include "army/CUnitCostCalculator.h"
@@ -221,8 +222,8 @@ LatencyBench::~LatencyBench() {
         m_proxy->SetDelay(std::chrono::microseconds(0));
     // As the program ends: the window, then the army, then the connection.
     m_frame.reset();
-    CArmy::Instance().Close();
-    CArmyDatabase::Instance().CloseDatabase();
+    TheArmy().Close();
+    TheDatabase().CloseDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("setup"));
     if (m_stats.isOpen() && !m_database.isEmpty()) {
         QSqlQuery drop(m_stats);
@@ -289,7 +290,7 @@ void LatencyBench::SetUp() {
     }
     QSqlDatabase::removeDatabase(QStringLiteral("setup"));
 
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = TheDatabase();
     Require(db.OpenDatabase() && db.LoadUnitTypes(m_types.all),
             QStringLiteral("the program cannot read the catalogue through the proxy"));
     for (int size : kSizes)
@@ -309,7 +310,7 @@ void LatencyBench::SetUp() {
 // in ten a culverin with gunners and horse), each added under the last captain, as a player
 // builds; the last group takes what is left.
 int LatencyBench::BuildArmy(int members) {
-    CArmy& army = CArmy::Instance();
+    CArmy& army = TheArmy();
     Require(army.Create(kRace, QStringLiteral("Ost de %1").arg(members), 1000000) &&
                 army.Open(army.GetHeader().IdArmee),
             QStringLiteral("army of %1 not created").arg(members));
@@ -337,7 +338,7 @@ int LatencyBench::BuildArmy(int members) {
 
 QList<CArmyUnit*> LatencyBench::GroupLeaders() const {
     QList<CArmyUnit*> leaders;
-    for (CArmyUnit* unit : CArmy::Instance().Units()) {
+    for (CArmyUnit* unit : TheArmy().Units()) {
         if (unit->IsGroupLeader() && !unit->m_pMainUnit)
             leaders << unit;
     }
@@ -374,8 +375,8 @@ void LatencyBench::CheckQuiet(const QString& what) {
 }
 
 void LatencyBench::CheckSize(int expected, const QString& what) const {
-    const int count = CArmy::Instance().Units().GetCount();
-    Require(CArmy::Instance().IsOpen() && count == expected,
+    const int count = TheArmy().Units().GetCount();
+    Require(TheArmy().IsOpen() && count == expected,
             what + QStringLiteral(": %1 members, %2 expected").arg(count).arg(expected));
 }
 
@@ -444,7 +445,7 @@ void LatencyBench::ListStatements(const QString& what, const QHash<QString, qint
 }
 
 void LatencyBench::MeasureReads() {
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = TheDatabase();
     const QString none = QStringLiteral("—");
     Measure(none, {QStringLiteral("Open the connection (TCP, login, driver set-up)"),
                    [&] { Require(db.OpenDatabase(), QStringLiteral("the connection failed")); },
@@ -457,7 +458,8 @@ void LatencyBench::MeasureReads() {
                                QStringLiteral("the tables' check failed"));
                        m_catalogue = std::make_unique<CCatalogue>(db);
                        Require(m_catalogue->Load(), QStringLiteral("the catalogue was not read"));
-                       m_frame = std::make_unique<CMainFrame>(*m_catalogue);
+                       m_frame =
+                           std::make_unique<CMainFrame>(TheDatabase(), TheArmy(), *m_catalogue);
                        m_frame->resize(1400, 900);
                        m_frame->show();
                        QApplication::processEvents();
@@ -482,8 +484,7 @@ void LatencyBench::MeasureReads() {
             {QStringLiteral("Battle report, to a file"), [&] {
                  const qsizetype opened = m_viewer.Opened().size();
                  CBattleContents battle;
-                 if (CArmyDatabase::Instance().LoadBattleContents(m_battle, &battle) ==
-                     CArmyDatabase::kFound)
+                 if (TheDatabase().LoadBattleContents(m_battle, &battle) == CArmyDatabase::kFound)
                      WriteBattleReport(battle);
                  Require(m_viewer.Opened().size() == opened + 1 &&
                              QFile::exists(m_viewer.Opened().last()),
@@ -492,7 +493,7 @@ void LatencyBench::MeasureReads() {
 }
 
 void LatencyBench::MeasureEdits(int size) {
-    CArmy& army = CArmy::Instance();
+    CArmy& army = TheArmy();
     const int id = m_armies.at(size);
     m_proxy->SetDelay(std::chrono::microseconds(0));
     m_frame->OpenArmy(id);
@@ -575,7 +576,7 @@ void LatencyBench::MeasureEdits(int size) {
                    [&] { m_frame->OnCloseArmy(); }});
 
     // What memory holds is what is stored.
-    const QStringList stored = StoredArmyLines(CArmyDatabase::Instance(), id);
+    const QStringList stored = StoredArmyLines(TheDatabase(), id);
     Require(stored == ArmyLines(army.GetHeader(), army.Units()),
             QStringLiteral("army %1 in memory differs from the stored one").arg(id));
 }
@@ -583,7 +584,7 @@ void LatencyBench::MeasureEdits(int size) {
 void LatencyBench::CheckStoredArmies() {
     m_proxy->SetDelay(std::chrono::microseconds(0));
     for (const auto& [size, army] : m_armies) {
-        const QString fault = StoredArmyFault(CArmyDatabase::Instance(), army);
+        const QString fault = StoredArmyFault(TheDatabase(), army);
         Require(fault.isEmpty(), QStringLiteral("stored army of %1: %2").arg(size).arg(fault));
     }
 }
@@ -641,7 +642,7 @@ int main(int argc, char** argv) {
                 previous(type, context, message);
         });
     QApplication app(argc, argv);
-    ShowDataErrorsAsMessages(CArmyDatabase::Instance());
+    ShowDataErrorsAsMessages(TheDatabase());
     MessageRecorder messages;
     FileViewerRecorder viewer;
     const bool showStatements = app.arguments().contains(QStringLiteral("--statements"));

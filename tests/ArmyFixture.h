@@ -3,6 +3,7 @@
 #include "ArmyMessages.h"
 #include "TestData.h"
 #include "TestDataSource.h"
+#include "TheArmy.h"
 #include "core/MessageBox.h"
 #include "model/CArmy.h"
 #include "model/CArmyHistory.h"
@@ -24,8 +25,8 @@ protected:
     // The open army's group leaders, in order.
     static QList<CArmyUnit*> GroupLeaders() {
         QList<CArmyUnit*> leaders;
-        for (CArmyUnit* unit : CArmy::Instance().Units()) {
-            if (unit->IsGroupLeader() && unit != CArmy::Instance().GetWarchief())
+        for (CArmyUnit* unit : TheArmy().Units()) {
+            if (unit->IsGroupLeader() && unit != TheArmy().GetWarchief())
                 leaders << unit;
         }
         return leaders;
@@ -36,15 +37,15 @@ protected:
         QString failure;
         m_source = TestDataSource::OpenSmallCatalogue(&failure);
         QVERIFY2(m_source, qPrintable(failure));
-        QVERIFY(CArmyDatabase::Instance().LoadUnitTypes(m_types));
+        QVERIFY(TheDatabase().LoadUnitTypes(m_types));
         m_messages = std::make_unique<MessageRecorder>();
-        ShowWhatItTells(CArmy::Instance());
-        m_history = std::make_unique<CArmyHistory>(CArmy::Instance());
+        ShowWhatItTells(TheArmy());
+        m_history = std::make_unique<CArmyHistory>(TheArmy());
     }
     // For cleanup: a failed check must leave no hook, army or message to the next test.
     void CloseArmy() {
-        CArmyDatabase::Instance().SetStatementHook({});
-        CArmy::Instance().Close();
+        TheDatabase().SetStatementHook({});
+        TheArmy().Close();
         m_messages->Clear();
     }
 };

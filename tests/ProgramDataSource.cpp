@@ -10,8 +10,8 @@ std::unique_ptr<TestDataSource> TestDataSource::OpenSmallCatalogue(QString* fail
         *failure = source->ErrorText();
         return nullptr;
     }
-    ShowDataErrorsAsMessages(CArmyDatabase::Instance());
-    if (!CArmyDatabase::Instance().OpenDatabase()) {
+    ShowDataErrorsAsMessages(TheDatabase());
+    if (!TheDatabase().OpenDatabase()) {
         *failure = QStringLiteral("the program's connection does not open");
         return nullptr;
     }

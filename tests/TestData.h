@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestDataSource.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CBattle.h"
@@ -18,14 +19,14 @@ using Ids = CIdList;
 
 // The key of a new army, or -1.
 inline int AddArmy(const QString& name, int raceId = 13, int budget = 1000,
-                   CArmyDatabase& db = CArmyDatabase::Instance()) {
+                   CArmyDatabase& db = TheDatabase()) {
     CArmyHeader header;
     return db.InsertArmy(raceId, name, budget, &header) ? header.IdArmee : -1;
 }
 
 // The key of a new battle, or -1.
 inline int AddBattle(const QString& name, const QString& description, const CIdList& armies,
-                     CArmyDatabase& db = CArmyDatabase::Instance()) {
+                     CArmyDatabase& db = TheDatabase()) {
     CBattle battle;
     return db.InsertBattle(name, description, armies) && db.FindBattleByName(name, &battle)
                ? battle.IdBattle
@@ -34,8 +35,7 @@ inline int AddBattle(const QString& name, const QString& description, const CIdL
 
 // The battle of that key read whole, as the report and the sheet take it; null when it cannot
 // be.
-inline std::unique_ptr<CBattleContents> ReadBattle(int id,
-                                                   CArmyDatabase& db = CArmyDatabase::Instance()) {
+inline std::unique_ptr<CBattleContents> ReadBattle(int id, CArmyDatabase& db = TheDatabase()) {
     auto battle = std::make_unique<CBattleContents>();
     if (db.LoadBattleContents(id, battle.get()) != CArmyDatabase::kFound)
         battle.reset();
@@ -43,7 +43,7 @@ inline std::unique_ptr<CBattleContents> ReadBattle(int id,
 }
 
 // The rows of a table, read with plain SQL; -1 when it cannot be read.
-inline int CountRows(const QString& table, CArmyDatabase& db = CArmyDatabase::Instance()) {
+inline int CountRows(const QString& table, CArmyDatabase& db = TheDatabase()) {
     QSqlQuery query(db.Connection());
     return query.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) && query.next()
                ? query.value(0).toInt()
@@ -51,7 +51,7 @@ inline int CountRows(const QString& table, CArmyDatabase& db = CArmyDatabase::In
 }
 
 // Empties the army and battle tables, catalogue kept.
-inline bool ClearTables(CArmyDatabase& db = CArmyDatabase::Instance()) {
+inline bool ClearTables(CArmyDatabase& db = TheDatabase()) {
     QSqlQuery query(db.Connection());
     for (const char* table : {"BattleCompo", "Battle", "ArmeeCompo", "ArmeeDef"}) {
         if (!query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))))

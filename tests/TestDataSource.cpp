@@ -1,5 +1,7 @@
 #include "TestDataSource.h"
 
+#include "data/CArmyDatabase.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -209,4 +211,9 @@ bool TestDataSource::Server(const QString& action) {
 bool TestDataSource::ExecOnOtherConnection(const QString& sql) {
     m_error = Run(QStringLiteral("other"), {sql});
     return m_error.isEmpty();
+}
+
+CArmyDatabase& TheDatabase() {
+    static auto* database = new CArmyDatabase;
+    return *database;
 }

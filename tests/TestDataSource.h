@@ -5,6 +5,12 @@
 
 #include <memory>
 
+class CArmyDatabase;
+
+// The connection the tests share, as the program has its one (never destroyed: closed before
+// Qt's own globals go away).
+CArmyDatabase& TheDatabase();
+
 // A throw-away data source "Skarnholt" with the program's schema, registered in a private
 // odbc.ini that unixODBC is pointed at through ODBCINI: an SQLite file, or, when the variable
 // SKARNHOLT_TEST_POSTGRES names the state file of a running test cluster

@@ -1,4 +1,5 @@
 #include "ArmyFixture.h"
+#include "TheArmy.h"
 #include "army/CellFormats.h"
 #include "core/DragPayload.h"
 #include "model/CArmyModel.h"
@@ -35,7 +36,7 @@ class TestArmyItemModel : public ArmyFixture {
     // The same from the army itself: each leader's main members in order under him.
     static void ArmyRows(const CArmyUnit& leader, int depth, QStringList& rows) {
         rows << Line(depth, leader.IdUnite, CArmyModel::Label(leader));
-        for (const CArmyUnit* unit : CArmy::Instance().ChildrenOf(leader))
+        for (const CArmyUnit* unit : TheArmy().ChildrenOf(leader))
             ArmyRows(*unit, depth + 1, rows);
     }
     // The list's rows, and the army's members, by depth, key, name and notes.
@@ -51,7 +52,7 @@ class TestArmyItemModel : public ArmyFixture {
         return rows;
     }
     static QStringList ArmyStats() {
-        const CArmy& army = CArmy::Instance();
+        const CArmy& army = TheArmy();
         QStringList rows;
         for (const CArmyUnit* unit : army.Units())
             rows << Line(army.Depth(*unit), unit->IdUnite,
@@ -61,13 +62,13 @@ class TestArmyItemModel : public ArmyFixture {
     void VerifyRows(const char* step) {
         QStringList shown, expected;
         TreeRows(*m_tree, {}, 0, shown);
-        if (CArmy::Instance().IsOpen() && CArmy::Instance().HasUnits())
-            ArmyRows(*CArmy::Instance().GetWarchief(), 0, expected);
+        if (TheArmy().IsOpen() && TheArmy().HasUnits())
+            ArmyRows(*TheArmy().GetWarchief(), 0, expected);
         QVERIFY2(shown == expected, step);
         QVERIFY2(StatsRows() == ArmyStats(), step);
     }
     CArmyUnit* Member(const QString& type) const {
-        for (CArmyUnit* unit : CArmy::Instance().Units()) {
+        for (CArmyUnit* unit : TheArmy().Units()) {
             if (unit->NomUnitType == type)
                 return unit;
         }
@@ -97,7 +98,7 @@ class TestArmyItemModel : public ArmyFixture {
 private slots:
     void initTestCase() {
         OpenCatalogue();
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         m_tree = std::make_unique<CArmyModel>(army);
         m_stats = std::make_unique<CArmyStatsModel>(army);
         m_tree->SetTypeResolver([this](int key) {
@@ -114,7 +115,7 @@ private slots:
     void cleanup() { CloseArmy(); }
 
     void rowsFollowEveryOperation() {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         QVERIFY(army.Create(13, QStringLiteral("Horde"), 500) &&
                 army.Open(army.GetHeader().IdArmee));
         VerifyRows("opened empty");
@@ -175,10 +176,10 @@ private slots:
 
         // A store that fails reads the army back as stored.
         const QStringList before = StatsRows();
-        CArmyDatabase::Instance().SetStatementHook(
+        TheDatabase().SetStatementHook(
             [](const QString& sql) { return !sql.startsWith(QLatin1String("INSERT")); });
         army.AddUnit(GroupLeaders().first(), Types("T5 Warriors"));
-        CArmyDatabase::Instance().SetStatementHook({});
+        TheDatabase().SetStatementHook({});
         VerifyRows("failed store");
         QCOMPARE(StatsRows(), before);
 
@@ -189,7 +190,7 @@ private slots:
     }
 
     void dropsFollowThePlacementRules() {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         QVERIFY(army.Create(13, QStringLiteral("Horde"), 500) &&
                 army.Open(army.GetHeader().IdArmee));
         // The first type on an empty army must be a leader's.

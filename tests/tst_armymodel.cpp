@@ -1,5 +1,6 @@
 #include "ArmyFixture.h"
 #include "StoredArmy.h"
+#include "TheArmy.h"
 #include "model/ArmyProblems.h"
 
 #include <QtTest>
@@ -21,20 +22,18 @@ struct Baseline {
 class TestArmyModel : public ArmyFixture {
     Q_OBJECT
 
-    static QStringList Stored(int armyId) {
-        return StoredArmyLines(CArmyDatabase::Instance(), armyId);
-    }
+    static QStringList Stored(int armyId) { return StoredArmyLines(TheDatabase(), armyId); }
     static QStringList InMemory() {
-        return ArmyLines(CArmy::Instance().GetHeader(), CArmy::Instance().Units(), true);
+        return ArmyLines(TheArmy().GetHeader(), TheArmy().Units(), true);
     }
     // What every stored army must satisfy, whatever happened to it.
     static void VerifyConsistent(int armyId) {
-        const QString fault = StoredArmyFault(CArmyDatabase::Instance(), armyId);
+        const QString fault = StoredArmyFault(TheDatabase(), armyId);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
     // The open army's members by type, indented by depth.
     static QStringList Shape() {
-        const CArmy& army = CArmy::Instance();
+        const CArmy& army = TheArmy();
         QStringList shape;
         for (const CArmyUnit* unit : army.Units())
             shape << QString(army.Depth(*unit), QLatin1Char(' ')) + unit->NomUnitType;
@@ -42,7 +41,7 @@ class TestArmyModel : public ArmyFixture {
     }
     // A new open army, empty or the baseline; its key.
     int NewArmy(bool empty, Baseline* b = nullptr) {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         army.Close();
         if (!army.Create(13, QStringLiteral("Armée"), 500) || !army.Open(army.GetHeader().IdArmee))
             return -1;
@@ -70,11 +69,11 @@ class TestArmyModel : public ArmyFixture {
         for (int failAt = 1;; ++failAt) {
             const int armyId = setUp();
             int count = 0;
-            CArmyDatabase::Instance().SetStatementHook(
+            TheDatabase().SetStatementHook(
                 [&count, failAt](const QString&) { return ++count != failAt; });
             m_messages->Clear();
             step();
-            CArmyDatabase::Instance().SetStatementHook({});
+            TheDatabase().SetStatementHook({});
             if (count < failAt)
                 return; // nothing was refused: every statement is done
             QVERIFY2(Stored(armyId) == expected,
@@ -87,7 +86,7 @@ class TestArmyModel : public ArmyFixture {
     // The problems as "member: text" lines.
     static QStringList Problems() {
         QStringList lines;
-        for (const CArmyProblem& problem : FindProblems(CArmy::Instance()))
+        for (const CArmyProblem& problem : FindProblems(TheArmy()))
             lines << (problem.member ? problem.member->Nom : QStringLiteral("army")) + ": " +
                          Plain(problem.text);
         return lines;
@@ -121,8 +120,8 @@ private slots:
             {"army properties", false, [](CArmy& a, Baseline&) { a.SetProperties(QStringLiteral("Horde"), 900); }},
         };
         // clang-format on
-        CArmyDatabase& db = CArmyDatabase::Instance();
-        CArmy& army = CArmy::Instance();
+        CArmyDatabase& db = TheDatabase();
+        CArmy& army = TheArmy();
         for (const auto& operation : operations) {
             const QByteArray what = std::get<0>(operation);
             const bool empty = std::get<1>(operation);
@@ -182,7 +181,7 @@ private slots:
 
     void openingMendsADamagedArmyAndStoresIt() {
         const int armyId = NewArmy(false);
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         army.Close();
         // Another program left a unit before its leader, one under a leader that is gone, one
         // under a unit, and a total that is not the members' sum.
@@ -230,10 +229,10 @@ private slots:
 
     void anArmyThatCannotBeReadIsNotOpened() {
         const int armyId = NewArmy(false);
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         // The members cannot be read again: nothing of the army is kept, nothing is written. (Both
         // drivers fail a query before its first row, so a fetch cannot be made to fail part-way.)
-        CArmyDatabase& db = CArmyDatabase::Instance();
+        CArmyDatabase& db = TheDatabase();
         db.SetStatementHook(
             [](const QString& sql) { return !sql.startsWith("SELECT * FROM ArmeeCompo"); });
         CItemList<CArmyUnit> units;
@@ -253,7 +252,7 @@ private slots:
     void membersAlwaysKeepAName() {
         Baseline b;
         NewArmy(false, &b);
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         // Blanks alone are no name: the member takes its type's name back.
         QCOMPARE(army.RenameMember(b.brute, QStringLiteral(" \t ")), CArmy::Result::Done);
         QCOMPARE(b.brute->Nom, QStringLiteral("T2 One-eyed brute"));
@@ -270,7 +269,7 @@ private slots:
     void movesAndDeletesTakeWhatHangsOnThem() {
         Baseline b;
         const int armyId = NewArmy(false, &b);
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         // A unit released on a unit lands right after it (and its mount), under its leader.
         QCOMPARE(army.Move(b.brute, b.riders), CArmy::Result::Done);
         QCOMPARE(Shape().mid(2, 4), (QStringList{"  T1 Wolf riders", "  T4 Wolf",
@@ -289,7 +288,7 @@ private slots:
     // with him and goes with him.
     void leadersComeWithTheirMounts() {
         const int armyId = NewArmy(true);
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         QCOMPARE(army.DropType(Types("Dwarf lord"), nullptr), CArmy::Result::Done);
         QCOMPARE(army.AddUnit(army.GetWarchief(), Types("Dwarf lord")), CArmy::Result::Done);
         QCOMPARE(army.DropType(Types("Dwarf lord"), army.GetWarchief()), CArmy::Result::Done);
@@ -320,14 +319,14 @@ private slots:
         // C command points, T troops, N the name only.
         NewArmy(false);
         QString choices;
-        for (const CArmyUnit* unit : CArmy::Instance().Units())
+        for (const CArmyUnit* unit : TheArmy().Units())
             choices += "NCT"[int(CArmy::ChoicesOf(*unit))];
         QCOMPARE(choices, QStringLiteral("CCTNTNCNTNN"));
     }
 
     // Each problem comes with the member (or the army's state) that causes it and goes with it.
     void eachProblemComesAndGoesWithItsCause() {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         QVERIFY(army.Create(13, QStringLiteral("Fautive"), 100) &&
                 army.Open(army.GetHeader().IdArmee));
         QVERIFY(Problems().isEmpty());
@@ -374,7 +373,7 @@ private slots:
     }
 
     void anArmyStoredWithoutWarchiefSaysSo() {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         QVERIFY(army.Create(13, QStringLiteral("Sans chef"), 500) &&
                 army.Open(army.GetHeader().IdArmee));
         army.AddWarchief(Warlord());

@@ -1,4 +1,5 @@
 #include "ArmyFixture.h"
+#include "TheArmy.h"
 #include "data/CArmyDatabase.h"
 #include "data/CUnitType.h"
 #include "editor/SheetPrinter.h"
@@ -34,7 +35,7 @@ class TestArmySheet : public ArmyFixture {
     }
     // A new army, open, with its warchief.
     static CArmy& NewArmy(const QString& name, int budget, const CUnitType* warchief) {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         if (army.Create(13, name, budget))
             army.Open(army.GetHeader().IdArmee);
         army.AddWarchief(*warchief);
@@ -107,7 +108,7 @@ private slots:
         const int battle = AddBattle(QStringLiteral("Gué"), QStringLiteral("À l'aube"), armies);
         const auto contents = ReadBattle(battle);
         QVERIFY(contents);
-        const QString html = BattleSheetHtml(CArmyDatabase::Instance(), *contents);
+        const QString html = BattleSheetHtml(TheDatabase(), *contents);
         const QString path = m_dir.filePath(QStringLiteral("gue.pdf"));
         QVERIFY(WriteSheetPdf(html, path));
         QCOMPARE(PdfPages(path), 3); // the battle, then each army from a new page

@@ -1,6 +1,7 @@
 #include "TestCatalogue.h"
 #include "TestData.h"
 #include "TestDataSource.h"
+#include "TheArmy.h"
 #include "app/CMainFrame.h"
 #include "catalogue/CCatalogueBar.h"
 #include "core/CommandIds.h"
@@ -71,12 +72,12 @@ class TestArmyView : public QObject {
             lines << line;
         }
         // A closed army's strip is hidden, whatever it last said.
-        return whole && CArmy::Instance().IsOpen() ? lines + view.BudgetStrip()->Texts() : lines;
+        return whole && TheArmy().IsOpen() ? lines + view.BudgetStrip()->Texts() : lines;
     }
     // The view must show what a view built afresh shows, and the list row of the member
     // selected.
     void CompareWithFreshView() {
-        CArmyView fresh(CArmy::Instance());
+        CArmyView fresh(TheArmy());
         fresh.ShowOpenArmy();
         const CArmyUnit* listed = m_view->List()->CurrentUnit();
         if (Shape(*m_view, true) != Shape(fresh, true) ||
@@ -156,15 +157,15 @@ private slots:
         QVERIFY2(m_source, qPrintable(failure));
         m_messages = std::make_unique<MessageRecorder>();
         m_catalogue = LoadedCatalogue();
-        m_frame = std::make_unique<CMainFrame>(*m_catalogue);
+        m_frame = std::make_unique<CMainFrame>(TheDatabase(), TheArmy(), *m_catalogue);
         m_frame->resize(1200, 800);
         m_frame->show();
         m_view = m_frame->ArmyView();
         // After the view's own slots, which were connected first.
-        connect(&CArmy::Instance(), &CArmy::changed, this, &TestArmyView::CompareWithFreshView);
-        connect(&CArmy::Instance(), &CArmy::reloaded, this, &TestArmyView::CompareWithFreshView);
+        connect(&TheArmy(), &CArmy::changed, this, &TestArmyView::CompareWithFreshView);
+        connect(&TheArmy(), &CArmy::reloaded, this, &TestArmyView::CompareWithFreshView);
         m_frame->CreateArmy(13, QStringLiteral("Horde d'Urk"), 500);
-        QVERIFY(CArmy::Instance().IsOpen() && m_view->Tree()->isVisible());
+        QVERIFY(TheArmy().IsOpen() && m_view->Tree()->isVisible());
         // A third for the tree, two for the list.
         const QList<int> sizes = m_view->Splitter()->sizes();
         QVERIFY2(
@@ -173,13 +174,13 @@ private slots:
                 QStringLiteral("%1 %2 %3").arg(sizes.at(0)).arg(sizes.at(1)).arg(m_view->width())));
     }
     void cleanup() {
-        disconnect(&CArmy::Instance(), nullptr, this, nullptr);
+        disconnect(&TheArmy(), nullptr, this, nullptr);
         const QStringList stale = std::exchange(m_stale, {});
-        if (CArmy::Instance().IsOpen())
+        if (TheArmy().IsOpen())
             m_frame->OnCloseArmy();
         m_frame.reset();
         m_messages.reset();
-        CArmyDatabase::Instance().CloseDatabase();
+        TheDatabase().CloseDatabase();
         m_source.reset();
         QCOMPARE(stale.join("\n"), QString());
     }
@@ -198,7 +199,7 @@ private slots:
         m_view->OnAddWarchief();
         QCOMPARE(m_messages->Ids(), (QList<int>{165, 164}));
         m_view->OnAddGroupLeader();
-        QCOMPARE(m_view->GetSelectedUnit(), CArmy::Instance().Units().GetTail());
+        QCOMPARE(m_view->GetSelectedUnit(), TheArmy().Units().GetTail());
 
         // A unit goes under the leader selected in the tree, with the types attached to it.
         Select("T5 Warriors");
@@ -219,7 +220,7 @@ private slots:
         // A leader comes with his mount, as a unit with its attached types: his item alone in
         // the tree, the mount's row after his, its price in the army's.
         m_messages->SetNextAnswer(true);
-        m_view->DeleteMember(CArmy::Instance().GetWarchief());
+        m_view->DeleteMember(TheArmy().GetWarchief());
         Select("Dwarf lord");
         m_view->OnAddWarchief();
         m_view->OnAddGroupLeader();
@@ -230,7 +231,7 @@ private slots:
     }
 
     void treeAndListShowTheArmyAfterEveryEdit() {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         Select("T3 Orc warlord");
         m_view->OnAddWarchief();
         m_view->OnAddGroupLeader();
@@ -330,7 +331,7 @@ private slots:
         Select("T3 Orc warlord");
         m_view->OnAddWarchief();
         m_view->OnAddGroupLeader();
-        CArmy::Instance().RenameMember(CArmy::Instance().Units().GetTail(), QStringLiteral("Chef"));
+        TheArmy().RenameMember(TheArmy().Units().GetTail(), QStringLiteral("Chef"));
         AddUnder("Chef", "T1 Wolf riders");
         CArmyStatsList* list = m_view->List();
         const QAbstractItemModel& rows = *list->model();
@@ -354,9 +355,9 @@ private slots:
         // The warchief with members asks too; afterwards the army is open, empty and worth 0.
         const QStringList before = Shape(*m_view);
         m_messages->SetNextAnswer(true);
-        m_view->DeleteMember(CArmy::Instance().GetWarchief());
+        m_view->DeleteMember(TheArmy().GetWarchief());
         QCOMPARE(m_messages->Ids(), (QList<int>{153, 152}));
-        QVERIFY(CArmy::Instance().IsOpen() && m_view->Tree()->isVisible());
+        QVERIFY(TheArmy().IsOpen() && m_view->Tree()->isVisible());
         QCOMPARE(Shape(*m_view), QStringList());
         QCOMPARE(m_view->BudgetStrip()->Texts().last(), QStringLiteral("Rest 500"));
         m_frame->Action(ID_EDIT_UNDO)->trigger();
@@ -423,7 +424,7 @@ private slots:
         m_messages->Clear();
         AddUnder("T3", "T5 Warriors");
         QCOMPARE(m_messages->Messages().size(), 2); // the refused store, then the refused read
-        QVERIFY(!CArmy::Instance().IsOpen() && !m_view->Tree()->isVisible());
+        QVERIFY(!TheArmy().IsOpen() && !m_view->Tree()->isVisible());
         QVERIFY(!m_frame->Action(ID_ARMY_CLOSE)->isEnabled());
         QVERIFY(m_source->ExecOnOtherConnection("ALTER TABLE Elsewhere RENAME TO ArmeeCompo"));
     }

@@ -1,6 +1,7 @@
 #include "ArmyFixture.h"
 #include "ArmyMessages.h"
 #include "StoredArmy.h"
+#include "TestDataSource.h"
 #include "core/DragPayload.h"
 #include "core/StringTable.h"
 #include "data/CBattleEntry.h"
@@ -51,9 +52,7 @@ class TestClubOwners : public ArmyFixture {
         QSqlQuery query(player.db->Connection());
         return query.exec(sql) ? query.numRowsAffected() : -1;
     }
-    static QStringList Stored(int armyId) {
-        return StoredArmyLines(CArmyDatabase::Instance(), armyId);
-    }
+    static QStringList Stored(int armyId) { return StoredArmyLines(TheDatabase(), armyId); }
     static QList<CArmyUnit*> Members(const CArmy& army) {
         return QList<CArmyUnit*>(army.Units().begin(), army.Units().end());
     }

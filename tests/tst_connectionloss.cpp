@@ -1,5 +1,6 @@
 #include "ArmyFixture.h"
 #include "StoredArmy.h"
+#include "TheArmy.h"
 #include "core/StringTable.h"
 
 #include <QProcess>
@@ -26,14 +27,14 @@ class TestConnectionLoss : public ArmyFixture {
                    {action, state}) == 0;
     }
     static QStringList Stored() {
-        return StoredArmyLines(CArmyDatabase::Instance(), CArmy::Instance().GetHeader().IdArmee);
+        return StoredArmyLines(TheDatabase(), TheArmy().GetHeader().IdArmee);
     }
     static QStringList InMemory() {
-        return ArmyLines(CArmy::Instance().GetHeader(), CArmy::Instance().Units(), true);
+        return ArmyLines(TheArmy().GetHeader(), TheArmy().Units(), true);
     }
     // An open army: the warchief, two leaders with two riders (and their wolves) each.
     void Build() {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         army.Close();
         army.Create(13, QStringLiteral("Horde"), 1000);
         army.Open(army.GetHeader().IdArmee);
@@ -48,10 +49,9 @@ class TestConnectionLoss : public ArmyFixture {
     }
     // The army as stored and shown must agree, and hold together.
     static void VerifyShownIsStored() {
-        QVERIFY(CArmy::Instance().IsOpen());
+        QVERIFY(TheArmy().IsOpen());
         QCOMPARE(InMemory(), Stored());
-        const QString fault =
-            StoredArmyFault(CArmyDatabase::Instance(), CArmy::Instance().GetHeader().IdArmee);
+        const QString fault = StoredArmyFault(TheDatabase(), TheArmy().GetHeader().IdArmee);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
     // Every kind of edit that writes more than one statement, after what it needs done first.
@@ -61,7 +61,7 @@ class TestConnectionLoss : public ArmyFixture {
         std::function<CArmy::Result()> run;
     };
     QList<Edit> Edits() {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         const auto firstLeader = [] { return GroupLeaders().first(); };
         return {
             {"add under the first leader", [] {},
@@ -85,9 +85,9 @@ private slots:
         OpenCatalogue();
     }
     void cleanupTestCase() {
-        CArmy::Instance().Close();
+        TheArmy().Close();
         m_source.reset();
-        CArmyDatabase::Instance().CloseDatabase();
+        TheDatabase().CloseDatabase();
         Cluster(QStringLiteral("stop"), m_state);
     }
     void cleanup() {
@@ -107,14 +107,14 @@ private slots:
         for (const auto& [cause, lose] : losses) {
             Build();
             QVERIFY2(lose(), cause.constData());
-            QCOMPARE(CArmy::Instance().AddUnit(GroupLeaders().last(),
-                                               Types(QStringLiteral("T2 One-eyed brute"))),
+            QCOMPARE(TheArmy().AddUnit(GroupLeaders().last(),
+                                       Types(QStringLiteral("T2 One-eyed brute"))),
                      CArmy::Result::Done);
             VerifyShownIsStored();
-            QCOMPARE(CArmy::Instance().Units().GetCount(), 12);
+            QCOMPARE(TheArmy().Units().GetCount(), 12);
             QVERIFY2(lose(), cause.constData());
             CItemList<CArmyHeader> armies;
-            QVERIFY(CArmyDatabase::Instance().LoadArmies(armies));
+            QVERIFY(TheDatabase().LoadArmies(armies));
             QVERIFY(!armies.IsEmpty());
             QVERIFY2(lose(), cause.constData());
             QVERIFY(AddBattle(QStringLiteral("Bataille ") + cause, QString(),
@@ -137,13 +137,13 @@ private slots:
                 const QStringList before = Stored();
                 int count = 0;
                 bool ended = false;
-                CArmyDatabase::Instance().SetStatementHook([&](const QString&) {
+                TheDatabase().SetStatementHook([&](const QString&) {
                     if (++count == endAt && !ended)
                         ended = m_source->EndConnections();
                     return true;
                 });
                 const CArmy::Result result = edit.run();
-                CArmyDatabase::Instance().SetStatementHook({});
+                TheDatabase().SetStatementHook({});
                 if (count < endAt)
                     break; // every statement ran: the edit is done
                 const QByteArray what =
@@ -156,8 +156,8 @@ private slots:
                 QVERIFY2(retried || Stored() == before, what.constData());
                 QVERIFY2(m_messages->Ids().count(kEditNotStoredId) == (retried ? 0 : 1),
                          what.constData());
-                QCOMPARE(CArmy::Instance().AddUnit(GroupLeaders().last(),
-                                                   Types(QStringLiteral("T2 One-eyed brute"))),
+                QCOMPARE(TheArmy().AddUnit(GroupLeaders().last(),
+                                           Types(QStringLiteral("T2 One-eyed brute"))),
                          CArmy::Result::Done);
                 VerifyShownIsStored();
             }
@@ -169,14 +169,14 @@ private slots:
     // was stored.
     void serverDownTheArmyClosesUntilItIsBack() {
         Build();
-        const int armyId = CArmy::Instance().GetHeader().IdArmee;
+        const int armyId = TheArmy().GetHeader().IdArmee;
         const QStringList before = Stored();
         m_paused = m_source->Server(QStringLiteral("pause"));
         QVERIFY(m_paused);
-        QCOMPARE(CArmy::Instance().Delete(GroupLeaders().first()), CArmy::Result::Failed);
-        QVERIFY(!CArmy::Instance().IsOpen());
+        QCOMPARE(TheArmy().Delete(GroupLeaders().first()), CArmy::Result::Failed);
+        QVERIFY(!TheArmy().IsOpen());
         CItemList<CArmyHeader> armies;
-        QVERIFY(!CArmyDatabase::Instance().LoadArmies(armies));
+        QVERIFY(!TheDatabase().LoadArmies(armies));
         const QList<int> boxes = {kEditNotStoredClosedId, kCannotReconnectId};
         QList<int> shown;
         for (const MessageBox::Shown& message : m_messages->Messages()) {
@@ -187,7 +187,7 @@ private slots:
         QVERIFY(m_messages->Ids().contains(kReconnectingId));
         m_paused = !m_source->Server(QStringLiteral("resume"));
         QVERIFY(!m_paused);
-        QVERIFY(CArmy::Instance().Open(armyId));
+        QVERIFY(TheArmy().Open(armyId));
         QCOMPARE(Stored(), before);
         VerifyShownIsStored();
     }
@@ -198,19 +198,19 @@ private slots:
         const QStringList before = Stored();
         int count = 0;
         bool restarted = false;
-        CArmyDatabase::Instance().SetStatementHook([&](const QString&) {
+        TheDatabase().SetStatementHook([&](const QString&) {
             if (++count == 2)
                 restarted = m_source->Server(QStringLiteral("restart"));
             return true;
         });
-        const CArmy::Result result = CArmy::Instance().Delete(GroupLeaders().first());
-        CArmyDatabase::Instance().SetStatementHook({});
+        const CArmy::Result result = TheArmy().Delete(GroupLeaders().first());
+        TheDatabase().SetStatementHook({});
         QVERIFY(restarted);
         QCOMPARE(result, CArmy::Result::Failed);
         VerifyShownIsStored();
         QCOMPARE(Stored(), before);
         QCOMPARE(m_messages->Ids().count(kEditNotStoredId), 1);
-        QCOMPARE(CArmy::Instance().Delete(GroupLeaders().first()), CArmy::Result::Done);
+        QCOMPARE(TheArmy().Delete(GroupLeaders().first()), CArmy::Result::Done);
         VerifyShownIsStored();
     }
 };

@@ -1,5 +1,6 @@
 #include "TestData.h"
 #include "TestDataSource.h"
+#include "TheArmy.h"
 #include "army/CellFormats.h"
 #include "army/ValueNames.h"
 #include "battle/CBattleDlg.h"
@@ -76,14 +77,14 @@ private slots:
     void init() { QVERIFY(ClearTables()); }
     // A failed check must not leave an army open for the next test.
     void cleanup() {
-        if (CArmy::Instance().IsOpen())
-            CArmy::Instance().Close();
+        if (TheArmy().IsOpen())
+            TheArmy().Close();
     }
 
     void newArmyChecksEachValueInTurn() {
         MessageRecorder messages;
         AddArmy(QStringLiteral("Existante"));
-        CArmyParamsDlg dialog(CArmyDatabase::Instance());
+        CArmyParamsDlg dialog(TheDatabase());
         dialog.show();
         // Sorted by name: the Dwarves ("Nain") come before the Orcs stored ahead of them.
         QCOMPARE(dialog.RaceList()->itemText(0), GetRaceName(11));
@@ -114,19 +115,19 @@ private slots:
         QCOMPARE((QVariantList{dialog.Name(), dialog.Budget(), dialog.ChosenRace()}),
                  (QVariantList{"Horde", 20000, 15}));
         CArmyHeader stored; // the dialog itself stores nothing
-        QCOMPARE(CArmyDatabase::Instance().FindArmyByName(QStringLiteral("Horde"), stored), 0);
+        QCOMPARE(TheDatabase().FindArmyByName(QStringLiteral("Horde"), stored), 0);
 
         // On an army: its cost and rest or overrun, its race fixed; its own name no duplicate.
         CArmyHeader header;
-        QVERIFY(CArmyDatabase::Instance().InsertArmy(13, QStringLiteral("Rouge"), 500, &header));
+        QVERIFY(TheDatabase().InsertArmy(13, QStringLiteral("Rouge"), 500, &header));
         header.CoutTotal = 620;
-        CArmyParamsDlg over(CArmyDatabase::Instance(), &header);
+        CArmyParamsDlg over(TheDatabase(), &header);
         QCOMPARE((QStringList{over.CostText()->text(), over.RestLabel()->text(),
                               over.RestText()->text()}),
                  (QStringList{"620", "Over", "120"}));
         QVERIFY(!over.RaceList()->isEnabled());
         header.CoutTotal = 450;
-        CArmyParamsDlg properties(CArmyDatabase::Instance(), &header);
+        CArmyParamsDlg properties(TheDatabase(), &header);
         const auto rest = [&properties] {
             return properties.RestLabel()->text() + properties.RestText()->text();
         };
@@ -147,7 +148,7 @@ private slots:
 
     void armyListShowsLastNameFirstAndDeletesWithMembersAndBattlePlaces() {
         MessageRecorder messages;
-        CArmyDatabase& db = CArmyDatabase::Instance();
+        CArmyDatabase& db = TheDatabase();
         const int beta = AddArmy(QStringLiteral("Beta"), 11, 750);
         const int alpha = AddArmy(QStringLiteral("Alpha"));
         const int gamma = AddArmy(QStringLiteral("Gamma"));
@@ -180,7 +181,7 @@ private slots:
         }
 
         // The open army is left out, and never deleted even from a list that shows it.
-        QVERIFY(CArmy::Instance().Open(gamma));
+        QVERIFY(TheArmy().Open(gamma));
         CArmyListDlg dialog(db, gamma);
         dialog.Load();
         QCOMPARE(Column(dialog.ArmyList()), (QStringList{"Beta", "Alpha"}));
@@ -192,7 +193,7 @@ private slots:
         QCOMPARE(messages.Ids(), QList<int>{kOpenArmyNotDeletedId});
         CArmyHeader header;
         QCOMPARE(db.FindArmyById(gamma, header), 1);
-        CArmy::Instance().Close();
+        TheArmy().Close();
 
         // Nothing chosen: the player is told to choose.
         messages.Clear();
@@ -241,7 +242,7 @@ private slots:
         const int alpha = AddArmy(QStringLiteral("Alpha"));
         const int beta = AddArmy(QStringLiteral("Beta"));
         MessageRecorder messages;
-        CBattleDlg dialog(CArmyDatabase::Instance());
+        CBattleDlg dialog(TheDatabase());
         dialog.show();
         auto refusal = [&](const QString& name) {
             messages.Clear();
@@ -294,8 +295,8 @@ private slots:
         // A stored battle is shown as stored and overwritten on OK.
         const int id = AddBattle(QStringLiteral("Gué"), QStringLiteral("Brume"), Ids{beta, alpha});
         CBattle battle;
-        QCOMPARE(CArmyDatabase::Instance().FindBattleById(id, &battle), 1);
-        CBattleDlg editing(CArmyDatabase::Instance(), &battle);
+        QCOMPARE(TheDatabase().FindBattleById(id, &battle), 1);
+        CBattleDlg editing(TheDatabase(), &battle);
         QCOMPARE(
             (QStringList{editing.NameEdit()->text(), editing.DescriptionEdit()->toPlainText()}),
             (QStringList{"Gué", "Brume"}));
@@ -313,7 +314,7 @@ private slots:
         AddBattle(QStringLiteral("Court"), QStringLiteral("Brume"), armies);
         AddBattle(QStringLiteral("Vide"), QString(), armies);
         const int longId = AddBattle(QStringLiteral("Long"), QString(50, u'a') + "bcdef", armies);
-        CBattleListDlg dialog(CArmyDatabase::Instance());
+        CBattleListDlg dialog(TheDatabase());
         dialog.show();
         QTreeWidget* list = dialog.BattleList();
         QCOMPARE((QStringList{Find(list, "Court")->text(1), Find(list, "Vide")->text(1),
@@ -326,7 +327,7 @@ private slots:
         Find(list, "Long")->setSelected(true);
         dialog.OnDelete();
         QVERIFY(list->topLevelItemCount() == 2 && !Find(list, "Long"));
-        QCOMPARE(CArmyDatabase::Instance().FindBattleById(longId, nullptr), 0);
+        QCOMPARE(TheDatabase().FindBattleById(longId, nullptr), 0);
     }
 
     // Live pricing, and nothing written back but on an accepted OK.

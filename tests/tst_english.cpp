@@ -1,6 +1,7 @@
 #include "TestCatalogue.h"
 #include "TestData.h"
 #include "TestDataSource.h"
+#include "TheArmy.h"
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CSkarnholtDBApp.h"
@@ -98,12 +99,12 @@ private slots:
         int argc = 1;
         char name[] = "skarnholtdb";
         char* argv[] = {name, nullptr};
-        CSkarnholtDBApp app(argc, argv);
+        CSkarnholtDBApp app(argc, argv, TheDatabase(), TheArmy());
         // Start-up finds the module beside the program (this test stands with one).
         QVERIFY(app.InitInstance() && app.IsEnglish());
         QCOMPARE(app.m_pMainFrame->menuBar()->actions().first()->text(), QStringLiteral("&File"));
         app.ExitInstance();
-        QCOMPARE(CArmyDatabase::Instance().OpenDatabase(), true);
+        QCOMPARE(TheDatabase().OpenDatabase(), true);
 
         QTemporaryDir empty;
         QVERIFY(!app.LoadLanguageModule(empty.path()) && !app.IsEnglish());
@@ -116,23 +117,23 @@ private slots:
         // The main window with an army, and every dialog, in the language loaded.
         const auto catalogue = LoadedCatalogue();
         const auto screens = [&catalogue] {
-            auto* frame = new CMainFrame(*catalogue);
+            auto* frame = new CMainFrame(TheDatabase(), TheArmy(), *catalogue);
             frame->CreateArmy(13, QStringLiteral("Horde"), 100);
-            CArmy::Instance().AddWarchief(*catalogue->UnitTypes().GetHead());
+            TheArmy().AddWarchief(*catalogue->UnitTypes().GetHead());
             static CArmyUnit unit;
             unit = CArmyUnit(*catalogue->UnitTypes().GetHead());
             std::vector<std::unique_ptr<QWidget>> all;
             all.emplace_back(frame);
-            auto* properties = new CUnitTypePropertiesDlg(CArmyDatabase::Instance());
+            auto* properties = new CUnitTypePropertiesDlg(TheDatabase());
             properties->SetUnitType(catalogue->UnitTypes().GetHead());
             all.emplace_back(properties);
             all.emplace_back(new CVisibleRacesDlg);
             all.emplace_back(new CAboutDlg);
-            all.emplace_back(new CArmyParamsDlg(CArmyDatabase::Instance()));
-            all.emplace_back(new CArmyListDlg(CArmyDatabase::Instance(), -1));
-            all.emplace_back(new CArmyViewerDlg(CArmyDatabase::Instance()));
-            all.emplace_back(new CBattleDlg(CArmyDatabase::Instance()));
-            all.emplace_back(new CBattleListDlg(CArmyDatabase::Instance()));
+            all.emplace_back(new CArmyParamsDlg(TheDatabase()));
+            all.emplace_back(new CArmyListDlg(TheDatabase(), -1));
+            all.emplace_back(new CArmyViewerDlg(TheDatabase()));
+            all.emplace_back(new CBattleDlg(TheDatabase()));
+            all.emplace_back(new CBattleListDlg(TheDatabase()));
             all.emplace_back(new CRenameUnitDlg);
             all.emplace_back(new CLeaderDlg(&unit));
             all.emplace_back(new CCombatUnitDlg({&unit}));
@@ -164,7 +165,7 @@ private slots:
                 if (text.contains(misspelt))
                     found << text;
             QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
-            CArmy::Instance().Close();
+            TheArmy().Close();
         }
 
         QVERIFY(app.LoadLanguageModule(QStringLiteral(SKARNHOLT_BINARY_DIR "/translations")));
@@ -182,8 +183,8 @@ private slots:
         const QStringList left =
             findOn(shown, [&frenchOnly](const QString& text) { return frenchOnly.contains(text); });
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
-        CArmy::Instance().Close();
-        CArmyDatabase::Instance().CloseDatabase();
+        TheArmy().Close();
+        TheDatabase().CloseDatabase();
     }
 };
 

@@ -1,6 +1,7 @@
 #include "TestCatalogue.h"
 #include "TestData.h"
 #include "TestDataSource.h"
+#include "TheArmy.h"
 #include "app/CMainFrame.h"
 #include "battle/CBattleDlg.h"
 #include "catalogue/CCatalogueBar.h"
@@ -42,7 +43,7 @@ private slots:
         m_dir.reset();
         m_viewer.reset();
         m_messages.reset();
-        CArmyDatabase::Instance().CloseDatabase();
+        TheDatabase().CloseDatabase();
         m_source.reset();
     }
 
@@ -59,10 +60,10 @@ private slots:
 
     void armyExportWritesWhatTheListShows() {
         const auto catalogue = LoadedCatalogue();
-        CMainFrame frame(*catalogue);
+        CMainFrame frame(TheDatabase(), TheArmy(), *catalogue);
         CArmyView* view = frame.ArmyView();
         frame.CreateArmy(13, QStringLiteral("Ma horde"), 1000);
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         const CItemList<CUnitType>& types = catalogue->UnitTypes();
         army.AddWarchief(*TypeNamed(types, "T3 Orc warlord"));
         army.AddGroupLeader(*TypeNamed(types, "T3 Orc warlord"));
@@ -90,7 +91,7 @@ private slots:
     }
 
     void battleReportListsEachArmyWithItsUnits() {
-        CArmyDatabase& db = CArmyDatabase::Instance();
+        CArmyDatabase& db = TheDatabase();
         CArmyHeader nordmen, empty;
         QCOMPARE(db.InsertArmy(11, QStringLiteral("Nordmen"), 1000, &nordmen), true);
         QCOMPARE(db.InsertArmy(13, QStringLiteral("Urk"), 1200, &empty), true);
@@ -148,7 +149,7 @@ private slots:
         QCOMPARE(m_viewer->Opened(), QStringList{path});
         // The report command's list comes with its first battle chosen: Enter alone reports it.
         const auto catalogue = LoadedCatalogue();
-        CMainFrame frame(*catalogue);
+        CMainFrame frame(TheDatabase(), TheArmy(), *catalogue);
         QTimer::singleShot(0, [] {
             auto* list = static_cast<QDialog*>(QApplication::activeModalWidget());
             QTest::keyClick(list, Qt::Key_Return);
@@ -170,10 +171,10 @@ private slots:
         // A battle another player deleted while the list was open: said, and nothing written.
         const int gone = AddBattle(QStringLiteral("Disparue"), QString(), Ids{});
         const auto catalogue = LoadedCatalogue();
-        CMainFrame frame(*catalogue);
+        CMainFrame frame(TheDatabase(), TheArmy(), *catalogue);
         QTimer::singleShot(0, [gone] {
             auto* list = static_cast<QDialog*>(QApplication::activeModalWidget());
-            CArmyDatabase::Instance().DeleteBattle(gone);
+            TheDatabase().DeleteBattle(gone);
             QTest::keyClick(list, Qt::Key_Return);
             if (list->isVisible())
                 list->reject();
@@ -220,14 +221,14 @@ private slots:
     }
 
     void aBattleNameAlreadyTakenIsRefusedAfterTheDialog() {
-        CArmyDatabase& db = CArmyDatabase::Instance();
+        CArmyDatabase& db = TheDatabase();
         const int first = AddArmy(QStringLiteral("A"), 11);
         const int second = AddArmy(QStringLiteral("B"));
         QVERIFY(AddBattle(QStringLiteral("Pont"), QStringLiteral("old"), Ids{first, second}) > 0);
 
         const auto catalogue = LoadedCatalogue();
 
-        CMainFrame frame(*catalogue);
+        CMainFrame frame(TheDatabase(), TheArmy(), *catalogue);
         auto enterBattle = [&](const QString& name) {
             QTimer::singleShot(0, [&, name] {
                 auto* dialog = qobject_cast<CBattleDlg*>(QApplication::activeModalWidget());

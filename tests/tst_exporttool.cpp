@@ -1,6 +1,7 @@
 #include "TestCatalogue.h"
 #include "TestData.h"
 #include "TestDataSource.h"
+#include "TheArmy.h"
 #include "app/CMainFrame.h"
 #include "catalogue/CCatalogueBar.h"
 #include "cli/ExportTool.h"
@@ -25,15 +26,15 @@ class TestExportTool : public QObject {
     // Runs the tool in this process; its output lines and status.
     static int Run(const QStringList& arguments, QString* out, QString* err) {
         QTextStream outStream(out), errStream(err);
-        return RunExportTool(arguments, outStream, errStream);
+        return RunExportTool(TheDatabase(), arguments, outStream, errStream);
     }
 
 private slots:
     void writesWhatTheProgramWrites() {
         TestDataSource source(QStringLiteral("db/catalogue.sql"));
         QVERIFY2(source.IsValid(), qPrintable(source.ErrorText()));
-        ShowDataErrorsAsMessages(CArmyDatabase::Instance());
-        QVERIFY(CArmyDatabase::Instance().OpenDatabase());
+        ShowDataErrorsAsMessages(TheDatabase());
+        QVERIFY(TheDatabase().OpenDatabase());
         MessageRecorder messages;
         FileViewerRecorder viewer;
         QTemporaryDir program, tool;
@@ -42,9 +43,9 @@ private slots:
 
         // The program: an army of every kind of member, the catalogue viewer, a battle.
         const auto catalogue = LoadedCatalogue();
-        CMainFrame frame(*catalogue);
+        CMainFrame frame(TheDatabase(), TheArmy(), *catalogue);
         frame.CreateArmy(13, QStringLiteral("Horde d'Urk 🐗"), 900);
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         const CItemList<CUnitType>& types = catalogue->UnitTypes();
         CArmyUnit* leader = nullptr;
         for (const CUnitType* type : types) {
@@ -61,7 +62,7 @@ private slots:
         QVERIFY(army.Units().GetCount() > 4);
         frame.ArmyView()->ExportArmy();
         const int armyId = army.GetHeader().IdArmee;
-        CArmyViewerDlg viewerDialog(CArmyDatabase::Instance());
+        CArmyViewerDlg viewerDialog(TheDatabase());
         viewerDialog.OnExport();
         QVERIFY(QFile::rename(QStringLiteral("SkarnholtArmyList.txt"), QStringLiteral("all.txt")));
         viewerDialog.RaceFilter()->setCurrentIndex(viewerDialog.RaceFilter()->findData(13));

@@ -1,6 +1,7 @@
 #include "TestCatalogue.h"
 #include "TestData.h"
 #include "TestDataSource.h"
+#include "TheArmy.h"
 #include "app/CMainFrame.h"
 #include "army/ValueNames.h"
 #include "catalogue/CCatalogueBar.h"
@@ -90,14 +91,14 @@ private slots:
     void cleanupTestCase() { QDir::setCurrent(m_previousDir); }
     void init() {
         m_catalogue = LoadedCatalogue();
-        m_frame = std::make_unique<CMainFrame>(*m_catalogue);
+        m_frame = std::make_unique<CMainFrame>(TheDatabase(), TheArmy(), *m_catalogue);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
     }
     void cleanup() {
         m_frame.reset();
-        if (CArmy::Instance().IsOpen())
-            CArmy::Instance().Close();
+        if (TheArmy().IsOpen())
+            TheArmy().Close();
     }
 
     void commandStatesAndTheViewMenu() {
@@ -112,7 +113,7 @@ private slots:
         QCOMPARE(states(), QStringLiteral("0000"));
         m_frame->CreateArmy(13, QStringLiteral("Enabled"), 100);
         QCOMPARE(states(), QStringLiteral("1100"));
-        CArmy::Instance().AddWarchief(*Type("T3 Orc warlord")); // and selects him
+        TheArmy().AddWarchief(*Type("T3 Orc warlord")); // and selects him
         QCOMPARE(states(), QStringLiteral("1111"));
         m_frame->ArmyView()->Tree()->clearSelection();
         QCOMPARE(states(), QStringLiteral("1100"));
@@ -139,7 +140,7 @@ private slots:
             dialog->accept();
         });
         Press(Qt::CTRL | Qt::Key_N);
-        QCOMPARE(CArmy::Instance().GetName(), QStringLiteral("Zèle au clavier"));
+        QCOMPARE(TheArmy().GetName(), QStringLiteral("Zèle au clavier"));
 
         // The catalogue's pop-up menus offer what fits the type chosen, once an army is open.
         CCatalogueBar* bar = m_frame->CatalogueBar();
@@ -158,23 +159,23 @@ private slots:
         // adds nothing, the next adds the member with his type's values.
         {
             MessageRecorder failed;
-            CArmyDatabase::Instance().SetStatementHook(
+            TheDatabase().SetStatementHook(
                 [](const QString& sql) { return !sql.startsWith(QLatin1String("SELECT * FROM")); });
             trigger(ID_ADD_WARCHIEF);
-            CArmyDatabase::Instance().SetStatementHook({});
+            TheDatabase().SetStatementHook({});
             QCOMPARE(failed.Messages().size(), 1);
-            QVERIFY(CArmy::Instance().Units().IsEmpty());
+            QVERIFY(TheArmy().Units().IsEmpty());
         }
         trigger(ID_ADD_WARCHIEF);
-        const CArmyUnit& chief = *CArmy::Instance().Units().GetHead();
+        const CArmyUnit& chief = *TheArmy().Units().GetHead();
         QCOMPARE((QList<int>{chief.Force, chief.Valeur, chief.IdArmure, chief.JetSauvegarde,
                              chief.CoutTotal}),
                  (QList<int>{5, 8, 3, 4, 60}));
         trigger(ID_ADD_GROUPLEADER);
         QCOMPARE(menuOf("T5 Warriors"), (QList<int>{ID_ADD_UNIT, 0, ID_UNITTYPE_PROPERTIES}));
         trigger(ID_ADD_UNIT); // under the group leader, selected when it came
-        QCOMPARE(CArmy::Instance().Units().GetCount(), 3);
-        QCOMPARE(CArmy::Instance().Units().GetTail()->NomUnitType, QStringLiteral("T5 Warriors"));
+        QCOMPARE(TheArmy().Units().GetCount(), 3);
+        QCOMPARE(TheArmy().Units().GetTail()->NomUnitType, QStringLiteral("T5 Warriors"));
         CArmyView* view = m_frame->ArmyView();
         int opened = 0;
         view->List()->SelectRow(0);
@@ -214,9 +215,9 @@ private slots:
         MessageRecorder messages;
         trigger(ID_MEMBER_DELETE);
         QCOMPARE(messages.Ids(), QList<int>{kDeleteGroupLeaderQuestionId});
-        QCOMPARE(CArmy::Instance().Units().GetCount(), 1);
+        QCOMPARE(TheArmy().Units().GetCount(), 1);
         Press(Qt::CTRL | Qt::Key_W);
-        QVERIFY(!CArmy::Instance().IsOpen() && !m_frame->Action(ID_ARMY_CLOSE)->isEnabled());
+        QVERIFY(!TheArmy().IsOpen() && !m_frame->Action(ID_ARMY_CLOSE)->isEnabled());
     }
 
     void catalogueTreeShowsTheChosenRacesWithTypesInKindOrder() {
@@ -279,7 +280,7 @@ private slots:
     // the list at once: three quarters of the screen, centred.
     void opensLargeEnoughForItsThreePanes() {
         const auto catalogue = LoadedCatalogue();
-        CMainFrame frame(*catalogue);
+        CMainFrame frame(TheDatabase(), TheArmy(), *catalogue);
         frame.ShowAtStart();
         const QRect available = frame.screen()->availableGeometry();
         QVERIFY(frame.isMaximized());
@@ -323,7 +324,7 @@ private slots:
     }
 
     void propertiesDialogShowsTypeBesideItsAttachedTypes() {
-        CUnitTypePropertiesDlg dialog(CArmyDatabase::Instance());
+        CUnitTypePropertiesDlg dialog(TheDatabase());
         dialog.SetUnitType(const_cast<CUnitType*>(Type("Iron cannon")));
         const QTableWidget* table = dialog.PropertyList();
         const auto column = [table](int c) {
@@ -357,7 +358,7 @@ private slots:
         QVERIFY(!panel->isVisible() && !undo->isEnabled() &&
                 !m_frame->Action(ID_EDIT_REDO)->isEnabled());
         m_frame->CreateArmy(13, QStringLiteral("Annulée"), 500);
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         army.AddWarchief(*Type("T3 Orc warlord"));
         army.AddGroupLeader(*Type("Dwarf lord"));
         army.RenameMember(army.Units().GetTail(), QStringLiteral("Nain & fils"));
@@ -389,7 +390,7 @@ private slots:
 
     // The catalogue viewer: races head their types when all are shown; double-click and OK.
     void viewerHeadsRacesOnlyWithAll() {
-        CArmyViewerDlg dialog(CArmyDatabase::Instance());
+        CArmyViewerDlg dialog(TheDatabase());
         CUnitStatsList& list = *dialog.List();
         // The mule, the boar and the spirit are attached types; the trolls have none.
         const QStringList all =
@@ -449,7 +450,7 @@ private slots:
                    rows;
         };
         FileViewerRecorder viewer;
-        CArmyViewerDlg dialog(CArmyDatabase::Instance());
+        CArmyViewerDlg dialog(TheDatabase());
         const QString path = m_dir.filePath(QStringLiteral("SkarnholtArmyList.txt"));
         dialog.OnExport();
         const QByteArray all = ReadFile(path);

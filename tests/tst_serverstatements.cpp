@@ -1,5 +1,6 @@
 #include "ArmyFixture.h"
 #include "StoredArmy.h"
+#include "TheArmy.h"
 #include "export/BattleReport.h"
 
 #include <QtTest>
@@ -19,7 +20,7 @@ class TestServerStatements : public ArmyFixture {
     // The reads whose data grows with the club: lists, a battle as its report and sheet take it,
     // an army.
     QList<qint64> ReadCosts(int battleId, int armyId) {
-        CArmyDatabase& db = CArmyDatabase::Instance();
+        CArmyDatabase& db = TheDatabase();
         CBattleContents battle;
         CItemList<CArmyHeader> armies;
         CItemList<CBattle> battles;
@@ -28,12 +29,12 @@ class TestServerStatements : public ArmyFixture {
                     return db.LoadBattleContents(battleId, &battle) == CArmyDatabase::kFound &&
                            !BattleReportText(battle).isEmpty();
                 }),
-                CountedRead([&] { return CArmy::Instance().Open(armyId); })};
+                CountedRead([&] { return TheArmy().Open(armyId); })};
     }
     // Statements the server ran for the step; the step must be done. Keys kept from earlier
     // adds are dropped first, so that each add counts the key read it may need.
     qint64 Counted(const std::function<CArmy::Result()>& step) {
-        CArmyDatabase::Instance().ForgetSpareUnitKeys();
+        TheDatabase().ForgetSpareUnitKeys();
         const qint64 before = m_source->ServerStatementCount();
         const CArmy::Result result = step();
         const qint64 after = m_source->ServerStatementCount();
@@ -43,7 +44,7 @@ class TestServerStatements : public ArmyFixture {
     }
     // An open army: the warchief, then each leader with his units (each a rider and his wolf).
     int Build(int leaders, int ridersEach) {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         army.Close();
         army.Create(13, QStringLiteral("Horde de %1").arg(leaders * ridersEach), 10000);
         army.Open(army.GetHeader().IdArmee);
@@ -58,10 +59,8 @@ class TestServerStatements : public ArmyFixture {
     }
     // Each kind of edit on the open army, in turn, and the statements each cost.
     QList<std::pair<QString, qint64>> EditCosts() {
-        CArmy& army = CArmy::Instance();
-        const auto unitOf = [](CArmyUnit* leader) {
-            return CArmy::Instance().ChildrenOf(*leader).first();
-        };
+        CArmy& army = TheArmy();
+        const auto unitOf = [](CArmyUnit* leader) { return TheArmy().ChildrenOf(*leader).first(); };
         // clang-format off
         const QList<std::pair<QString, std::function<CArmy::Result()>>> edits{
             {"add at the end", [&] { return army.AddUnit(GroupLeaders().last(), Types(QStringLiteral("T2 One-eyed brute"))); }},
@@ -86,8 +85,7 @@ class TestServerStatements : public ArmyFixture {
         QList<std::pair<QString, qint64>> costs;
         for (const auto& [name, edit] : edits) {
             costs.append({name, Counted(edit)});
-            const QString fault =
-                StoredArmyFault(CArmyDatabase::Instance(), army.GetHeader().IdArmee);
+            const QString fault = StoredArmyFault(TheDatabase(), army.GetHeader().IdArmee);
             if (!fault.isEmpty())
                 costs.append({name + QStringLiteral(": ") + fault, -1});
         }
@@ -104,10 +102,10 @@ private slots:
 
     void editsCostAsManyStatementsInABigArmyAsInASmallOne() {
         Build(2, 1);
-        QCOMPARE(CArmy::Instance().Units().GetCount(), 7);
+        QCOMPARE(TheArmy().Units().GetCount(), 7);
         const QList<std::pair<QString, qint64>> small = EditCosts();
         Build(4, 37);
-        QCOMPARE(CArmy::Instance().Units().GetCount(), 301);
+        QCOMPARE(TheArmy().Units().GetCount(), 301);
         const QList<std::pair<QString, qint64>> big = EditCosts();
         for (qsizetype i = 0; i < small.size(); ++i)
             qInfo("%s: %lld / %lld", qPrintable(small.at(i).first), small.at(i).second,

@@ -1,4 +1,5 @@
 #include "TestDataSource.h"
+#include "TheArmy.h"
 #include "app/CSkarnholtDBApp.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
@@ -15,7 +16,7 @@ class TestStartup : public QObject {
         int argc = 1;
         char name[] = "skarnholtdb";
         char* argv[] = {name, nullptr};
-        CSkarnholtDBApp app(argc, argv);
+        CSkarnholtDBApp app(argc, argv, TheDatabase(), TheArmy());
         return app.Run();
     }
 
@@ -28,7 +29,7 @@ private slots:
         QCOMPARE(messages.Ids(), QList<int>{163});
         QCOMPARE(messages.Messages().first().kind, MessageBox::Kind::Warning);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
-        QVERIFY(!CArmyDatabase::Instance().IsOpen());
+        QVERIFY(!TheDatabase().IsOpen());
     }
 
     // The driver made an empty database for a missing file: the message names what is missing

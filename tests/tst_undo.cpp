@@ -1,5 +1,6 @@
 #include "ArmyFixture.h"
 #include "StoredArmy.h"
+#include "TheArmy.h"
 #include "core/StringTable.h"
 
 #include <QtTest>
@@ -15,14 +16,14 @@ class TestUndo : public ArmyFixture {
     int m_serial = 0;
 
     static CArmyUnit* Member(const char* typeName) {
-        for (CArmyUnit* unit : CArmy::Instance().Units()) {
+        for (CArmyUnit* unit : TheArmy().Units()) {
             if (unit->NomUnitType == QLatin1String(typeName))
                 return unit;
         }
         return nullptr;
     }
     int NewArmy(const QString& name = QString()) {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         army.Close();
         army.Create(13, name.isEmpty() ? QStringLiteral("Défaite %1").arg(++m_serial) : name, 1000);
         army.Open(army.GetHeader().IdArmee);
@@ -30,10 +31,10 @@ class TestUndo : public ArmyFixture {
     }
     // The stored army, and the army in memory in the same form: both must agree.
     static QStringList Stored() {
-        return StoredArmyLines(CArmyDatabase::Instance(), CArmy::Instance().GetHeader().IdArmee);
+        return StoredArmyLines(TheDatabase(), TheArmy().GetHeader().IdArmee);
     }
     static QStringList InMemory() {
-        return ArmyLines(CArmy::Instance().GetHeader(), CArmy::Instance().Units(), true);
+        return ArmyLines(TheArmy().GetHeader(), TheArmy().Units(), true);
     }
     static void VerifyState(const QStringList& expected) {
         QCOMPARE(Stored(), expected);
@@ -45,7 +46,7 @@ private slots:
     void cleanup() { CloseArmy(); }
 
     void everyEditUndoneAndRedoneIsStoredExactly() {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         NewArmy();
         // clang-format off
         const QList<std::pair<QString, std::function<void()>>> edits{
@@ -82,8 +83,7 @@ private slots:
             QCOMPARE(Plain(m_history->RedoText()), QStringLiteral("Rétablir : %1").arg(label));
             m_history->Redo();
             VerifyState(after);
-            const QString fault =
-                StoredArmyFault(CArmyDatabase::Instance(), army.GetHeader().IdArmee);
+            const QString fault = StoredArmyFault(TheDatabase(), army.GetHeader().IdArmee);
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
             states << after;
         }
@@ -107,7 +107,7 @@ private slots:
     }
 
     void theHistoryEndsWithWhatItSaw() {
-        CArmy& army = CArmy::Instance();
+        CArmy& army = TheArmy();
         const int armyId = NewArmy();
         army.AddWarchief(Warlord());
         army.AddGroupLeader(Warlord());

@@ -49,13 +49,14 @@ void SetPrompts(QAction* action, const QString& prompts) {
 }
 } // namespace
 
-CMainFrame::CMainFrame(CCatalogue& catalogue, QWidget* parent) : QMainWindow(parent) {
+CMainFrame::CMainFrame(CArmyDatabase& db, CArmy& army, CCatalogue& catalogue, QWidget* parent)
+    : QMainWindow(parent), m_db(db), m_army(army) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(tr("Skarnholt - SkarnholtDB"));
     setWindowIcon(LoadIconResource(128));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
 
-    m_pArmyView = new CArmyView(CArmy::Instance(), this);
+    m_pArmyView = new CArmyView(m_army, this);
     setCentralWidget(m_pArmyView);
 
     CreateCatalogueBar(catalogue);
@@ -66,13 +67,13 @@ CMainFrame::CMainFrame(CCatalogue& catalogue, QWidget* parent) : QMainWindow(par
     CreateStatusBar();
     m_pArmyView->SetCatalogueBar(m_pCatalogueBar);
     connect(m_pArmyView, &CArmyView::selectionChanged, this, &CMainFrame::UpdateCommandStates);
-    connect(&CArmy::Instance(), &CArmy::changed, this, &CMainFrame::UpdateCommandStates);
+    connect(&m_army, &CArmy::changed, this, &CMainFrame::UpdateCommandStates);
     // The army says why it refused an edit; the window shows it.
-    connect(&CArmy::Instance(), &CArmy::told, this, [](const MessageBox::Shown& message) {
+    connect(&m_army, &CArmy::told, this, [](const MessageBox::Shown& message) {
         MessageBox::Show(message.kind, message.id, message.text);
     });
     // An army that could not be read back after a failure is closed.
-    connect(&CArmy::Instance(), &CArmy::reloaded, this, &CMainFrame::UpdateCommandStates);
+    connect(&m_army, &CArmy::reloaded, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
 }
 
@@ -120,7 +121,7 @@ void CMainFrame::CreateArmyCommands() {
 }
 
 void CMainFrame::CreateEditCommands() {
-    m_pHistory = new CArmyHistory(CArmy::Instance(), this);
+    m_pHistory = new CArmyHistory(m_army, this);
     QAction* undo = AddCommand(ID_EDIT_UNDO, LoadResString(kUndoId));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(undo, &QAction::triggered, m_pHistory, &CArmyHistory::Undo);
@@ -141,7 +142,7 @@ void CMainFrame::CreateEditCommands() {
 
     // Under the army view only: the catalogue bar keeps the whole left side.
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
-    m_pProblems = new CProblemsPanel(CArmy::Instance(), this);
+    m_pProblems = new CProblemsPanel(m_army, this);
     addDockWidget(Qt::BottomDockWidgetArea, m_pProblems);
     m_pProblems->hide();
     QAction* toggle = m_pProblems->toggleViewAction();
@@ -166,7 +167,7 @@ void CMainFrame::UpdateUndoCommands() {
 }
 
 void CMainFrame::UpdateCommandStates() {
-    const CArmy& army = CArmy::Instance();
+    const CArmy& army = m_army;
     // Another player's army is shown, printed and exported, never changed.
     const bool editable = army.IsOpen() && army.IsEditable();
     m_pCatalogueBar->SetArmyOpen(editable);
@@ -314,7 +315,7 @@ void CMainFrame::CreateStatusBar() {
 // ---- The army commands
 
 void CMainFrame::OnNewArmy() {
-    CArmyParamsDlg dialog(CArmyDatabase::Instance(), nullptr, this);
+    CArmyParamsDlg dialog(m_db, nullptr, this);
     if (!dialog.IsLoaded() || dialog.exec() != QDialog::Accepted)
         return;
     CreateArmy(dialog.ChosenRace(), dialog.Name(), dialog.Budget());
@@ -322,10 +323,10 @@ void CMainFrame::OnNewArmy() {
 
 void CMainFrame::CreateArmy(int raceId, const QString& name, int budget) {
     m_pArmyView->setUpdatesEnabled(false);
-    if (CArmy::Instance().IsOpen())
+    if (m_army.IsOpen())
         OnCloseArmy();
     m_pArmyView->setUpdatesEnabled(true);
-    CArmy& army = CArmy::Instance();
+    CArmy& army = m_army;
     if (army.Create(raceId, name, budget))
         army.Open(army.GetHeader().IdArmee);
     m_pArmyView->ShowOpenArmy();
@@ -333,9 +334,8 @@ void CMainFrame::CreateArmy(int raceId, const QString& name, int budget) {
 }
 
 void CMainFrame::OnOpenArmy() {
-    const CArmy& army = CArmy::Instance();
-    CArmyListDlg dialog(CArmyDatabase::Instance(), army.IsOpen() ? army.GetHeader().IdArmee : -1,
-                        this);
+    const CArmy& army = m_army;
+    CArmyListDlg dialog(m_db, army.IsOpen() ? army.GetHeader().IdArmee : -1, this);
     dialog.SetExcludeOpen(true);
     if (!dialog.Load() || dialog.exec() != QDialog::Accepted)
         return;
@@ -343,7 +343,7 @@ void CMainFrame::OnOpenArmy() {
 }
 
 void CMainFrame::OpenArmy(int armyId) {
-    CArmy& army = CArmy::Instance();
+    CArmy& army = m_army;
     if (army.IsOpen() && army.GetHeader().IdArmee == armyId) {
         ShowWarningMessage(kArmyAlreadyOpenId);
         return;
@@ -367,18 +367,18 @@ void CMainFrame::ShowAtStart() {
 }
 
 void CMainFrame::OnCloseArmy() {
-    CArmy::Instance().Close();
+    m_army.Close();
     m_pCatalogueBar->RebuildTree();
     m_pArmyView->HideArmy();
     UpdateCommandStates();
 }
 
 void CMainFrame::OnArmyProperties() {
-    CArmy& army = CArmy::Instance();
+    CArmy& army = m_army;
     if (!army.IsOpen() || !army.IsEditable())
         return;
     CArmyHeader edited = army.GetHeader();
-    CArmyParamsDlg dialog(CArmyDatabase::Instance(), &edited, this);
+    CArmyParamsDlg dialog(m_db, &edited, this);
     if (dialog.IsLoaded() && dialog.exec() == QDialog::Accepted)
         army.SetProperties(edited.Nom, edited.NombrePointMax);
 }
@@ -386,16 +386,16 @@ void CMainFrame::OnArmyProperties() {
 // ---- The catalogue viewer and the battle commands
 
 void CMainFrame::OnArmyViewer() {
-    CArmyViewerDlg viewer(CArmyDatabase::Instance(), this);
+    CArmyViewerDlg viewer(m_db, this);
     if (viewer.IsLoaded())
         viewer.exec();
 }
 
 void CMainFrame::OnAddBattle() {
-    CBattleDlg dialog(CArmyDatabase::Instance(), nullptr, this);
+    CBattleDlg dialog(m_db, nullptr, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = m_db;
     const int found = db.FindBattleByName(dialog.Name(), nullptr);
     if (found == CArmyDatabase::kReadFailed)
         return;
@@ -407,25 +407,23 @@ void CMainFrame::OnAddBattle() {
 }
 
 void CMainFrame::OnModifyBattle() {
-    CBattleListDlg list(CArmyDatabase::Instance(), this);
+    CBattleListDlg list(m_db, this);
     if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
         return;
     CBattle* battle = list.Selected();
-    CBattleDlg dialog(CArmyDatabase::Instance(), battle, this);
+    CBattleDlg dialog(m_db, battle, this);
     if (!dialog.IsLoaded() || dialog.exec() != QDialog::Accepted)
         return;
-    CArmyDatabase::Instance().UpdateBattle(battle->IdBattle, battle->Nom, battle->Description,
-                                           dialog.ArmyIds());
+    m_db.UpdateBattle(battle->IdBattle, battle->Nom, battle->Description, dialog.ArmyIds());
 }
 
 void CMainFrame::OnBattleReport() {
-    CBattleListDlg list(CArmyDatabase::Instance(), this);
+    CBattleListDlg list(m_db, this);
     list.ChooseFirst();
     if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
         return;
     CBattleContents battle;
-    const int found =
-        CArmyDatabase::Instance().LoadBattleContents(list.Selected()->IdBattle, &battle);
+    const int found = m_db.LoadBattleContents(list.Selected()->IdBattle, &battle);
     // A report that cannot be read whole is not written at all; the reason was shown.
     if (found == CArmyDatabase::kFound)
         WriteBattleReport(battle);
@@ -434,13 +432,13 @@ void CMainFrame::OnBattleReport() {
 }
 
 void CMainFrame::OnPrintArmy() {
-    const CArmy& army = CArmy::Instance();
+    const CArmy& army = m_army;
     if (army.IsOpen())
         PreviewSheet(ArmySheetHtml(army), army.GetName(), this);
 }
 
 void CMainFrame::OnArmyPdf() {
-    const CArmy& army = CArmy::Instance();
+    const CArmy& army = m_army;
     if (!army.IsOpen())
         return;
     const QString path = QFileDialog::getSaveFileName(
@@ -455,11 +453,11 @@ void CMainFrame::OnArmyPdf() {
 }
 
 void CMainFrame::OnPrintBattle() {
-    CBattleListDlg list(CArmyDatabase::Instance(), this);
+    CBattleListDlg list(m_db, this);
     list.ChooseFirst();
     if (!list.IsLoaded() || list.exec() != QDialog::Accepted || !list.Selected())
         return;
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = m_db;
     CBattleContents battle;
     if (db.LoadBattleContents(list.Selected()->IdBattle, &battle) == CArmyDatabase::kFound)
         PreviewSheet(BattleSheetHtml(db, battle), list.Selected()->Nom, this);
@@ -469,7 +467,7 @@ void CMainFrame::OnPrintBattle() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // The display order of the open army is stored before the program ends.
-    CArmy& army = CArmy::Instance();
+    CArmy& army = m_army;
     if (army.IsOpen()) {
         army.Close();
     }
@@ -484,7 +482,7 @@ void CMainFrame::OnUnitTypeProperties() {
     CUnitType* type = m_pCatalogueBar->GetSelectedUnitType();
     if (!type)
         return;
-    CUnitTypePropertiesDlg dialog(CArmyDatabase::Instance(), this);
+    CUnitTypePropertiesDlg dialog(m_db, this);
     dialog.SetUnitType(type);
     if (dialog.IsLoaded())
         dialog.exec();

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QMainWindow>
 
+class CArmy;
+class CArmyDatabase;
 class CArmyHistory;
 class CArmyView;
 class CCatalogue;
@@ -19,7 +21,8 @@ class QAction;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CCatalogue& catalogue, QWidget* parent = nullptr);
+    // The program's connection, army and catalogue, given by its start-up.
+    CMainFrame(CArmyDatabase& db, CArmy& army, CCatalogue& catalogue, QWidget* parent = nullptr);
 
     // The action of a command id; nullptr for a command this window does not offer.
     QAction* Action(int id) const { return m_actions.value(id); }
@@ -71,6 +74,8 @@ private:
     void CreateEditCommands();
     void UpdateUndoCommands();
 
+    CArmyDatabase& m_db;
+    CArmy& m_army;
     QHash<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
     CCatalogueBar* m_pCatalogueBar = nullptr;

@@ -16,11 +16,12 @@
 #include <QDir>
 #include <QLibraryInfo>
 
-CSkarnholtDBApp::CSkarnholtDBApp(int& argc, char** argv) : QApplication(argc, argv) {
+CSkarnholtDBApp::CSkarnholtDBApp(int& argc, char** argv, CArmyDatabase& db, CArmy& army)
+    : QApplication(argc, argv), m_db(db), m_army(army) {
     setApplicationName(BuiltInResString(kAppTitleId));
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     MessageBox::SetDefaultSink(&m_messageBoxes);
-    ShowDataErrorsAsMessages(CArmyDatabase::Instance());
+    ShowDataErrorsAsMessages(m_db);
 }
 
 CSkarnholtDBApp::~CSkarnholtDBApp() {
@@ -48,7 +49,7 @@ bool CSkarnholtDBApp::LoadLanguageModule(const QString& directory) {
 
 bool CSkarnholtDBApp::InitInstance() {
     LoadLanguageModule(applicationDirPath());
-    CArmyDatabase& db = CArmyDatabase::Instance();
+    CArmyDatabase& db = m_db;
     if (!db.OpenDatabase())
         return false;
     // A data source that is not set up (an empty file, say) is said plainly, not in the
@@ -67,7 +68,7 @@ bool CSkarnholtDBApp::InitInstance() {
     m_catalogue = std::make_unique<CCatalogue>(db);
     if (!m_catalogue->Load())
         return false;
-    m_pMainFrame = new CMainFrame(*m_catalogue);
+    m_pMainFrame = new CMainFrame(m_db, m_army, *m_catalogue);
     connect(m_pMainFrame->Action(ID_APP_ABOUT), &QAction::triggered, this,
             &CSkarnholtDBApp::OnAppAbout);
     m_pMainFrame->ShowAtStart();
@@ -80,10 +81,9 @@ int CSkarnholtDBApp::ExitInstance() {
     delete m_pMainFrame;
     m_pMainFrame = nullptr;
     m_catalogue.reset();
-    if (CArmy::Instance().IsOpen()) {
-        CArmy::Instance().Close();
-    }
-    CArmyDatabase::Instance().CloseDatabase();
+    if (m_army.IsOpen())
+        m_army.Close();
+    m_db.CloseDatabase();
     if (m_english)
         removeTranslator(&m_module);
     return 0;

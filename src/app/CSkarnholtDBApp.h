@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class CArmy;
+class CArmyDatabase;
 class CCatalogue;
 class CMainFrame;
 
@@ -16,7 +18,8 @@ class CMainFrame;
 class CSkarnholtDBApp : public QApplication {
     Q_OBJECT
 public:
-    CSkarnholtDBApp(int& argc, char** argv);
+    // The program's connection and army, made by its start-up, given to the window.
+    CSkarnholtDBApp(int& argc, char** argv, CArmyDatabase& db, CArmy& army);
     ~CSkarnholtDBApp() override;
 
     static CSkarnholtDBApp* Instance();
@@ -43,5 +46,7 @@ private:
     QTranslator m_qtTexts;
     bool m_english = false;
     DialogMessageSink m_messageBoxes;
+    CArmyDatabase& m_db;
+    CArmy& m_army;
     std::unique_ptr<CCatalogue> m_catalogue;
 };

@@ -102,7 +102,8 @@ Outcome ExportCatalogue(CArmyDatabase& db, const QString& race, const QString& d
 
 } // namespace
 
-int RunExportTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int RunExportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& out,
+                  QTextStream& err) {
     // "--output DIR" (or "--output=DIR") may stand anywhere; the rest is the command.
     QStringList words;
     QString directory;
@@ -127,7 +128,6 @@ int RunExportTool(const QStringList& arguments, QTextStream& out, QTextStream& e
         return kUsage;
     }
 
-    CArmyDatabase& db = CArmyDatabase::Instance();
     // The first failure of the data source is the one said; what follows from it is not.
     QString failure;
     db.SetErrorSink([&failure](const CDataError& error) {

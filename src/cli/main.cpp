@@ -1,5 +1,6 @@
 #include "ExportTool.h"
 #include "core/LanguageModule.h"
+#include "data/CArmyDatabase.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,5 +18,7 @@ int main(int argc, char** argv) {
         QCoreApplication::installTranslator(&english);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return RunExportTool(QCoreApplication::arguments().mid(1), out, err);
+    // The tool's one connection, opened by the command that needs it.
+    CArmyDatabase db;
+    return RunExportTool(db, QCoreApplication::arguments().mid(1), out, err);
 }

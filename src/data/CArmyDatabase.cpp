@@ -114,12 +114,6 @@ const char* const kTables[] = {"Armees",     "Races",  "ArmeeDef",
 
 CArmyDatabase::CArmyDatabase(const QString& connectionName) : CDatabase(connectionName) {}
 
-CArmyDatabase& CArmyDatabase::Instance() {
-    // Never destroyed: the connection is closed at exit, before Qt's own globals go away.
-    static auto* database = new CArmyDatabase;
-    return *database;
-}
-
 bool CArmyDatabase::OpenDatabase() {
     ReadDataSourcesFromHome();
     // Keys kept are another server's, or another database's.

@@ -45,9 +45,6 @@ public:
 
     explicit CArmyDatabase(const QString& connectionName = QStringLiteral("Skarnholt"));
 
-    // The connection every part of the program uses.
-    static CArmyDatabase& Instance();
-
     // Opens "Skarnholt" from $ODBCINI, else from $HOME/.odbc.ini when there is one (where the
     // set-up script registers it), else where unixODBC looks by itself.
     bool OpenDatabase();

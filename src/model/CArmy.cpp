@@ -28,11 +28,6 @@ CArmy::CArmy(CArmyDatabase& db) : m_db(db) {
 
 CArmy::~CArmy() = default;
 
-CArmy& CArmy::Instance() {
-    static CArmy army(CArmyDatabase::Instance());
-    return army;
-}
-
 int CArmy::ComputeTotal() const {
     int total = 0;
     for (const CArmyUnit* unit : m_units)

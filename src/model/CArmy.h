@@ -27,11 +27,10 @@ class CArmy : public QObject {
 public:
     enum class Result { Done, Refused, Failed };
 
-    // The army edited through a connection: the program's, or another (a second program in a
-    // test, say).
+    // The army edited through a connection: the program's, made once at start-up, or another
+    // (a second program in a test, say).
     explicit CArmy(CArmyDatabase& db);
     ~CArmy() override;
-    static CArmy& Instance();
 
     bool IsOpen() const { return m_bOpen; }
     // Whether this player may change the army: on a club's server another player's army is

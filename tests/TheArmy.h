@@ -1,0 +1,10 @@
+#pragma once
+
+#include "TestDataSource.h"
+#include "model/CArmy.h"
+
+// The army the tests share over the shared connection, as the program has its one.
+inline CArmy& TheArmy() {
+    static CArmy army(TheDatabase());
+    return army;
+}
