@@ -1,5 +1,7 @@
 #include "CArmyTree.h"
 
+#include "widgets/KeyboardMenu.h"
+
 #include "model/CArmyModel.h"
 
 #include <QContextMenuEvent>
@@ -132,23 +134,15 @@ void CArmyTree::mousePressEvent(QMouseEvent* event) {
 
 void CArmyTree::contextMenuEvent(QContextMenuEvent* event) {
     const QModelIndex current = currentIndex();
-    if (event->reason() != QContextMenuEvent::Keyboard) {
-        emit contextMenuRequested(event->globalPos());
-    } else if (current.isValid()) {
-        // From the keyboard the menu opens at the selected row, as if right-clicked there.
-        const QRect rect = visualRect(current);
-        emit contextMenuRequested(
-            viewport()->mapToGlobal(QPoint(rect.left() + rect.height() / 2, rect.center().y())));
-    } else {
-        emit contextMenuRequested(QPoint(-1, -1));
-    }
+    emit contextMenuRequested(
+        event->reason() != QContextMenuEvent::Keyboard
+            ? event->globalPos()
+            : KeyboardMenuPoint(*this, current.isValid() ? visualRect(current) : QRect()));
     event->accept();
 }
 
 void CArmyTree::keyPressEvent(QKeyEvent* event) {
-    // The menu key and Shift+F10 both ask for the menu, as on every desktop.
-    if (event->key() == Qt::Key_Menu ||
-        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+    if (IsMenuKey(*event)) {
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
         contextMenuEvent(&menu);
         event->accept();

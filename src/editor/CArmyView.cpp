@@ -150,6 +150,12 @@ void CArmyView::HideArmy() {
 
 void CArmyView::ShowOpenArmy() {
     m_pTree->Forget();
+    OnArmyReloaded();
+}
+
+// A store failed and the army was read back: show what is stored, or nothing when the army
+// could not be read.
+void CArmyView::OnArmyReloaded() {
     if (!m_army.IsOpen()) {
         HideArmy();
         return;
@@ -180,18 +186,6 @@ void CArmyView::OnArmyChanged(const CArmyChange& change) {
     m_pTree->Settle(change.focus, change.select);
     RefreshHeader();
     OnTreeSelectionChanged();
-}
-
-// A store failed and the army was read back: show what is stored, or nothing when the army
-// could not be read.
-void CArmyView::OnArmyReloaded() {
-    if (!m_army.IsOpen()) {
-        HideArmy();
-        return;
-    }
-    m_pTree->Settle(nullptr, false);
-    OnTreeSelectionChanged();
-    ShowArmy();
 }
 
 // ---- Adding

@@ -24,4 +24,15 @@ struct CArmyChange {
     // true, else only brought into view.
     CArmyUnit* focus = nullptr;
     bool select = false;
+
+    // Whether a list of rows, one per place in order, can follow the change: a change of
+    // places, and the rows those of the army before it (membersAfter: the army's count after it).
+    bool FitsRows(int rows, int membersAfter) const {
+        const int before = kind == Kind::Inserted  ? membersAfter - count
+                           : kind == Kind::Removed ? membersAfter + count
+                                                   : membersAfter;
+        const int span = kind == Kind::Inserted ? 0 : count;
+        return kind != Kind::Whole && rows == before && count > 0 && first >= 0 &&
+               first + span <= rows && to >= 0 && to + span <= rows;
+    }
 };

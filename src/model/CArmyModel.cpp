@@ -140,12 +140,7 @@ bool CArmyModel::Follow(const CArmyChange& change) {
     const int members = m_army.Units().GetCount();
     const int rows = static_cast<int>(m_order.size());
     // The rows must be those of the army before the edit, else nothing here can be trusted.
-    const int before = change.kind == Kind::Inserted  ? members - change.count
-                       : change.kind == Kind::Removed ? members + change.count
-                                                      : members;
-    const int span = change.kind == Kind::Inserted ? 0 : change.count;
-    if (change.kind == Kind::Whole || !m_army.IsOpen() || rows != before || change.count <= 0 ||
-        change.first < 0 || change.first + span > rows || change.to < 0 || change.to + span > rows)
+    if (!m_army.IsOpen() || !change.FitsRows(rows, members))
         return false;
 
     switch (change.kind) {

@@ -77,12 +77,7 @@ bool CArmyStatsModel::Follow(const CArmyChange& change) {
         return true;
     }
     // The rows must be those of the army before the edit, else nothing here can be trusted.
-    const int before = change.kind == Kind::Inserted  ? members - change.count
-                       : change.kind == Kind::Removed ? members + change.count
-                                                      : members;
-    const int span = change.kind == Kind::Inserted ? 0 : change.count;
-    if (change.kind == Kind::Whole || !m_army.IsOpen() || rows != before || change.count <= 0 ||
-        change.first < 0 || change.first + span > rows || change.to < 0 || change.to + span > rows)
+    if (!m_army.IsOpen() || !change.FitsRows(rows, members))
         return false;
     const int last = change.first + change.count - 1;
     switch (change.kind) {

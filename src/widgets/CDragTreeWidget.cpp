@@ -1,5 +1,7 @@
 #include "CDragTreeWidget.h"
 
+#include "KeyboardMenu.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -28,23 +30,16 @@ void CDragTreeWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void CDragTreeWidget::contextMenuEvent(QContextMenuEvent* event) {
-    if (event->reason() != QContextMenuEvent::Keyboard) {
-        emit contextMenuRequested(event->globalPos());
-    } else if (QTreeWidgetItem* item = currentItem()) {
-        // From the keyboard the menu opens at the selected item, as if right-clicked there.
-        const QRect rect = visualItemRect(item);
-        emit contextMenuRequested(
-            viewport()->mapToGlobal(QPoint(rect.left() + rect.height() / 2, rect.center().y())));
-    } else {
-        emit contextMenuRequested(QPoint(-1, -1));
-    }
+    QTreeWidgetItem* item = currentItem();
+    emit contextMenuRequested(
+        event->reason() != QContextMenuEvent::Keyboard
+            ? event->globalPos()
+            : KeyboardMenuPoint(*this, item ? visualItemRect(item) : QRect()));
     event->accept();
 }
 
 void CDragTreeWidget::keyPressEvent(QKeyEvent* event) {
-    // The menu key and Shift+F10 both ask for the menu, as on every desktop.
-    if (event->key() == Qt::Key_Menu ||
-        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+    if (IsMenuKey(*event)) {
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
         contextMenuEvent(&menu);
         event->accept();
