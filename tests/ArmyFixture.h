@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArmyMessages.h"
+#include "TestCatalogue.h"
 #include "TestData.h"
 #include "TestDataSource.h"
 #include "TheArmy.h"
@@ -15,13 +16,15 @@
 class ArmyFixture : public QObject {
 protected:
     std::unique_ptr<TestDataSource> m_source;
-    CItemList<CUnitType> m_types;
+    std::unique_ptr<CCatalogue> m_catalogue;
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<CArmyHistory> m_history;
 
-    const CUnitType* Type(const QString& name) const { return TypeNamed(m_types, name); }
+    // Every type of the catalogue, read whole.
+    CItemList<CUnitType>& AllTypes() const { return m_catalogue->UnitTypes(); }
+    const CUnitType* Type(const QString& name) const { return TypeNamed(AllTypes(), name); }
     const CUnitType& Warlord() const { return *Type(QStringLiteral("T3 Orc warlord")); }
-    QList<const CUnitType*> Types(const QString& name) const { return WithAttached(m_types, name); }
+    QList<const CUnitType*> Types(const QString& name) const { return WithAttached(AllTypes(), name); }
     // The open army's group leaders, in order.
     static QList<CArmyUnit*> GroupLeaders() {
         QList<CArmyUnit*> leaders;
@@ -37,7 +40,8 @@ protected:
         QString failure;
         m_source = TestDataSource::OpenSmallCatalogue(&failure);
         QVERIFY2(m_source, qPrintable(failure));
-        QVERIFY(TheDatabase().LoadUnitTypes(m_types));
+        m_catalogue = LoadedCatalogue();
+        QVERIFY(m_catalogue->IsLoaded() && m_catalogue->CompleteAll());
         m_messages = std::make_unique<MessageRecorder>();
         ShowWhatItTells(TheArmy());
         m_history = std::make_unique<CArmyHistory>(TheArmy());

@@ -101,12 +101,10 @@ private slots:
         CArmy& army = TheArmy();
         m_tree = std::make_unique<CArmyModel>(army);
         m_stats = std::make_unique<CArmyStatsModel>(army);
+        // As the editor resolves the keys a drag carries.
         m_tree->SetTypeResolver([this](int key) {
-            for (const CUnitType* type : m_types) {
-                if (type->ArmyTypeId == key)
-                    return Types(type->NomGB);
-            }
-            return QList<const CUnitType*>();
+            CUnitType* type = m_catalogue->TypeByKey(key);
+            return type ? m_catalogue->WithAttached(*type) : QList<const CUnitType*>();
         });
         using Mode = QAbstractItemModelTester::FailureReportingMode;
         m_treeTester = std::make_unique<QAbstractItemModelTester>(m_tree.get(), Mode::Fatal);

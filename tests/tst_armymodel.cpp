@@ -341,15 +341,15 @@ private slots:
                  }));
         army.SetProperties(army.GetName(), 2000);
         army.RenameMember(leader, QStringLiteral("Grok"));
-        army.AddUnit(leader, {TypeNamed(m_types, "T5 Warriors")});
+        army.AddUnit(leader, {TypeNamed(AllTypes(), "T5 Warriors")});
         QVERIFY2(Problems().isEmpty(), qPrintable(Problems().join('\n')));
 
         // A dwarf among orcs; musicians, figures and quality beyond what the type allows (as
         // data written elsewhere may hold).
         army.AddUnit(
-            leader, {TypeNamed(m_types, "Dwarf lord")}); // a leader type: a group leader of its own
+            leader, {TypeNamed(AllTypes(), "Dwarf lord")}); // a leader type: a group leader of its own
         CArmyUnit* dwarf = army.Units().GetTail();
-        army.AddUnit(dwarf, {TypeNamed(m_types, "T5 Warriors")});
+        army.AddUnit(dwarf, {TypeNamed(AllTypes(), "T5 Warriors")});
         CArmyUnit* warriors = army.Units().GetTail();
         CArmyUnit edited = *warriors;
         edited.Nom = QStringLiteral("Fous");
@@ -377,7 +377,7 @@ private slots:
         QVERIFY(army.Create(13, QStringLiteral("Sans chef"), 500) &&
                 army.Open(army.GetHeader().IdArmee));
         army.AddWarchief(Warlord());
-        army.AddUnit(army.GetWarchief(), {TypeNamed(m_types, "T5 Warriors")});
+        army.AddUnit(army.GetWarchief(), {TypeNamed(AllTypes(), "T5 Warriors")});
         const int armyId = army.GetHeader().IdArmee;
         // Another program made the warchief a mere group leader.
         QVERIFY(m_source->ExecOnOtherConnection(

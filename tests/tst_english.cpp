@@ -119,19 +119,24 @@ private slots:
         const auto screens = [&catalogue] {
             auto* frame = new CMainFrame(TheDatabase(), TheArmy(), *catalogue);
             frame->CreateArmy(13, QStringLiteral("Horde"), 100);
-            TheArmy().AddWarchief(*catalogue->UnitTypes().GetHead());
+            // The tree's first type, a leader.
+            CUnitType* first = nullptr;
+            for (const CRaceGroup* group : catalogue->Groups())
+                first = first || group->m_unitTypes.isEmpty() ? first : group->m_unitTypes.first();
+            catalogue->Complete(*first);
+            TheArmy().AddWarchief(*first);
             static CArmyUnit unit;
-            unit = CArmyUnit(*catalogue->UnitTypes().GetHead());
+            unit = CArmyUnit(*first);
             std::vector<std::unique_ptr<QWidget>> all;
             all.emplace_back(frame);
             auto* properties = new CUnitTypePropertiesDlg(TheDatabase());
-            properties->SetUnitType(catalogue->UnitTypes().GetHead());
+            properties->SetUnitType(first);
             all.emplace_back(properties);
             all.emplace_back(new CVisibleRacesDlg);
             all.emplace_back(new CAboutDlg);
             all.emplace_back(new CArmyParamsDlg(TheDatabase()));
             all.emplace_back(new CArmyListDlg(TheDatabase(), -1));
-            all.emplace_back(new CArmyViewerDlg(TheDatabase()));
+            all.emplace_back(new CArmyViewerDlg(*catalogue, TheDatabase()));
             all.emplace_back(new CBattleDlg(TheDatabase()));
             all.emplace_back(new CBattleListDlg(TheDatabase()));
             all.emplace_back(new CRenameUnitDlg);

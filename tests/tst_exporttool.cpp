@@ -62,7 +62,7 @@ private slots:
         QVERIFY(army.Units().GetCount() > 4);
         frame.ArmyView()->ExportArmy();
         const int armyId = army.GetHeader().IdArmee;
-        CArmyViewerDlg viewerDialog(TheDatabase());
+        CArmyViewerDlg viewerDialog(*catalogue, TheDatabase());
         viewerDialog.OnExport();
         QVERIFY(QFile::rename(QStringLiteral("SkarnholtArmyList.txt"), QStringLiteral("all.txt")));
         viewerDialog.RaceFilter()->setCurrentIndex(viewerDialog.RaceFilter()->findData(13));

@@ -386,7 +386,7 @@ void CMainFrame::OnArmyProperties() {
 // ---- The catalogue viewer and the battle commands
 
 void CMainFrame::OnArmyViewer() {
-    CArmyViewerDlg viewer(m_db, this);
+    CArmyViewerDlg viewer(m_pCatalogueBar->Catalogue(), m_db, this);
     if (viewer.IsLoaded())
         viewer.exec();
 }

@@ -13,6 +13,7 @@
 #include "export/BattleReport.h"
 #include "export/CatalogueExport.h"
 #include "model/CArmy.h"
+#include "model/CCatalogue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -77,14 +78,13 @@ Outcome ExportBattle(CArmyDatabase& db, const QString& key, const QString& direc
 }
 
 Outcome ExportCatalogue(CArmyDatabase& db, const QString& race, const QString& directory) {
-    CItemList<CUnitType> types;
-    CItemList<CRace> races;
-    if (!db.LoadUnitTypes(types) || !db.LoadRaces(races))
+    CCatalogue catalogue(db);
+    if (!catalogue.Load() || !catalogue.CompleteAll())
         return {kUnreadable, QString()};
     int raceId = kAllRaces;
     if (!race.isEmpty()) {
         // A race by its code or by its name in either language, whatever the case.
-        for (const CRace* each : races) {
+        for (const CRace* each : catalogue.Races()) {
             if (QString::number(each->IdRace) == race ||
                 each->RaceFR.compare(race, Qt::CaseInsensitive) == 0 ||
                 each->RaceGB.compare(race, Qt::CaseInsensitive) == 0 ||
@@ -97,7 +97,7 @@ Outcome ExportCatalogue(CArmyDatabase& db, const QString& race, const QString& d
     // One race's file is named after it, so that exporting another race does not replace it.
     const QString fileName = raceId == kAllRaces ? QString::fromLatin1(kCatalogueExportFile)
                                                  : ExportFileName(GetRaceName(raceId));
-    return Write(directory, fileName, CatalogueExportText(types, raceId));
+    return Write(directory, fileName, CatalogueExportText(catalogue.UnitTypes(), raceId));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "data/CArmyDatabase.h"
 #include "data/CRace.h"
 #include "export/CatalogueExport.h"
+#include "model/CCatalogue.h"
 #include "ui_CArmyViewerDlg.h"
 #include "widgets/CUnitStatsList.h"
 #include "widgets/StatImageList.h"
@@ -22,19 +23,19 @@ constexpr int kImageSize = 16;
 constexpr int kAllRacesEntry = 0;
 } // namespace
 
-CArmyViewerDlg::CArmyViewerDlg(CArmyDatabase& db, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CArmyViewerDlg>()), m_db(db) {
+CArmyViewerDlg::CArmyViewerDlg(CCatalogue& catalogue, CArmyDatabase& db, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CArmyViewerDlg>()), m_catalogue(catalogue),
+      m_db(db) {
     m_ui->setupUi(this);
     CUnitStatsList* list = m_ui->unitList;
     LoadStatImageList(m_images, kImageSize);
     list->SetImageList(&m_images);
 
-    CArmyDatabase& database = db;
-    m_bLoaded = database.LoadUnitTypes(m_unitTypes) && database.LoadRaces(m_races);
+    m_bLoaded = catalogue.CompleteAll();
 
     QComboBox* filter = m_ui->raceFilter;
     filter->addItem(QStringLiteral("All"));
-    for (const CRace* race : m_races)
+    for (const CRace* race : catalogue.Races())
         filter->addItem(GetRaceName(race->IdRace), race->IdRace);
     filter->setCurrentIndex(kAllRacesEntry);
 
@@ -69,7 +70,7 @@ void CArmyViewerDlg::Fill() {
     const int chosenRace = m_ui->raceFilter->currentData().toInt();
     bool anyRaceRow = false;
     int lastRace = 0;
-    for (CUnitType* type : m_unitTypes) {
+    for (CUnitType* type : m_catalogue.UnitTypes()) {
         if (!allRaces && type->IdRace != chosenRace)
             continue;
         if (allRaces && (!anyRaceRow || type->IdRace != lastRace)) {
@@ -109,7 +110,7 @@ void CArmyViewerDlg::OnDoubleClick(QTreeWidgetItem* item) {
 
 QString CArmyViewerDlg::ExportText() const {
     const bool allRaces = m_ui->raceFilter->currentIndex() == kAllRacesEntry;
-    return CatalogueExportText(m_unitTypes,
+    return CatalogueExportText(m_catalogue.UnitTypes(),
                                allRaces ? kAllRaces : m_ui->raceFilter->currentData().toInt());
 }
 

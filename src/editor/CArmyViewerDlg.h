@@ -8,6 +8,7 @@
 #include <memory>
 
 class CArmyDatabase;
+class CCatalogue;
 class CRace;
 class CUnitStatsList;
 class QComboBox;
@@ -23,7 +24,7 @@ class CArmyViewerDlg : public QDialog {
 public:
     // False when the catalogue could not be read: the dialog must not be shown.
     bool IsLoaded() const { return m_bLoaded; }
-    explicit CArmyViewerDlg(CArmyDatabase& db, QWidget* parent = nullptr);
+    CArmyViewerDlg(CCatalogue& catalogue, CArmyDatabase& db, QWidget* parent = nullptr);
     ~CArmyViewerDlg() override;
 
     // The type chosen by OK; its ArmyTypeId stays -1 when no type was chosen.
@@ -46,8 +47,7 @@ private:
 
     std::unique_ptr<Ui::CArmyViewerDlg> m_ui;
     CImageList m_images;
-    CItemList<CUnitType> m_unitTypes;
-    CItemList<CRace> m_races;
+    CCatalogue& m_catalogue;
     CUnitType m_result;
     bool m_bLoaded = false;
     CArmyDatabase& m_db;

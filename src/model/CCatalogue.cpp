@@ -8,7 +8,26 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
+
+namespace {
+
+bool OfKnownKind(const CUnitType& type) {
+    switch (type.CombatantType) {
+    case kLeaderType:
+    case kCombatUnitType:
+    case kUncountedType:
+    case kCrewType:
+    case kMachineType:
+    case kIndividualType:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 CCatalogue::CCatalogue(CArmyDatabase& db) : m_db(db) {}
 
@@ -41,30 +60,29 @@ bool CCatalogue::Load() {
 }
 
 void CCatalogue::GroupUnitTypes() {
-    // Within a race and a kind, types come in the order of their keys.
+    // Every type read stays, by race then key as the catalogue's exports list them; the groups
+    // give the tree's order: within a race and a kind, types come in the order of their keys.
     std::vector<CUnitType*> byKey(m_unitTypes.begin(), m_unitTypes.end());
     std::stable_sort(byKey.begin(), byKey.end(), [](const CUnitType* a, const CUnitType* b) {
-        return a->ArmyTypeId < b->ArmyTypeId;
+        return std::pair(a->IdRace, a->ArmyTypeId) < std::pair(b->IdRace, b->ArmyTypeId);
     });
+    m_unitTypes.Reorder(byKey);
     QHash<int, std::vector<CUnitType*>> byRace;
     for (CUnitType* type : byKey)
         byRace[type->IdRace].push_back(type);
 
     m_raceGroups.RemoveAll();
-    std::vector<CUnitType*> ordered;
-    ordered.reserve(byKey.size());
     for (CRace* race : m_races) {
         CRaceGroup* group = m_raceGroups.Append(std::make_unique<CRaceGroup>(race));
         const auto ofRace = byRace.constFind(race->IdRace);
         if (ofRace == byRace.constEnd())
             continue;
-        // Leaders first, individuals last, the rest between them in catalogue order.
+        // Leaders first, individuals last, the rest between them; types of no known kind are
+        // in no group.
         auto pass = [&](auto wanted) {
             for (CUnitType* type : *ofRace) {
-                if (wanted(type->CombatantType)) {
-                    ordered.push_back(type);
+                if (wanted(type->CombatantType))
                     group->m_unitTypes.append(type);
-                }
             }
         };
         pass([](int kind) { return kind == kLeaderType; });
@@ -74,9 +92,6 @@ void CCatalogue::GroupUnitTypes() {
         });
         pass([](int kind) { return kind == kIndividualType; });
     }
-
-    // Types of no known kind or race drop out of the catalogue.
-    m_unitTypes.Reorder(ordered);
 }
 
 bool CCatalogue::Complete(CUnitType& type) {
@@ -111,11 +126,12 @@ CUnitType* CCatalogue::TypeByKey(int key) const {
 }
 
 QList<const CUnitType*> CCatalogue::WithAttached(CUnitType& type) {
-    if (!Complete(type))
+    // A type of no known kind is listed, never added.
+    if (!OfKnownKind(type) || !Complete(type))
         return {};
     QList<const CUnitType*> types{&type};
     for (const CUnitType* other : m_unitTypes) {
-        if (other != &type && other->ArmyTypeIdParent == type.ArmyTypeId)
+        if (other != &type && other->ArmyTypeIdParent == type.ArmyTypeId && OfKnownKind(*other))
             types << other;
     }
     return types;

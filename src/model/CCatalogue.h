@@ -10,8 +10,8 @@ class CArmyDatabase;
 class CRace;
 class CUnitType;
 
-// The unit-type catalogue: every race, and every type grouped by race, leaders first and
-// individuals last. Types are read in summary at first (key, race, kind, English name); the
+// The unit-type catalogue: every race, every type by race and key, and the types grouped by race
+// for the tree, leaders first and individuals last. Types are read in summary at first (key, race, kind, English name); the
 // rest of a type, and the types attached to it, are read when something needs them.
 class CCatalogue {
 public:
@@ -24,7 +24,7 @@ public:
 
     CItemList<CRace>& Races() { return m_races; }
     const CItemList<CRaceGroup>& Groups() const { return m_raceGroups; }
-    // Every type, complete: those not read whole yet are read first (a failure goes to the
+    // Every type by race and key, complete: those not read whole yet are read first (a failure goes to the
     // connection's error sink and leaves them incomplete).
     CItemList<CUnitType>& UnitTypes();
     // Reads the rest of the type and the types attached to it when it is incomplete; false
@@ -34,7 +34,7 @@ public:
     // The type of that key, complete or not; nullptr when the catalogue has none.
     CUnitType* TypeByKey(int key) const;
     // The type and the types attached to it after it, complete: what adding it to an army
-    // takes; empty when they cannot be read.
+    // takes; empty when they cannot be read or the type is of no known kind.
     QList<const CUnitType*> WithAttached(CUnitType& type);
 
 private:
