@@ -24,7 +24,9 @@ protected:
     CItemList<CUnitType>& AllTypes() const { return m_catalogue->UnitTypes(); }
     const CUnitType* Type(const QString& name) const { return TypeNamed(AllTypes(), name); }
     const CUnitType& Warlord() const { return *Type(QStringLiteral("T3 Orc warlord")); }
-    QList<const CUnitType*> Types(const QString& name) const { return WithAttached(AllTypes(), name); }
+    QList<const CUnitType*> Types(const QString& name) const {
+        return WithAttached(AllTypes(), name);
+    }
     // The open army's group leaders, in order.
     static QList<CArmyUnit*> GroupLeaders() {
         QList<CArmyUnit*> leaders;

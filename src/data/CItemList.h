@@ -4,9 +4,10 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <iterator>
 #include <memory>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 // The records the list owns, in order. Iterating gives plain pointers, valid while their
@@ -75,16 +76,31 @@ public:
     // Keeps the records given, in that order; the others are freed. Pointers the list does not
     // hold are passed over.
     template <typename Records> void Reorder(const Records& order) {
-        std::unordered_map<const Record*, std::unique_ptr<Record>> held;
-        held.reserve(m_items.size());
-        for (std::unique_ptr<Record>& item : m_items)
-            held.emplace(item.get(), std::move(item));
-        m_items.clear();
+        // Where each record stands, sorted by address: one allocation for the lookup, not one
+        // per record.
+        std::vector<std::pair<const Record*, std::size_t>> at;
+        at.reserve(m_items.size());
+        for (std::size_t i = 0; i < m_items.size(); ++i)
+            at.emplace_back(m_items[i].get(), i);
+        const auto byAddress = [](const auto& a, const auto& b) {
+            return std::less<const Record*>()(a.first, b.first);
+        };
+        std::sort(at.begin(), at.end(), byAddress);
+        Owned kept;
+        kept.reserve(m_items.size());
         for (const Record* item : order) {
-            const auto found = held.find(item);
-            if (found != held.end() && found->second)
-                m_items.push_back(std::move(found->second));
+            const auto found =
+                std::lower_bound(at.begin(), at.end(), std::pair(item, std::size_t(0)), byAddress);
+            if (found != at.end() && found->first == item && m_items[found->second])
+                kept.push_back(std::move(m_items[found->second]));
         }
+        m_items = std::move(kept);
+    }
+
+    // The record, now the list's at that place (the end when past it).
+    Record* Insert(int index, std::unique_ptr<Record> item) {
+        const auto at = m_items.begin() + std::clamp<std::ptrdiff_t>(index, 0, GetCount());
+        return m_items.insert(at, std::move(item))->get();
     }
 
     int GetCount() const { return static_cast<int>(m_items.size()); }

@@ -87,12 +87,8 @@ int CArmy::SubtreeEnd(const QList<CArmyUnit*>& order, int index) const {
 }
 
 void CArmy::InsertAt(int index, const QList<CArmyUnit*>& members) {
-    QList<CArmyUnit*> order = Order();
-    for (int i = 0; i < members.size(); ++i) {
-        m_units.Append(std::unique_ptr<CArmyUnit>(members.at(i)));
-        order.insert(index + i, members.at(i));
-    }
-    SetOrder(order);
+    for (int i = 0; i < members.size(); ++i)
+        m_units.Insert(index + i, std::unique_ptr<CArmyUnit>(members.at(i)));
 }
 
 void CArmy::RemoveUnit(CArmyUnit* unit) {

@@ -11,8 +11,9 @@ class CRace;
 class CUnitType;
 
 // The unit-type catalogue: every race, every type by race and key, and the types grouped by race
-// for the tree, leaders first and individuals last. Types are read in summary at first (key, race, kind, English name); the
-// rest of a type, and the types attached to it, are read when something needs them.
+// for the tree, leaders first and individuals last. Types are read in summary at first (key, race,
+// kind, English name); the rest of a type, and the types attached to it, are read when something
+// needs them.
 class CCatalogue {
 public:
     explicit CCatalogue(CArmyDatabase& db);
@@ -24,8 +25,8 @@ public:
 
     CItemList<CRace>& Races() { return m_races; }
     const CItemList<CRaceGroup>& Groups() const { return m_raceGroups; }
-    // Every type by race and key, complete: those not read whole yet are read first (a failure goes to the
-    // connection's error sink and leaves them incomplete).
+    // Every type by race and key, complete: those not read whole yet are read first (a failure goes
+    // to the connection's error sink and leaves them incomplete).
     CItemList<CUnitType>& UnitTypes();
     // Reads the rest of the type and the types attached to it when it is incomplete; false
     // when they cannot be read.
