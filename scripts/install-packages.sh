@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages SkarnholtDB needs to build, test and run, only when one is missing.
 #   install-packages.sh [PACKAGE...]     those packages instead (for a script's own needs)
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of SkarnholtDB (Release, without the tests) into build-package/
 # and prints its path. Install it with: sudo apt install ./build-package/skarnholtdb_*.deb
 set -euo pipefail

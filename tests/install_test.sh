@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installed like any desktop program: into a temporary prefix, validated, then used from there
 # (the set-up with its db/, the exporter in the desktop's language, the start-up in the
 # documents folder); and as a Debian package, whose files are where the desktop entry says.

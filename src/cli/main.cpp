@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ExportTool.h"
 #include "core/LanguageModule.h"
 #include "data/CArmyDatabase.h"

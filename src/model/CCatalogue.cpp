@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "CCatalogue.h"
 
 #include "data/CArmyDatabase.h"
@@ -105,8 +107,9 @@ CItemList<CUnitType>& CCatalogue::UnitTypes() {
 }
 
 CUnitType* CCatalogue::TypeByKey(int key) const {
-    const auto found = std::find_if(m_unitTypes.begin(), m_unitTypes.end(),
-                                    [key](const CUnitType* type) { return type->ArmyTypeId == key; });
+    const auto found =
+        std::find_if(m_unitTypes.begin(), m_unitTypes.end(),
+                     [key](const CUnitType* type) { return type->ArmyTypeId == key; });
     return found == m_unitTypes.end() ? nullptr : *found;
 }
 
