@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-// The about box.
+// The about box: the version, the licence and the picture.
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:

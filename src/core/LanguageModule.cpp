@@ -2,8 +2,10 @@
 
 #include "LanguageModule.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTranslator>
 
 QString EnglishModulePath(const QString& programDirectory, const QLocale& desktop) {
     const QDir program(programDirectory);
@@ -15,4 +17,10 @@ QString EnglishModulePath(const QString& programDirectory, const QLocale& deskto
     if (desktop.language() != QLocale::French && QFileInfo::exists(installed))
         return installed;
     return QString();
+}
+
+bool InstallEnglishModule(QTranslator& module) {
+    const QString path =
+        EnglishModulePath(QCoreApplication::applicationDirPath(), QLocale::system());
+    return !path.isEmpty() && module.load(path) && QCoreApplication::installTranslator(&module);
 }
