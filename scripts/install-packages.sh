@@ -12,6 +12,7 @@ packages=(
     libqt6sql6-odbc unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
     postgresql odbc-postgresql
     poppler-utils openssl
+    dpkg-dev lintian man-db
 )
 (($# == 0)) || packages=("$@")
 
