@@ -10,7 +10,7 @@ version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export HOME=$work ODBCINI=$work/odbc.ini
-unset XDG_DATA_HOME
+unset XDG_DATA_HOME MANPATH
 
 source "$(dirname "$0")/check.sh"
 id=org.skarnholtdb.SkarnholtDB
