@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, sets up the data source when none exists, starts the program.
 #   ./run.sh [--english | --french] [program arguments]
 # The language sticks: the English module stays beside the program until --french removes it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Costs a player feels on a large army: opening it (tree and list filled), adding one more
 // unit near the top, which renumbers and stores the positions of every member below it, and
 // undoing the delete of a group leader with his fifty units.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A club's evening on one PostgreSQL server: 8 programs each build an army of 60 members at the
 // same time, then 4 programs edit one army at once. It prints the members stored against those
 // expected, any fault of a stored army, and the time of an edit at the median and the 95th

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Costs of the statements an editing session runs most, on the sample catalogue in a real
 // SQLite data source: loading the catalogue, opening an army, storing a new member and
 // storing the order of a large army.

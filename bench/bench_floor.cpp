@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the program costs at club scale, each time held against the floor: the least any
 // program must spend for the same work on the same data source (the same rows read or
 // written through ODBC, the same names in a tree, the same bytes in a file). The data is made

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a club server's distance costs the program: each edit and read of the screens, run
 // through the real model and window against a throwaway PostgreSQL cluster behind
 // LatencyProxy, timed at 0, 2 and 10 ms a round trip. The statements the server ran come from

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release) into build-bench/ and runs bench_floor, which prints the
 # program's times against the floor's and their ratios. --all runs the older benchmarks and
 # the club load check first. --club-latency runs bench_latency alone instead: round trips to

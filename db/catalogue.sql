@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- SkarnholtDB sample catalogue: original races and unit types invented for Skarnholt.
 -- Loaded by scripts/setup-datasource.sh after db/schema.sql; plain INSERTs so SQLite and PostgreSQL both accept it.
 

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- PostgreSQL only: a club's database where each player's armies and battles are his own.
 -- Load after db/schema.sql and db/postgresql-keys.sql, as the tables' owner; loading it again
 -- changes nothing. A database made before gets the owner columns, its rows owned by the role

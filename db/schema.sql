@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- SkarnholtDB tables. Portable SQL: loads on SQLite and on PostgreSQL.
 -- The program never creates or alters tables; scripts/setup-datasource.sh loads this file.
 -- Keys of the user tables are INTEGER PRIMARY KEY: SQLite assigns them on insert (rowid);

@@ -8,10 +8,6 @@
         <translation>About SkarnholtDB</translation>
     </message>
     <message>
-        <source>SkarnholtDB version 1.0</source>
-        <translation>SkarnholtDB version 1.0</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1476,6 +1472,59 @@ Elle sera aussi retirée de ces %3 batailles :
         <translation>Delete the army “%1” and its members (%2) for good?
 It will also be taken out of these %3 battles:
 %4</translation>
+    </message>
+    <message>
+        <source>SkarnholtDB version %1</source>
+        <comment>380</comment>
+        <translation>SkarnholtDB version %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 les développeurs de SkarnholtDB.
+Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure.
+Ce logiciel est libre : vous pouvez le modifier et le redistribuer.
+Il est fourni SANS AUCUNE GARANTIE, dans les limites permises par la loi.</source>
+        <comment>381</comment>
+        <translation>Copyright © 2026 The SkarnholtDB developers.
+Licence GPL-3.0-or-later: GNU GPL version 3 or later.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.</translation>
+    </message>
+    <message>
+        <source>utilisation : skarnholtdb [--help | --version]
+Lance SkarnholtDB, l&apos;éditeur de listes d&apos;armées de Skarnholt, sur la source de
+données ODBC « Skarnholt ». Les exports sont écrits dans le dossier courant ;
+skarnholtdb-start lance le programme dans le dossier des documents.
+  --help     affiche cette aide
+  --version  affiche la version
+Voir aussi : man skarnholtdb</source>
+        <comment>382</comment>
+        <translation>usage: skarnholtdb [--help | --version]
+Starts SkarnholtDB, the army-list builder for Skarnholt, on the ODBC data source
+&quot;Skarnholt&quot;. Exports are written into the current directory; skarnholtdb-start
+starts the program in the documents folder.
+  --help     shows this help
+  --version  shows the version
+See also: man skarnholtdb</translation>
+    </message>
+    <message>
+        <source>Écrit une armée, une bataille ou le catalogue dans un fichier texte, comme les
+exports du programme, depuis la source de données « Skarnholt », et affiche le
+chemin du fichier.
+  --output DOSSIER  écrit dans DOSSIER plutôt que dans le dossier courant
+  --help            affiche cette aide
+  --version         affiche la version
+Statut : 0 fichier écrit, 1 mauvaise utilisation, 2 armée, bataille ou race
+introuvable, 3 source de données illisible, 4 fichier impossible à écrire.
+Voir aussi : man skarnholtdb-export</source>
+        <comment>383</comment>
+        <translation>Writes an army, a battle or the catalogue to a text file, as the program&apos;s
+exports do, from the data source &quot;Skarnholt&quot;, and prints the file&apos;s path.
+  --output DIR  writes into DIR rather than the current directory
+  --help        shows this help
+  --version     shows the version
+Status: 0 file written, 1 wrong usage, 2 no such army, battle or race,
+3 data source unreadable, 4 file cannot be written.
+See also: man skarnholtdb-export</translation>
     </message>
 </context>
 </TS>

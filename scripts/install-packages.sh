@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages SkarnholtDB needs to build, test and run, only when one is missing.
 #   install-packages.sh [PACKAGE...]     those packages instead (for a script's own needs)
 set -euo pipefail
@@ -11,6 +12,7 @@ packages=(
     libqt6sql6-odbc unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
     postgresql odbc-postgresql
     poppler-utils openssl
+    dpkg-dev lintian man-db
 )
 (($# == 0)) || packages=("$@")
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a file of steps into a screenshot of SkarnholtDB on a fresh sample database, in a
 # virtual 1400×900 screen with a window manager, so that the window opens maximised as on a
 # desktop. The program runs in a home of its own: nothing of yours is read or touched.
@@ -10,7 +11,7 @@
 # one is missing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-(($# == 2 || $# == 3)) || { sed -n 2,10p "$0" >&2; exit 2; }
+(($# == 2 || $# == 3)) || { sed -n 3,11p "$0" >&2; exit 2; }
 out=$(realpath -m "$1")
 steps=$(realpath "$2")
 program=$(realpath "${3:-$root/build/skarnholtdb}")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Creates the SkarnholtDB database (schema and sample catalogue) and registers the user ODBC
 # data source "Skarnholt". Never overwrites an existing database or an existing "Skarnholt"
 # data source; a database without the program's tables (one the driver made empty, say) gets
@@ -36,7 +37,7 @@ while (($#)); do
         --postgresql) postgresql=true; shift ;;
         --password*) fail "no password here: use PGPASSWORD or ~/.pgpass" ;;
         --if-missing) if_missing=true; shift ;;
-        -h|--help) sed -n 2,21p "$0"; exit 0 ;;
+        -h|--help) sed -n '3,/^[^#]/s/^# \{0,1\}//p' "$0"; exit 0 ;;
         *) fail "unknown option $1 (see --help)" ;;
     esac
 done

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts SkarnholtDB in the player's documents folder for it ($(xdg-user-dir DOCUMENTS)/
 # SkarnholtDB, made when missing), where its exports are written: never among the sources or
 # in whatever folder a desktop starts programs in.

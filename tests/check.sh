@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the shell tests: check DESCRIPTION COMMAND... counts and prints each result;
 # finish prints the count and ends with failure when one failed.
 failures=0

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The compiler's view of the layers: each folder's own compile command, as the build runs it
 # (compile_commands.json), preprocesses a probe that asks which folders' headers it can
 # include. It must reach its own and those of the layers it links, and no other: an include

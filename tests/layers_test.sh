@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Layers point down only. The build refuses "folder/File.h" from a folder whose library does not
 # link that folder's; this says so before a build, and catches what the compiler lets through:
 # a relative path out of the folder ("../editor/X.h"), a project header in angle brackets, a

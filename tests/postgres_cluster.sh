@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A throwaway PostgreSQL cluster for the tests: initdb in a temporary folder, a free port on
 # the loopback where every login needs its password (the superuser's is "postgres"), a role
 # "admin" (password "qx") that may create databases and roles, pg_stat_statements loaded, and
@@ -11,7 +12,7 @@
 #   postgres_cluster.sh pause|resume STATE_FILE   (the server down, then up again, files kept)
 set -euo pipefail
 action=${1:-}; state=${2:-}
-[[ $action =~ ^(start|stop|restart|pause|resume)$ && -n $state ]] || { sed -n 2,11p "$0"; exit 2; }
+[[ $action =~ ^(start|stop|restart|pause|resume)$ && -n $state ]] || { sed -n 3,12p "$0"; exit 2; }
 tls=true
 [[ ${3:-} != --no-tls ]] || tls=false
 fail() { echo "postgres_cluster: $*" >&2; exit 1; }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The data-source set-up, run twice in a fresh home: one database, one data source, and the
 # second run changes nothing. Also checks that the sample catalogue is one players can use.
 # The fresh home is not the login home (unixODBC's own choice): the program finds the data

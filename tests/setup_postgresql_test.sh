@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The set-up of a player's data source on a club's PostgreSQL database, on the test cluster
 # (state file as first argument): tables loaded once, left alone the second time, the password
 # never asked on the command line; then the exporter reads the catalogue through it as a player

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "data/CArmyUnit.h"
 #include "data/CItemList.h"
 #include "data/CUnitType.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders an SVG picture into a square PNG of the size given, for the icon theme.
 //   render-icon IN.svg SIZE OUT.png
 #include <QGuiApplication>

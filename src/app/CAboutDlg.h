@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QDialog>
 
-// The about box.
+// The about box: the version, the licence and the picture.
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:

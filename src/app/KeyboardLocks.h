@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Reads caps lock, num lock and scroll lock from the display; false when the display cannot

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ExportTool.h"
 
 #include "army/ValueNames.h"
 #include "core/StringTable.h"
 #include "core/TextExport.h"
+#include "core/Version.h"
 #include "data/CArmyDatabase.h"
 #include "data/CArmyHeader.h"
 #include "data/CBattle.h"
@@ -104,6 +107,17 @@ Outcome ExportCatalogue(CArmyDatabase& db, const QString& race, const QString& d
 
 int RunExportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& out,
                   QTextStream& err) {
+    // --help and --version are answered alone, without the data source.
+    switch (FindInfoOption(arguments)) {
+    case InfoOption::Help:
+        out << LoadResString(kExportUsageId) << '\n' << LoadResString(kExportHelpId) << Qt::endl;
+        return kWritten;
+    case InfoOption::Version:
+        out << VersionLine(QStringLiteral("skarnholtdb-export")) << Qt::endl;
+        return kWritten;
+    case InfoOption::None:
+        break;
+    }
     // "--output DIR" (or "--output=DIR") may stand anywhere; the rest is the command.
     QStringList words;
     QString directory;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QStringList>
@@ -10,6 +12,7 @@ class QTextStream;
 //   skarnholtdb-export [--output DIR] army NAME|ID
 //   skarnholtdb-export [--output DIR] battle NAME|ID
 //   skarnholtdb-export [--output DIR] catalogue [RACE]
+//   skarnholtdb-export --help | --version      (on out, status 0, without the data source)
 // db is the tool's connection, opened here.
 // Prints the path of the file written: named after the army, the battle or the one race
 // exported, SkarnholtArmyList.txt for the whole catalogue. Exit status: 0 written, 1 wrong

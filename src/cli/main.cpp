@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ExportTool.h"
 #include "core/LanguageModule.h"
 #include "data/CArmyDatabase.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -12,10 +13,7 @@ int main(int argc, char** argv) {
     // The program's language, chosen the program's way: English when its module stands here,
     // or is installed and the desktop does not speak French.
     QTranslator english;
-    const QString module =
-        EnglishModulePath(QCoreApplication::applicationDirPath(), QLocale::system());
-    if (!module.isEmpty() && english.load(module))
-        QCoreApplication::installTranslator(&english);
+    InstallEnglishModule(english);
     QTextStream out(stdout);
     QTextStream err(stderr);
     // The tool's one connection, opened by the command that needs it.

@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "LanguageModule.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTranslator>
 
 QString EnglishModulePath(const QString& programDirectory, const QLocale& desktop) {
     const QDir program(programDirectory);
@@ -13,4 +17,10 @@ QString EnglishModulePath(const QString& programDirectory, const QLocale& deskto
     if (desktop.language() != QLocale::French && QFileInfo::exists(installed))
         return installed;
     return QString();
+}
+
+bool InstallEnglishModule(QTranslator& module) {
+    const QString path =
+        EnglishModulePath(QCoreApplication::applicationDirPath(), QLocale::system());
+    return !path.isEmpty() && module.load(path) && QCoreApplication::installTranslator(&module);
 }

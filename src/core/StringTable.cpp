@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "StringTable.h"
 
 #include <QCoreApplication>
@@ -298,6 +300,36 @@ const Entry kTable[] = {
                              "315")},
     {316, QT_TRANSLATE_NOOP3("StringTable",
                              "la source de données « %1 » ne contient pas les tables %2", "316")},
+    {380, QT_TRANSLATE_NOOP3("StringTable", "SkarnholtDB version %1", "380")},
+    {381, QT_TRANSLATE_NOOP3("StringTable",
+                             "Copyright © 2026 les développeurs de SkarnholtDB.\n"
+                             "Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure.\n"
+                             "Ce logiciel est libre : vous pouvez le modifier et le redistribuer.\n"
+                             "Il est fourni SANS AUCUNE GARANTIE, dans les limites permises par la "
+                             "loi.",
+                             "381")},
+    {382, QT_TRANSLATE_NOOP3(
+              "StringTable",
+              "utilisation : skarnholtdb [--help | --version]\n"
+              "Lance SkarnholtDB, l'éditeur de listes d'armées de Skarnholt, sur la source de\n"
+              "données ODBC « Skarnholt ». Les exports sont écrits dans le dossier courant ;\n"
+              "skarnholtdb-start lance le programme dans le dossier des documents.\n"
+              "  --help     affiche cette aide\n"
+              "  --version  affiche la version\n"
+              "Voir aussi : man skarnholtdb",
+              "382")},
+    {383, QT_TRANSLATE_NOOP3(
+              "StringTable",
+              "Écrit une armée, une bataille ou le catalogue dans un fichier texte, comme les\n"
+              "exports du programme, depuis la source de données « Skarnholt », et affiche le\n"
+              "chemin du fichier.\n"
+              "  --output DOSSIER  écrit dans DOSSIER plutôt que dans le dossier courant\n"
+              "  --help            affiche cette aide\n"
+              "  --version         affiche la version\n"
+              "Statut : 0 fichier écrit, 1 mauvaise utilisation, 2 armée, bataille ou race\n"
+              "introuvable, 3 source de données illisible, 4 fichier impossible à écrire.\n"
+              "Voir aussi : man skarnholtdb-export",
+              "383")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32776, QT_TRANSLATE_NOOP3("StringTable", "Exporter au format Excel\nExporter au format Excel",

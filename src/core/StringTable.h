@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QString>
@@ -105,6 +107,11 @@ constexpr int kNoSuchRaceId = 313;
 constexpr int kCannotWriteExportId = 314;
 constexpr int kCannotOpenDataSourceId = 315;
 constexpr int kDataSourceLacksTablesId = 316;
+// The About box's version and licence, and what --help says of each C++ command.
+constexpr int kAboutVersionId = 380;
+constexpr int kLicenceNoticeId = 381;
+constexpr int kProgramHelpId = 382;
+constexpr int kExportHelpId = 383;
 
 // A name the player gave (in any script) set into a text shown on screen: isolated, so that a
 // right-to-left name never draws the text after it into its own order (FSI … PDI). Exported

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The statistics block that ends both a catalogue unit type and an army unit, in stored order.

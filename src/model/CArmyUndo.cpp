@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What undo and redo need of the army: each operation's edit, and putting a state back.
 
 #include "ArmyOrder.h"

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- A small catalogue for the tests: Orcs with one type of each kind in a mixed order, Dwarves
 -- with a machine that has two attached types and a lord with his mount, Trolls without any type.
 INSERT INTO Races (IdAuto, RaceFR, RaceGB, IdRace) VALUES (1, 'Orc', 'Orc', 13);
