@@ -2,6 +2,7 @@
 
 #include "army/ValueNames.h"
 #include "catalogue/CUnitTypePropertiesDlg.h"
+#include "core/StringTable.h"
 #include "core/TextExport.h"
 #include "data/CArmyDatabase.h"
 #include "data/CRace.h"
@@ -25,6 +26,9 @@ constexpr int kAllRacesEntry = 0;
 CArmyViewerDlg::CArmyViewerDlg(CArmyDatabase& db, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CArmyViewerDlg>()), m_db(db) {
     m_ui->setupUi(this);
+    m_ui->unitList->setAccessibleName(LoadResString(kUnitTypesNameId));
+    // The filter's label, which a screen reader says with the race chosen.
+    m_ui->raceLabel->setText(LoadResString(kViewerRaceLabelId));
     CUnitStatsList* list = m_ui->unitList;
     LoadStatImageList(m_images, kImageSize);
     list->SetImageList(&m_images);
