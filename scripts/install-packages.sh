@@ -11,6 +11,7 @@ packages=(
     libqt6sql6-odbc unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
     postgresql odbc-postgresql
     poppler-utils openssl
+    xvfb xdotool openbox dbus-daemon at-spi2-core python3-pyatspi
 )
 (($# == 0)) || packages=("$@")
 
