@@ -235,8 +235,8 @@ def run(r):
     if not any("Serpent Oracle" in line.name for line in rows(problems)):
         r.fail("the problem is not read")
 
-    # Every pane by Tab: the search field, the catalogue, the army's tree and list, the
-    # problems.
+    # Every pane by Tab, round to the army's tree: the search field, the catalogue, the army's
+    # tree and list, the problems.
     panes = {name: r.named(frame, role, t[name]) for name, role in (
         ("search", pyatspi.ROLE_TEXT), ("catalogue", pyatspi.ROLE_TREE),
         ("army tree", pyatspi.ROLE_TREE), ("stats list", pyatspi.ROLE_TREE),
@@ -249,17 +249,17 @@ def run(r):
                 return name
         return "elsewhere"
 
+    def moved_from(before):
+        now = focused()
+        return now if now != before else None
+
     seen = [focused()]
-    while not set(panes) <= set(seen) and len(seen) <= 2 * len(panes):
+    while (seen[-1] != "army tree" or not set(panes) <= set(seen)) \
+            and len(seen) <= 3 * len(panes):
         keys("Tab")
-        seen.append(wait_for("the focus to move on", lambda: (
-            lambda now: now if now != seen[-1] else None)(focused())))
+        seen.append(wait_for("the focus to move on", lambda: moved_from(seen[-1])))
     if not set(panes) <= set(seen):
-        r.fail(f"Tab goes round {seen[:len(panes) + 1]}")
-    while seen[-1] != "army tree" and len(seen) < 4 * len(panes):
-        keys("Tab")
-        seen.append(wait_for("the focus to move on", lambda: (
-            lambda now: now if now != seen[-1] else None)(focused())))
+        r.fail(f"Tab goes round {seen}")
 
     # The members' dialogs by Enter, the army's by its menu, a question by Delete.
     def selected():
