@@ -155,12 +155,6 @@ private slots:
             QStringList({cell("T5 Warriors", kForceColumn), cell("T5 Warriors", kTerribleColumn),
                          cell("T4 Wolf", kQualityColumn)}),
             QStringList({"Force : 3", "Terrible : néant", "Qualité : idem"}));
-        QCOMPARE(m_stats->headerData(1 + kValeurColumn, Qt::Horizontal, Qt::AccessibleTextRole),
-                 QVariant(QStringLiteral("Valeur")));
-        QVERIFY(m_stats->index(m_stats->RowOf(Member("T5 Warriors")), 0)
-                    .data(Qt::AccessibleDescriptionRole)
-                    .toString()
-                    .startsWith(QStringLiteral("unité de combat, Qualité : Pauvre, ")));
         army.DropType(Types("T6 Rock lobber"), Member("T2 One-eyed brute"));
         VerifyRows("type dropped on a unit");
         army.Move(Member("T1 Wolf riders"), leaders.at(1));
