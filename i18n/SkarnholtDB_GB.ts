@@ -1525,6 +1525,144 @@ exports do, from the data source &quot;Skarnholt&quot;, and prints the file&apos
 Status: 0 file written, 1 wrong usage, 2 no such army, battle or race,
 3 data source unreadable, 4 file cannot be written.
 See also: man skarnholtdb-export</translation>
+        <source>Hiérarchie de l&apos;armée</source>
+        <comment>400</comment>
+        <translation>Army hierarchy</translation>
+    </message>
+    <message>
+        <source>Le chef de guerre, ses chefs de groupe et leurs unités. Entrée : propriétés ; Suppr : supprimer ; Maj+F10 : menu.</source>
+        <comment>401</comment>
+        <translation>The warchief, his group leaders and their units. Enter: properties; Delete: delete; Shift+F10: menu.</translation>
+    </message>
+    <message>
+        <source>Statistiques des membres</source>
+        <comment>402</comment>
+        <translation>Members&apos; statistics</translation>
+    </message>
+    <message>
+        <source>Une ligne par membre, unités attachées comprises. Entrée : propriétés.</source>
+        <comment>403</comment>
+        <translation>One row per member, attached units included. Enter: properties.</translation>
+    </message>
+    <message>
+        <source>Catalogue des types d&apos;unités</source>
+        <comment>404</comment>
+        <translation>Unit type catalogue</translation>
+    </message>
+    <message>
+        <source>Les types d&apos;unités par race. Maj+F10 : ajouter à l&apos;armée ou propriétés.</source>
+        <comment>405</comment>
+        <translation>Unit types by race. Shift+F10: add to the army, or properties.</translation>
+    </message>
+    <message>
+        <source>Effacer la recherche</source>
+        <comment>406</comment>
+        <translation>Clear the search</translation>
+    </message>
+    <message>
+        <source>Masquer la barre</source>
+        <comment>407</comment>
+        <translation>Hide the bar</translation>
+    </message>
+    <message>
+        <source>Autres outils</source>
+        <comment>408</comment>
+        <translation>More tools</translation>
+    </message>
+    <message>
+        <source>Budget %1, coût %2, reste %3</source>
+        <comment>409</comment>
+        <translation>Budget %1, cost %2, rest %3</translation>
+    </message>
+    <message>
+        <source>Entrée ou double-clic sur une ligne : sélectionner son membre.</source>
+        <comment>410</comment>
+        <translation>Enter or double-click on a line: select its member.</translation>
+    </message>
+    <message>
+        <source>chef de guerre</source>
+        <comment>411</comment>
+        <translation>warchief</translation>
+    </message>
+    <message>
+        <source>chef de groupe</source>
+        <comment>412</comment>
+        <translation>group leader</translation>
+    </message>
+    <message>
+        <source>unité de combat</source>
+        <comment>413</comment>
+        <translation>combat unit</translation>
+    </message>
+    <message>
+        <source>personnage</source>
+        <comment>414</comment>
+        <translation>individual</translation>
+    </message>
+    <message>
+        <source>non compté</source>
+        <comment>415</comment>
+        <translation>uncounted</translation>
+    </message>
+    <message>
+        <source>servants</source>
+        <comment>416</comment>
+        <translation>crew</translation>
+    </message>
+    <message>
+        <source>machine</source>
+        <comment>417</comment>
+        <translation>machine</translation>
+    </message>
+    <message>
+        <source>%1 pts</source>
+        <comment>418</comment>
+        <translation>%1 pts</translation>
+    </message>
+    <message>
+        <source>%1 points de commandement</source>
+        <comment>419</comment>
+        <translation>%1 command points</translation>
+    </message>
+    <message>
+        <source>%1 figurines</source>
+        <comment>420</comment>
+        <translation>%1 figures</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <comment>422</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>néant</source>
+        <comment>423</comment>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>idem</source>
+        <comment>424</comment>
+        <translation>ditto</translation>
+    </message>
+    <message>
+        <source>Statistiques du membre</source>
+        <comment>425</comment>
+        <translation>The member&apos;s statistics</translation>
+    </message>
+    <message>
+        <source>Types d&apos;unités</source>
+        <comment>426</comment>
+        <translation>Unit types</translation>
+    </message>
+    <message>
+        <source>&amp;Race :</source>
+        <comment>427</comment>
+        <translation>&amp;Race:</translation>
+    </message>
+    <message>
+        <source>Numéro de page</source>
+        <comment>428</comment>
+        <translation>Page number</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@ packages=(
     postgresql odbc-postgresql
     poppler-utils openssl
     dpkg-dev lintian man-db
+    xvfb xdotool openbox dbus-daemon at-spi2-core python3-pyatspi
 )
 (($# == 0)) || packages=("$@")
 

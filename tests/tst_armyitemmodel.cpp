@@ -26,18 +26,21 @@ class TestArmyItemModel : public ArmyFixture {
     static QString Line(int depth, int key, const QString& text) {
         return QString(depth * 2, u' ') + QString::number(key) + u' ' + Plain(text);
     }
-    // The tree's rows, indented, with their keys and labels.
+    // The tree's rows, indented, with their keys and labels, shown and spoken.
     static void TreeRows(const QAbstractItemModel& model, const QModelIndex& parent, int depth,
                          QStringList& rows) {
         for (int row = 0; row < model.rowCount(parent); ++row) {
             const QModelIndex index = model.index(row, 0, parent);
-            rows << Line(depth, index.data(CArmyModel::KeyRole).toInt(), index.data().toString());
+            rows << Line(depth, index.data(CArmyModel::KeyRole).toInt(),
+                         index.data().toString() + u'|' +
+                             index.data(Qt::AccessibleTextRole).toString());
             TreeRows(model, index, depth + 1, rows);
         }
     }
     // The same from the army itself: each leader's main members in order under him.
     static void ArmyRows(const CArmyUnit& leader, int depth, QStringList& rows) {
-        rows << Line(depth, leader.IdUnite, CArmyModel::Label(leader));
+        rows << Line(depth, leader.IdUnite,
+                     CArmyModel::Label(leader) + u'|' + CArmyModel::SpokenLabel(leader));
         for (const CArmyUnit* unit : TheArmy().ChildrenOf(leader))
             ArmyRows(*unit, depth + 1, rows);
     }
@@ -134,6 +137,24 @@ private slots:
         army.AddUnit(leaders.at(1), Types("Iron cannon"));
         army.AddUnit(army.GetWarchief(), Types("T2 One-eyed brute"));
         VerifyRows("units with their attached ones");
+        // Read aloud: the level and the price in words, a statistic with its column's full
+        // title, a blank one and a mount's "as its rider" said as such.
+        const auto spoken = [this](const char* type) {
+            return m_tree->IndexOf(Member(type)).data(Qt::AccessibleTextRole).toString();
+        };
+        QCOMPARE(spoken("Iron cannon"), QStringLiteral("Iron cannon, machine, %1 pts, 1 figurines")
+                                            .arg(Member("Iron cannon")->CoutTotal));
+        QCOMPARE(spoken("T2 One-eyed brute"),
+                 QStringLiteral("T2 One-eyed brute, personnage, 35 pts"));
+        const auto cell = [this](const char* type, int column) {
+            return m_stats->index(m_stats->RowOf(Member(type)), 1 + column)
+                .data(Qt::AccessibleTextRole)
+                .toString();
+        };
+        QCOMPARE(
+            QStringList({cell("T5 Warriors", kForceColumn), cell("T5 Warriors", kTerribleColumn),
+                         cell("T4 Wolf", kQualityColumn)}),
+            QStringList({"Force : 3", "Terrible : néant", "Qualité : idem"}));
         army.DropType(Types("T6 Rock lobber"), Member("T2 One-eyed brute"));
         VerifyRows("type dropped on a unit");
         army.Move(Member("T1 Wolf riders"), leaders.at(1));

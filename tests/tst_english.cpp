@@ -40,13 +40,14 @@
 
 namespace {
 
-// Every text a widget and its children show: titles, labels, buttons, actions, headers, tips.
+// Every text a widget and its children show or say: titles, labels, buttons, actions, headers,
+// tips, and the names and descriptions a screen reader reads.
 QStringList ShownTexts(const QWidget* root) {
     QStringList texts{root->windowTitle()};
     for (const QAction* action : root->findChildren<QAction*>())
         texts << action->text() << action->toolTip();
     for (const QWidget* widget : root->findChildren<QWidget*>()) {
-        texts << widget->toolTip();
+        texts << widget->toolTip() << widget->accessibleName() << widget->accessibleDescription();
         if (auto* label = qobject_cast<const QLabel*>(widget))
             texts << label->text();
         else if (auto* button = qobject_cast<const QAbstractButton*>(widget))

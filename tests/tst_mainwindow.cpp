@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -220,6 +221,41 @@ private slots:
         QCOMPARE(TheArmy().Units().GetCount(), 1);
         Press(Qt::CTRL | Qt::Key_W);
         QVERIFY(!TheArmy().IsOpen() && !m_frame->Action(ID_ARMY_CLOSE)->isEnabled());
+    }
+
+    // Nothing needs the mouse: every command is in a menu of the menu bar, in a pop-up menu the
+    // keys open or on a key of its own, and Enter on a problem's line selects its member.
+    void everyCommandByKeys() {
+        QSet<const QAction*> reached;
+        const std::function<void(const QList<QAction*>&)> take = [&](const QList<QAction*>& in) {
+            for (const QAction* action : in) {
+                reached << action;
+                if (action->menu())
+                    take(action->menu()->actions());
+            }
+        };
+        take(m_frame->menuBar()->actions());
+        m_frame->CreateArmy(13, QStringLiteral("Au clavier"), 500);
+        TheArmy().AddWarchief(*Type("T3 Orc warlord"));
+        TheArmy().AddGroupLeader(*Type("T3 Orc warlord")); // who commands no unit: a problem
+        CCatalogueBar* bar = m_frame->CatalogueBar();
+        for (const char* type : {"T3 Orc warlord", "T5 Warriors"}) {
+            bar->Tree()->setCurrentItem(
+                bar->Tree()->findItems(type, Qt::MatchExactly | Qt::MatchRecursive).first());
+            take(std::unique_ptr<QMenu>(bar->CreateContextMenu())->actions());
+        }
+        take(std::unique_ptr<QMenu>(m_frame->ArmyView()->CreateContextMenu(true))->actions());
+        for (const QAction* command : m_frame->findChildren<QAction*>()) {
+            if (command->data().toInt() != 0)
+                QVERIFY2(reached.contains(command) || !command->shortcut().isEmpty(),
+                         qPrintable(command->text()));
+        }
+
+        QListWidget* lines = m_frame->ProblemsPanel()->List();
+        m_frame->ArmyView()->Tree()->clearSelection();
+        lines->setCurrentRow(0);
+        QTest::keyClick(lines, Qt::Key_Return);
+        QCOMPARE(m_frame->ArmyView()->GetSelectedUnit(), TheArmy().Units().GetTail());
     }
 
     void catalogueTreeShowsTheChosenRacesWithTypesInKindOrder() {

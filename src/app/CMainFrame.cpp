@@ -38,6 +38,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -231,6 +232,11 @@ void CMainFrame::CreateToolBar() {
     m_pToolBar->addAction(Action(ID_ARMY_EXPORT));
     m_pToolBar->addSeparator();
     m_pToolBar->addAction(Action(ID_APP_ABOUT));
+    // The button the bar shows when its tools do not fit is a picture alone.
+    for (QToolButton* button : m_pToolBar->findChildren<QToolButton*>()) {
+        if (!button->defaultAction())
+            button->setAccessibleName(LoadResString(kMoreToolsId));
+    }
 }
 
 void CMainFrame::CreateMenus() {
@@ -286,6 +292,9 @@ void CMainFrame::CreateMenus() {
     view->addAction(statusBarAction);
     view->addAction(Action(ID_VIEW_ARMYBAR));
     view->addAction(Action(ID_VIEW_PROBLEMS));
+    // On the tool bar too, which the keyboard does not reach.
+    view->addSeparator();
+    view->addAction(Action(ID_CHOOSE_RACES));
 
     QMenu* help = menuBar()->addMenu(tr("&?"));
     help->setObjectName(QStringLiteral("menuHelp"));

@@ -49,6 +49,15 @@ constexpr int kRaceCount = 16;
 constexpr int kHobbitRace = 16;
 constexpr int kHobbitId = 234;
 
+constexpr int kHierarchyIds[] = {kNoText,
+                                 kFirstLevelNameId,
+                                 kFirstLevelNameId + 1,
+                                 kFirstLevelNameId + 2,
+                                 kFirstLevelNameId + 3,
+                                 kFirstLevelNameId + 4,
+                                 kFirstLevelNameId + 5,
+                                 kFirstLevelNameId + 6};
+
 constexpr int kPlaceholderBitmap = 161;
 constexpr int kRaceBitmaps[] = {150, 151, 161, 161, 152, 153, 162, 154,
                                 155, 156, 161, 157, 158, 159, 161, 160};
@@ -96,6 +105,10 @@ QString GetYesNoName(int value) {
 
 int GetRaceBitmapId(int raceCode) {
     return LookUp(kRaceBitmaps, raceCode, kPlaceholderBitmap);
+}
+
+QString GetHierarchyName(int hierarchy) {
+    return TextOf(kHierarchyIds, hierarchy);
 }
 
 int GetUnitKindImageByHierarchy(int hierarchy) {

@@ -16,6 +16,8 @@ QString GetArmourName(int code);
 QString GetWeaponName(int code);
 QString GetRaceName(int code);
 QString GetYesNoName(int value);
+// A member's level in the army as a screen reader says it ("chef de guerre"), by Hierarchie.
+QString GetHierarchyName(int hierarchy);
 
 // The bitmap resource of a race's emblem; races without their own show a placeholder.
 int GetRaceBitmapId(int raceCode);

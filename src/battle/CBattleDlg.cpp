@@ -32,6 +32,8 @@ int ArmyIdOf(const QTreeWidgetItem* row) {
 CBattleDlg::CBattleDlg(CArmyDatabase& db, CBattle* battle, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CBattleDlg>()), m_pBattle(battle), m_db(db) {
     m_ui->setupUi(this);
+    // A label names a list to a screen reader only through its name.
+    m_ui->armyList->setAccessibleName(m_ui->armyLabel->text().remove(QLatin1Char('&')));
     SetArmyListColumns(m_ui->armyList);
     m_ui->armyList->installEventFilter(this);
     connect(m_ui->addArmyButton, &QPushButton::clicked, this, &CBattleDlg::OnAddArmy);

@@ -35,6 +35,8 @@ QString DescriptionPreview(const QString& description) {
 CBattleListDlg::CBattleListDlg(CArmyDatabase& db, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CBattleListDlg>()), m_db(db) {
     m_ui->setupUi(this);
+    // The list is what the dialog shows: a screen reader names it as the dialog.
+    m_ui->battleList->setAccessibleName(windowTitle());
     SetListColumns(m_ui->battleList, {{174, 100}, {179, 100}});
     // Double-clicks are watched on the whole list, so that one beside the rows asks for a choice.
     m_ui->battleList->viewport()->installEventFilter(this);

@@ -24,6 +24,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QSet>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -95,12 +96,18 @@ CCatalogueBar::CCatalogueBar(CCatalogue& catalogue, const QString& title, QWidge
     m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pTree->setExpandsOnDoubleClick(true);
     m_pTree->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_pTree->setAccessibleName(LoadResString(kCatalogueTreeNameId));
+    m_pTree->setAccessibleDescription(LoadResString(kCatalogueTreeDescriptionId));
 
     m_pFilter = new QLineEdit(this);
     m_pFilter->setObjectName(QStringLiteral("catalogueFilter"));
     m_pFilter->setPlaceholderText(LoadResString(kCatalogueFilterId));
     m_pFilter->setToolTip(LoadResString(kCatalogueFilterTipId));
     m_pFilter->setClearButtonEnabled(true);
+    // The placeholder is not read as the field's name, and the clear button has only a picture.
+    m_pFilter->setAccessibleName(LoadResString(kCatalogueFilterId));
+    for (QToolButton* button : m_pFilter->findChildren<QToolButton*>())
+        button->setAccessibleName(LoadResString(kClearSearchId));
     m_pFilter->installEventFilter(this);
     m_pTree->viewport()->installEventFilter(this);
     connect(m_pFilter, &QLineEdit::textChanged, this, &CCatalogueBar::SetFilter);

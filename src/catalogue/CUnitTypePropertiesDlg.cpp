@@ -36,6 +36,8 @@ constexpr int kRowCount = 1 + int(std::size(kRowColumns));
 CUnitTypePropertiesDlg::CUnitTypePropertiesDlg(CArmyDatabase& db, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CUnitTypePropertiesDlg>()), m_db(db) {
     m_ui->setupUi(this);
+    // The list is what the dialog shows: a screen reader names it as the dialog.
+    m_ui->propertyList->setAccessibleName(windowTitle());
 }
 
 CUnitTypePropertiesDlg::~CUnitTypePropertiesDlg() = default;

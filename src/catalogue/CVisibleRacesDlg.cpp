@@ -16,6 +16,8 @@ CRace* RaceOf(const QTreeWidgetItem* item) {
 CVisibleRacesDlg::CVisibleRacesDlg(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CVisibleRacesDlg>()) {
     m_ui->setupUi(this);
+    // The list is what the dialog shows: a screen reader names it as the dialog.
+    m_ui->raceList->setAccessibleName(windowTitle());
     m_ui->raceList->setColumnWidth(0, kColumnWidth);
     connect(m_ui->okButton, &QPushButton::clicked, this, &CVisibleRacesDlg::accept);
     connect(m_ui->noneButton, &QPushButton::clicked, this, &CVisibleRacesDlg::OnNone);

@@ -2,6 +2,8 @@
 
 #include "CControlBarCloseButton.h"
 
+#include "core/StringTable.h"
+
 #include <QPainter>
 
 namespace {
@@ -22,6 +24,8 @@ CControlBarCloseButton::CControlBarCloseButton(QWidget* parent) : QAbstractButto
     // Clicking it must not pull the keyboard focus away from whatever the user was editing.
     setFocusPolicy(Qt::NoFocus);
     setToolTip(tr("Masquer"));
+    // A picture alone says nothing to a screen reader.
+    setAccessibleName(LoadResString(kHideBarId));
 }
 
 QSize CControlBarCloseButton::sizeHint() const {

@@ -112,6 +112,29 @@ constexpr int kAboutVersionId = 380;
 constexpr int kLicenceNoticeId = 381;
 constexpr int kProgramHelpId = 382;
 constexpr int kExportHelpId = 383;
+// What a screen reader says: the names and descriptions of the controls, and the army as read.
+constexpr int kArmyTreeNameId = 400;
+constexpr int kArmyTreeDescriptionId = 401;
+constexpr int kStatsListNameId = 402;
+constexpr int kStatsListDescriptionId = 403;
+constexpr int kCatalogueTreeNameId = 404;
+constexpr int kCatalogueTreeDescriptionId = 405;
+constexpr int kClearSearchId = 406;
+constexpr int kHideBarId = 407;
+constexpr int kMoreToolsId = 408;
+constexpr int kBudgetSpokenId = 409;
+constexpr int kProblemListDescriptionId = 410;
+constexpr int kFirstLevelNameId = 411; // the levels of Hierarchie 1 to 7, in order
+constexpr int kSpokenPointsId = 418;
+constexpr int kSpokenCommandPointsId = 419;
+constexpr int kSpokenFiguresId = 420;
+constexpr int kSpokenCellId = 422;
+constexpr int kSpokenEmptyCellId = 423;
+constexpr int kSpokenDittoId = 424;
+constexpr int kMemberStatsNameId = 425;
+constexpr int kUnitTypesNameId = 426;
+constexpr int kViewerRaceLabelId = 427;
+constexpr int kPreviewPageId = 428;
 
 // A name the player gave (in any script) set into a text shown on screen: isolated, so that a
 // right-to-left name never draws the text after it into its own order (FSI … PDI). Exported

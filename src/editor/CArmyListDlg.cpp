@@ -29,6 +29,8 @@ CArmyListDlg::CArmyListDlg(CArmyDatabase& db, int openArmyId, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CArmyListDlg>()), m_db(db),
       m_nOpenArmyId(openArmyId) {
     m_ui->setupUi(this);
+    // The list is what the dialog shows: a screen reader names it as the dialog.
+    m_ui->armyList->setAccessibleName(windowTitle());
     QTreeWidget* list = m_ui->armyList;
     SetArmyListColumns(list);
 

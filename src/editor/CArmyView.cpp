@@ -70,11 +70,15 @@ CArmyView::CArmyView(CArmy& army, QWidget* parent) : QWidget(parent), m_army(arm
     m_pTree = new CArmyTree(m_pSplitter);
     m_pTree->setObjectName(QStringLiteral("armyTree"));
     m_pTree->SetArmyModel(m_pModel);
+    m_pTree->setAccessibleName(LoadResString(kArmyTreeNameId));
+    m_pTree->setAccessibleDescription(LoadResString(kArmyTreeDescriptionId));
     m_pTree->installEventFilter(this);
 
     m_pList = new CArmyStatsList(m_pSplitter);
     m_pList->setObjectName(QStringLiteral("armyList"));
     m_pList->SetStatsModel(m_pStatsModel);
+    m_pList->setAccessibleName(LoadResString(kStatsListNameId));
+    m_pList->setAccessibleDescription(LoadResString(kStatsListDescriptionId));
     m_pList->installEventFilter(this);
     m_pSplitter->addWidget(m_pTree);
     m_pSplitter->addWidget(m_pList);

@@ -4,6 +4,7 @@
 
 #include "army/ValueNames.h"
 #include "catalogue/CUnitTypePropertiesDlg.h"
+#include "core/StringTable.h"
 #include "core/TextExport.h"
 #include "data/CArmyDatabase.h"
 #include "data/CRace.h"
@@ -29,6 +30,9 @@ CArmyViewerDlg::CArmyViewerDlg(CCatalogue& catalogue, CArmyDatabase& db, QWidget
     : QDialog(parent), m_ui(std::make_unique<Ui::CArmyViewerDlg>()), m_catalogue(catalogue),
       m_db(db) {
     m_ui->setupUi(this);
+    m_ui->unitList->setAccessibleName(LoadResString(kUnitTypesNameId));
+    // The filter's label, which a screen reader says with the race chosen.
+    m_ui->raceLabel->setText(LoadResString(kViewerRaceLabelId));
     CUnitStatsList* list = m_ui->unitList;
     LoadStatImageList(m_images, kImageSize);
     list->SetImageList(&m_images);

@@ -4,14 +4,26 @@
 
 #include "core/StringTable.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace {
 constexpr int kMargin = 5;
+
+// Read as a line of text, as it is painted, rather than as an empty pane.
+QAccessibleInterface* StripAsText(const QString& className, QObject* object) {
+    if (className == QLatin1String("CBudgetStrip") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    return nullptr;
 }
+} // namespace
 
 CBudgetStrip::CBudgetStrip(QWidget* parent) : QWidget(parent), m_font(QStringLiteral("Arial"), 10) {
     setObjectName(QStringLiteral("budgetStrip"));
+    [[maybe_unused]] static const bool readAsText = [] {
+        QAccessible::installFactory(StripAsText);
+        return true;
+    }();
     m_font.setWeight(QFont::Bold);
     setAutoFillBackground(true);
     QPalette colours = palette();
@@ -24,14 +36,25 @@ void CBudgetStrip::SetValues(int budget, int total, const QString& name) {
     m_total = total;
     m_rest = budget - total;
     m_name = name;
+    UpdateSpokenText();
     update();
+}
+
+// Spoken, the words are those of the language in use: "Budget 1000, coût 507, reste 493",
+// with the army's name and the note as its description.
+void CBudgetStrip::UpdateSpokenText() {
+    setAccessibleName(
+        LoadResString(kBudgetSpokenId)
+            .arg(QString::number(m_budget), QString::number(m_total), QString::number(m_rest)));
+    setAccessibleDescription(m_note.isEmpty() ? m_name
+                                              : QStringLiteral("%1, %2").arg(m_name, m_note));
 }
 
 void CBudgetStrip::SetNote(const QString& note) {
     if (note == m_note)
         return;
     m_note = note;
-    setAccessibleDescription(note);
+    UpdateSpokenText();
     update();
 }
 

@@ -26,6 +26,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void UpdateSpokenText();
+
     QFont m_font;
     QString m_name;
     QString m_note;

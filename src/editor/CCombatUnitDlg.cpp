@@ -20,6 +20,7 @@ constexpr int kPlainCombatant = -1;
 CCombatUnitDlg::CCombatUnitDlg(const QList<CArmyUnit*>& units, QWidget* parent)
     : CMemberDlg(units.first(), parent), m_ui(std::make_unique<Ui::CCombatUnitDlg>()) {
     m_ui->setupUi(this);
+    m_ui->statsList->setAccessibleName(LoadResString(kMemberStatsNameId));
     SetUp(m_ui->statsList, m_ui->nameEdit, m_ui->totalCostEdit, m_ui->racePicture, units.mid(1));
 
     m_ui->figuresSlider->setRange(m_working.Min, m_working.Max);

@@ -19,6 +19,7 @@ constexpr int kMaxCommandPoints = 5;
 CLeaderDlg::CLeaderDlg(CArmyUnit* member, QWidget* parent)
     : CMemberDlg(member, parent), m_ui(std::make_unique<Ui::CLeaderDlg>()) {
     m_ui->setupUi(this);
+    m_ui->statsList->setAccessibleName(LoadResString(kMemberStatsNameId));
     SetUp(m_ui->statsList, m_ui->nameEdit, m_ui->totalCostEdit, m_ui->racePicture);
     for (int pc = 0; pc <= kMaxCommandPoints; ++pc)
         m_ui->commandPointsCombo->addItem(QString::number(pc));

@@ -29,11 +29,14 @@ CProblemsPanel::CProblemsPanel(const CArmy& army, QWidget* parent)
     setObjectName(QStringLiteral("problemsPanel"));
     setWindowTitle(LoadResString(kProblemsPanelId).remove(QLatin1Char('&')));
     m_pList->setObjectName(QStringLiteral("problemList"));
+    m_pList->setAccessibleName(windowTitle());
+    m_pList->setAccessibleDescription(LoadResString(kProblemListDescriptionId));
     setWidget(m_pList);
     connect(&army, &CArmy::changed, this, &CProblemsPanel::Refresh);
     connect(&army, &CArmy::reloaded, this, &CProblemsPanel::Refresh);
     connect(&army, &CArmy::replaced, this, &CProblemsPanel::Refresh);
-    connect(m_pList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    // Enter as well as a double-click: the member is reached without the mouse too.
+    connect(m_pList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const QVariant key = item->data(kKeyRole);
         if (key.isValid())
             emit memberChosen(key.toInt());

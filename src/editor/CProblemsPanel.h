@@ -21,7 +21,7 @@ public:
     void Refresh();
 
 signals:
-    // A line about a member was double-clicked: its key.
+    // A line about a member was activated (Enter or a double-click): its key.
     void memberChosen(int key);
 
 private:

@@ -6,14 +6,17 @@
 #include "core/StringTable.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QUrl>
 
 namespace {
@@ -111,6 +114,15 @@ void PreviewSheet(const QString& html, const QString& title, QWidget* parent) {
     printer.setDocName(title);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(title);
+    // Qt's tools here are pictures and fields without names: a screen reader is told them.
+    for (QToolButton* button : preview.findChildren<QToolButton*>()) {
+        if (!button->defaultAction())
+            button->setAccessibleName(LoadResString(kMoreToolsId));
+    }
+    for (QLineEdit* field : preview.findChildren<QLineEdit*>()) {
+        if (!qobject_cast<QComboBox*>(field->parentWidget()))
+            field->setAccessibleName(LoadResString(kPreviewPageId));
+    }
     // Large enough to read a page without zooming.
     if (parent)
         preview.resize(parent->window()->size() * 0.9);

@@ -20,6 +20,8 @@ struct CArmyModel::Node {
     int image = -1;
     bool leader = false;
     QString label;
+    // What a screen reader says of the row.
+    QString spoken;
 
     ~Node() { qDeleteAll(children); }
     int Row() const { return parent ? static_cast<int>(parent->children.indexOf(this)) : 0; }
@@ -41,6 +43,22 @@ void CArmyModel::SetIcons(const QList<QIcon>& icons) {
         Reset();
 }
 
+namespace {
+
+// What a member's row tells beside its name: a crew with a price shows it like the troops it
+// is priced as.
+struct Shown {
+    bool points;
+    bool figures;
+};
+Shown ShownOf(const CArmyUnit& unit) {
+    const bool figures = unit.Hierarchie == kCombatUnit || unit.CombatantType == kMachineType ||
+                         (unit.Hierarchie == kCrew && unit.Points != 0);
+    return {figures || unit.Hierarchie == kIndividual, figures};
+}
+
+} // namespace
+
 QString CArmyModel::Label(const CArmyUnit& unit) {
     // All values in one go: a name holding "%1" stays as it is. The name is isolated, so that
     // one written right to left keeps the price after it.
@@ -48,17 +66,25 @@ QString CArmyModel::Label(const CArmyUnit& unit) {
     const QString points = QString::number(unit.CoutTotal);
     if (unit.IsLeader())
         return QStringLiteral("%1 - %2 pts / %3 Pc").arg(name, points, QString::number(unit.Pc));
-    QString label;
-    if (unit.Hierarchie == kUncounted || unit.Points == 0)
-        label = name;
-    if (unit.Hierarchie == kIndividual)
-        label = QStringLiteral("%1 - %2 pts").arg(name, points);
-    // A crew with a price shows it like the troops it is priced as.
-    if (unit.Hierarchie == kCombatUnit || unit.CombatantType == kMachineType ||
-        (unit.Hierarchie == kCrew && unit.Points != 0))
-        label =
-            QStringLiteral("%1 - %2 pts %3 fig").arg(name, points, QString::number(unit.NombreFig));
-    return label.isEmpty() ? name : label;
+    const Shown shown = ShownOf(unit);
+    if (shown.figures)
+        return QStringLiteral("%1 - %2 pts %3 fig")
+            .arg(name, points, QString::number(unit.NombreFig));
+    return shown.points ? QStringLiteral("%1 - %2 pts").arg(name, points) : name;
+}
+
+QString CArmyModel::SpokenLabel(const CArmyUnit& unit) {
+    // Spoken, the abbreviations of the label are words and the level is said.
+    QStringList parts{unit.Nom, GetHierarchyName(unit.Hierarchie)};
+    const Shown shown = ShownOf(unit);
+    if (unit.IsLeader() || shown.points)
+        parts << LoadResString(kSpokenPointsId).arg(unit.CoutTotal);
+    if (unit.IsLeader())
+        parts << LoadResString(kSpokenCommandPointsId).arg(unit.Pc);
+    else if (shown.figures)
+        parts << LoadResString(kSpokenFiguresId).arg(unit.NombreFig);
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral(", "));
 }
 
 void CArmyModel::Fill(Node& node, CArmyUnit* unit) const {
@@ -67,6 +93,7 @@ void CArmyModel::Fill(Node& node, CArmyUnit* unit) const {
     node.image = GetUnitKindImageByHierarchy(unit->Hierarchie);
     node.leader = unit->IsLeader();
     node.label = Label(*unit);
+    node.spoken = SpokenLabel(*unit);
 }
 
 // ---- Following the army
@@ -314,6 +341,8 @@ QVariant CArmyModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
         return node.label;
+    case Qt::AccessibleTextRole:
+        return node.spoken;
     case Qt::DecorationRole:
         return node.image >= 0 && node.image < m_icons.size() ? QVariant(m_icons.at(node.image))
                                                               : QVariant();

@@ -50,6 +50,9 @@ public:
 
     // The text of a member's row: name, price, and command points or figures.
     static QString Label(const CArmyUnit& unit);
+    // The same as a screen reader says it: name, level, price, and command points or figures
+    // ("Tusk-Lord, chef de guerre, 75 pts, 3 points de commandement").
+    static QString SpokenLabel(const CArmyUnit& unit);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;

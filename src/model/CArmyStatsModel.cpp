@@ -16,6 +16,30 @@ constexpr int kNotesId = 149;
 constexpr int kStatsOffset = 1;
 constexpr int kColumnCount = kStatsOffset + kStatColumnCount + 1;
 
+const CStatColumn* StatColumnAt(int section) {
+    const bool stat = section >= kStatsOffset && section < kStatsOffset + kStatColumnCount;
+    return stat ? &StatColumns()[section - kStatsOffset] : nullptr;
+}
+
+int TitleId(int section) {
+    const CStatColumn* column = StatColumnAt(section);
+    return column ? column->titleId : section == 0 ? kNameId : kNotesId;
+}
+
+// The title a screen reader says: the full name behind an abbreviated one.
+QString SpokenTitle(int section) {
+    const CStatColumn* column = StatColumnAt(section);
+    return LoadResString(column && column->fullNameId != 0 ? column->fullNameId : TitleId(section));
+}
+
+// "Force : 5"; a blank cell is said to be so, and a mount's "''" (as its rider) as "ditto".
+QString SpokenCell(int section, const QString& text) {
+    const QString value = text.isEmpty()                 ? LoadResString(kSpokenEmptyCellId)
+                          : text == QStringLiteral("''") ? LoadResString(kSpokenDittoId)
+                                                         : text;
+    return LoadResString(kSpokenCellId).arg(SpokenTitle(section), value);
+}
+
 } // namespace
 
 CArmyStatsModel::CArmyStatsModel(CArmy& army, QObject* parent)
@@ -37,6 +61,7 @@ CArmyStatsModel::Row CArmyStatsModel::RowFor(CArmyUnit* unit) const {
     row.unit = unit;
     row.key = unit->IdUnite;
     row.depth = m_army.Depth(*unit);
+    row.level = unit->Hierarchie;
     row.texts << unit->Nom << UnitStatCells(*unit) << FormatNotesText(*unit);
     row.images = QList<int>(kColumnCount, -1);
     row.images[0] = GetUnitKindImageByHierarchy(unit->Hierarchie);
@@ -172,6 +197,21 @@ QVariant CArmyStatsModel::data(const QModelIndex& index, int role) const {
                    ? QVariant(m_icons.at(image))
                    : QVariant();
     }
+    // A screen reader says each cell with its column's full title, and the first the whole row.
+    case Qt::AccessibleTextRole:
+        return index.column() == 0 ? row.texts.value(0)
+                                   : SpokenCell(index.column(), row.texts.value(index.column()));
+    case Qt::AccessibleDescriptionRole: {
+        if (index.column() != 0)
+            return {};
+        QStringList spoken{GetHierarchyName(row.level)};
+        for (int column = 1; column < kColumnCount; ++column) {
+            if (!row.texts.value(column).isEmpty())
+                spoken << SpokenCell(column, row.texts.value(column));
+        }
+        spoken.removeAll(QString());
+        return spoken.join(QStringLiteral(", "));
+    }
     case CArmyModel::KeyRole:
         return row.key;
     case CArmyModel::ImageRole:
@@ -186,14 +226,15 @@ QVariant CArmyStatsModel::data(const QModelIndex& index, int role) const {
 QVariant CArmyStatsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
-    const bool stat = section >= kStatsOffset && section < kStatsOffset + kStatColumnCount;
-    const CStatColumn* column = stat ? &StatColumns()[section - kStatsOffset] : nullptr;
+    const CStatColumn* column = StatColumnAt(section);
     switch (role) {
     case Qt::DisplayRole:
-        return LoadResString(column ? column->titleId : section == 0 ? kNameId : kNotesId);
+        return LoadResString(TitleId(section));
     case Qt::ToolTipRole:
         return column && column->fullNameId != 0 ? QVariant(LoadResString(column->fullNameId))
                                                  : QVariant();
+    case Qt::AccessibleTextRole:
+        return SpokenTitle(section);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     default:

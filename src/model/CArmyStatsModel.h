@@ -38,6 +38,7 @@ private:
         CArmyUnit* unit = nullptr;
         int key = -1;
         int depth = 0;
+        int level = 0; // Hierarchie, said with the row
         QStringList texts;
         // The image of each column, -1 for none.
         QList<int> images;
