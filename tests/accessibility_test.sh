@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # SkarnholtDB read through the desktop's accessibility bus, in French and in English: for each
 # language the program stands in a folder of its own (with the English module beside it for
 # English), on a fresh sample database in a home of its own, in a virtual screen with a window

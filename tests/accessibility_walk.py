@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """SkarnholtDB as a screen reader meets it. Started on a fresh sample database, it is driven by
 keys alone: an army is made and filled from the catalogue, the panes are visited with Tab and
 every dialog is opened; each screen is read through the accessibility bus (AT-SPI) as Orca

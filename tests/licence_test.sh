@@ -20,7 +20,7 @@ missing=()
 while IFS= read -r file; do
     [[ -f $file ]] || continue
     case $file in
-        *.cpp | *.h | *.ui | *.sh | *.cmake | CMakeLists.txt | */CMakeLists.txt | *.sql | *.in | *.1) ;;
+        *.cpp | *.h | *.ui | *.sh | *.cmake | CMakeLists.txt | */CMakeLists.txt | *.sql | *.in | *.1 | *.py) ;;
         *) [[ $(head -c 2 "$file") == '#!' ]] || continue ;;
     esac
     head -n 3 "$file" | grep -q "$tag" || missing+=("$file")
