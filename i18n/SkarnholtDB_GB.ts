@@ -1525,6 +1525,8 @@ exports do, from the data source &quot;Skarnholt&quot;, and prints the file&apos
 Status: 0 file written, 1 wrong usage, 2 no such army, battle or race,
 3 data source unreadable, 4 file cannot be written.
 See also: man skarnholtdb-export</translation>
+    </message>
+    <message>
         <source>Hiérarchie de l&apos;armée</source>
         <comment>400</comment>
         <translation>Army hierarchy</translation>
