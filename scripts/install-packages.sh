@@ -10,7 +10,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     libqt6sql6-odbc unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
     postgresql odbc-postgresql
-    poppler-utils openssl
+    poppler-utils openssl python3-jsonschema shared-mime-info
 )
 (($# == 0)) || packages=("$@")
 

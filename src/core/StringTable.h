@@ -105,6 +105,54 @@ constexpr int kNoSuchRaceId = 313;
 constexpr int kCannotWriteExportId = 314;
 constexpr int kCannotOpenDataSourceId = 315;
 constexpr int kDataSourceLacksTablesId = 316;
+// Sharing an army as a .skarmy file: the commands, their dialogs and the importer's texts.
+constexpr int kShareArmyId = 330;
+constexpr int kShareArmyPromptId = 331;
+constexpr int kImportArmyId = 332;
+constexpr int kImportArmyPromptId = 333;
+constexpr int kShareDialogTitleId = 334;
+constexpr int kImportDialogTitleId = 335;
+constexpr int kArmyFileFilterId = 336;
+constexpr int kArmyImportedId = 337;
+constexpr int kArmyFileRefusedId = 338;
+constexpr int kMisfitsQuestionId = 339;
+constexpr int kImportProgressId = 340;
+constexpr int kImportUsageId = 341;
+constexpr int kImportHelpId = 342;
+constexpr int kMisfitsRefusedId = 343;
+// What is wrong with an army file, said after its name.
+constexpr int kFileUnreadableId = 344;
+constexpr int kFileTooLargeId = 345;
+constexpr int kFileNotUtf8Id = 346;
+constexpr int kFileControlByteId = 347;
+constexpr int kFileTooDeepId = 348;
+constexpr int kFileNotJsonId = 349;
+constexpr int kFileOtherFormatId = 350;
+constexpr int kFileLaterVersionId = 351;
+constexpr int kFileMissingFieldId = 352;
+constexpr int kFileUnknownFieldId = 353;
+constexpr int kFileWrongIntegerId = 354;
+constexpr int kFileWrongTextId = 355;
+constexpr int kFileWrongBooleanId = 356;
+constexpr int kFileWrongObjectId = 357;
+constexpr int kFileWrongListId = 358;
+constexpr int kFileTooManyMembersId = 359;
+constexpr int kFileWrongRankId = 360;
+constexpr int kFileWarchiefFirstId = 361;
+constexpr int kFileBadLeaderId = 362;
+constexpr int kFileAttachedLeaderId = 363;
+constexpr int kFileEmptyNameId = 364;
+// What of a shared army this catalogue does not have.
+constexpr int kRaceUnknownId = 365;
+constexpr int kMemberTypeUnknownId = 366;
+constexpr int kMemberTypeRenamedId = 367;
+constexpr int kMemberOtherKindId = 368;
+constexpr int kMemberNotAttachedId = 369;
+constexpr int kMemberFiguresId = 370;
+constexpr int kMemberQualityId = 371;
+constexpr int kMoreMisfitsId = 372;
+constexpr int kWarchiefMisfitId = 373;
+constexpr int kArmyNotStoredId = 374;
 
 // A name the player gave (in any script) set into a text shown on screen: isolated, so that a
 // right-to-left name never draws the text after it into its own order (FSI … PDI). Exported
