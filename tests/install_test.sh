@@ -34,7 +34,7 @@ check "French where the desktop speaks French" test "$(titles fr_FR.UTF-8)" = No
 mkdir -p "$HOME/.config"
 echo 'XDG_DOCUMENTS_DIR="$HOME/Mes documents"' > "$HOME/.config/user-dirs.dirs"
 rm -f SkarnholtArmyList.txt
-"$prefix/bin/skarnholtdb-start" "$prefix/bin/skarnholtdb-export" catalogue >/dev/null
+"$prefix/bin/skarnholtdb-start" --program "$prefix/bin/skarnholtdb-export" catalogue >/dev/null
 check "exports land in the documents folder" test -s "$work/Mes documents/SkarnholtDB/SkarnholtArmyList.txt"
 check "and not where it was started" test ! -e SkarnholtArmyList.txt
 
