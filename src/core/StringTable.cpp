@@ -316,9 +316,9 @@ const Entry kTable[] = {
                         "Le fichier %1 n'a pas été importé : %2\nRien n'a été enregistré.", "338")},
     {339, QT_TRANSLATE_NOOP3("StringTable",
                              "Ces membres de l'armée du fichier %1 ne correspondent pas au "
-                             "catalogue de ce programme :\n%2\n\nImporter l'armée sans eux ? %3 "
-                             "membres sur %4 seront laissés de côté, avec ce qu'ils commandent "
-                             "et leurs montures ou servants.",
+                             "catalogue de ce programme :\n%2\n\nImporter l'armée sans eux ? En "
+                             "tout, %3 membres sur %4 seront laissés de côté : chacun avec sa "
+                             "monture ou ses servants et, pour un chef, ceux qu'il commande.",
                              "339")},
     {340, QT_TRANSLATE_NOOP3("StringTable", "Importation de %1…", "340")},
     {341, QT_TRANSLATE_NOOP3("StringTable",
@@ -345,8 +345,8 @@ const Entry kTable[] = {
     {346,
      QT_TRANSLATE_NOOP3("StringTable", "ce n'est pas du texte UTF-8 valide (octet %1).", "346")},
     {347, QT_TRANSLATE_NOOP3("StringTable",
-                             "il contient un caractère de contrôle hors d'un texte échappé "
-                             "(octet %1).",
+                             "il contient un caractère de contrôle que JSON n'admet pas (octet "
+                             "%1).",
                              "347")},
     {348,
      QT_TRANSLATE_NOOP3("StringTable",
