@@ -19,6 +19,15 @@ check "desktop entry valid" desktop-file-validate "$prefix/share/applications/$i
 check "AppStream description valid" appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 check "icon in every size" test "$(ls "$prefix"/share/icons/hicolor/*/apps/$id.* | wc -l)" -ge 9
 
+# Army files: their type known by extension and contents, opened by the desktop entry, and the
+# importer there for clubs.
+update-mime-database "$prefix/share/mime" >/dev/null 2>&1 || true
+check "the army file's type is registered" test -f "$prefix/share/mime/application/x-skarnholtdb-army.xml"
+check "by its extension" grep -q "application/x-skarnholtdb-army:\*\.skarmy" "$prefix/share/mime/globs2"
+check "and by its contents" grep -q "skarnholtdb-army" "$prefix/share/mime/magic"
+check "the desktop entry opens it" grep -q "^MimeType=application/x-skarnholtdb-army;" "$prefix/share/applications/$id.desktop"
+check "the importer answers --help" bash -c "'$prefix/bin/skarnholtdb-import' --help | grep -q -- --skip-unknown"
+
 # The installed set-up finds its db/; the installed exporter its English module, unless the
 # desktop speaks French.
 "$prefix/bin/skarnholtdb-setup-datasource" --database "$work/armies.db" >/dev/null
@@ -37,6 +46,9 @@ rm -f SkarnholtArmyList.txt
 "$prefix/bin/skarnholtdb-start" --program "$prefix/bin/skarnholtdb-export" catalogue >/dev/null
 check "exports land in the documents folder" test -s "$work/Mes documents/SkarnholtDB/SkarnholtArmyList.txt"
 check "and not where it was started" test ! -e SkarnholtArmyList.txt
+echo '{}' > shared.skarmy
+check "a file it is given reaches the program by its whole path" \
+    test "$("$prefix/bin/skarnholtdb-start" --program /usr/bin/printf '%s' shared.skarmy)" = "$work/shared.skarmy"
 
 # The Debian package: built from the same build, unpacked into a scratch root.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
@@ -49,6 +61,8 @@ check "the desktop entry's command is installed" test -x "$root/usr/bin/$(key Ex
 check "the program it tries is installed" test -x "$root/usr/bin/$(key TryExec)"
 check "the icon it names is installed" test -f "$root/usr/share/icons/hicolor/48x48/apps/$(key Icon).png"
 check "the English module is installed" test -f "$root/usr/share/skarnholtdb/translations/SkarnholtDB_GB.qm"
+check "the army file's type is installed" test -f "$root/usr/share/mime/packages/$id.xml"
+check "the importer is installed" test -x "$root/usr/bin/skarnholtdb-import"
 depends=$(dpkg-deb -f "$package" Depends)
 check "it depends on what runs it" grep -q "libqt6sql6-odbc" <<< "$depends"
 check "and on nothing to build it" bash -c "! grep -q -- '-dev' <<< '$depends'"

@@ -5,7 +5,10 @@
 #include "core/DragPayload.h"
 #include "core/StringTable.h"
 #include "data/CBattleEntry.h"
+#include "data/CRace.h"
 #include "export/ArmyExport.h"
+#include "export/ArmyFile.h"
+#include "model/ArmySharing.h"
 #include "model/CArmyModel.h"
 #include "model/DataErrorMessages.h"
 
@@ -192,6 +195,39 @@ private slots:
         QVERIFY(m_source->ExecAsSuperuser(
             {QStringLiteral("GRANT skarnholt_admin TO %1").arg(m_carol.role)}));
         QVERIFY(m_carol.db->ReadPlayer() && carol.IsEditable());
+    }
+
+    // Another player's army is shared as its owner shares it; imported from the file, the
+    // copy is the importer's own, and hers is left as it was.
+    void anotherPlayersArmyIsSharedAndImportedAsOnesOwn() {
+        const int armyId = AliceArmy();
+        const QStringList before = Stored(armyId);
+        CArmy& bob = *m_bob.army;
+        QVERIFY(bob.Open(armyId) && !bob.IsEditable());
+        const auto file = [](const Player& player) {
+            CItemList<CUnitType> types;
+            CItemList<CRace> races;
+            return player.db->LoadUnitTypes(types) && player.db->LoadRaces(races)
+                       ? ArmyFileText(SharedArmyOf(*player.army, types, races))
+                       : QString();
+        };
+        const QString shared = file(m_bob);
+        QVERIFY(!shared.isEmpty());
+        QCOMPARE(shared, file(m_alice));
+        CSharedArmy army;
+        QString problem;
+        QVERIFY2(ParseArmyFile(shared.toUtf8(), &army, &problem), qPrintable(problem));
+        CArmyImport import(*m_bob.db, army);
+        QCOMPARE(import.Match(), CArmyImport::Outcome::Ready);
+        const int copy = import.Store();
+        QVERIFY(copy >= 0);
+        QVERIFY(import.StoredName().startsWith(QStringLiteral("Horde d'Alice (")));
+        QVERIFY(bob.Open(copy) && bob.IsEditable());
+        QCOMPARE(bob.Owner(), m_bob.role);
+        army.name = import.StoredName();
+        QCOMPARE(file(m_bob), ArmyFileText(army));
+        QCOMPARE(Stored(armyId), before);
+        QVERIFY(m_messages->Ids().isEmpty());
     }
 
     // Battles mix the players' armies; each battle is its maker's.
