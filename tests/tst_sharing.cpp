@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(Import({misfit}, &out, &err), 2);
         QVERIFY2(
             err.startsWith(QStringLiteral("skarnholtdb-import: %1: des membres").arg(misfit)) &&
-                err.contains(QStringLiteral("\n  membre 5 « T5 Warriors »")),
+                err.contains(QStringLiteral("\n  • membre 5 « T5 Warriors »")),
             qPrintable(err));
         QCOMPARE(Tables(), before);
         const QString good = Path(QStringLiteral("Horde.skarmy"));

@@ -197,7 +197,7 @@ QString CArmyImport::MisfitSummary(int lines) const {
     QStringList shown = m_misfits.mid(0, lines);
     if (m_misfits.size() > lines)
         shown << LoadResString(kMoreMisfitsId).arg(m_misfits.size() - lines);
-    return shown.join(QLatin1Char('\n'));
+    return QStringLiteral("• ") + shown.join(QStringLiteral("\n• "));
 }
 
 QString CArmyImport::UniqueName(const QString& name, const QStringList& taken) {

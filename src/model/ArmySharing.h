@@ -43,7 +43,7 @@ public:
     QString Problem() const { return m_problem; }
     // The members that do not fit, each named with why, in the army's order.
     const QStringList& Misfits() const { return m_misfits; }
-    // The misfits named in a few lines, the rest counted.
+    // The misfits named in a few lines, one a line after a bullet, the rest counted.
     QString MisfitSummary(int lines = 10) const;
     int MemberCount() const { return m_memberCount; }
     int LeftOutCount() const { return m_memberCount - static_cast<int>(m_kept.size()); }
