@@ -1728,5 +1728,10 @@ Import the army without them? In all, %3 of its %4 members will be left out: eac
         <comment>347</comment>
         <translation>it holds a control character that JSON does not allow (byte %1).</translation>
     </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire (un dossier, un périphérique ou un tube).</source>
+        <comment>375</comment>
+        <translation>it is no plain file (a folder, a device or a pipe).</translation>
+    </message>
 </context>
 </TS>

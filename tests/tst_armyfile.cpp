@@ -370,7 +370,8 @@ private slots:
             QVERIFY2(army.members.isEmpty(), label);
         }
 
-        // Files that are not there or cannot be read whole; a file of 1 GB is not read at all.
+        // Files that are not there, are no plain files or are too big: a file of 1 GB is not
+        // read at all, a pipe not waited on.
         QTemporaryDir dir;
         QFile big(dir.filePath(QStringLiteral("big.skarmy")));
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(1) << 30));
@@ -380,9 +381,13 @@ private slots:
         QVERIFY(!ReadArmyFile(dir.filePath(QStringLiteral("missing.skarmy")), &army, &problem));
         QVERIFY2(Says(problem, kFileUnreadableId), qPrintable(problem));
         QVERIFY(!ReadArmyFile(dir.path(), &army, &problem));
-        QVERIFY2(Says(problem, kFileUnreadableId), qPrintable(problem));
+        QVERIFY2(Says(problem, kFileNotRegularId), qPrintable(problem));
         QVERIFY(!ReadArmyFile(QStringLiteral("/dev/zero"), &army, &problem));
-        QVERIFY2(Says(problem, kFileTooLargeId), qPrintable(problem));
+        QVERIFY2(Says(problem, kFileNotRegularId), qPrintable(problem));
+        const QString pipe = dir.filePath(QStringLiteral("pipe.skarmy"));
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {pipe}), 0);
+        QVERIFY(!ReadArmyFile(pipe, &army, &problem));
+        QVERIFY2(Says(problem, kFileNotRegularId), qPrintable(problem));
     }
 
     // Members this catalogue lacks, names otherwise, has of another kind or holds to another

@@ -413,6 +413,10 @@ const Entry kTable[] = {
                              "et sans lui il ne resterait rien de l'armée :\n%1",
                              "373")},
     {374, QT_TRANSLATE_NOOP3("StringTable", "l'armée n'a pas pu être enregistrée : %1", "374")},
+    {375, QT_TRANSLATE_NOOP3("StringTable",
+                             "ce n'est pas un fichier ordinaire (un dossier, un périphérique ou "
+                             "un tube).",
+                             "375")},
     {32772, QT_TRANSLATE_NOOP3("StringTable", "Nouvelle armée\nNouvelle armée", "32772")},
     {32773, QT_TRANSLATE_NOOP3("StringTable", "Ouvrir une armée\nOuvrir une armée", "32773")},
     {32776, QT_TRANSLATE_NOOP3("StringTable", "Exporter au format Excel\nExporter au format Excel",

@@ -153,6 +153,7 @@ constexpr int kMemberQualityId = 371;
 constexpr int kMoreMisfitsId = 372;
 constexpr int kWarchiefMisfitId = 373;
 constexpr int kArmyNotStoredId = 374;
+constexpr int kFileNotRegularId = 375;
 
 // A name the player gave (in any script) set into a text shown on screen: isolated, so that a
 // right-to-left name never draws the text after it into its own order (FSI … PDI). Exported

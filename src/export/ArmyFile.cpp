@@ -5,6 +5,7 @@
 #include "data/CUnitStats.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -476,6 +477,12 @@ bool ParseArmyFile(const QByteArray& bytes, CSharedArmy* army, QString* problem)
 
 bool ReadArmyFile(const QString& path, CSharedArmy* army, QString* problem) {
     *army = CSharedArmy();
+    // A pipe would hold the open until something writes into it, a device never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        *problem = LoadResString(kFileNotRegularId);
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *problem = LoadResString(kFileUnreadableId).arg(file.errorString());
