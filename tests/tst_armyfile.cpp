@@ -343,6 +343,10 @@ private slots:
              kFileNotUtf8Id},
             {"nesting 10,000 deep", deep, kFileTooDeepId},
             {"100,000 members", manyMembers, kFileTooManyMembersId},
+            {"100,000 attached members",
+             header + "[" + member + ", \"attached\": [" + manyMembers.mid(header.size() + 1) +
+                 "]}",
+             kFileTooManyMembersId},
             {"a leader that does not exist", edited("\"leader\": 1", "\"leader\": 99"),
              kFileBadLeaderId},
             {"a leader standing after",

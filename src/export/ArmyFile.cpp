@@ -189,7 +189,10 @@ public:
             const auto known = [&it](const char* key) { return it.key() == QLatin1String(key); };
             if (std::none_of(required.begin(), required.end(), known) &&
                 std::none_of(optional.begin(), optional.end(), known)) {
-                Fail(kFileUnknownFieldId, Path(path, it.key()));
+                // A key of a million characters is named by its start.
+                const QString key =
+                    it.key().size() > 40 ? it.key().left(40) + QStringLiteral("…") : it.key();
+                Fail(kFileUnknownFieldId, Path(path, key));
                 return false;
             }
         }
@@ -304,6 +307,10 @@ public:
         QJsonArray attached;
         if (!List(field("attached"), at("attached"), &attached))
             return false;
+        if (attached.size() >= kMaxMembers) {
+            Fail(LoadResString(kFileTooManyMembersId).arg(attached.size() + 1).arg(kMaxMembers));
+            return false;
+        }
         for (qsizetype i = 0; i < attached.size(); ++i) {
             CSharedMember each;
             if (!Member(attached.at(i), Indexed(at("attached"), i), false, &each))
