@@ -8,8 +8,8 @@
 #include "core/CommandIds.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
+#include "core/TextExport.h"
 #include "editor/CArmyView.h"
-#include "model/CArmy.h"
 
 #include <QAction>
 #include <QMenu>
@@ -18,14 +18,14 @@
 
 #include <memory>
 
-// An army shared as a file from the window and the command line, and imported back by the
-// window (asking first when members would be left out), by skarnholtdb-import, and by the
-// program started on the file as the desktop starts it.
+// An army shared as a file from the window and the exporter, and imported back by the window
+// (asking first when members would be left out), by skarnholtdb-import, and by the program
+// started on the file as the desktop starts it.
 class TestSharing : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QByteArray m_fileArgument;
+    QByteArray m_file;
     int m_argc = 2;
     char m_name[12] = "skarnholtdb";
     char* m_argv[3] = {};
@@ -34,39 +34,29 @@ class TestSharing : public QObject {
     std::unique_ptr<MessageRecorder> m_messages;
     const QString m_army = QStringLiteral("Horde d'Urk 🐗");
 
-    QString Path(const QString& name) const { return m_dir.filePath(name); }
-    static bool Write(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
+    QString Path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
     static QString Tables() {
-        return QStringLiteral("%1 %2")
-            .arg(CountRows(QStringLiteral("ArmeeDef")))
-            .arg(CountRows(QStringLiteral("ArmeeCompo")));
+        return QStringLiteral("%1 %2").arg(CountRows("ArmeeDef")).arg(CountRows("ArmeeCompo"));
     }
     // skarnholtdb-import, copied where no English module stands beside it; its status.
     int Import(const QStringList& arguments, QString* out, QString* err) {
-        const QString program = Path(QStringLiteral("bin/skarnholtdb-import"));
-        if (!QFileInfo::exists(program) &&
-            !(QDir(m_dir.path()).mkpath(QStringLiteral("bin")) &&
-              QFile::copy(QStringLiteral(SKARNHOLT_BINARY_DIR "/skarnholtdb-import"), program)))
-            return -1;
+        const QString program = Path("skarnholtdb-import");
+        QFile::copy(QStringLiteral(SKARNHOLT_BINARY_DIR "/skarnholtdb-import"), program);
         QProcess tool;
-        tool.setWorkingDirectory(m_dir.path());
         tool.start(program, arguments);
         if (!tool.waitForFinished(60000))
             return -1;
         *out = QString::fromUtf8(tool.readAllStandardOutput());
         *err = QString::fromUtf8(tool.readAllStandardError());
-        return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+        return tool.exitCode();
     }
 
 private slots:
-    // The program as the desktop starts it on a file, made now, started by the last test.
+    // The program as the desktop starts it on a file: made now, started by the last test.
     void initTestCase() {
-        m_fileArgument = QFile::encodeName(Path(QStringLiteral("Horde.skarmy")));
+        m_file = QFile::encodeName(Path("Horde.skarmy"));
         m_argv[0] = m_name;
-        m_argv[1] = m_fileArgument.data();
+        m_argv[1] = m_file.data();
         m_app = std::make_unique<CSkarnholtDBApp>(m_argc, m_argv, TheDatabase(), TheArmy());
         m_messages = std::make_unique<MessageRecorder>();
         QString failure;
@@ -74,8 +64,6 @@ private slots:
         QVERIFY2(m_source, qPrintable(failure));
     }
     void cleanupTestCase() {
-        TheArmy().Close();
-        TheDatabase().CloseDatabase();
         m_messages.reset();
         m_app.reset();
     }
@@ -86,46 +74,39 @@ private slots:
     void theWindowSharesWhatTheExporterWrites() {
         const auto catalogue = LoadedCatalogue();
         CMainFrame frame(TheDatabase(), TheArmy(), *catalogue);
-        const QList<QAction*> file = frame.findChild<QMenu*>(QStringLiteral("menuFile"))->actions();
-        const qsizetype exported = file.indexOf(frame.Action(ID_ARMY_EXPORT));
-        QCOMPARE(file.mid(exported + 2, 2),
+        const QList<QAction*> file = frame.findChild<QMenu*>("menuFile")->actions();
+        QCOMPARE(file.mid(file.indexOf(frame.Action(ID_ARMY_EXPORT)) + 2, 2),
                  (QList<QAction*>{frame.Action(ID_ARMY_SHARE), frame.Action(ID_ARMY_IMPORT)}));
         QCOMPARE(frame.Action(ID_ARMY_SHARE)->text(), QStringLiteral("&Partager l'armée…"));
-        QCOMPARE(frame.Action(ID_ARMY_IMPORT)->text(), QStringLiteral("I&mporter une armée…"));
         QVERIFY(!frame.Action(ID_ARMY_SHARE)->isEnabled());
         QVERIFY(frame.Action(ID_ARMY_IMPORT)->isEnabled());
 
         frame.CreateArmy(13, m_army, 900);
         CArmy& army = TheArmy();
         const CItemList<CUnitType>& types = catalogue->UnitTypes();
-        army.AddWarchief(*TypeNamed(types, QStringLiteral("T3 Orc warlord")));
-        army.AddGroupLeader(*TypeNamed(types, QStringLiteral("T3 Orc warlord")));
+        army.AddUnit(nullptr, WithAttached(types, "T3 Orc warlord"));
+        army.AddUnit(nullptr, WithAttached(types, "T3 Orc warlord"));
         CArmyUnit* leader = army.Units().GetTail();
-        army.AddUnit(leader, WithAttached(types, QStringLiteral("T1 Wolf riders")));
-        army.AddUnit(leader, WithAttached(types, QStringLiteral("T5 Warriors")));
-        QCOMPARE(army.Units().GetCount(), 5);
+        for (const char* type : {"T1 Wolf riders", "T5 Warriors"})
+            army.AddUnit(leader, WithAttached(types, type));
         frame.UpdateCommandStates();
         QVERIFY(frame.Action(ID_ARMY_SHARE)->isEnabled());
-        QVERIFY(frame.ShareArmy(Path(QStringLiteral("Horde.skarmy"))));
-        QCOMPARE(m_messages->Ids(), QList<int>{kFileWrittenId});
-        QVERIFY(!frame.ShareArmy(Path(QStringLiteral("missing/Horde.skarmy"))));
-        QCOMPARE(m_messages->Ids().last(), kCannotWriteFileId);
+        QVERIFY(frame.ShareArmy(Path("Horde.skarmy")));
+        QVERIFY(!frame.ShareArmy(Path("missing/Horde.skarmy")));
+        QCOMPARE(m_messages->Ids(), (QList<int>{kFileWrittenId, kCannotWriteFileId}));
         frame.OnCloseArmy();
 
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
-        const QString tool = Path(QStringLiteral("tool"));
-        QVERIFY(QDir().mkpath(tool));
-        QCOMPARE(RunExportTool(TheDatabase(),
-                               {"army", m_army, "--format", "json", "--output", tool}, outStream,
+        QCOMPARE(RunExportTool(TheDatabase(), {"army", m_army, "--format", "json"}, outStream,
                                errStream),
                  0);
-        QCOMPARE(out, QDir(tool).filePath(QStringLiteral("Horde_d_Urk_🐗.skarmy\n")));
-        QCOMPARE(ReadFile(QDir(tool).filePath(QStringLiteral("Horde_d_Urk_🐗.skarmy"))),
-                 ReadFile(Path(QStringLiteral("Horde.skarmy"))));
-        for (const QStringList& wrong : {QStringList{"battle", "1", "--format", "json"},
-                                         QStringList{"army", m_army, "--format=xml"}})
-            QCOMPARE(RunExportTool(TheDatabase(), wrong, outStream, errStream), 1);
+        QCOMPARE(ReadFile(out.trimmed()), ReadFile(Path("Horde.skarmy")));
+        QVERIFY(out.trimmed().endsWith(QStringLiteral("/Horde_d_Urk_🐗.skarmy")));
+        QVERIFY(QFile::remove(out.trimmed()));
+        QCOMPARE(
+            RunExportTool(TheDatabase(), {"battle", "1", "--format", "json"}, outStream, errStream),
+            1);
         QVERIFY(TheDatabase().OpenDatabase());
     }
 
@@ -135,31 +116,28 @@ private slots:
         const auto catalogue = LoadedCatalogue();
         CMainFrame frame(TheDatabase(), TheArmy(), *catalogue);
         const QString before = Tables();
-        const QString bad = Path(QStringLiteral("bad.skarmy"));
-        QVERIFY(Write(bad, "{\"format\": \"skarnholtdb-army\", \"version\": 7}"));
-        QCOMPARE(frame.ImportArmyFiles({bad}), -1);
+        QVERIFY(!WriteExport(m_dir.path(), "bad.skarmy",
+                             "{\"format\": \"skarnholtdb-army\", "
+                             "\"version\": 7}")
+                     .isEmpty());
+        QCOMPARE(frame.ImportArmyFiles({Path("bad.skarmy")}), -1);
         QCOMPARE(m_messages->Ids(), QList<int>{kArmyFileRefusedId});
         const QString said = Plain(m_messages->Messages().first().text);
-        QVERIFY2(said.contains(bad) && said.contains(QStringLiteral("format 7")), qPrintable(said));
-        QVERIFY(!TheArmy().IsOpen());
+        QVERIFY2(said.contains(Path("bad.skarmy")) && said.contains("format 7"), qPrintable(said));
 
-        const QString misfit = Path(QStringLiteral("misfit.skarmy"));
-        QVERIFY(Write(misfit, ReadFile(Path(QStringLiteral("Horde.skarmy")))
-                                  .replace("\"key\": 5, \"fr\": \"Guerriers\"",
-                                           "\"key\": 55, \"fr\": \"Guerriers\"")));
-        m_messages->Clear();
+        QVERIFY(!WriteExport(m_dir.path(), "misfit.skarmy",
+                             QString::fromUtf8(ReadFile(Path("Horde.skarmy")))
+                                 .replace("\"key\": 5, ", "\"key\": 55, "))
+                     .isEmpty());
         m_messages->SetNextAnswer(false);
-        QCOMPARE(frame.ImportArmyFiles({misfit}), -1);
-        QCOMPARE(m_messages->Ids(), QList<int>{kMisfitsQuestionId});
-        QVERIFY(Plain(m_messages->Messages().first().text)
-                    .contains(QStringLiteral("membre 5 « T5 Warriors » : le type 55")));
+        QCOMPARE(frame.ImportArmyFiles({Path("misfit.skarmy")}), -1);
         QCOMPARE(Tables(), before);
-
-        m_messages->Clear();
         m_messages->SetNextAnswer(true);
-        const int armyId = frame.ImportArmyFiles({misfit});
-        QVERIFY(armyId >= 0);
-        QCOMPARE(m_messages->Ids(), (QList<int>{kMisfitsQuestionId, kArmyImportedId}));
+        const int armyId = frame.ImportArmyFiles({Path("misfit.skarmy")});
+        QCOMPARE(m_messages->Ids(), (QList<int>{kArmyFileRefusedId, kMisfitsQuestionId,
+                                                kMisfitsQuestionId, kArmyImportedId}));
+        QVERIFY(Plain(m_messages->Messages().at(1).text)
+                    .contains(QStringLiteral("• membre 5 « T5 Warriors » : le type 55")));
         QVERIFY(TheArmy().IsOpen() && TheArmy().GetHeader().IdArmee == armyId);
         QCOMPARE(TheArmy().GetName(), m_army + QStringLiteral(" (2)"));
         QCOMPARE(TheArmy().Units().GetCount(), 4);
@@ -171,30 +149,26 @@ private slots:
     // printed, each refusal naming its file, and the first failure's status.
     void theCommandImportsOrRefusesEachFile() {
         QString out, err;
-        QCOMPARE(Import({QStringLiteral("--help")}, &out, &err), 0);
-        QVERIFY(out.startsWith(QStringLiteral("utilisation : skarnholtdb-import")));
-        QVERIFY(out.contains(QStringLiteral("--skip-unknown")));
+        QCOMPARE(Import({"--help"}, &out, &err), 0);
+        QVERIFY(out.startsWith("utilisation : skarnholtdb-import") &&
+                out.contains("--skip-unknown"));
         QCOMPARE(Import({}, &out, &err), 1);
-        QCOMPARE(Import({QStringLiteral("--all")}, &out, &err), 1);
-
+        QCOMPARE(Import({"--all", Path("Horde.skarmy")}, &out, &err), 1);
         const QString before = Tables();
-        const QString misfit = Path(QStringLiteral("misfit.skarmy"));
-        QCOMPARE(Import({misfit}, &out, &err), 2);
+        QCOMPARE(Import({Path("misfit.skarmy")}, &out, &err), 2);
         QVERIFY2(
-            err.startsWith(QStringLiteral("skarnholtdb-import: %1: des membres").arg(misfit)) &&
+            err.startsWith(
+                QStringLiteral("skarnholtdb-import: %1: des membres").arg(Path("misfit.skarmy"))) &&
                 err.contains(QStringLiteral("\n  • membre 5 « T5 Warriors »")),
             qPrintable(err));
         QCOMPARE(Tables(), before);
-        const QString good = Path(QStringLiteral("Horde.skarmy"));
-        QCOMPARE(
-            Import({good, Path(QStringLiteral("none.skarmy")), Path(QStringLiteral("bad.skarmy")),
-                    QStringLiteral("--skip-unknown"), misfit},
-                   &out, &err),
-            2);
+        QCOMPARE(Import({Path("Horde.skarmy"), Path("none.skarmy"), Path("bad.skarmy"),
+                         "--skip-unknown", Path("misfit.skarmy")},
+                        &out, &err),
+                 2);
         QCOMPARE(out, m_army + QStringLiteral(" (3)\n") + m_army + QStringLiteral(" (4)\n"));
-        QCOMPARE(err.count(QLatin1Char('\n')), 2);
-        QVERIFY(err.contains(Path(QStringLiteral("none.skarmy"))) &&
-                err.contains(Path(QStringLiteral("bad.skarmy"))));
+        QVERIFY(err.count('\n') == 2 && err.contains(Path("none.skarmy")) &&
+                err.contains(Path("bad.skarmy")));
         QCOMPARE(Tables(), QStringLiteral("%1 %2")
                                .arg(before.section(' ', 0, 0).toInt() + 2)
                                .arg(before.section(' ', 1, 1).toInt() + 9));

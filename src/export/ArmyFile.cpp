@@ -28,32 +28,17 @@ const char* const kRanks[] = {"none",       "warchief",  "groupLeader", "unit",
 
 // ---- Writing
 
+// JSON's escapes: the quote, the backslash, and control characters (which no name the program
+// makes holds, but another program's may).
 QString Quoted(const QString& text) {
     QString quoted = QStringLiteral("\"");
-    quoted.reserve(text.size() + 2);
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'"':
-            quoted += QLatin1String("\\\"");
-            break;
-        case u'\\':
-            quoted += QLatin1String("\\\\");
-            break;
-        case u'\n':
-            quoted += QLatin1String("\\n");
-            break;
-        case u'\r':
-            quoted += QLatin1String("\\r");
-            break;
-        case u'\t':
-            quoted += QLatin1String("\\t");
-            break;
-        default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-                quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                quoted += c;
-        }
+        if (c == u'"' || c == u'\\')
+            quoted += QLatin1Char('\\') + c;
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
     }
     return quoted + QLatin1Char('"');
 }
