@@ -19,4 +19,4 @@ elif [[ $language == --french ]]; then
 fi
 scripts/setup-datasource.sh --if-missing
 # In the documents folder, so that exports never land among the sources.
-exec scripts/start-in-documents.sh build/skarnholtdb "$@"
+exec scripts/start-in-documents.sh --program build/skarnholtdb "$@"

@@ -1413,11 +1413,6 @@ Print the battle report</translation>
         <translation>The server refused: only the player who made it, or an administrator of the club, may change or delete this army or this battle. Nothing was changed.</translation>
     </message>
     <message>
-        <source>utilisation : skarnholtdb-export [--output DOSSIER] army NOM|NUMÉRO | battle NOM|NUMÉRO | catalogue [RACE]</source>
-        <comment>310</comment>
-        <translation>usage: skarnholtdb-export [--output DIR] army NAME|ID | battle NAME|ID | catalogue [RACE]</translation>
-    </message>
-    <message>
         <source>aucune armée « %1 »</source>
         <comment>311</comment>
         <translation>no army %1</translation>
@@ -1505,26 +1500,6 @@ starts the program in the documents folder.
   --help     shows this help
   --version  shows the version
 See also: man skarnholtdb</translation>
-    </message>
-    <message>
-        <source>Écrit une armée, une bataille ou le catalogue dans un fichier texte, comme les
-exports du programme, depuis la source de données « Skarnholt », et affiche le
-chemin du fichier.
-  --output DOSSIER  écrit dans DOSSIER plutôt que dans le dossier courant
-  --help            affiche cette aide
-  --version         affiche la version
-Statut : 0 fichier écrit, 1 mauvaise utilisation, 2 armée, bataille ou race
-introuvable, 3 source de données illisible, 4 fichier impossible à écrire.
-Voir aussi : man skarnholtdb-export</source>
-        <comment>383</comment>
-        <translation>Writes an army, a battle or the catalogue to a text file, as the program&apos;s
-exports do, from the data source &quot;Skarnholt&quot;, and prints the file&apos;s path.
-  --output DIR  writes into DIR rather than the current directory
-  --help        shows this help
-  --version     shows the version
-Status: 0 file written, 1 wrong usage, 2 no such army, battle or race,
-3 data source unreadable, 4 file cannot be written.
-See also: man skarnholtdb-export</translation>
     </message>
     <message>
         <source>Hiérarchie de l&apos;armée</source>
@@ -1665,6 +1640,293 @@ See also: man skarnholtdb-export</translation>
         <source>Numéro de page</source>
         <comment>428</comment>
         <translation>Page number</translation>
+    </message>
+    <message>
+        <source>utilisation : skarnholtdb-export [--output DOSSIER] army NOM|NUMÉRO [--format json] | battle NOM|NUMÉRO | catalogue [RACE]</source>
+        <comment>310</comment>
+        <translation>usage: skarnholtdb-export [--output DIR] army NAME|ID [--format json] | battle NAME|ID | catalogue [RACE]</translation>
+    </message>
+    <message>
+        <source>&amp;Partager l&apos;armée…</source>
+        <comment>330</comment>
+        <translation>&amp;Share the army…</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;armée dans un fichier .skarmy à envoyer à un autre joueur
+Partager l&apos;armée</source>
+        <comment>331</comment>
+        <translation>Save the army in a .skarmy file to send to another player
+Share the army</translation>
+    </message>
+    <message>
+        <source>I&amp;mporter une armée…</source>
+        <comment>332</comment>
+        <translation>I&amp;mport an army…</translation>
+    </message>
+    <message>
+        <source>Ajouter aux armées celle d&apos;un fichier .skarmy, puis l&apos;ouvrir
+Importer une armée</source>
+        <comment>333</comment>
+        <translation>Add the army of a .skarmy file to the armies, then open it
+Import an army</translation>
+    </message>
+    <message>
+        <source>Partager l&apos;armée</source>
+        <comment>334</comment>
+        <translation>Share the army</translation>
+    </message>
+    <message>
+        <source>Importer une armée</source>
+        <comment>335</comment>
+        <translation>Import an army</translation>
+    </message>
+    <message>
+        <source>Armées SkarnholtDB (*.skarmy)</source>
+        <comment>336</comment>
+        <translation>SkarnholtDB armies (*.skarmy)</translation>
+    </message>
+    <message>
+        <source>Armée « %1 » importée de %2</source>
+        <comment>337</comment>
+        <translation>Army &quot;%1&quot; imported from %2</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas été importé : %2
+Rien n&apos;a été enregistré.</source>
+        <comment>338</comment>
+        <translation>The file %1 was not imported: %2
+Nothing was stored.</translation>
+    </message>
+    <message>
+        <source>Importation de %1…</source>
+        <comment>340</comment>
+        <translation>Importing %1…</translation>
+    </message>
+    <message>
+        <source>utilisation : skarnholtdb-import [--skip-unknown] FICHIER.skarmy...</source>
+        <comment>341</comment>
+        <translation>usage: skarnholtdb-import [--skip-unknown] FILE.skarmy...</translation>
+    </message>
+    <message>
+        <source>des membres ne correspondent pas au catalogue (--skip-unknown les laisse de côté) : %1</source>
+        <comment>343</comment>
+        <translation>some members do not match the catalogue (--skip-unknown leaves them out): %1</translation>
+    </message>
+    <message>
+        <source>il ne peut pas être lu (%1).</source>
+        <comment>344</comment>
+        <translation>it cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>il dépasse %1 Mio, la taille la plus grande d&apos;un fichier d&apos;armée.</source>
+        <comment>345</comment>
+        <translation>it is larger than %1 MiB, the largest an army file may be.</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas du texte UTF-8 valide (octet %1).</source>
+        <comment>346</comment>
+        <translation>it is not valid UTF-8 text (byte %1).</translation>
+    </message>
+    <message>
+        <source>ses données sont imbriquées sur plus de %1 niveaux (octet %2).</source>
+        <comment>348</comment>
+        <translation>its data are nested more than %1 levels deep (byte %2).</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas du JSON : %1 (octet %2).</source>
+        <comment>349</comment>
+        <translation>it is not JSON: %1 (byte %2).</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier d&apos;armée de SkarnholtDB.</source>
+        <comment>350</comment>
+        <translation>it is not a SkarnholtDB army file.</translation>
+    </message>
+    <message>
+        <source>il est au format %1, d&apos;une version plus récente de SkarnholtDB ; celle-ci lit le format %2.</source>
+        <comment>351</comment>
+        <translation>it is in format %1, from a later version of SkarnholtDB; this one reads format %2.</translation>
+    </message>
+    <message>
+        <source>%1 manque.</source>
+        <comment>352</comment>
+        <translation>%1 is missing.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un champ du format.</source>
+        <comment>353</comment>
+        <translation>%1 is no field of the format.</translation>
+    </message>
+    <message>
+        <source>%1 doit être un nombre entier de %2 à %3.</source>
+        <comment>354</comment>
+        <translation>%1 must be a whole number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>%1 doit être un texte d&apos;au plus %2 caractères, sans caractère de contrôle.</source>
+        <comment>355</comment>
+        <translation>%1 must be a text of at most %2 characters, without control characters.</translation>
+    </message>
+    <message>
+        <source>%1 doit être true ou false.</source>
+        <comment>356</comment>
+        <translation>%1 must be true or false.</translation>
+    </message>
+    <message>
+        <source>%1 doit être un objet { … }.</source>
+        <comment>357</comment>
+        <translation>%1 must be an object { … }.</translation>
+    </message>
+    <message>
+        <source>%1 doit être une liste [ … ].</source>
+        <comment>358</comment>
+        <translation>%1 must be a list [ … ].</translation>
+    </message>
+    <message>
+        <source>il compte %1 membres ; un fichier d&apos;armée en a au plus %2.</source>
+        <comment>359</comment>
+        <translation>it holds %1 members; an army file holds at most %2.</translation>
+    </message>
+    <message>
+        <source>%1 : « %2 » n&apos;est pas un rang (%3).</source>
+        <comment>360</comment>
+        <translation>%1: &quot;%2&quot; is no rank (%3).</translation>
+    </message>
+    <message>
+        <source>%1 : le chef de guerre (warchief) est le premier membre, et lui seul.</source>
+        <comment>361</comment>
+        <translation>%1: the warchief is the first member, and the only one.</translation>
+    </message>
+    <message>
+        <source>%1 : son chef (leader %2) doit être un chef de guerre ou de groupe placé avant lui, et celui d&apos;un chef de groupe le chef de guerre (0).</source>
+        <comment>362</comment>
+        <translation>%1: its leader (leader %2) must be a warchief or group leader standing before it, and a group leader&apos;s the warchief (0).</translation>
+    </message>
+    <message>
+        <source>%1 : un membre rattaché ne peut pas être un chef.</source>
+        <comment>363</comment>
+        <translation>%1: an attached member cannot be a leader.</translation>
+    </message>
+    <message>
+        <source>%1 : le nom de l&apos;armée est vide.</source>
+        <comment>364</comment>
+        <translation>%1: the army&apos;s name is empty.</translation>
+    </message>
+    <message>
+        <source>sa race %1 (« %2 ») n&apos;est pas dans le catalogue de ce programme.</source>
+        <comment>365</comment>
+        <translation>its race %1 (&quot;%2&quot;) is not in this program&apos;s catalogue.</translation>
+    </message>
+    <message>
+        <source>membre %1 « %2 » : le type %3 « %4 » n&apos;est pas dans ce catalogue</source>
+        <comment>366</comment>
+        <translation>member %1 &quot;%2&quot;: the type %3 &quot;%4&quot; is not in this catalogue</translation>
+    </message>
+    <message>
+        <source>membre %1 « %2 » : le type %3 s&apos;appelle « %4 » dans ce catalogue, et non « %5 »</source>
+        <comment>367</comment>
+        <translation>member %1 &quot;%2&quot;: the type %3 is called &quot;%4&quot; in this catalogue, not &quot;%5&quot;</translation>
+    </message>
+    <message>
+        <source>membre %1 « %2 » : le type %3 « %4 » n&apos;est pas de cette sorte dans ce catalogue</source>
+        <comment>368</comment>
+        <translation>member %1 &quot;%2&quot;: the type %3 &quot;%4&quot; is of another kind in this catalogue</translation>
+    </message>
+    <message>
+        <source>membre %1 « %2 » : le type %3 « %4 » ne s&apos;ajoute pas avec « %5 » dans ce catalogue</source>
+        <comment>369</comment>
+        <translation>member %1 &quot;%2&quot;: the type %3 &quot;%4&quot; is not added with &quot;%5&quot; in this catalogue</translation>
+    </message>
+    <message>
+        <source>membre %1 « %2 » : %3 figurines, hors des limites du type (%4 à %5)</source>
+        <comment>370</comment>
+        <translation>member %1 &quot;%2&quot;: %3 figures, outside the type&apos;s range (%4 to %5)</translation>
+    </message>
+    <message>
+        <source>membre %1 « %2 » : qualité %3, hors des limites du type (%4 à %5)</source>
+        <comment>371</comment>
+        <translation>member %1 &quot;%2&quot;: quality %3, outside the type&apos;s range (%4 to %5)</translation>
+    </message>
+    <message>
+        <source>… et %1 autres</source>
+        <comment>372</comment>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>son chef de guerre ne correspond pas au catalogue de ce programme, et sans lui il ne resterait rien de l&apos;armée :
+%1</source>
+        <comment>373</comment>
+        <translation>its warchief does not match this program&apos;s catalogue, and without him nothing of the army would be left:
+%1</translation>
+    </message>
+    <message>
+        <source>l&apos;armée n&apos;a pas pu être enregistrée : %1</source>
+        <comment>374</comment>
+        <translation>the army could not be stored: %1</translation>
+    </message>
+    <message>
+        <source>Ces membres de l&apos;armée du fichier %1 ne correspondent pas au catalogue de ce programme :
+%2
+
+Importer l&apos;armée sans eux ? En tout, %3 membres sur %4 seront laissés de côté : chacun avec sa monture ou ses servants et, pour un chef, ceux qu&apos;il commande.</source>
+        <comment>339</comment>
+        <translation>These members of the army in the file %1 do not match this program&apos;s catalogue:
+%2
+
+Import the army without them? In all, %3 of its %4 members will be left out: each with its mount or crew and, for a leader, the members he commands.</translation>
+    </message>
+    <message>
+        <source>il contient un caractère de contrôle que JSON n&apos;admet pas (octet %1).</source>
+        <comment>347</comment>
+        <translation>it holds a control character that JSON does not allow (byte %1).</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire (un dossier, un périphérique ou un tube).</source>
+        <comment>375</comment>
+        <translation>it is no plain file (a folder, a device or a pipe).</translation>
+    </message>
+    <message>
+        <source>Ajoute aux armées de la source de données « Skarnholt » celles des fichiers .skarmy donnés, chacune en une transaction, sous son nom ou, s&apos;il est pris, sous « nom (2) ».
+Affiche le nom de chaque armée importée.
+
+  --skip-unknown  importe une armée sans les membres que le catalogue n&apos;a pas (sinon le fichier est refusé)
+  --help          affiche cette aide
+  --version       affiche la version
+
+État de sortie : 0 tout importé, 1 mauvaise utilisation, 2 un fichier illisible ou refusé, 3 la source de données illisible, 4 une armée que la source de données n&apos;a pas enregistrée.
+Voir aussi : man skarnholtdb-import</source>
+        <comment>342</comment>
+        <translation>Adds to the armies of the data source &quot;Skarnholt&quot; those of the .skarmy files given, each in one transaction, under its name or, when that is taken, &quot;name (2)&quot;.
+Prints the name of each army imported.
+
+  --skip-unknown  imports an army without the members the catalogue lacks (else the file is refused)
+  --help          shows this help
+  --version       shows the version
+
+Exit status: 0 all imported, 1 wrong usage, 2 a file unreadable or refused, 3 the data source unreadable, 4 an army the data source did not store.
+See also: man skarnholtdb-import</translation>
+    </message>
+    <message>
+        <source>Écrit une armée, une bataille ou le catalogue dans un fichier texte, comme les
+exports du programme, depuis la source de données « Skarnholt », et affiche le
+chemin du fichier.
+  --output DOSSIER  écrit dans DOSSIER plutôt que dans le dossier courant
+  --format json     écrit l&apos;armée en fichier .skarmy à partager (texte sinon)
+  --help            affiche cette aide
+  --version         affiche la version
+Statut : 0 fichier écrit, 1 mauvaise utilisation, 2 armée, bataille ou race
+introuvable, 3 source de données illisible, 4 fichier impossible à écrire.
+Voir aussi : man skarnholtdb-export</source>
+        <comment>383</comment>
+        <translation>Writes an army, a battle or the catalogue to a text file, as the program&apos;s
+exports do, from the data source &quot;Skarnholt&quot;, and prints the file&apos;s path.
+  --output DIR  writes into DIR rather than the current directory
+  --format json writes the army as a .skarmy file to share (text otherwise)
+  --help        shows this help
+  --version     shows the version
+Status: 0 file written, 1 wrong usage, 2 no such army, battle or race,
+3 data source unreadable, 4 file cannot be written.
+See also: man skarnholtdb-export</translation>
     </message>
 </context>
 </TS>

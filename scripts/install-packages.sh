@@ -11,7 +11,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     libqt6sql6-odbc unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
     postgresql odbc-postgresql
-    poppler-utils openssl
+    poppler-utils openssl python3-jsonschema shared-mime-info
     dpkg-dev lintian man-db
     xvfb xdotool openbox dbus-daemon at-spi2-core python3-pyatspi
 )

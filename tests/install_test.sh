@@ -39,6 +39,14 @@ for command in "$prefix"/bin/*; do
 done
 check "man shows the exporter's page" bash -c \
     "PATH='$prefix/bin:$PATH' man skarnholtdb-export 2>&1 | grep -q 'skarnholtdb-export *- *export SkarnholtDB'"
+# Army files: their type known by extension and contents, opened by the desktop entry, and the
+# importer there for clubs.
+update-mime-database "$prefix/share/mime" >/dev/null 2>&1 || true
+check "the army file's type is registered" test -f "$prefix/share/mime/application/x-skarnholtdb-army.xml"
+check "by its extension" grep -q "application/x-skarnholtdb-army:\*\.skarmy" "$prefix/share/mime/globs2"
+check "and by its contents" grep -q "skarnholtdb-army" "$prefix/share/mime/magic"
+check "the desktop entry opens it" grep -q "^MimeType=application/x-skarnholtdb-army;" "$prefix/share/applications/$id.desktop"
+check "the importer answers --help" bash -c "'$prefix/bin/skarnholtdb-import' --help | grep -q -- --skip-unknown"
 
 # The installed set-up finds its db/; the installed exporter its English module, unless the
 # desktop speaks French.
@@ -55,8 +63,11 @@ check "French where the desktop speaks French" test "$(titles fr_FR.UTF-8)" = No
 mkdir -p "$HOME/.config"
 echo 'XDG_DOCUMENTS_DIR="$HOME/Mes documents"' > "$HOME/.config/user-dirs.dirs"
 rm -f SkarnholtArmyList.txt
-"$prefix/bin/skarnholtdb-start" "$prefix/bin/skarnholtdb-export" catalogue >/dev/null
+"$prefix/bin/skarnholtdb-start" --program "$prefix/bin/skarnholtdb-export" catalogue >/dev/null
 check "exports land in the documents folder" test -s "$work/Mes documents/SkarnholtDB/SkarnholtArmyList.txt"
 check "and not where it was started" test ! -e SkarnholtArmyList.txt
+echo '{}' > shared.skarmy
+check "a file it is given reaches the program by its whole path" \
+    test "$("$prefix/bin/skarnholtdb-start" --program /usr/bin/printf '%s' shared.skarmy)" = "$work/shared.skarmy"
 
 finish

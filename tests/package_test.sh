@@ -29,6 +29,8 @@ check "the desktop entry's command is installed" test -x "$root/usr/bin/$(key Ex
 check "the program it tries is installed" test -x "$root/usr/bin/$(key TryExec)"
 check "the icon it names is installed" test -f "$root/usr/share/icons/hicolor/48x48/apps/$(key Icon).png"
 check "the English module is installed" test -f "$root/usr/share/skarnholtdb/translations/SkarnholtDB_GB.qm"
+check "the army file's type is installed" test -f "$root/usr/share/mime/packages/$id.xml"
+check "the importer is installed" test -x "$root/usr/bin/skarnholtdb-import"
 description=$(dpkg-deb -f "$package" Description)
 no_entity() { ! grep -q '&[a-z]*;' <<< "$1"; }
 check "the description reads as written" no_entity "$description"

@@ -7,7 +7,10 @@
 #include "core/DragPayload.h"
 #include "core/StringTable.h"
 #include "data/CBattleEntry.h"
+#include "data/CRace.h"
 #include "export/ArmyExport.h"
+#include "export/ArmyFile.h"
+#include "model/ArmySharing.h"
 #include "model/CArmyModel.h"
 #include "model/DataErrorMessages.h"
 
@@ -194,6 +197,32 @@ private slots:
         QVERIFY(m_source->ExecAsSuperuser(
             {QStringLiteral("GRANT skarnholt_admin TO %1").arg(m_carol.role)}));
         QVERIFY(m_carol.db->ReadPlayer() && carol.IsEditable());
+    }
+
+    // Another player's army is shared as its owner shares it; imported from the file, the
+    // copy is the importer's own, and hers is left as it was.
+    void anotherPlayersArmyIsSharedAndImportedAsOnesOwn() {
+        const int armyId = AliceArmy();
+        const QStringList before = Stored(armyId);
+        const auto file = [](const Player& player) {
+            CItemList<CUnitType> types;
+            CItemList<CRace> races;
+            player.db->LoadUnitTypes(types) && player.db->LoadRaces(races);
+            return ArmyFileText(SharedArmyOf(*player.army, types, races));
+        };
+        QVERIFY(m_bob.army->Open(armyId) && !m_bob.army->IsEditable());
+        const QString shared = file(m_bob);
+        QCOMPARE(shared, file(m_alice));
+        CSharedArmy army;
+        QString problem;
+        QVERIFY2(ParseArmyFile(shared.toUtf8(), &army, &problem), qPrintable(problem));
+        CArmyImport import(*m_bob.db, army);
+        QCOMPARE(import.Match(), CArmyImport::Outcome::Ready);
+        QVERIFY(m_bob.army->Open(import.Store()) && m_bob.army->IsEditable());
+        QCOMPARE(m_bob.army->Owner(), m_bob.role);
+        army.name = import.StoredName();
+        QCOMPARE(file(m_bob), ArmyFileText(army));
+        QCOMPARE(Stored(armyId), before);
     }
 
     // Battles mix the players' armies; each battle is its maker's.

@@ -11,17 +11,22 @@
 #include "core/MessageBox.h"
 #include "core/Resources.h"
 #include "core/StringTable.h"
+#include "core/TextExport.h"
 #include "data/CArmyDatabase.h"
 #include "data/CBattle.h"
 #include "data/CBattleContents.h"
+#include "data/CRace.h"
+#include "data/CUnitType.h"
 #include "editor/CArmyListDlg.h"
 #include "editor/CArmyParamsDlg.h"
 #include "editor/CArmyView.h"
 #include "editor/CArmyViewerDlg.h"
 #include "editor/CProblemsPanel.h"
 #include "editor/SheetPrinter.h"
+#include "export/ArmyFile.h"
 #include "export/ArmySheet.h"
 #include "export/BattleReport.h"
+#include "model/ArmySharing.h"
 #include "model/CArmy.h"
 #include "model/CArmyHistory.h"
 
@@ -31,9 +36,11 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -115,6 +122,12 @@ void CMainFrame::CreateArmyCommands() {
             &CMainFrame::OnArmyPdf);
     connect(AddCommand(ID_BATTLE_PRINT, LoadResString(kPrintBattleId)), &QAction::triggered, this,
             &CMainFrame::OnPrintBattle);
+    connect(AddCommand(ID_ARMY_SHARE, LoadResString(kShareArmyId)), &QAction::triggered, this,
+            &CMainFrame::OnShareArmy);
+    SetPrompts(Action(ID_ARMY_SHARE), LoadResString(kShareArmyPromptId));
+    connect(AddCommand(ID_ARMY_IMPORT, LoadResString(kImportArmyId)), &QAction::triggered, this,
+            &CMainFrame::OnImportArmy);
+    SetPrompts(Action(ID_ARMY_IMPORT), LoadResString(kImportArmyPromptId));
     Action(ID_ARMY_PRINT)->setShortcut(QKeySequence::Print);
     // The desktop's usual keys, shown beside the commands in the menus.
     Action(ID_ARMY_NEW)->setShortcut(QKeySequence::New);
@@ -179,6 +192,7 @@ void CMainFrame::UpdateCommandStates() {
     Action(ID_ARMY_EXPORT)->setEnabled(army.IsOpen());
     Action(ID_ARMY_PRINT)->setEnabled(army.IsOpen());
     Action(ID_ARMY_PDF)->setEnabled(army.IsOpen());
+    Action(ID_ARMY_SHARE)->setEnabled(army.IsOpen());
     const bool selected = editable && m_pArmyView->GetSelectedUnit() != nullptr;
     Action(ID_MEMBER_DELETE)->setEnabled(selected);
     Action(ID_MEMBER_PROPERTIES)->setEnabled(selected);
@@ -246,6 +260,9 @@ void CMainFrame::CreateMenus() {
     file->addAction(Action(ID_ARMY_OPEN));
     file->addAction(Action(ID_ARMY_CLOSE));
     file->addAction(Action(ID_ARMY_EXPORT));
+    file->addSeparator();
+    file->addAction(Action(ID_ARMY_SHARE));
+    file->addAction(Action(ID_ARMY_IMPORT));
     file->addSeparator();
     file->addAction(Action(ID_ARMY_PRINT));
     file->addAction(Action(ID_ARMY_PDF));
@@ -474,6 +491,104 @@ void CMainFrame::OnPrintBattle() {
         PreviewSheet(BattleSheetHtml(db, battle), list.Selected()->Nom, this);
     else
         ShowInfoMessage(kNoBattleId);
+}
+
+// ---- Sharing an army as a file
+
+void CMainFrame::OnShareArmy() {
+    if (!m_army.IsOpen())
+        return;
+    QFileDialog dialog(this, LoadResString(kShareDialogTitleId),
+                       QDir::current().filePath(ArmyFileName(m_army.GetName())),
+                       LoadResString(kArmyFileFilterId));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromLatin1(ArmyFile::kExtension).mid(1));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        ShareArmy(dialog.selectedFiles().constFirst());
+}
+
+bool CMainFrame::ShareArmy(const QString& path) {
+    if (!m_army.IsOpen())
+        return false;
+    // The whole catalogue as stored: a member's type is named as it is there.
+    CItemList<CUnitType> types;
+    CItemList<CRace> races;
+    if (!m_db.LoadUnitTypes(types) || !m_db.LoadRaces(races))
+        return false;
+    if (WriteExport(QString(), path, ArmyFileText(SharedArmyOf(m_army, types, races))).isEmpty()) {
+        ShowWarningMessage(kCannotWriteFileId, LoadResString(kCannotWriteFileId).arg(path));
+        return false;
+    }
+    ShowStatusMessage(kFileWrittenId,
+                      LoadResString(kFileWrittenId).arg(QFileInfo(path).absoluteFilePath()));
+    return true;
+}
+
+void CMainFrame::OnImportArmy() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, LoadResString(kImportDialogTitleId), QDir::currentPath(),
+        LoadResString(kArmyFileFilterId) + QStringLiteral(";;JSON (*.json);;* (*)"));
+    if (!path.isEmpty())
+        ImportArmyFiles({path});
+}
+
+int CMainFrame::ImportArmyFiles(const QStringList& paths) {
+    int imported = -1;
+    for (const QString& path : paths) {
+        const int armyId = ImportArmyFile(path);
+        if (armyId >= 0)
+            imported = armyId;
+    }
+    if (imported >= 0)
+        OpenArmy(imported);
+    return imported;
+}
+
+int CMainFrame::ImportArmyFile(const QString& path) {
+    const auto refused = [&path](const QString& problem) {
+        ShowWarningMessage(kArmyFileRefusedId,
+                           LoadResString(kArmyFileRefusedId).arg(Isolated(path), problem));
+        return -1;
+    };
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CSharedArmy army;
+    QString problem;
+    const bool read = ReadArmyFile(path, &army, &problem);
+    CArmyImport import(m_db, army);
+    const CArmyImport::Outcome matched = read ? import.Match() : CArmyImport::Outcome::Refused;
+    QApplication::restoreOverrideCursor();
+    if (!read)
+        return refused(problem);
+    // A catalogue that could not be read was said so by the connection.
+    if (matched == CArmyImport::Outcome::Failed)
+        return -1;
+    if (matched == CArmyImport::Outcome::Refused)
+        return refused(import.Problem());
+    if (!import.Misfits().isEmpty() &&
+        !AskYesNoMessage(kMisfitsQuestionId,
+                         LoadResString(kMisfitsQuestionId)
+                             .arg(Isolated(path), import.MisfitSummary())
+                             .arg(import.LeftOutCount())
+                             .arg(import.MemberCount()),
+                         true))
+        return -1;
+    // Shown only when storing lasts (a big army, a server far away); nothing to cancel: the
+    // army is stored whole or not at all.
+    QProgressDialog progress(LoadResString(kImportProgressId).arg(QFileInfo(path).fileName()),
+                             QString(), 0, 1, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setCancelButton(nullptr);
+    const int armyId = import.Store([&progress](int stored, int total) {
+        progress.setMaximum(total);
+        progress.setValue(stored);
+    });
+    progress.reset();
+    if (armyId < 0)
+        return -1;
+    ShowStatusMessage(kArmyImportedId,
+                      LoadResString(kArmyImportedId).arg(Isolated(import.StoredName()), path));
+    return armyId;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,11 @@ public:
     // The army commands without their dialogs: each shows the army as stored afterwards.
     void CreateArmy(int raceId, const QString& name, int budget);
     void OpenArmy(int armyId);
+    // Writes the open army's .skarmy file there; false, after saying why, when it cannot.
+    bool ShareArmy(const QString& path);
+    // Imports each .skarmy file (asking before leaving out members this catalogue lacks), then
+    // opens the last army imported; its key, -1 when none was.
+    int ImportArmyFiles(const QStringList& paths);
 
 public slots:
     // Enables each command by its rule (an army open, a member selected...).
@@ -59,6 +64,9 @@ public slots:
     void OnPrintArmy();
     void OnArmyPdf();
     void OnPrintBattle();
+    // The army's file to share, and an army from such a file, each through its file dialog.
+    void OnShareArmy();
+    void OnImportArmy();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +83,8 @@ private:
     void CreateArmyCommands();
     void CreateEditCommands();
     void UpdateUndoCommands();
+    // The key of the army imported from the file, or -1 (the player was told why).
+    int ImportArmyFile(const QString& path);
 
     CArmyDatabase& m_db;
     CArmy& m_army;

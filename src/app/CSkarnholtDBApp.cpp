@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QTimer>
 
 CSkarnholtDBApp::CSkarnholtDBApp(int& argc, char** argv, CArmyDatabase& db, CArmy& army)
     : QApplication(argc, argv), m_db(db), m_army(army) {
@@ -74,6 +75,16 @@ bool CSkarnholtDBApp::InitInstance() {
     connect(m_pMainFrame->Action(ID_APP_ABOUT), &QAction::triggered, this,
             &CSkarnholtDBApp::OnAppAbout);
     m_pMainFrame->ShowAtStart();
+    // Army files given to the program (the desktop opening one) are imported once the window
+    // is up, so that a question about one has the window behind it.
+    QStringList files;
+    for (const QString& argument : arguments().mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-')))
+            files << argument;
+    }
+    if (!files.isEmpty())
+        QTimer::singleShot(0, m_pMainFrame,
+                           [this, files] { m_pMainFrame->ImportArmyFiles(files); });
     return true;
 }
 

@@ -13,8 +13,10 @@
 #include "data/CRace.h"
 #include "data/CUnitType.h"
 #include "export/ArmyExport.h"
+#include "export/ArmyFile.h"
 #include "export/BattleReport.h"
 #include "export/CatalogueExport.h"
+#include "model/ArmySharing.h"
 #include "model/CArmy.h"
 #include "model/CCatalogue.h"
 
@@ -49,7 +51,7 @@ Outcome Write(const QString& directory, const QString& fileName, const QString& 
     return {kWritten, QFileInfo(path).absoluteFilePath()};
 }
 
-Outcome ExportArmy(CArmyDatabase& db, const QString& key, const QString& directory) {
+Outcome ExportArmy(CArmyDatabase& db, const QString& key, const QString& directory, bool json) {
     CArmyHeader header;
     const int found = Lookup(
         key, [&](int id) { return db.FindArmyById(id, header); },
@@ -62,7 +64,15 @@ Outcome ExportArmy(CArmyDatabase& db, const QString& key, const QString& directo
     CArmy army(db);
     if (!army.Read(header.IdArmee))
         return {kUnreadable, QString()};
-    return Write(directory, ArmyExportFileName(army.GetName()), ArmyExportText(army));
+    if (!json)
+        return Write(directory, ArmyExportFileName(army.GetName()), ArmyExportText(army));
+    // The file to share names each member's type as the catalogue has it.
+    CItemList<CUnitType> types;
+    CItemList<CRace> races;
+    if (!db.LoadUnitTypes(types) || !db.LoadRaces(races))
+        return {kUnreadable, QString()};
+    return Write(directory, ArmyFileName(army.GetName()),
+                 ArmyFileText(SharedArmyOf(army, types, races)));
 }
 
 Outcome ExportBattle(CArmyDatabase& db, const QString& key, const QString& directory) {
@@ -118,9 +128,11 @@ int RunExportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& 
     case InfoOption::None:
         break;
     }
-    // "--output DIR" (or "--output=DIR") may stand anywhere; the rest is the command.
+    // "--output DIR" and "--format FORMAT" (or "--output=DIR"...) may stand anywhere; the
+    // rest is the command.
     QStringList words;
     QString directory;
+    QString format = QStringLiteral("text");
     bool wrongOption = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& word = arguments.at(i);
@@ -128,6 +140,10 @@ int RunExportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& 
             directory = arguments.at(++i);
         else if (word.startsWith(QLatin1String("--output=")))
             directory = word.mid(9);
+        else if (word == QLatin1String("--format") && i + 1 < arguments.size())
+            format = arguments.at(++i);
+        else if (word.startsWith(QLatin1String("--format=")))
+            format = word.mid(9);
         else if (word.startsWith(QLatin1String("--")))
             wrongOption = true;
         else
@@ -137,7 +153,10 @@ int RunExportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& 
     const bool named =
         (what == QLatin1String("army") || what == QLatin1String("battle")) && words.size() == 2;
     const bool catalogue = what == QLatin1String("catalogue") && words.size() <= 2;
-    if (wrongOption || (!named && !catalogue)) {
+    // An army alone is shared as a file (json); everything exports as text.
+    const bool json = format == QLatin1String("json");
+    if (wrongOption || (!named && !catalogue) ||
+        !(format == QLatin1String("text") || (json && what == QLatin1String("army")))) {
         err << LoadResString(kExportUsageId) << Qt::endl;
         return kUsage;
     }
@@ -160,7 +179,7 @@ int RunExportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& 
                                .arg(QLatin1String(CArmyDatabase::kDataSourceName),
                                     missing.join(QStringLiteral(", ")));
         else if (what == QLatin1String("army"))
-            outcome = ExportArmy(db, words.at(1), directory);
+            outcome = ExportArmy(db, words.at(1), directory, json);
         else if (what == QLatin1String("battle"))
             outcome = ExportBattle(db, words.at(1), directory);
         else

@@ -287,11 +287,10 @@ const Entry kTable[] = {
                              "Supprimer définitivement l'armée « %1 » et ses membres (%2) ?\nElle "
                              "sera aussi retirée de ces %3 batailles :\n%4",
                              "306")},
-    {310,
-     QT_TRANSLATE_NOOP3("StringTable",
-                        "utilisation : skarnholtdb-export [--output DOSSIER] army NOM|NUMÉRO | "
-                        "battle NOM|NUMÉRO | catalogue [RACE]",
-                        "310")},
+    {310, QT_TRANSLATE_NOOP3("StringTable",
+                             "utilisation : skarnholtdb-export [--output DOSSIER] army NOM|NUMÉRO "
+                             "[--format json] | battle NOM|NUMÉRO | catalogue [RACE]",
+                             "310")},
     {311, QT_TRANSLATE_NOOP3("StringTable", "aucune armée « %1 »", "311")},
     {312, QT_TRANSLATE_NOOP3("StringTable", "aucune bataille « %1 »", "312")},
     {313, QT_TRANSLATE_NOOP3("StringTable", "aucune race « %1 »", "313")},
@@ -300,6 +299,128 @@ const Entry kTable[] = {
                              "315")},
     {316, QT_TRANSLATE_NOOP3("StringTable",
                              "la source de données « %1 » ne contient pas les tables %2", "316")},
+    {330, QT_TRANSLATE_NOOP3("StringTable", "&Partager l'armée…", "330")},
+    {331, QT_TRANSLATE_NOOP3("StringTable",
+                             "Enregistrer l'armée dans un fichier .skarmy à envoyer à un autre "
+                             "joueur\nPartager l'armée",
+                             "331")},
+    {332, QT_TRANSLATE_NOOP3("StringTable", "I&mporter une armée…", "332")},
+    {333, QT_TRANSLATE_NOOP3("StringTable",
+                             "Ajouter aux armées celle d'un fichier .skarmy, puis l'ouvrir\n"
+                             "Importer une armée",
+                             "333")},
+    {334, QT_TRANSLATE_NOOP3("StringTable", "Partager l'armée", "334")},
+    {335, QT_TRANSLATE_NOOP3("StringTable", "Importer une armée", "335")},
+    {336, QT_TRANSLATE_NOOP3("StringTable", "Armées SkarnholtDB (*.skarmy)", "336")},
+    {337, QT_TRANSLATE_NOOP3("StringTable", "Armée « %1 » importée de %2", "337")},
+    {338,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "Le fichier %1 n'a pas été importé : %2\nRien n'a été enregistré.", "338")},
+    {339, QT_TRANSLATE_NOOP3("StringTable",
+                             "Ces membres de l'armée du fichier %1 ne correspondent pas au "
+                             "catalogue de ce programme :\n%2\n\nImporter l'armée sans eux ? En "
+                             "tout, %3 membres sur %4 seront laissés de côté : chacun avec sa "
+                             "monture ou ses servants et, pour un chef, ceux qu'il commande.",
+                             "339")},
+    {340, QT_TRANSLATE_NOOP3("StringTable", "Importation de %1…", "340")},
+    {341, QT_TRANSLATE_NOOP3("StringTable",
+                             "utilisation : skarnholtdb-import [--skip-unknown] FICHIER.skarmy...",
+                             "341")},
+    {342, QT_TRANSLATE_NOOP3(
+              "StringTable",
+              "Ajoute aux armées de la source de données « Skarnholt » celles des fichiers "
+              ".skarmy donnés, chacune en une transaction, sous son nom ou, s'il est pris, sous "
+              "« nom (2) ».\nAffiche le nom de chaque armée importée.\n\n  --skip-unknown  "
+              "importe une armée sans les membres que le catalogue n'a pas (sinon le fichier est "
+              "refusé)\n  --help          affiche cette aide\n  --version       affiche la "
+              "version\n\nÉtat de sortie : 0 tout "
+              "importé, 1 mauvaise utilisation, 2 un fichier illisible ou refusé, 3 la source de "
+              "données illisible, 4 une armée que la source de données n'a pas enregistrée.\n"
+              "Voir aussi : man skarnholtdb-import",
+              "342")},
+    {343, QT_TRANSLATE_NOOP3("StringTable",
+                             "des membres ne correspondent pas au catalogue (--skip-unknown les "
+                             "laisse de côté) : %1",
+                             "343")},
+    {344, QT_TRANSLATE_NOOP3("StringTable", "il ne peut pas être lu (%1).", "344")},
+    {345, QT_TRANSLATE_NOOP3("StringTable",
+                             "il dépasse %1 Mio, la taille la plus grande d'un fichier d'armée.",
+                             "345")},
+    {346,
+     QT_TRANSLATE_NOOP3("StringTable", "ce n'est pas du texte UTF-8 valide (octet %1).", "346")},
+    {347, QT_TRANSLATE_NOOP3("StringTable",
+                             "il contient un caractère de contrôle que JSON n'admet pas (octet "
+                             "%1).",
+                             "347")},
+    {348,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "ses données sont imbriquées sur plus de %1 niveaux (octet %2).", "348")},
+    {349, QT_TRANSLATE_NOOP3("StringTable", "ce n'est pas du JSON : %1 (octet %2).", "349")},
+    {350,
+     QT_TRANSLATE_NOOP3("StringTable", "ce n'est pas un fichier d'armée de SkarnholtDB.", "350")},
+    {351, QT_TRANSLATE_NOOP3("StringTable",
+                             "il est au format %1, d'une version plus récente de SkarnholtDB ; "
+                             "celle-ci lit le format %2.",
+                             "351")},
+    {352, QT_TRANSLATE_NOOP3("StringTable", "%1 manque.", "352")},
+    {353, QT_TRANSLATE_NOOP3("StringTable", "%1 n'est pas un champ du format.", "353")},
+    {354, QT_TRANSLATE_NOOP3("StringTable", "%1 doit être un nombre entier de %2 à %3.", "354")},
+    {355, QT_TRANSLATE_NOOP3("StringTable",
+                             "%1 doit être un texte d'au plus %2 caractères, sans caractère de "
+                             "contrôle.",
+                             "355")},
+    {356, QT_TRANSLATE_NOOP3("StringTable", "%1 doit être true ou false.", "356")},
+    {357, QT_TRANSLATE_NOOP3("StringTable", "%1 doit être un objet { … }.", "357")},
+    {358, QT_TRANSLATE_NOOP3("StringTable", "%1 doit être une liste [ … ].", "358")},
+    {359, QT_TRANSLATE_NOOP3("StringTable",
+                             "il compte %1 membres ; un fichier d'armée en a au plus %2.", "359")},
+    {360, QT_TRANSLATE_NOOP3("StringTable", "%1 : « %2 » n'est pas un rang (%3).", "360")},
+    {361, QT_TRANSLATE_NOOP3("StringTable",
+                             "%1 : le chef de guerre (warchief) est le premier membre, et lui "
+                             "seul.",
+                             "361")},
+    {362, QT_TRANSLATE_NOOP3("StringTable",
+                             "%1 : son chef (leader %2) doit être un chef de guerre ou de groupe "
+                             "placé avant lui, et celui d'un chef de groupe le chef de guerre "
+                             "(0).",
+                             "362")},
+    {363,
+     QT_TRANSLATE_NOOP3("StringTable", "%1 : un membre rattaché ne peut pas être un chef.", "363")},
+    {364, QT_TRANSLATE_NOOP3("StringTable", "%1 : le nom de l'armée est vide.", "364")},
+    {365,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "sa race %1 (« %2 ») n'est pas dans le catalogue de ce programme.", "365")},
+    {366,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "membre %1 « %2 » : le type %3 « %4 » n'est pas dans ce catalogue", "366")},
+    {367, QT_TRANSLATE_NOOP3("StringTable",
+                             "membre %1 « %2 » : le type %3 s'appelle « %4 » dans ce catalogue, "
+                             "et non « %5 »",
+                             "367")},
+    {368, QT_TRANSLATE_NOOP3("StringTable",
+                             "membre %1 « %2 » : le type %3 « %4 » n'est pas de cette sorte dans "
+                             "ce catalogue",
+                             "368")},
+    {369, QT_TRANSLATE_NOOP3("StringTable",
+                             "membre %1 « %2 » : le type %3 « %4 » ne s'ajoute pas avec « %5 » "
+                             "dans ce catalogue",
+                             "369")},
+    {370, QT_TRANSLATE_NOOP3("StringTable",
+                             "membre %1 « %2 » : %3 figurines, hors des limites du type (%4 à %5)",
+                             "370")},
+    {371, QT_TRANSLATE_NOOP3("StringTable",
+                             "membre %1 « %2 » : qualité %3, hors des limites du type (%4 à %5)",
+                             "371")},
+    {372, QT_TRANSLATE_NOOP3("StringTable", "… et %1 autres", "372")},
+    {373, QT_TRANSLATE_NOOP3("StringTable",
+                             "son chef de guerre ne correspond pas au catalogue de ce programme, "
+                             "et sans lui il ne resterait rien de l'armée :\n%1",
+                             "373")},
+    {374, QT_TRANSLATE_NOOP3("StringTable", "l'armée n'a pas pu être enregistrée : %1", "374")},
+    {375, QT_TRANSLATE_NOOP3("StringTable",
+                             "ce n'est pas un fichier ordinaire (un dossier, un périphérique ou "
+                             "un tube).",
+                             "375")},
     {380, QT_TRANSLATE_NOOP3("StringTable", "SkarnholtDB version %1", "380")},
     {381, QT_TRANSLATE_NOOP3("StringTable",
                              "Copyright © 2026 les développeurs de SkarnholtDB.\n"
@@ -324,6 +445,7 @@ const Entry kTable[] = {
               "exports du programme, depuis la source de données « Skarnholt », et affiche le\n"
               "chemin du fichier.\n"
               "  --output DOSSIER  écrit dans DOSSIER plutôt que dans le dossier courant\n"
+              "  --format json     écrit l'armée en fichier .skarmy à partager (texte sinon)\n"
               "  --help            affiche cette aide\n"
               "  --version         affiche la version\n"
               "Statut : 0 fichier écrit, 1 mauvaise utilisation, 2 armée, bataille ou race\n"
