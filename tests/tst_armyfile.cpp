@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "StoredArmy.h"
+#include "TestCatalogue.h"
 #include "TestData.h"
 #include "TestDataSource.h"
 #include "TheArmy.h"
@@ -143,7 +144,8 @@ private slots:
             if (i == 3)
                 QVERIFY(source.ExecOnOtherConnection(QStringLiteral(
                     "UPDATE Armees SET Points = Points + 1 WHERE NomGB = 'Scarred Warriors'")));
-            CArmyImport import(TheDatabase(), Parsed(file));
+            const auto importCatalogue = LoadedCatalogue();
+            CArmyImport import(TheDatabase(), *importCatalogue, Parsed(file));
             QCOMPARE(import.Match(), CArmyImport::Outcome::Ready);
             QVERIFY(import.Misfits().isEmpty());
             imported << import.Store();
@@ -266,7 +268,8 @@ private slots:
         army.members[8].type = warriors.type;              // row 11: a group leader of warriors
         army.members[9].leader = 8;                        // row 12: under him, goes with him
         army.members[10].quality = 5;                      // rows 13-14: a quality out of range
-        CArmyImport import(TheDatabase(), army);
+        const auto importCatalogue = LoadedCatalogue();
+        CArmyImport import(TheDatabase(), *importCatalogue, army);
         QCOMPARE(import.Match(), CArmyImport::Outcome::Ready);
         const QStringList misfits = import.Misfits();
         const QList<std::pair<int, const char*>> expected{{kMemberTypeUnknownId, "membre 7 "},
@@ -290,12 +293,14 @@ private slots:
         // Without its warchief, or its race, there is no army to import.
         const QString stored = TablesState();
         army.members[0].type.key = 99;
-        CArmyImport headless(TheDatabase(), army);
+        const auto headlessCatalogue = LoadedCatalogue();
+        CArmyImport headless(TheDatabase(), *headlessCatalogue, army);
         QCOMPARE(headless.Match(), CArmyImport::Outcome::Refused);
         QVERIFY2(Says(headless.Problem(), kWarchiefMisfitId), qPrintable(headless.Problem()));
         army = Parsed(Horde());
         army.race.nameFr = army.race.nameEn = QStringLiteral("Ork");
-        CArmyImport raceless(TheDatabase(), army);
+        const auto racelessCatalogue = LoadedCatalogue();
+        CArmyImport raceless(TheDatabase(), *racelessCatalogue, army);
         QCOMPARE(raceless.Match(), CArmyImport::Outcome::Refused);
         QVERIFY2(Says(raceless.Problem(), kRaceUnknownId), qPrintable(raceless.Problem()));
         QCOMPARE(raceless.Store(), -1);
@@ -329,6 +334,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         int tried = 0, imported = 0;
+        const auto importCatalogue = LoadedCatalogue();
         for (; clock.elapsed() < seconds * 1000; ++tried) {
             QString text = valid;
             QRegularExpressionMatch a = values.at(any(values.size())),
@@ -353,7 +359,7 @@ private slots:
             QString problem;
             int armyId = -1;
             if (ParseArmyFile(bytes, &army, &problem)) {
-                CArmyImport import(TheDatabase(), army);
+                CArmyImport import(TheDatabase(), *importCatalogue, army);
                 if (import.Match() == CArmyImport::Outcome::Ready) {
                     armyId = import.Store();
                     QVERIFY2(armyId >= 0, context.constData());
@@ -370,7 +376,7 @@ private slots:
             QVERIFY2(StoredArmyFault(TheDatabase(), armyId).isEmpty(), context.constData());
             QVERIFY(TheArmy().Open(armyId));
             const QByteArray once = FileOf(TheArmy());
-            CArmyImport again(TheDatabase(), Parsed(once));
+            CArmyImport again(TheDatabase(), *importCatalogue, Parsed(once));
             QVERIFY2(again.Match() == CArmyImport::Outcome::Ready && again.Misfits().isEmpty(),
                      context.constData());
             const int twice = again.Store();

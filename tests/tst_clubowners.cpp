@@ -12,6 +12,7 @@
 #include "export/ArmyFile.h"
 #include "model/ArmySharing.h"
 #include "model/CArmyModel.h"
+#include "model/CCatalogue.h"
 #include "model/DataErrorMessages.h"
 
 #include <QCoreApplication>
@@ -216,7 +217,8 @@ private slots:
         CSharedArmy army;
         QString problem;
         QVERIFY2(ParseArmyFile(shared.toUtf8(), &army, &problem), qPrintable(problem));
-        CArmyImport import(*m_bob.db, army);
+        CCatalogue catalogue(*m_bob.db);
+        CArmyImport import(*m_bob.db, catalogue, army);
         QCOMPARE(import.Match(), CArmyImport::Outcome::Ready);
         QVERIFY(m_bob.army->Open(import.Store()) && m_bob.army->IsEditable());
         QCOMPARE(m_bob.army->Owner(), m_bob.role);

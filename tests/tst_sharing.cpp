@@ -85,12 +85,16 @@ private slots:
 
         frame.CreateArmy(13, m_army, 900);
         CArmy& army = TheArmy();
-        const CItemList<CUnitType>& types = catalogue->UnitTypes();
-        army.AddUnit(nullptr, WithAttached(types, "T3 Orc warlord"));
-        army.AddUnit(nullptr, WithAttached(types, "T3 Orc warlord"));
+        // A type with what the catalogue adds with it, as the editor takes it.
+        const auto typed = [&catalogue](const char* name) {
+            const int key = TypeNamed(catalogue->UnitTypes(), name)->ArmyTypeId;
+            return catalogue->WithAttached(*catalogue->TypeByKey(key));
+        };
+        army.AddUnit(nullptr, typed("T3 Orc warlord"));
+        army.AddUnit(nullptr, typed("T3 Orc warlord"));
         CArmyUnit* leader = army.Units().GetTail();
         for (const char* type : {"T1 Wolf riders", "T5 Warriors"})
-            army.AddUnit(leader, WithAttached(types, type));
+            army.AddUnit(leader, typed(type));
         frame.UpdateCommandStates();
         QVERIFY(frame.Action(ID_ARMY_SHARE)->isEnabled());
         QVERIFY(frame.ShareArmy(Path("Horde.skarmy")));

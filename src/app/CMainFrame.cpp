@@ -554,7 +554,7 @@ int CMainFrame::ImportArmyFile(const QString& path) {
     CSharedArmy army;
     QString problem;
     const bool read = ReadArmyFile(path, &army, &problem);
-    CArmyImport import(m_db, army);
+    CArmyImport import(m_db, m_pCatalogueBar->Catalogue(), army);
     const CArmyImport::Outcome matched = read ? import.Match() : CArmyImport::Outcome::Refused;
     QApplication::restoreOverrideCursor();
     if (!read)

@@ -7,6 +7,7 @@
 #include "data/CArmyDatabase.h"
 #include "export/ArmyFile.h"
 #include "model/ArmySharing.h"
+#include "model/CCatalogue.h"
 
 #include <QTextStream>
 
@@ -89,6 +90,8 @@ int RunImportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& 
     }
     if (!readable)
         fail(kUnreadable);
+    // Read once, at the first file, for all of them.
+    CCatalogue catalogue(db);
     for (int i = 0; readable && i < files.size(); ++i) {
         const QString& file = files.at(i);
         failure.clear();
@@ -99,7 +102,7 @@ int RunImportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& 
             fail(kRefused);
             continue;
         }
-        CArmyImport import(db, army);
+        CArmyImport import(db, catalogue, army);
         const CArmyImport::Outcome matched = import.Match();
         if (matched == CArmyImport::Outcome::Failed) {
             Report(err, file, failure);

@@ -3,6 +3,7 @@
 #include "ArmySharing.h"
 
 #include "CArmy.h"
+#include "CCatalogue.h"
 
 #include "army/CUnitCostCalculator.h"
 #include "core/StringTable.h"
@@ -88,18 +89,15 @@ CSharedArmy SharedArmyOf(const CArmy& army, const CItemList<CUnitType>& types,
     return shared;
 }
 
-CArmyImport::CArmyImport(CArmyDatabase& db, CSharedArmy army) : m_db(db), m_army(std::move(army)) {}
+CArmyImport::CArmyImport(CArmyDatabase& db, CCatalogue& catalogue, CSharedArmy army)
+    : m_db(db), m_catalogue(catalogue), m_army(std::move(army)) {}
 
 QString CArmyImport::Misfit(const CSharedMember& member, int row, bool first,
                             const CUnitType* mainType, const CUnitType** type) const {
     const bool main = !mainType;
     const QString name = member.name.trimmed().isEmpty() ? member.type.nameEn : member.name;
     const auto said = [&](int id) { return LoadResString(id).arg(row).arg(name); };
-    *type = nullptr;
-    for (const CUnitType* each : m_types) {
-        if (member.type.key >= 0 && each->ArmyTypeId == member.type.key)
-            *type = each;
-    }
+    *type = member.type.key >= 0 ? m_catalogue.TypeByKey(member.type.key) : nullptr;
     const QString key = KeyText(member.type.key);
     if (!*type)
         return said(kMemberTypeUnknownId).arg(key, member.type.nameEn);
@@ -126,10 +124,10 @@ CArmyImport::Outcome CArmyImport::Match() {
     m_problem.clear();
     m_memberCount = 0;
     m_pRace = nullptr;
-    if (!m_db.LoadUnitTypes(m_types) || !m_db.LoadRaces(m_races))
+    if (!(m_catalogue.IsLoaded() || m_catalogue.Load()) || !m_catalogue.CompleteAll())
         return Outcome::Failed;
     const CSharedEntry& race = m_army.race;
-    for (const CRace* each : m_races) {
+    for (const CRace* each : m_catalogue.Races()) {
         if (race.key >= 0 && each->IdRace == race.key &&
             (each->RaceFR == race.nameFr || each->RaceGB == race.nameEn))
             m_pRace = each;

@@ -14,6 +14,7 @@
 
 class CArmy;
 class CArmyDatabase;
+class CCatalogue;
 class CArmyUnit;
 
 // The open army as it is shared: members in display order, leaders by their place, each
@@ -34,11 +35,12 @@ class CArmyImport {
 public:
     enum class Outcome { Ready, Refused, Failed };
 
-    CArmyImport(CArmyDatabase& db, CSharedArmy army);
+    // The catalogue is read when it was not yet, and completed.
+    CArmyImport(CArmyDatabase& db, CCatalogue& catalogue, CSharedArmy army);
     CArmyImport(const CArmyImport&) = delete;
     CArmyImport& operator=(const CArmyImport&) = delete;
 
-    // Reads this catalogue and matches the army to it: Refused (why in Problem()) when its
+    // Matches the army to it: Refused (why in Problem()) when its
     // race is not here or nothing would be left; Failed when the catalogue cannot be read (the
     // connection's sink was told).
     Outcome Match();
@@ -78,9 +80,8 @@ private:
     QList<CArmyUnit*> NewMembers(int armyId, const QList<int>& keys) const;
 
     CArmyDatabase& m_db;
+    CCatalogue& m_catalogue;
     const CSharedArmy m_army;
-    CItemList<CUnitType> m_types;
-    CItemList<CRace> m_races;
     const CRace* m_pRace = nullptr;
     QStringList m_misfits;
     QList<Kept> m_kept;
