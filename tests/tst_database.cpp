@@ -132,7 +132,6 @@ private slots:
         QVERIFY(second.IdArmee != first.IdArmee);
         QCOMPARE((QVariantList{second.Nom, second.NombrePointMax, second.CoutTotal, second.IdRace}),
                  (QVariantList{"L'armée d'Urk", 800, 0, 11}));
-        QCOMPARE(m_db->FindArmyByName(QStringLiteral("Nobody"), first), 0);
         second.Nom = QStringLiteral("Horde d'Ork");
         second.NombrePointMax = 1200;
         second.CoutTotal = 345;
