@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ArmyMessages.h"
+#include "StoredArmy.h"
 #include "TestCatalogue.h"
 #include "TestData.h"
 #include "TestDataSource.h"
@@ -28,6 +29,32 @@ protected:
     const CUnitType& Warlord() const { return *Type(QStringLiteral("T3 Orc warlord")); }
     QList<const CUnitType*> Types(const QString& name) const {
         return WithAttached(AllTypes(), name);
+    }
+    // A new army stored and opened (the shared one unless told), the one before it closed.
+    static bool OpenNewArmy(const QString& name = QStringLiteral("Horde"), int budget = 1000,
+                            CArmy& army = TheArmy()) {
+        army.Close();
+        return army.Create(13, name, budget) && army.Open(army.GetHeader().IdArmee);
+    }
+    // The army as stored (the open one's unless told) and the open army in memory, as lines.
+    static QStringList Stored(int armyId = TheArmy().GetHeader().IdArmee) {
+        return StoredArmyLines(TheDatabase(), armyId);
+    }
+    static QStringList InMemory(const CArmy& army = TheArmy()) {
+        return ArmyLines(army.GetHeader(), army.Units(), true);
+    }
+    // What every stored army must satisfy, whatever happened to it.
+    static void VerifyWhole(int armyId = TheArmy().GetHeader().IdArmee) {
+        const QString fault = StoredArmyFault(TheDatabase(), armyId);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+    // The open army's first member of that type.
+    static CArmyUnit* Member(const QString& type) {
+        for (CArmyUnit* unit : TheArmy().Units()) {
+            if (unit->NomUnitType == type)
+                return unit;
+        }
+        return nullptr;
     }
     // The open army's group leaders, in order.
     static QList<CArmyUnit*> GroupLeaders() {

@@ -38,10 +38,12 @@ QString ServerConnectionString(const QString& port) {
         .arg(QStringLiteral(PSQL_ODBC_DRIVER), port);
 }
 
-// Runs the statements on a connection of their own; the first error, if any. On the data source
-// they run in one transaction; on the cluster's maintenance database (port given), as its
-// superuser outside any, as databases are created and dropped.
-QString Run(const QString& name, const QStringList& statements, const QString& port = QString()) {
+// Runs the statements on a connection of their own; the first error, if any, and the first
+// value the last one read. On the data source they run in one transaction; on the cluster's
+// maintenance database (port given), as its superuser outside any, as databases are created
+// and dropped.
+QString Run(const QString& name, const QStringList& statements, const QString& port = QString(),
+            QVariant* value = nullptr) {
     QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
@@ -59,6 +61,8 @@ QString Run(const QString& name, const QStringList& statements, const QString& p
             if (!query.exec(statements.at(i)))
                 error = statements.at(i).left(80) + QStringLiteral(": ") + query.lastError().text();
         }
+        if (value && error.isEmpty() && query.next())
+            *value = query.value(0);
         if (error.isEmpty() && port.isEmpty() && !db.commit())
             error = QStringLiteral("cannot commit: ") + db.lastError().text();
     }
@@ -168,36 +172,24 @@ bool TestDataSource::RunScript(const QString& path) {
 }
 
 qint64 TestDataSource::ServerStatementCount() {
-    if (m_postgresDatabase.isEmpty())
-        return -1;
-    qint64 count = -1;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QODBC"), QStringLiteral("count"));
-        db.setDatabaseName(ServerConnectionString(m_port));
-        QSqlQuery query(db);
-        if (db.open() &&
-            query.exec(QStringLiteral("SELECT COALESCE(SUM(s.calls), 0) FROM pg_stat_statements s "
-                                      "JOIN pg_database d ON d.oid = s.dbid WHERE d.datname = '%1' "
-                                      "AND s.query <> 'BEGIN'")
-                           .arg(m_postgresDatabase)) &&
-            query.next())
-            count = query.value(0).toLongLong();
-        else
-            m_error = query.lastError().text() + db.lastError().text();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("count"));
-    return count;
+    QVariant count;
+    m_error =
+        m_postgresDatabase.isEmpty()
+            ? QStringLiteral("not on the test cluster")
+            : Run(QStringLiteral("server"),
+                  {QStringLiteral("SELECT COALESCE(SUM(s.calls), 0) FROM pg_stat_statements s "
+                                  "JOIN pg_database d ON d.oid = s.dbid WHERE d.datname = "
+                                  "'%1' AND s.query <> 'BEGIN'")
+                       .arg(m_postgresDatabase)},
+                  m_port, &count);
+    return m_error.isEmpty() && count.isValid() ? count.toLongLong() : -1;
 }
 
 bool TestDataSource::EndConnections() {
     // Waits until each one has ended, so that the next statement meets it gone.
-    m_error = Run(QStringLiteral("server"),
-                  {QStringLiteral("SELECT pg_terminate_backend(pid, 5000) FROM pg_stat_activity "
-                                  "WHERE datname = '%1'")
-                       .arg(m_postgresDatabase)},
-                  m_port);
-    return m_error.isEmpty();
+    return ExecAsSuperuser({QStringLiteral("SELECT pg_terminate_backend(pid, 5000) FROM "
+                                           "pg_stat_activity WHERE datname = '%1'")
+                                .arg(m_postgresDatabase)});
 }
 
 bool TestDataSource::ExecAsSuperuser(const QStringList& statements) {

@@ -53,8 +53,9 @@ public:
     bool EndConnections();
     // Runs statements as the cluster's superuser (roles of players, say).
     bool ExecAsSuperuser(const QStringList& statements);
-    // restart, pause or resume, as tests/postgres_cluster.sh does them.
-    bool Server(const QString& action);
+    // The test cluster SKARNHOLT_TEST_POSTGRES names started, stopped, restarted, paused or
+    // resumed, as tests/postgres_cluster.sh does it.
+    static bool Server(const QString& action);
 
 private:
     bool CreatePostgreSqlDatabase();

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ArmyFixture.h"
-#include "StoredArmy.h"
-#include "TheArmy.h"
 #include "model/ArmyProblems.h"
 
 #include <QtTest>
@@ -24,15 +22,6 @@ struct Baseline {
 class TestArmyModel : public ArmyFixture {
     Q_OBJECT
 
-    static QStringList Stored(int armyId) { return StoredArmyLines(TheDatabase(), armyId); }
-    static QStringList InMemory() {
-        return ArmyLines(TheArmy().GetHeader(), TheArmy().Units(), true);
-    }
-    // What every stored army must satisfy, whatever happened to it.
-    static void VerifyConsistent(int armyId) {
-        const QString fault = StoredArmyFault(TheDatabase(), armyId);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
-    }
     // The open army's members by type, indented by depth.
     static QStringList Shape() {
         const CArmy& army = TheArmy();
@@ -44,8 +33,7 @@ class TestArmyModel : public ArmyFixture {
     // A new open army, empty or the baseline; its key.
     int NewArmy(bool empty, Baseline* b = nullptr) {
         CArmy& army = TheArmy();
-        army.Close();
-        if (!army.Create(13, QStringLiteral("Armée"), 500) || !army.Open(army.GetHeader().IdArmee))
+        if (!OpenNewArmy(QStringLiteral("Armée"), 500))
             return -1;
         if (empty)
             return army.GetHeader().IdArmee;
@@ -138,7 +126,7 @@ private slots:
             db.SetStatementHook({});
             const QStringList after = Stored(armyId);
             QVERIFY2(after != before, what);
-            VerifyConsistent(armyId);
+            VerifyWhole(armyId);
             // Stored as it should be: reading it again has nothing to mend.
             QVERIFY(army.Open(armyId));
             QVERIFY2(Stored(armyId) == after, what + " read again");
@@ -176,7 +164,7 @@ private slots:
                 QVERIFY(WIFEXITED(status) && army.Open(armyId));
                 QVERIFY2(Stored(armyId) == (killAt <= statements ? before : after),
                          what + " killed at " + QByteArray::number(killAt));
-                VerifyConsistent(armyId);
+                VerifyWhole(armyId);
             }
         }
     }
@@ -206,7 +194,7 @@ private slots:
                               "  Kindless spirit", " T1 Wolf riders", " T4 Wolf", " T3 Orc warlord",
                               " Iron cannon", " Gunners", " Draught mule", " T2 One-eyed brute"}));
         // What was mended is what is stored now.
-        VerifyConsistent(armyId);
+        VerifyWhole(armyId);
         const QStringList mended = Stored(armyId);
         QVERIFY(army.Open(armyId));
         QCOMPARE(Stored(armyId), mended);
@@ -225,7 +213,7 @@ private slots:
                  (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  T1 Wolf riders", "  T4 Wolf",
                               "  T5 Warriors", "  Kindless spirit", " T2 One-eyed brute",
                               " T3 Orc warlord", "  Iron cannon", "  Gunners", "  Draught mule"}));
-        VerifyConsistent(tied);
+        VerifyWhole(tied);
         QCOMPARE(Stored(tied), InMemory());
     }
 
@@ -283,26 +271,30 @@ private slots:
         QCOMPARE(Shape(), (QStringList{"T3 Orc warlord", " T3 Orc warlord", "  Iron cannon",
                                        "  Gunners", "  Draught mule"}));
         QCOMPARE(Stored(armyId).size(), 6); // the header and the five members left
-        VerifyConsistent(armyId);
+        VerifyWhole(armyId);
     }
 
     // A leader comes with his mount, priced with him, however he is added; the mount stands
-    // with him and goes with him.
-    void leadersComeWithTheirMounts() {
+    // with him and goes with him. No group leader before the warchief, no second warchief, no
+    // unit without a leader.
+    void leadersComeWithTheirMountsWhereTheRulesLetThem() {
         const int armyId = NewArmy(true);
         CArmy& army = TheArmy();
+        QCOMPARE(army.AddGroupLeader(Types("Dwarf lord")), CArmy::Result::Refused);
         QCOMPARE(army.DropType(Types("Dwarf lord"), nullptr), CArmy::Result::Done);
+        QCOMPARE(army.AddWarchief(Types("Dwarf lord")), CArmy::Result::Refused);
+        // Nothing selected, or a mount.
+        for (CArmyUnit* notALeader : {static_cast<CArmyUnit*>(nullptr), army.Units().GetTail()})
+            QCOMPARE(army.AddUnit(notALeader, Types("T5 Warriors")), CArmy::Result::Refused);
+        QCOMPARE(m_messages->Ids(), (QList<int>{165, 164, 166, 166}));
         QCOMPARE(army.AddUnit(army.GetWarchief(), Types("Dwarf lord")), CArmy::Result::Done);
         QCOMPARE(army.DropType(Types("Dwarf lord"), army.GetWarchief()), CArmy::Result::Done);
         QCOMPARE(Shape(), (QStringList{"Dwarf lord", "War boar", " Dwarf lord", " War boar",
                                        " Dwarf lord", " War boar"}));
         QCOMPARE(army.GetHeader().CoutTotal, 3 * (70 + 8));
         QCOMPARE(army.ChildrenOf(*army.GetWarchief()).size(), 2);
-        VerifyConsistent(armyId);
-        const QStringList stored = Stored(armyId);
-        QCOMPARE(InMemory(), stored);
-        QVERIFY(army.Open(armyId));
-        QCOMPARE(Stored(armyId), stored);
+        VerifyWhole(armyId);
+        QCOMPARE(InMemory(), Stored(armyId));
         // A unit released on a mounted group leader comes first under him, after the mount.
         army.AddUnit(army.GetWarchief(), Types("Iron cannon"));
         CArmyUnit* leader = army.ChildrenOf(*army.GetWarchief()).first();
@@ -312,7 +304,7 @@ private slots:
                                                  "  Gunners", "  Draught mule"}));
         QCOMPARE(army.Delete(leader), CArmy::Result::Done);
         QCOMPARE(Shape(), (QStringList{"Dwarf lord", "War boar", " Dwarf lord", " War boar"}));
-        VerifyConsistent(armyId);
+        VerifyWhole(armyId);
     }
 
     void eachMemberHasItsChoices() {
@@ -329,8 +321,7 @@ private slots:
     // Each problem comes with the member (or the army's state) that causes it and goes with it.
     void eachProblemComesAndGoesWithItsCause() {
         CArmy& army = TheArmy();
-        QVERIFY(army.Create(13, QStringLiteral("Fautive"), 100) &&
-                army.Open(army.GetHeader().IdArmee));
+        QVERIFY(OpenNewArmy(QStringLiteral("Fautive"), 100));
         QVERIFY(Problems().isEmpty());
         army.AddWarchief(Warlord());
         army.AddGroupLeader(Warlord());
@@ -348,8 +339,8 @@ private slots:
 
         // A dwarf among orcs; musicians, figures and quality beyond what the type allows (as
         // data written elsewhere may hold).
-        army.AddUnit(
-            leader, {TypeNamed(AllTypes(), "Dwarf lord")}); // a leader type: a group leader of its own
+        army.AddUnit(leader, {TypeNamed(AllTypes(),
+                                        "Dwarf lord")}); // a leader type: a group leader of its own
         CArmyUnit* dwarf = army.Units().GetTail();
         army.AddUnit(dwarf, {TypeNamed(AllTypes(), "T5 Warriors")});
         CArmyUnit* warriors = army.Units().GetTail();
@@ -372,22 +363,15 @@ private slots:
         QCOMPARE(Problems(), expected.mid(0, 1));
         army.Delete(dwarf);
         QVERIFY(Problems().isEmpty());
-    }
 
-    void anArmyStoredWithoutWarchiefSaysSo() {
-        CArmy& army = TheArmy();
-        QVERIFY(army.Create(13, QStringLiteral("Sans chef"), 500) &&
-                army.Open(army.GetHeader().IdArmee));
-        army.AddWarchief(Warlord());
-        army.AddUnit(army.GetWarchief(), {TypeNamed(AllTypes(), "T5 Warriors")});
+        // Another program made the warchief a mere group leader: said until he goes.
         const int armyId = army.GetHeader().IdArmee;
-        // Another program made the warchief a mere group leader.
         QVERIFY(m_source->ExecOnOtherConnection(
             QStringLiteral(
                 "UPDATE ArmeeCompo SET Hierarchie = 2 WHERE IdArmee = %1 AND IdVisual = 0")
                 .arg(armyId)));
         QVERIFY(army.Open(armyId));
-        QCOMPARE(Problems().first(), QStringLiteral("army: L'armée n'a pas de chef de guerre."));
+        QCOMPARE(Problems(), QStringList{"army: L'armée n'a pas de chef de guerre."});
         army.Delete(army.GetWarchief());
         QVERIFY(Problems().isEmpty());
         army.Close();

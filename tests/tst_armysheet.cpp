@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ArmyFixture.h"
-#include "TheArmy.h"
 #include "data/CArmyDatabase.h"
 #include "data/CUnitType.h"
 #include "editor/SheetPrinter.h"
@@ -37,11 +36,9 @@ class TestArmySheet : public ArmyFixture {
     }
     // A new army, open, with its warchief.
     static CArmy& NewArmy(const QString& name, int budget, const CUnitType* warchief) {
-        CArmy& army = TheArmy();
-        if (army.Create(13, name, budget))
-            army.Open(army.GetHeader().IdArmee);
-        army.AddWarchief(*warchief);
-        return army;
+        OpenNewArmy(name, budget);
+        TheArmy().AddWarchief(*warchief);
+        return TheArmy();
     }
 
 private slots:

@@ -169,9 +169,10 @@ private slots:
         m_frame->CreateArmy(13, QStringLiteral("Horde d'Urk"), 500);
         QVERIFY(TheArmy().IsOpen() && m_view->Tree()->isVisible());
         // A third for the tree, two for the list.
+        QApplication::processEvents();
         const QList<int> sizes = m_view->Splitter()->sizes();
         QVERIFY2(
-            qAbs(sizes.at(1) - 2 * sizes.at(0)) <= 2,
+            sizes.at(0) > 100 && qAbs(sizes.at(1) - 2 * sizes.at(0)) <= 2,
             qPrintable(
                 QStringLiteral("%1 %2 %3").arg(sizes.at(0)).arg(sizes.at(1)).arg(m_view->width())));
     }
@@ -185,51 +186,6 @@ private slots:
         TheDatabase().CloseDatabase();
         m_source.reset();
         QCOMPARE(stale.join("\n"), QString());
-    }
-
-    void commandsAddAsTheCatalogueAndTreeSelectionSay() {
-        // A third for the tree, two for the list.
-        QApplication::processEvents();
-        const QList<int> sizes = m_view->Splitter()->sizes();
-        QVERIFY2(
-            sizes.at(0) > 100 && qAbs(sizes.at(1) - 2 * sizes.at(0)) <= 2,
-            qPrintable(
-                QStringLiteral("%1 %2 %3").arg(sizes.at(0)).arg(sizes.at(1)).arg(m_view->width())));
-        Select("T3 Orc warlord");
-        m_view->OnAddGroupLeader();
-        m_view->OnAddWarchief();
-        m_view->OnAddWarchief();
-        QCOMPARE(m_messages->Ids(), (QList<int>{165, 164}));
-        m_view->OnAddGroupLeader();
-        QCOMPARE(m_view->GetSelectedUnit(), TheArmy().Units().GetTail());
-
-        // A unit goes under the leader selected in the tree, with the types attached to it.
-        Select("T5 Warriors");
-        m_view->Tree()->clearSelection();
-        m_view->OnAddUnit();
-        QCOMPARE(m_messages->Ids().last(), 166);
-        AddUnder("T3 Orc warlord - 60 pts / 0 Pc", "Iron cannon");
-        // A machine shows its figures like troops.
-        QCOMPARE(Item("Iron").data().toString(),
-                 Isolated("Iron cannon") + QStringLiteral(" - 70 pts 1 fig"));
-        // A leader type through "Ajouter" becomes a group leader, as a drop would make it.
-        Select("T3 Orc warlord");
-        m_view->OnAddUnit();
-        QCOMPARE(
-            UnitOf(Item("T3").model()->index(2, 0, m_view->Model()->WarchiefIndex()))->Hierarchie,
-            2);
-
-        // A leader comes with his mount, as a unit with its attached types: his item alone in
-        // the tree, the mount's row after his, its price in the army's.
-        m_messages->SetNextAnswer(true);
-        m_view->DeleteMember(TheArmy().GetWarchief());
-        Select("Dwarf lord");
-        m_view->OnAddWarchief();
-        m_view->OnAddGroupLeader();
-        QCOMPARE(Shape(*m_view),
-                 (QStringList{"Dwarf lord - 70 pts / 0 Pc [b]", "  Dwarf lord - 70 pts / 0 Pc [b]",
-                              "- Dwarf lord", "- War boar", "- ..Dwarf lord", "- ..War boar"}));
-        QCOMPARE(m_view->BudgetStrip()->Texts().at(1), QStringLiteral("Cost 156 -"));
     }
 
     void treeAndListShowTheArmyAfterEveryEdit() {
@@ -263,8 +219,6 @@ private slots:
         edited.NombreFig = 20;
         edited.CoutTotal = 120;
         army.UpdateMember(warriors, edited);
-        army.RenameMember(warriors, QStringLiteral("Gars"));
-        QCOMPARE(Plain(Item("Gars").data().toString()), QStringLiteral("Gars - 120 pts 20 fig"));
         // A name written right to left keeps the price after it, as the label is laid out.
         const QString mixed = QStringLiteral("Cavaliers 🐂 فرسان");
         army.RenameMember(warriors, mixed);
@@ -283,7 +237,6 @@ private slots:
         };
         QVERIFY(drawnAfterName(label));
         QVERIFY(!drawnAfterName(Plain(label))); // as it was drawn before
-        army.RenameMember(warriors, QStringLiteral("Gars"));
         QCOMPARE(m_view->GetSelectedUnit()->NomUnitType, QStringLiteral("T2 One-eyed brute"));
 
         // An individual only gets a new name through its dialog; Cancel leaves it as it was.
@@ -302,6 +255,10 @@ private slots:
         army.SetProperties(army.GetName(), 50);
         QCOMPARE(m_view->BudgetStrip()->Texts().last(), QStringLiteral("Rest -280"));
         QCOMPARE(m_view->BudgetStrip()->RestColour(), QColor(255, 0, 0));
+        // A machine shows its figures like troops.
+        AddUnder("T3", "Iron cannon");
+        QCOMPARE(Item("Iron").data().toString(),
+                 Isolated("Iron cannon") + QStringLiteral(" - 70 pts 1 fig"));
 
         // A member added below what the tree shows is in view there by the next paint; chosen,
         // its row is in view in the list.
@@ -329,7 +286,7 @@ private slots:
                  CArmyStatsList::kIndentStep);
     }
 
-    void deletesAskWhereTheyTakeMoreAndUndoBringsBack() {
+    void deletesAskWhereTheyTakeMore() {
         Select("T3 Orc warlord");
         m_view->OnAddWarchief();
         m_view->OnAddGroupLeader();
@@ -355,42 +312,27 @@ private slots:
         QCOMPARE(rows.rowCount(), 2);
 
         // The warchief with members asks too; afterwards the army is open, empty and worth 0.
-        const QStringList before = Shape(*m_view);
         m_messages->SetNextAnswer(true);
         m_view->DeleteMember(TheArmy().GetWarchief());
         QCOMPARE(m_messages->Ids(), (QList<int>{153, 152}));
-        QVERIFY(TheArmy().IsOpen() && m_view->Tree()->isVisible());
-        QCOMPARE(Shape(*m_view), QStringList());
+        QVERIFY(TheArmy().IsOpen() && !TheArmy().HasUnits() && m_view->Tree()->isVisible());
         QCOMPARE(m_view->BudgetStrip()->Texts().last(), QStringLiteral("Rest 500"));
-        m_frame->Action(ID_EDIT_UNDO)->trigger();
-        QCOMPARE(Shape(*m_view), before);
     }
 
+    // The tree's own drag events reach the model, which decides by the placement rules (the
+    // army item model test's).
     void dropsAndDragsReachTheArmy() {
-        // On an empty army only a leader type may come, and it becomes the warchief.
-        QVERIFY(Drop("T5 Warriors", {}));
-        QCOMPARE(m_messages->Ids(), QList<int>{165});
+        // Empty space stands for the warchief, or makes him; a leader for himself.
         QVERIFY(Drop("T3 Orc warlord", {}));
         QVERIFY(Drop("T3 Orc warlord", Item("T3")));
         const auto group = [this] { return m_view->Model()->index(0, 0, Item("T3")); };
-        // Empty space stands for the warchief; a leader for itself.
         QVERIFY(Drop("T5 Warriors", {}));
         QVERIFY(Drop("T2 One-eyed brute", group()));
-        // A leader cannot go under a unit: a warning, and nothing moves.
-        const QStringList before = Shape(*m_view);
-        QVERIFY(Drop(group(), Item("T5")));
-        QCOMPARE(m_messages->Ids(), (QList<int>{165, 154}));
-        QCOMPARE(Shape(*m_view), before);
-        // Taken by the tree before the army is asked: the warchief, a member onto itself or
-        // into what it commands, onto empty space; data of any other kind.
+        // What the model refuses the tree does not take: the warchief, data of another kind.
         auto text = new QMimeData;
         text->setText(QStringLiteral("T5 Warriors"));
         QVERIFY(!Drop(Item("T3"), group()));
-        QVERIFY(!Drop(group(), group()));
-        QVERIFY(!Drop(group(), Item("T2")));
-        QVERIFY(!Drop(Item("T5"), {}));
         QVERIFY(!Drop(text, Item("T5")));
-        QCOMPARE(m_messages->Ids(), (QList<int>{165, 154}));
 
         // A unit dragged on a group leader becomes its first unit, and is selected.
         QVERIFY(Drop(Item("T5"), group()));

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ArmyFixture.h"
-#include "ArmyMessages.h"
-#include "StoredArmy.h"
-#include "TestDataSource.h"
 #include "core/DragPayload.h"
 #include "core/StringTable.h"
 #include "data/CBattleEntry.h"
@@ -58,16 +55,13 @@ class TestClubOwners : public ArmyFixture {
         QSqlQuery query(player.db->Connection());
         return query.exec(sql) ? query.numRowsAffected() : -1;
     }
-    static QStringList Stored(int armyId) { return StoredArmyLines(TheDatabase(), armyId); }
     static QList<CArmyUnit*> Members(const CArmy& army) {
         return QList<CArmyUnit*>(army.Units().begin(), army.Units().end());
     }
     // Alice's army: her warchief, a leader with riders, and the brute.
     int AliceArmy() {
         CArmy& army = *m_alice.army;
-        army.Close();
-        army.Create(13, QStringLiteral("Horde d'Alice"), 1000);
-        army.Open(army.GetHeader().IdArmee);
+        OpenNewArmy(QStringLiteral("Horde d'Alice"), 1000, army);
         army.AddWarchief(Warlord());
         army.AddGroupLeader(Warlord());
         army.AddUnit(army.Units().GetTail(), Types(QStringLiteral("T1 Wolf riders")));
@@ -185,7 +179,7 @@ private slots:
         QVERIFY(carol.IsEditable());
         QCOMPARE(carol.AddUnit(carol.GetWarchief(), Types(QStringLiteral("T5 Warriors"))),
                  CArmy::Result::Done);
-        QCOMPARE(Stored(armyId), ArmyLines(carol.GetHeader(), carol.Units(), true));
+        QCOMPARE(Stored(armyId), InMemory(carol));
 
         const QStringList before = Stored(armyId);
         QVERIFY(m_source->ExecAsSuperuser(

@@ -117,12 +117,6 @@ private slots:
         QCOMPARE(m_db->CompleteUnitTypes(shown), false);
         m_db->SetStatementHook({});
         QCOMPARE(typeRows(shown), expected);
-        QCOMPARE(m_db->CompleteUnitTypes(shown), true);
-        expected = typeRows(shown);
-        expected.sort();
-        QStringList sortedWhole = whole;
-        sortedWhole.sort();
-        QCOMPARE(expected, sortedWhole);
         QVERIFY(m_source->ExecOnOtherConnection(
             QStringLiteral("DELETE FROM Armees WHERE ArmyTypeId = 23")));
         expected = typeRows(gone);
@@ -138,14 +132,10 @@ private slots:
         QVERIFY(second.IdArmee != first.IdArmee);
         QCOMPARE((QVariantList{second.Nom, second.NombrePointMax, second.CoutTotal, second.IdRace}),
                  (QVariantList{"L'armée d'Urk", 800, 0, 11}));
-        QCOMPARE(m_db->FindArmyByName(QStringLiteral("Nobody"), first), 0);
-        second.Nom = QStringLiteral("Horde d'Ork");
-        second.NombrePointMax = 1200;
-        second.CoutTotal = 345;
-        QCOMPARE(m_db->UpdateArmy(second), true);
 
         // Lists come in a French reader's order whatever the back end's collation: case and
-        // accents only part names otherwise equal, and the same name keeps its key order.
+        // accents only part names otherwise equal, and the same name keeps its key order. (An
+        // army's new name, budget and total are the army model test's.)
         for (const char* name : {"zèbre", "Élite", "armée", "Ours", "Armée", "elite", "Epée"})
             QCOMPARE(m_db->InsertArmy(9, QString::fromUtf8(name), 100, nullptr), true);
         for (const char* name : {"Écluse", "Zone", "éclat"})
@@ -157,7 +147,7 @@ private slots:
         };
         QCOMPARE(Join(armies, row),
                  QStringLiteral("armée:100:0 Armée:100:0 elite:100:0 Élite:100:0 Epée:100:0 "
-                                "Horde d'Ork:1200:345 L'armée d'Urk:1500:0 Ours:100:0 "
+                                "L'armée d'Urk:1500:0 L'armée d'Urk:800:0 Ours:100:0 "
                                 "zèbre:100:0"));
         CItemList<CBattle> battles;
         m_db->LoadBattles(battles);
@@ -231,13 +221,12 @@ private slots:
         m_db->LoadBattleArmies(battle, headers);
         QCOMPARE(Join(headers, [](const CArmyHeader& a) { return a.Nom; }), QStringLiteral("Kept"));
 
-        QCOMPARE(m_db->UpdateBattle(battle, QStringLiteral("Le siège"),
-                                    QStringLiteral("Deux lignes\nd'assaut"), Ids{7, 4}),
+        QCOMPARE(m_db->UpdateBattle(battle, QStringLiteral("Le siège"), QStringLiteral("Brume"),
+                                    Ids{7, 4}),
                  1);
         CBattle byId;
         QCOMPARE(m_db->FindBattleById(battle, &byId), 1);
-        QCOMPARE((QStringList{byId.Nom, byId.Description}),
-                 (QStringList{"Le siège", "Deux lignes\nd'assaut"}));
+        QCOMPARE((QStringList{byId.Nom, byId.Description}), (QStringList{"Le siège", "Brume"}));
         QCOMPARE(BattleArmies(battle), QStringLiteral("7 4"));
 
         QCOMPARE(m_db->InsertBattle(QStringLiteral("Second"), QString(), Ids{7, 4}), true);
@@ -255,18 +244,11 @@ private slots:
         QVERIFY(m_errors.first().text.contains("BattleCompo", Qt::CaseInsensitive));
         QCOMPARE(CountRows("Battle", *m_db), 0);
 
-        // A unit that cannot be stored keeps no key; failed writes and reads answer 0.
-        QVERIFY(m_source->ExecOnOtherConnection("DROP TABLE ArmeeCompo"));
-        CArmyUnit unit = Unit(QStringLiteral("Lost"), 0);
-        QCOMPARE(m_db->InsertUnit(1, unit), false);
-        QCOMPARE(unit.IdUnite, -1);
-        QCOMPARE(m_db->UpdateUnit(unit), false);
-        CItemList<CArmyUnit> units;
-        QCOMPARE(m_db->LoadArmyUnits(1, units), false);
-        // With the connection closed nothing is written, and the failure is said.
+        // With the connection closed nothing is written, and the failure is said. (Members
+        // refused at each statement are the army model test's.)
         m_db->CloseDatabase();
         QCOMPARE(m_db->DeleteBattle(1), false);
-        QCOMPARE(m_errors.size(), 5);
+        QCOMPARE(m_errors.size(), 2);
     }
 
     void manyMembersAreStoredInBatchesWholeOrNotAtAll() {
@@ -298,20 +280,15 @@ private slots:
         QVERIFY(inserts.at(0) == inserts.at(1) && inserts.last() != inserts.at(0));
         CItemList<CArmyUnit> stored;
         QVERIFY(m_db->LoadArmyUnits(armyId, stored));
-        QStringList expected, read;
-        for (const CArmyUnit& unit : horde)
-            expected
-                << QStringLiteral("%1 %2 %3").arg(unit.IdUnite).arg(unit.IdVisual).arg(unit.Nom);
-        for (const CArmyUnit* unit : stored)
-            read
-                << QStringLiteral("%1 %2 %3").arg(unit->IdUnite).arg(unit->IdVisual).arg(unit->Nom);
-        QCOMPARE(read, expected);
+        const auto line = [](const CArmyUnit& u) {
+            return QStringLiteral("%1 %2 %3").arg(u.IdUnite).arg(u.IdVisual).arg(u.Nom);
+        };
+        QCOMPARE(Join(stored, line), Join(units, line));
 
         // Refused at its last batch, the insert leaves none of the batches run before it.
-        horde = members(count);
-        units.clear();
-        for (CArmyUnit& unit : horde)
-            units << &unit;
+        std::vector<CArmyUnit> more = members(count);
+        for (qsizetype i = 0; i < units.size(); ++i)
+            units[i] = &more[i];
         int offered = 0;
         m_db->SetStatementHook([&offered, &inserts](const QString& sql) {
             return !sql.startsWith(QLatin1String("INSERT")) || ++offered < inserts.size();

@@ -58,23 +58,12 @@ private slots:
         QCOMPARE(Tracked::alive, 1);
     }
 
-    void armyUnitIsMadeFromItsTypeAndCopiesOnlyStoredFields() {
-        // A new member starts with the most figures its type allows, under the English name.
+    // Copying onto a unit keeps that unit's links to its main unit and attached units; a fresh
+    // copy starts without links. (What a new member takes from its type shows in every export.)
+    void armyUnitCopiesOnlyStoredFields() {
         CUnitType type;
-        type.NomFR = QStringLiteral("Lancier");
-        type.NomGB = QStringLiteral("Spearman");
-        type.Max = 12;
-        type.Min = 8;
-        type.Points = 7;
         type.Mouvement = 4.5f;
-        CArmyUnit unit(type);
-        QCOMPARE((QVariantList{unit.NombreFig, unit.CoutTotal, unit.Nom, unit.NomUnitType,
-                               unit.IdVisual, unit.Mouvement}),
-                 (QVariantList{12, 7, "Spearman", "Spearman", -1, 4.5f}));
-
-        // Copying onto a unit keeps that unit's links to its main unit and attached units; a
-        // fresh copy starts without links.
-        CArmyUnit main, mount, target;
+        CArmyUnit unit(type), main, mount, target;
         target.m_pMainUnit = &main;
         target.m_attached.append(&mount);
         unit.IdUnite = 77;

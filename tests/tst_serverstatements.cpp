@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ArmyFixture.h"
-#include "StoredArmy.h"
-#include "TheArmy.h"
 #include "export/BattleReport.h"
 
 #include <QtTest>
@@ -47,9 +45,7 @@ class TestServerStatements : public ArmyFixture {
     // An open army: the warchief, then each leader with his units (each a rider and his wolf).
     int Build(int leaders, int ridersEach) {
         CArmy& army = TheArmy();
-        army.Close();
-        army.Create(13, QStringLiteral("Horde de %1").arg(leaders * ridersEach), 10000);
-        army.Open(army.GetHeader().IdArmee);
+        OpenNewArmy(QStringLiteral("Horde de %1").arg(leaders * ridersEach), 10000);
         army.AddWarchief(Warlord());
         for (int i = 0; i < leaders; ++i) {
             army.AddGroupLeader(Warlord());
@@ -87,9 +83,7 @@ class TestServerStatements : public ArmyFixture {
         QList<std::pair<QString, qint64>> costs;
         for (const auto& [name, edit] : edits) {
             costs.append({name, Counted(edit)});
-            const QString fault = StoredArmyFault(TheDatabase(), army.GetHeader().IdArmee);
-            if (!fault.isEmpty())
-                costs.append({name + QStringLiteral(": ") + fault, -1});
+            VerifyWhole();
         }
         return costs;
     }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ArmyFixture.h"
-#include "StoredArmy.h"
-#include "TheArmy.h"
 #include "core/StringTable.h"
 
 #include <QtTest>
@@ -17,27 +15,11 @@ class TestUndo : public ArmyFixture {
 
     int m_serial = 0;
 
-    static CArmyUnit* Member(const char* typeName) {
-        for (CArmyUnit* unit : TheArmy().Units()) {
-            if (unit->NomUnitType == QLatin1String(typeName))
-                return unit;
-        }
-        return nullptr;
+    int NewArmy() {
+        OpenNewArmy(QStringLiteral("Défaite %1").arg(++m_serial));
+        return TheArmy().GetHeader().IdArmee;
     }
-    int NewArmy(const QString& name = QString()) {
-        CArmy& army = TheArmy();
-        army.Close();
-        army.Create(13, name.isEmpty() ? QStringLiteral("Défaite %1").arg(++m_serial) : name, 1000);
-        army.Open(army.GetHeader().IdArmee);
-        return army.GetHeader().IdArmee;
-    }
-    // The stored army, and the army in memory in the same form: both must agree.
-    static QStringList Stored() {
-        return StoredArmyLines(TheDatabase(), TheArmy().GetHeader().IdArmee);
-    }
-    static QStringList InMemory() {
-        return ArmyLines(TheArmy().GetHeader(), TheArmy().Units(), true);
-    }
+    // The stored army and the army in memory must agree.
     static void VerifyState(const QStringList& expected) {
         QCOMPARE(Stored(), expected);
         QCOMPARE(InMemory(), expected);
@@ -73,38 +55,36 @@ private slots:
         };
         // clang-format on
 
-        // Each edit undone gives back the army before it, redone the army after it.
         QList<QStringList> states{Stored()};
         for (const auto& [label, edit] : edits) {
             edit();
-            const QStringList after = Stored();
-            QVERIFY2(after != states.last(), qPrintable(label));
-            QCOMPARE(Plain(m_history->UndoText()), QStringLiteral("Annuler : %1").arg(label));
-            m_history->Undo();
-            VerifyState(states.last());
-            QCOMPARE(Plain(m_history->RedoText()), QStringLiteral("Rétablir : %1").arg(label));
-            m_history->Redo();
-            VerifyState(after);
-            const QString fault = StoredArmyFault(TheDatabase(), army.GetHeader().IdArmee);
-            QVERIFY2(fault.isEmpty(), qPrintable(fault));
-            states << after;
+            QVERIFY2(Stored() != states.last(), qPrintable(label));
+            VerifyWhole();
+            states << Stored();
         }
 
-        // All the way back and forth again: members put back over and over keep their leaders
-        // and main units, whatever keys they were given on the way.
+        // All the way back and forth: each undo gives back the army before its edit, each redo
+        // the army after it, members put back over and over keeping their leaders and main
+        // units whatever keys they were given on the way.
         for (qsizetype i = states.size() - 2; i >= 0; --i) {
+            const QString label = edits.at(i).first;
+            QCOMPARE(Plain(m_history->UndoText()), QStringLiteral("Annuler : %1").arg(label));
             m_history->Undo();
             VerifyState(states.at(i));
+            QCOMPARE(Plain(m_history->RedoText()), QStringLiteral("Rétablir : %1").arg(label));
         }
         QCOMPARE(m_history->UndoText(), QStringLiteral("Annuler"));
         for (qsizetype i = 1; i < states.size(); ++i) {
             m_history->Redo();
             VerifyState(states.at(i));
         }
-        // A new edit after undoing drops what could have been redone.
+        // An edit of members put back by an undo drops what could have been redone, and is
+        // undone in turn.
         m_history->Undo();
-        army.SetProperties(QStringLiteral("Autre"), 700);
+        army.Delete(army.ChildrenOf(*army.GetWarchief()).last());
         QVERIFY(!m_history->Stack().canRedo());
+        m_history->Undo();
+        VerifyState(states.at(states.size() - 2));
         QVERIFY(m_messages->Ids().isEmpty());
     }
 

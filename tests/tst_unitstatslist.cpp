@@ -69,19 +69,17 @@ private slots:
         const QStringList titles = Titles(list);
         QCOMPARE(Titles(catalogue), QStringList({"Race", "Nom"}) + titles.mid(1, kStatColumnCount));
         CUnitType type;
-        type.Force = 4;
         type.Bouclier = 1;
         AddUnitTypeRow(catalogue, &type, 6);
         const QTreeWidgetItem* typeRow = catalogue.topLevelItem(0);
-        QCOMPARE(typeRow->text(int(Titles(catalogue).indexOf("For"))), QStringLiteral("4"));
         QVERIFY(HasImage(typeRow, 0, 6) && HasImage(typeRow, 2 + kShieldColumn, kShieldImage));
 
-        // Each row with its unit and its kind's icon.
+        // Each row with its kind's icon, its cells under their titles. (A type's cells are the
+        // viewer's export's, the units a dialog's list holds the dialogs'.)
         CArmyUnit c = Infantry("C");
         CArmyUnit d = Infantry(QStringLiteral("Garde royale des montagnes du nord"));
-        QCOMPARE(AddUnitRow(list, &c, 5, -1), 0);
-        QCOMPARE(AddUnitRow(list, &d, 1, -1), 1);
-        QVERIFY(list.UnitAt(1) == &d && !list.UnitTypeAt(1));
+        AddUnitRow(list, &c, 5, -1);
+        AddUnitRow(list, &d, 1, -1);
         QVERIFY(HasImage(list.topLevelItem(0), 0, 5));
         QCOMPARE(list.topLevelItem(0)->text(int(titles.indexOf("For"))), QStringLiteral("3"));
 
