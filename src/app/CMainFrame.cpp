@@ -29,6 +29,7 @@
 #include "model/ArmySharing.h"
 #include "model/CArmy.h"
 #include "model/CArmyHistory.h"
+#include "model/CCatalogue.h"
 
 #include "widgets/CDragTreeWidget.h"
 #include <QAction>
@@ -510,12 +511,12 @@ void CMainFrame::OnShareArmy() {
 bool CMainFrame::ShareArmy(const QString& path) {
     if (!m_army.IsOpen())
         return false;
-    // The whole catalogue as stored: a member's type is named as it is there.
-    CItemList<CUnitType> types;
-    CItemList<CRace> races;
-    if (!m_db.LoadUnitTypes(types) || !m_db.LoadRaces(races))
+    // A member's type is named as the catalogue has it.
+    CCatalogue& catalogue = m_pCatalogueBar->Catalogue();
+    if (!catalogue.CompleteAll())
         return false;
-    if (WriteExport(QString(), path, ArmyFileText(SharedArmyOf(m_army, types, races))).isEmpty()) {
+    const CSharedArmy shared = SharedArmyOf(m_army, catalogue.UnitTypes(), catalogue.Races());
+    if (WriteExport(QString(), path, ArmyFileText(shared)).isEmpty()) {
         ShowWarningMessage(kCannotWriteFileId, LoadResString(kCannotWriteFileId).arg(path));
         return false;
     }

@@ -67,12 +67,11 @@ Outcome ExportArmy(CArmyDatabase& db, const QString& key, const QString& directo
     if (!json)
         return Write(directory, ArmyExportFileName(army.GetName()), ArmyExportText(army));
     // The file to share names each member's type as the catalogue has it.
-    CItemList<CUnitType> types;
-    CItemList<CRace> races;
-    if (!db.LoadUnitTypes(types) || !db.LoadRaces(races))
+    CCatalogue catalogue(db);
+    if (!catalogue.Load() || !catalogue.CompleteAll())
         return {kUnreadable, QString()};
     return Write(directory, ArmyFileName(army.GetName()),
-                 ArmyFileText(SharedArmyOf(army, types, races)));
+                 ArmyFileText(SharedArmyOf(army, catalogue.UnitTypes(), catalogue.Races())));
 }
 
 Outcome ExportBattle(CArmyDatabase& db, const QString& key, const QString& directory) {
