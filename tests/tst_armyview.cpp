@@ -207,6 +207,22 @@ private slots:
         QCOMPARE(Plain(m_view->BudgetStrip()->Texts().join(u'|')),
                  QStringLiteral("Horde %1       Budget 500 -|Cost 210 -|Rest 290"));
 
+        // A row chosen in the list chooses its member in the tree; a mount's row, its rider,
+        // the list staying on the mount.
+        const auto chooseInList = [this](const QString& name) {
+            const QAbstractItemModel& list = *m_view->StatsModel();
+            for (int row = 0; row < list.rowCount(); ++row) {
+                if (list.index(row, 0).data().toString() == name)
+                    m_view->List()->setCurrentIndex(list.index(row, 0));
+            }
+            QApplication::processEvents();
+        };
+        chooseInList("T2 One-eyed brute");
+        QCOMPARE(m_view->GetSelectedUnit()->NomUnitType, QStringLiteral("T2 One-eyed brute"));
+        chooseInList("T4 Wolf");
+        QCOMPARE(m_view->GetSelectedUnit()->NomUnitType, QStringLiteral("T1 Wolf riders"));
+        QCOMPARE(m_view->List()->CurrentUnit()->NomUnitType, QStringLiteral("T4 Wolf"));
+
         // What the player collapsed and selected stays so through the next edits.
         m_view->Tree()->collapse(Item("Chef"));
         m_view->Tree()->setCurrentIndex(Item("T2"));

@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(TheArmy().Units().GetTail()->NomUnitType, QStringLiteral("T5 Warriors"));
         CArmyView* view = m_frame->ArmyView();
         int opened = 0;
-        view->List()->SelectRow(0);
+        view->List()->SelectRow(1); // the group leader's, as in the tree
         for (QWidget* where :
              {static_cast<QWidget*>(view->Tree()), static_cast<QWidget*>(view->List())}) {
             for (Qt::Key key : {Qt::Key_F2, Qt::Key_Return}) {

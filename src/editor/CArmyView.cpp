@@ -27,6 +27,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -94,6 +95,10 @@ CArmyView::CArmyView(CArmy& army, QWidget* parent) : QWidget(parent), m_army(arm
 
     connect(m_pTree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CArmyView::OnTreeSelectionChanged);
+    // A row chosen in the list chooses its member in the tree, once the army has settled: rows
+    // an edit moves under the list's cursor must not choose for the player.
+    connect(m_pList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { QTimer::singleShot(0, this, &CArmyView::FollowList); });
     connect(m_pTree, &CArmyTree::contextMenuRequested, this, &CArmyView::OnContextMenu);
     connect(m_pList, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         ShowUnitProperties(m_pStatsModel->UnitAt(index.row()));
@@ -291,12 +296,25 @@ void CArmyView::OnMemberProperties() {
 
 // The member chosen in the tree is chosen in the list too (its main row); a row chosen in
 // the list is that row's alone, an attached unit's included.
+// The member a list row stands for in the tree: an attached unit's main member.
+static const CArmyUnit* TreeMemberOf(const CArmyUnit* listed) {
+    return listed && listed->m_pMainUnit ? listed->m_pMainUnit : listed;
+}
+
 void CArmyView::OnTreeSelectionChanged() {
     const CArmyUnit* unit = GetSelectedUnit();
-    const int row = unit ? m_pStatsModel->RowOf(unit) : -1;
+    // A mount's row chosen in the list stays chosen when the tree shows its rider.
+    const int row =
+        unit && TreeMemberOf(m_pList->CurrentUnit()) != unit ? m_pStatsModel->RowOf(unit) : -1;
     if (row >= 0)
         m_pList->SelectRow(row);
     emit selectionChanged();
+}
+
+void CArmyView::FollowList() {
+    const CArmyUnit* member = TreeMemberOf(m_pList->CurrentUnit());
+    if (member && m_army.IsOpen() && member != GetSelectedUnit())
+        m_pTree->SelectUnit(*member);
 }
 
 QMenu* CArmyView::CreateContextMenu(bool overItem) const {

@@ -77,6 +77,7 @@ private slots:
     void OnArmyChanged(const CArmyChange& change);
     void OnArmyReloaded();
     void OnTreeSelectionChanged();
+    void FollowList();
     void OnContextMenu(const QPoint& globalPosition);
 
 private:
