@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ExportTool.h"
+#include "ToolDataSource.h"
 
 #include "army/ValueNames.h"
 #include "core/StringTable.h"
@@ -160,36 +161,21 @@ int RunExportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& 
         return kUsage;
     }
 
-    // The first failure of the data source is the one said; what follows from it is not.
-    QString failure;
-    db.SetErrorSink([&failure](const CDataError& error) {
-        if (failure.isEmpty())
-            failure = error.kind == CDataError::Kind::CannotOpen
-                          ? LoadResString(kCannotOpenDataSourceId)
-                                .arg(QLatin1String(CArmyDatabase::kDataSourceName),
-                                     error.text.simplified())
-                          : error.text.simplified();
-    });
+    CToolDataSource source(db);
     Outcome outcome{kUnreadable, QString()};
-    if (db.OpenDatabase()) {
-        const QStringList missing = db.MissingTables();
-        if (!missing.isEmpty())
-            outcome.line = LoadResString(kDataSourceLacksTablesId)
-                               .arg(QLatin1String(CArmyDatabase::kDataSourceName),
-                                    missing.join(QStringLiteral(", ")));
-        else if (what == QLatin1String("army"))
+    if (source.Open()) {
+        if (what == QLatin1String("army"))
             outcome = ExportArmy(db, words.at(1), directory, json);
         else if (what == QLatin1String("battle"))
             outcome = ExportBattle(db, words.at(1), directory);
         else
             outcome = ExportCatalogue(db, words.value(1), directory);
     }
-    db.CloseDatabase();
-    db.SetErrorSink({});
     if (outcome.status == kWritten) {
         out << outcome.line << Qt::endl;
         return kWritten;
     }
-    err << "skarnholtdb-export: " << (outcome.line.isEmpty() ? failure : outcome.line) << Qt::endl;
+    err << "skarnholtdb-export: " << (outcome.line.isEmpty() ? source.Failure() : outcome.line)
+        << Qt::endl;
     return outcome.status;
 }

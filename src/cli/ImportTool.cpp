@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ImportTool.h"
+#include "ToolDataSource.h"
 
 #include "core/StringTable.h"
 #include "core/Version.h"
@@ -61,40 +62,23 @@ int RunImportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& 
         return kUsage;
     }
 
-    // The first failure of the data source is the one said; what follows from it is not.
-    QString failure;
-    db.SetErrorSink([&failure](const CDataError& error) {
-        if (failure.isEmpty())
-            failure = error.kind == CDataError::Kind::CannotOpen
-                          ? LoadResString(kCannotOpenDataSourceId)
-                                .arg(QLatin1String(CArmyDatabase::kDataSourceName),
-                                     error.text.simplified())
-                          : error.text.simplified();
-    });
+    CToolDataSource source(db);
     int status = kImported;
     const auto fail = [&status](int failed) {
         if (status == kImported)
             status = failed;
     };
     // A data source that cannot be read stops the work: every file would meet it.
-    bool readable = db.OpenDatabase();
+    bool readable = source.Open();
     if (!readable) {
-        err << kName << ": " << failure << Qt::endl;
-    } else if (const QStringList missing = db.MissingTables(); !missing.isEmpty()) {
-        err << kName << ": "
-            << LoadResString(kDataSourceLacksTablesId)
-                   .arg(QLatin1String(CArmyDatabase::kDataSourceName),
-                        missing.join(QStringLiteral(", ")))
-            << Qt::endl;
-        readable = false;
-    }
-    if (!readable)
+        err << kName << ": " << source.Failure() << Qt::endl;
         fail(kUnreadable);
+    }
     // Read once, at the first file, for all of them.
     CCatalogue catalogue(db);
     for (int i = 0; readable && i < files.size(); ++i) {
         const QString& file = files.at(i);
-        failure.clear();
+        source.Forget();
         CSharedArmy army;
         QString problem;
         if (!ReadArmyFile(file, &army, &problem)) {
@@ -105,7 +89,7 @@ int RunImportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& 
         CArmyImport import(db, catalogue, army);
         const CArmyImport::Outcome matched = import.Match();
         if (matched == CArmyImport::Outcome::Failed) {
-            Report(err, file, failure);
+            Report(err, file, source.Failure());
             fail(kUnreadable);
             readable = false;
         } else if (matched == CArmyImport::Outcome::Refused) {
@@ -117,13 +101,11 @@ int RunImportTool(CArmyDatabase& db, const QStringList& arguments, QTextStream& 
                 LoadResString(kMisfitsRefusedId).arg(QLatin1Char('\n') + import.MisfitSummary()));
             fail(kRefused);
         } else if (import.Store() < 0) {
-            Report(err, file, LoadResString(kArmyNotStoredId).arg(failure));
+            Report(err, file, LoadResString(kArmyNotStoredId).arg(source.Failure()));
             fail(kNotStored);
         } else {
             out << import.StoredName() << Qt::endl;
         }
     }
-    db.CloseDatabase();
-    db.SetErrorSink({});
     return status;
 }

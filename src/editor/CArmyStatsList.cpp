@@ -5,6 +5,7 @@
 #include "army/CellFormats.h"
 #include "model/CArmyModel.h"
 #include "model/CArmyStatsModel.h"
+#include "widgets/CUnitStatsList.h"
 
 #include <QApplication>
 #include <QHash>
@@ -58,18 +59,8 @@ private:
 };
 
 CArmyStatsList::CArmyStatsList(QWidget* parent) : QTreeView(parent) {
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setExpandsOnDoubleClick(false);
-    setUniformRowHeights(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setAllColumnsShowFocus(true);
-    setSortingEnabled(false);
+    ShowAsStatsList(*this);
     setIconSize(QSize(kImageSize, kImageSize));
-    header()->setStretchLastSection(false);
-    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header()->setSectionsClickable(false);
     header()->setSectionsMovable(true);
     setItemDelegateForColumn(0, new CIndentDelegate(this));
 }

@@ -18,18 +18,22 @@ constexpr int kKindRole = Qt::UserRole + 1;
 CUnitStatsList::CUnitStatsList(QWidget* parent) : QTreeWidget(parent) {
     // The column layout functions append their columns to an empty header.
     setColumnCount(0);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setExpandsOnDoubleClick(false);
-    setUniformRowHeights(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setAllColumnsShowFocus(true);
-    setSortingEnabled(false);
+    ShowAsStatsList(*this);
     setHeaderHidden(false);
-    header()->setStretchLastSection(false);
-    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header()->setSectionsClickable(false);
+}
+
+void ShowAsStatsList(QTreeView& view) {
+    view.setRootIsDecorated(false);
+    view.setItemsExpandable(false);
+    view.setExpandsOnDoubleClick(false);
+    view.setUniformRowHeights(true);
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view.setSelectionMode(QAbstractItemView::SingleSelection);
+    view.setAllColumnsShowFocus(true);
+    view.setSortingEnabled(false);
+    view.header()->setStretchLastSection(false);
+    view.header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    view.header()->setSectionsClickable(false);
 }
 
 void CUnitStatsList::SetImageList(const CImageList* images) {

@@ -7,6 +7,11 @@
 class CArmyUnit;
 class CImageList;
 class CUnitType;
+class QTreeView;
+
+// A list of members or unit types as both kinds of statistics list show one: flat rows chosen
+// whole, one at a time, unsorted, titles left-aligned that do not sort.
+void ShowAsStatsList(QTreeView& view);
 
 // The report-style list of the few units a dialog shows: one flat row per unit or unit type,
 // holding the address of the record it shows; cells drawn by the style.
